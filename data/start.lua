@@ -1,0 +1,2 @@
+-- The start script: loads what the first screen needs and shows it.
+ShowWindowIfNoSplashes()

@@ -1,0 +1,27 @@
+#pragma once
+
+// Process services of the platform: the single-instance lock, the user's data
+// folder, starting programs and opening documents.
+
+#include <string>
+#include <vector>
+
+namespace backend {
+
+// Takes an exclusive lock on the file (created when missing). Returns the
+// open descriptor, kept for the life of the process, or -1 when another
+// process holds the lock.
+int AcquireInstanceLock(const std::string& lockFile);
+
+// $XDG_DATA_HOME, else ~/.local/share of the user; empty when neither exists.
+std::string UserDataFolder();
+
+// Runs the program with the arguments and waits for it. True when it started
+// and ended normally (whatever its exit code).
+bool RunAndWait(const std::string& program, const std::vector<std::string>& arguments);
+
+// Opens a document or address with the desktop's handler ("xdg-open"), the
+// target passed as one argument; does not wait.
+bool OpenWithShell(const std::string& target);
+
+} // namespace backend

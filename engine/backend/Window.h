@@ -1,0 +1,61 @@
+#pragma once
+
+// The platform window: one SDL window with an OpenGL 2.1 compatibility
+// context. The engine's MainWindow holds the behaviour; this only translates.
+
+#include <string>
+
+#include <SDL2/SDL.h>
+
+namespace backend {
+
+struct WindowDesc {
+    std::string title;
+    int width = 800;
+    int height = 600;
+    bool visible = false;
+    bool fullscreen = false; // desktop full screen, the picture scaled and letterboxed
+};
+
+class Window {
+public:
+    Window() = default;
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // Creates the window centred on the desktop and makes its context current.
+    bool Create(const WindowDesc& desc);
+    // Destroys the context and then the window. Nothing may call GL afterwards.
+    void Destroy();
+    bool IsOpen() const { return _window != nullptr; }
+
+    void Show();
+    void Hide();
+    void Raise();
+    void SetFullscreen(bool fullscreen);
+    void SwapBuffers();
+
+    SDL_Window* Handle() const { return _window; }
+    Uint32 Id() const { return _window ? SDL_GetWindowID(_window) : 0; }
+    void DrawableSize(int& width, int& height) const;
+
+private:
+    SDL_Window* _window = nullptr;
+    SDL_GLContext _context = nullptr;
+};
+
+// Starts SDL's video and timer parts once; true when video is available.
+bool InitVideo();
+
+// The desktop's size; false when no display answers.
+bool DesktopSize(int& width, int& height);
+
+// True when an OpenGL 2.1 compatibility context can be created.
+bool CanCreateGl21Context(std::string& failure);
+
+// A modal message where a real display exists (never under the offscreen
+// driver); always harmless.
+void ShowMessageBox(const std::string& title, const std::string& text);
+
+} // namespace backend

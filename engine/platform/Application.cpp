@@ -1,0 +1,216 @@
+#include "engine/platform/Application.h"
+
+#include "engine/platform/HtmlLog.h"
+#include "engine/platform/MainWindow.h"
+#include "engine/script/ScriptHost.h"
+#include "game/state/GameInfo.h"
+#include "gui/script_api/ScriptBindings.h"
+
+Application* g_application = nullptr;
+bool g_drawSplash = true;
+
+Application::Application(bool fullscreenOption, std::unique_ptr<FrameServices> services, Timer frameTimer)
+    : fullscreen(fullscreenOption)
+    , keyScripts(91)
+    , timer(std::move(frameTimer))
+    , _frame(services ? std::move(services) : std::make_unique<EngineFrameServices>())
+{
+    g_application = this;
+}
+
+Application::~Application()
+{
+    delete mainWindow;
+    mainWindow = nullptr;
+    if (g_application == this)
+        g_application = nullptr;
+}
+
+void Application::Start()
+{
+    SeedRandomFromCounter();
+    OpenScriptState();
+    RegisterScriptBindings(g_luaState);
+    showFrameRate = true;
+    paused = false;
+    customCursorOption = gameInfo.getCustomCursor();
+
+    mainWindow = new MainWindow(fullscreen ? 0 : 1);
+    customCursorInUse = customCursorOption;
+    DrawSplashFrame();
+
+    RunScriptFile("start.lua");
+    // A start script that failed must not leave an invisible window.
+    ShowWindowIfNoSplashes();
+}
+
+void Application::DrawSplashFrame()
+{
+    if (!mainWindow || !mainWindow->IsCreated())
+        return;
+    _frame->BeginFrame();
+    _frame->DrawSplash();
+    _frame->EndFrame();
+}
+
+void Application::Run()
+{
+    g_log.Write("Start main loop", "Blue");
+    // The start script may already have closed the application.
+    running = !_closeHandled;
+    _loopEnded = false;
+    timer.Restart();
+    _frame->ActivatePendingControllers();
+    framesDrawn = 0;
+    frameRateShown = 0;
+    frameTimeGathered = 0.0f;
+    while (Pump()) {
+    }
+}
+
+bool Application::Pump()
+{
+    if (!running || _loopEnded)
+        return false;
+    SDL_Event event;
+    const bool got = paused ? SDL_WaitEvent(&event) != 0 : SDL_PollEvent(&event) != 0;
+    if (got) {
+        _frame->ResetCursorImage();
+        if (event.type == SDL_QUIT) {
+            _loopEnded = true;
+            running = false;
+            return false;
+        }
+        HandleEvent(event);
+    } else {
+        Frame();
+    }
+    return running && !_loopEnded;
+}
+
+void Application::HandleEvent(const SDL_Event& event)
+{
+    WindowProc(event);
+}
+
+void Application::Frame()
+{
+    if (!_frame->DeviceReady())
+        return;
+    _frame->ResetCursorImage();
+    _frame->DrainMessages();
+    if (!running)
+        return; // a script closed the application
+    _frame->ResendMousePosition();
+    _frame->ActivatePendingControllers();
+
+    float step = static_cast<float>(timer.Now() - timer.pausedTicks - timer.start) * timer.SecondsPerTick();
+    step = CutLongFrameStep(step);
+    frameTimeGathered += step;
+    if (frameTimeGathered >= 1.0f) {
+        frameRateShown = framesDrawn;
+        framesDrawn = 0;
+        frameTimeGathered -= 1.0f;
+    }
+    timer.Restart();
+    if (step < 0.0f)
+        step = 0.0f;
+
+    _frame->UpdateControllers(step);
+    if (!running)
+        return;
+    _frame->UpdateSound(step);
+    _frame->ActivatePendingControllers();
+    _frame->UpdateLogo(step);
+    if (!running)
+        return;
+
+    _frame->BeginFrame();
+    _frame->DrawSplash();
+    _frame->DrawScreen(paused);
+    _frame->DrawCursor();
+    if (showFrameRate)
+        _frame->DrawFrameRate(frameRateShown);
+    _frame->EndFrame();
+
+    ++framesDrawn;
+    _frame->ActivatePendingControllers();
+}
+
+void Application::Repaint()
+{
+    if (!running || !mainWindow || !mainWindow->IsCreated())
+        return;
+    _frame->BeginFrame();
+    _frame->DrawScreen(paused);
+    _frame->EndFrame();
+}
+
+void Application::Close()
+{
+    if (mainWindow && !g_windowDestroyed)
+        mainWindow->Destroy();
+    else
+        OnWindowClosed();
+}
+
+void Application::OnWindowClosed()
+{
+    running = false;
+    if (_closeHandled)
+        return;
+    _closeHandled = true;
+}
+
+void Application::OnActivated()
+{
+    paused = false;
+    timer.Restart();
+}
+
+void Application::OnDeactivated()
+{
+    paused = true;
+}
+
+void ShutdownApplication()
+{
+    gameInfo.SaveGameState();
+    g_log.Write("Application shutdown!", "DarkBlue");
+    SDL_ShowCursor(SDL_ENABLE);
+}
+
+ScopedTimerPause::ScopedTimerPause()
+{
+    if (g_application)
+        g_application->timer.Pause();
+}
+
+ScopedTimerPause::~ScopedTimerPause()
+{
+    if (g_application)
+        g_application->timer.Resume();
+}
+
+void CloseApplication()
+{
+    if (g_application)
+        g_application->Close();
+}
+
+void SetCustomCursor(bool enabled)
+{
+    if (g_application)
+        g_application->customCursorOption = enabled;
+}
+
+void ResetSplash()
+{
+    g_drawSplash = false;
+}
+
+void ShowWindowIfNoSplashes()
+{
+    if (g_application && g_application->mainWindow && gameInfo._numOfSplashes == 0)
+        g_application->mainWindow->Show();
+}

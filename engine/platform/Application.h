@@ -1,0 +1,90 @@
+#pragma once
+
+// The application object: brings the engine up, runs the single-threaded
+// main loop that interleaves window events with frames, and is published
+// through g_application for the window procedure and the scripts.
+
+#include "engine/platform/FrameServices.h"
+#include "engine/platform/Timer.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <SDL2/SDL_events.h>
+
+class MainWindow;
+
+class Application {
+public:
+    // services: the frame's collaborators (the engine's own when null).
+    explicit Application(bool fullscreenOption, std::unique_ptr<FrameServices> services = nullptr,
+                         Timer timer = Timer());
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Brings the engine up in its fixed order and runs start.lua last.
+    void Start();
+    // The main loop; returns when it ends.
+    void Run();
+    // One pass of the loop: one window event, or one frame when none waits.
+    // False once the loop has ended.
+    bool Pump();
+    // One frame in its fixed order.
+    void Frame();
+    // One frame without updates (the window was exposed).
+    void Repaint();
+
+    // Script CloseApplication: destroys the main window, which ends the loop.
+    void Close();
+    // The window's close handling: runs once.
+    void OnWindowClosed();
+    void OnActivated();
+    void OnDeactivated();
+
+    MainWindow* mainWindow = nullptr;
+    bool fullscreen = false;
+    bool customCursorInUse = false;
+    bool running = false;
+    std::vector<std::string> keyScripts;
+    bool customCursorOption = false;
+    bool showFrameRate = true;
+    bool paused = false;
+    Timer timer;
+
+    // Frame-rate counters of the loop.
+    int framesDrawn = 0;
+    int frameRateShown = 0;
+    float frameTimeGathered = 0.0f;
+
+private:
+    void DrawSplashFrame();
+    void HandleEvent(const SDL_Event& event);
+
+    std::unique_ptr<FrameServices> _frame;
+    bool _loopEnded = false;
+    bool _closeHandled = false;
+};
+
+extern Application* g_application;
+
+// Saves the game state and releases everything after the main loop.
+void ShutdownApplication();
+
+// Leaves the time spent in its scope out of the next frame step.
+class ScopedTimerPause {
+public:
+    ScopedTimerPause();
+    ~ScopedTimerPause();
+    ScopedTimerPause(const ScopedTimerPause&) = delete;
+    ScopedTimerPause& operator=(const ScopedTimerPause&) = delete;
+};
+
+// Script functions served by the application.
+void CloseApplication();
+void SetCustomCursor(bool enabled);
+void ResetSplash();
+void ShowWindowIfNoSplashes();
+
+extern bool g_drawSplash;

@@ -1,0 +1,49 @@
+// Every engine service is one object with static storage, built here in one
+// fixed order before main runs and destroyed in reverse after it returns.
+// Services that arrive later take their numbered place in this list; the log
+// (10) outlives every service built after it, so its footer is written once
+// they have gone.
+
+#include "engine/platform/HtmlLog.h"
+#include "engine/platform/LogoWidget.h"
+#include "engine/platform/Settings.h"
+#include "engine/platform/StartUp.h"
+#include "game/state/CountryNames.h"
+#include "game/state/GameInfo.h"
+
+#include <string>
+
+// 1. Splash image paths.
+const std::string g_splashPaths[2] = {"..\\fsdata\\splash2.jpg", "..\\fsdata\\splash1.jpg"};
+// 2. Custom cursor.
+// 3. Artefact catalogue.
+// 4. Controller manager ("kernel").
+// 5. Input map.
+// 6. Message queue.
+// 7. Resource manager.
+// 8. Screen.
+// 9. Effect observer.
+// 10. The log.
+HtmlLog g_log;
+// 11. Controller factory ("controlFactory").
+// 12. Widget factory.
+// 13. Game state ("gameInfo").
+GameInfo gameInfo;
+// 14. GUI manager ("GUI").
+// 15. Country names, in stage order.
+const std::string g_countryNames[7] = {"Phoenicia", "Babylon", "Egypt", "Carthage", "Rome", "Greece", "Troy"};
+// 16. Particle library.
+// 17. Render device.
+// 18. Sound system ("Sound").
+// 19. Window title.
+std::string g_windowTitle;
+// 20. Application-data folder.
+std::string g_appDataFolder;
+// 21. Product title, the default of settings line 13.
+const std::string g_productTitle = "Velmora Ascendant";
+// 22. Exit action target.
+std::string g_exitTarget;
+
+// Plain data.
+Settings g_settings;
+UpdatableLogo* g_logoWidget = nullptr;

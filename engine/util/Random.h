@@ -1,0 +1,12 @@
+#pragma once
+
+// The one random generator of the game: the classic 15-bit linear
+// congruential recurrence, so that seeded runs repeat exactly.
+
+#include <cstdint>
+
+constexpr int RANDOM_MAX_VALUE = 32767;
+
+void SeedRandom(std::uint32_t seed);
+// Next value, 0..32767.
+int RandomInt();

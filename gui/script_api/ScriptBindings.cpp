@@ -1,0 +1,8 @@
+#include "gui/script_api/ScriptBindings.h"
+
+#include "gui/script_api/ApplicationBindings.h"
+
+void RegisterScriptBindings(lua_State* L)
+{
+    RegisterApplicationBindings(L);
+}
