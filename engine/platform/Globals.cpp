@@ -4,12 +4,16 @@
 // (10) outlives every service built after it, so its footer is written once
 // they have gone.
 
+#include "engine/platform/CustomCursor.h"
 #include "engine/platform/HtmlLog.h"
+#include "engine/platform/InputMap.h"
+#include "engine/platform/InputState.h"
 #include "engine/platform/LogoWidget.h"
 #include "engine/platform/Settings.h"
 #include "engine/platform/StartUp.h"
 #include "game/state/CountryNames.h"
 #include "game/state/GameInfo.h"
+#include "gui/Message.h"
 
 #include <string>
 
@@ -19,7 +23,9 @@ const std::string g_splashPaths[2] = {"..\\fsdata\\splash2.jpg", "..\\fsdata\\sp
 // 3. Artefact catalogue.
 // 4. Controller manager ("kernel").
 // 5. Input map.
+InputMap g_inputWidgets;
 // 6. Message queue.
+MessageQueue g_messageQueue;
 // 7. Resource manager.
 // 8. Screen.
 // 9. Effect observer.
@@ -47,3 +53,5 @@ std::string g_exitTarget;
 // Plain data.
 Settings g_settings;
 UpdatableLogo* g_logoWidget = nullptr;
+InputState g_input;
+CustomCursor* g_cursor = nullptr;
