@@ -260,9 +260,9 @@ void OnTextInput(const SDL_TextInputEvent& input)
 
 void StorePointer(int windowX, int windowY)
 {
-    if (g_application->mainWindow)
+    if (g_application->mainWindow) {
         g_application->mainWindow->WindowToLogical(windowX, windowY, g_input.x, g_input.y);
-    else {
+    } else {
         g_input.x = windowX;
         g_input.y = windowY;
     }
