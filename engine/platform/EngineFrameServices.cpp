@@ -3,6 +3,7 @@
 #include "engine/platform/Application.h"
 #include "engine/platform/LogoWidget.h"
 #include "engine/platform/MainWindow.h"
+#include "engine/sound/SoundSystemImpl.h"
 #include "gui/controllers/ControllerManager.h"
 
 #include <GL/gl.h>
@@ -30,7 +31,10 @@ void EngineFrameServices::UpdateControllers(float step)
     kernel.Update(step);
 }
 
-void EngineFrameServices::UpdateSound(float) {}
+void EngineFrameServices::UpdateSound(float step)
+{
+    g_sound.UpdateTracks(step);
+}
 
 void EngineFrameServices::UpdateLogo(float step)
 {

@@ -8,6 +8,7 @@
 #include "engine/platform/LogoWidget.h"
 #include "engine/platform/Settings.h"
 #include "engine/platform/StartUp.h"
+#include "engine/sound/SoundSystemImpl.h"
 #include "game/state/CountryNames.h"
 #include "gui/controllers/ControllerManager.h"
 #include "game/state/GameInfo.h"
@@ -37,6 +38,7 @@ const std::string g_countryNames[7] = {"Phoenicia", "Babylon", "Egypt", "Carthag
 // 16. Particle library.
 // 17. Render device.
 // 18. Sound system ("Sound").
+Sound::SoundSystemImpl g_sound;
 // 19. Window title.
 std::string g_windowTitle;
 // 20. Application-data folder.

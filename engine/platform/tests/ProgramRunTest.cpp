@@ -26,6 +26,7 @@ protected:
                       "<GameInfo version=\"1\"><Profiles /><ActivePlayer name=\"\" />"
                       "<Options fullscreen=\"false\" sound=\"75\" music=\"75\" customCursor=\"0\" /><HiScores />"
                       "</GameInfo>");
+        WriteTextFile(game.File("data/KeyMap.xml"), "<KeyMap />\n");
     }
 
     pid_t Start()
