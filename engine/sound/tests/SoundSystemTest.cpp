@@ -45,7 +45,7 @@ struct ScopedLog {
 
 } // namespace
 
-TEST(SoundSystem, FadeInOfAFreshTrackFollowsTheWorkedExample)
+TEST(SoundSystem, FadeInOfAFreshTrackRisesInTruncatedSteps)
 {
     SoundFixture f;
     f.sound->LoadTrack("Theme", "Menu", "theme.ogg", false);
