@@ -221,6 +221,10 @@ bool GameInfo::LoadGameState()
 
 bool GameInfo::SaveGameState()
 {
+    if (g_appDataFolder.empty()) {
+        LogError("GameInfo.xml", "Not saved: there is no application-data folder");
+        return false;
+    }
     if (_saveRefused) {
         LogError("GameInfo.xml", "Not saved: " + GameInfoPath() + " could not be read and is kept as it is");
         return false;

@@ -335,6 +335,12 @@ TEST_F(SaveFile, NeverWritesOverAFileThatFailedToLoad)
     EXPECT_FALSE(info.SaveGameState());
     EXPECT_EQ(ReadTextFile(AppFile("GameInfo.xml")), broken);
 
+    // Without an application-data folder nothing is written anywhere.
+    const std::string folder = g_appDataFolder;
+    g_appDataFolder.clear();
+    EXPECT_FALSE(info.SaveGameState());
+    g_appDataFolder = folder;
+
     // A missing file is no player's data: the first save creates it.
     std::remove(AppFile("GameInfo.xml").c_str());
     GameInfo fresh;
