@@ -267,16 +267,6 @@ void GameInfo::LoadLevelCellCounts()
     LoadLevelCellCountsFile("Level.xml", _stages, _levelCellCounts);
 }
 
-const LevelMapStage& GameInfo::GetMapStage(int stage) const
-{
-    static const LevelMapStage none;
-    if (stage < 0 || stage >= static_cast<int>(_stages.size())) {
-        LogIndexError("GetMapStage", stage);
-        return none;
-    }
-    return _stages[stage];
-}
-
 LevelMapStage& GameInfo::GetMapStage(int stage)
 {
     static LevelMapStage none;
@@ -286,21 +276,6 @@ LevelMapStage& GameInfo::GetMapStage(int stage)
         return none;
     }
     return _stages[stage];
-}
-
-const LevelMapLevel& GameInfo::GetMapLevel(int level, int stage) const
-{
-    static const LevelMapLevel none;
-    if (stage < 0 || stage >= static_cast<int>(_stages.size())) {
-        LogIndexError("GetMapLevel (stage)", stage);
-        return none;
-    }
-    const std::vector<LevelMapLevel>& levels = _stages[stage].levels;
-    if (level < 0 || level >= static_cast<int>(levels.size())) {
-        LogIndexError("GetMapLevel", level);
-        return none;
-    }
-    return levels[level];
 }
 
 LevelMapLevel& GameInfo::GetMapLevel(int level, int stage)

@@ -98,8 +98,8 @@ public:
     void LoadMusicInfo();
     void LoadLevelCellCounts();
     int GetMapStageCount() const { return static_cast<int>(_stages.size()); }
-    const LevelMapStage& GetMapStage(int stage) const;
-    const LevelMapLevel& GetMapLevel(int level, int stage) const;
+    // The world map's editor changes the positions in place. Indexes out of
+    // range give an empty record (with a log line).
     LevelMapStage& GetMapStage(int stage);
     LevelMapLevel& GetMapLevel(int level, int stage);
     std::string getLevelFileName();

@@ -227,7 +227,7 @@ int TruncateToInt(float value)
 {
     if (std::isnan(value))
         return 0;
-    if (value >= 2147483520.0f)
+    if (value >= 2147483648.0f)
         return std::numeric_limits<int>::max();
     if (value <= -2147483648.0f)
         return std::numeric_limits<int>::min();

@@ -14,28 +14,27 @@ const char* StrictXmlReader::Find(const TiXmlElement* element, const char* name)
     return text;
 }
 
-void StrictXmlReader::Int(const TiXmlElement* element, const char* name, int& value)
+template <typename T>
+void StrictXmlReader::Number(const TiXmlElement* element, const char* name, const char* format, T& value)
 {
     const char* text = Find(element, name);
     if (!text)
         return;
-    int parsed = 0;
-    if (std::sscanf(text, "%d", &parsed) == 1)
+    T parsed{};
+    if (std::sscanf(text, format, &parsed) == 1)
         value = parsed;
     else
         Note(std::string("\"") + name + "\" is not a number");
 }
 
+void StrictXmlReader::Int(const TiXmlElement* element, const char* name, int& value)
+{
+    Number(element, name, "%d", value);
+}
+
 void StrictXmlReader::Float(const TiXmlElement* element, const char* name, float& value)
 {
-    const char* text = Find(element, name);
-    if (!text)
-        return;
-    float parsed = 0.0f;
-    if (std::sscanf(text, "%f", &parsed) == 1)
-        value = parsed;
-    else
-        Note(std::string("\"") + name + "\" is not a number");
+    Number(element, name, "%f", value);
 }
 
 void StrictXmlReader::Bool(const TiXmlElement* element, const char* name, bool& value)

@@ -31,6 +31,8 @@ public:
 
 private:
     const char* Find(const TiXmlElement* element, const char* name);
+    template <typename T>
+    void Number(const TiXmlElement* element, const char* name, const char* format, T& value);
 
     std::string _fileName;
     std::vector<std::string> _notes;

@@ -191,10 +191,15 @@ TEST_F(GameStateFuzz, BrokenGameplayConstants)
     for (const std::string& bad : Mutations(_goodConst, 13)) {
         ResetFiles();
         WriteGameFile("GameplayConst.xml", bad);
+        const int errors = ErrorLines();
         GameInfo info;
         PrepareLiveGameInfo(GameInfoPath(), GameFile("GameInfo.xml"), 1);
         info.LoadGameState();
-        EXPECT_GT(info.GetLifeBonusScores(), -1);
+        if (!Parses(bad)) {
+            EXPECT_GT(ErrorLines(), errors);
+            EXPECT_EQ(info.GetLifeBonusScores(), 0) << "the constants stay as they were";
+        }
+        EXPECT_GE(info.GetLifeBonusScores(), 0);
         ExpectGoodProfile(info, "constants");
         EXPECT_TRUE(info.SaveGameState());
         EXPECT_EQ(ReadTextFile(GameInfoPath()), _goodSave);
