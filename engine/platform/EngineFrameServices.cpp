@@ -3,6 +3,7 @@
 #include "engine/platform/Application.h"
 #include "engine/platform/LogoWidget.h"
 #include "engine/platform/MainWindow.h"
+#include "gui/controllers/ControllerManager.h"
 
 #include <GL/gl.h>
 
@@ -18,9 +19,16 @@ void EngineFrameServices::DrainMessages() {}
 
 void EngineFrameServices::ResendMousePosition() {}
 
-void EngineFrameServices::ActivatePendingControllers() {}
+void EngineFrameServices::ActivatePendingControllers()
+{
+    if (kernel.HasPending())
+        kernel.FlushPending();
+}
 
-void EngineFrameServices::UpdateControllers(float) {}
+void EngineFrameServices::UpdateControllers(float step)
+{
+    kernel.Update(step);
+}
 
 void EngineFrameServices::UpdateSound(float) {}
 

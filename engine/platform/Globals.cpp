@@ -9,6 +9,7 @@
 #include "engine/platform/Settings.h"
 #include "engine/platform/StartUp.h"
 #include "game/state/CountryNames.h"
+#include "gui/controllers/ControllerManager.h"
 #include "game/state/GameInfo.h"
 
 #include <string>
@@ -18,6 +19,7 @@ const std::string g_splashPaths[2] = {"..\\fsdata\\splash2.jpg", "..\\fsdata\\sp
 // 2. Custom cursor.
 // 3. Artefact catalogue.
 // 4. Controller manager ("kernel").
+Core::ControllerManager kernel;
 // 5. Input map.
 // 6. Message queue.
 // 7. Resource manager.
