@@ -163,8 +163,8 @@ void GameInfo::ShowEndGameConfirmation()
 
 bool GameInfo::GetChainMessage(int n, std::string& text) const
 {
-    const auto found = _chainMessages.find(n);
-    if (found == _chainMessages.end())
+    const auto found = _gameplay.chainMessages.find(n);
+    if (found == _gameplay.chainMessages.end())
         return false;
     text = found->second;
     return true;
@@ -182,16 +182,13 @@ bool GameInfo::LoadGameState()
     TiXmlDocument document;
     if (LoadXmlFile(GameInfoPath(), document)) {
         GameInfoContents contents;
-        contents.options = {_fullscreen, _soundVolume, _musicVolume, _customCursor};
+        contents.options = _options;
         ReadGameInfoDocument(document, _stages, contents);
         _lookupName.clear();
         _players = std::move(contents.players);
         _activePlayer = contents.activePlayer;
         LogSelectedPlayer();
-        _fullscreen = contents.options.fullscreen;
-        _soundVolume = contents.options.soundVolume;
-        _musicVolume = contents.options.musicVolume;
-        _customCursor = contents.options.customCursor;
+        _options = contents.options;
         _hiScores = std::move(contents.hiScores);
         _saveRefused = false;
         loaded = true;
@@ -202,19 +199,7 @@ bool GameInfo::LoadGameState()
         LogError("GameInfo.xml", "No " + GameInfoPath() + "; starting without profiles");
     }
 
-    GameplayConstants constants{_chainMessages, _lifeBonusScores, _wiseTipsTotal, _maxTrashOnField,
-                                _addMaxTrashOnCycle, _absoluteMaxTrashOnField, _chain5, _chain9, _chain12};
-    if (LoadGameplayConstFile("GameplayConst.xml", constants)) {
-        _chainMessages = constants.chainMessages;
-        _lifeBonusScores = constants.lifeBonusScores;
-        _wiseTipsTotal = constants.wiseTipsTotal;
-        _maxTrashOnField = constants.maxTrashOnField;
-        _addMaxTrashOnCycle = constants.addMaxTrashOnCycle;
-        _absoluteMaxTrashOnField = constants.absoluteMaxTrashOnField;
-        _chain5 = constants.chain5;
-        _chain9 = constants.chain9;
-        _chain12 = constants.chain12;
-    }
+    LoadGameplayConstFile("GameplayConst.xml", _gameplay);
     LoadLevelCellCounts();
     return loaded;
 }
@@ -233,7 +218,7 @@ bool GameInfo::SaveGameState()
     GameInfoContents contents;
     contents.players = _players;
     contents.activePlayer = _activePlayer;
-    contents.options = {_fullscreen, _soundVolume, _musicVolume, _customCursor};
+    contents.options = _options;
     contents.hiScores = _hiScores;
     TiXmlDocument document;
     WriteGameInfoDocument(contents, g_settings.requiredGameInfoVersion, _stages, document);

@@ -6,6 +6,8 @@
 // the flags that the board, the screens and the scripts share. Every read or
 // write of a profile goes through GetPlayer with the active name.
 
+#include "game/state/GameOptions.h"
+#include "game/state/GameplayConstants.h"
 #include "game/state/HiScoresElem.h"
 #include "game/state/LevelInfo.h"
 #include "game/state/LevelMap.h"
@@ -63,27 +65,27 @@ public:
     void SetDemoMode(bool value) { _demoMode = value; }
 
     // Options.
-    bool getFullscreen() const { return _fullscreen; }
-    void setFullscreen(bool value) { _fullscreen = value; }
-    int getSoundVolume() const { return _soundVolume; }
-    void setSoundVolume(int value) { _soundVolume = value; }
-    int getMusicVolume() const { return _musicVolume; }
-    void setMusicVolume(int value) { _musicVolume = value; }
-    bool getCustomCursor() const { return _customCursor; }
-    void setCustomCursor(bool value) { _customCursor = value; }
+    bool getFullscreen() const { return _options.fullscreen; }
+    void setFullscreen(bool value) { _options.fullscreen = value; }
+    int getSoundVolume() const { return _options.soundVolume; }
+    void setSoundVolume(int value) { _options.soundVolume = value; }
+    int getMusicVolume() const { return _options.musicVolume; }
+    void setMusicVolume(int value) { _options.musicVolume = value; }
+    bool getCustomCursor() const { return _options.customCursor; }
+    void setCustomCursor(bool value) { _options.customCursor = value; }
     int getNumOfSplashes() const { return _numOfSplashes; }
     bool getUseExternalScreensaver() const { return _useExternalScreensaver; }
     bool getUseScreensaver() const { return _useScreensaver; }
 
     // Game-play constants.
-    int GetLifeBonusScores() const { return _lifeBonusScores; }
-    int GetWiseTipsTotal() const { return _wiseTipsTotal; }
-    int GetMaxTrashOnField() const { return _maxTrashOnField; }
-    int GetAddMaxTrashOnCycle() const { return _addMaxTrashOnCycle; }
-    int GetAbsoluteMaxTrashOnField() const { return _absoluteMaxTrashOnField; }
-    int GetChain5() const { return _chain5; }
-    int GetChain9() const { return _chain9; }
-    int GetChain12() const { return _chain12; }
+    int GetLifeBonusScores() const { return _gameplay.lifeBonusScores; }
+    int GetWiseTipsTotal() const { return _gameplay.wiseTipsTotal; }
+    int GetMaxTrashOnField() const { return _gameplay.maxTrashOnField; }
+    int GetAddMaxTrashOnCycle() const { return _gameplay.addMaxTrashOnCycle; }
+    int GetAbsoluteMaxTrashOnField() const { return _gameplay.absoluteMaxTrashOnField; }
+    int GetChain5() const { return _gameplay.chain5; }
+    int GetChain9() const { return _gameplay.chain9; }
+    int GetChain12() const { return _gameplay.chain12; }
     bool GetChainMessage(int n, std::string& text) const;
 
     // Persistence: the data files and GameInfo.xml. LoadGameState returns
@@ -192,25 +194,15 @@ private:
     std::vector<LevelMapStage> _stages;
     bool _gameOver = false;
     std::vector<StageMusic> _stageMusic;
-    std::map<int, std::string> _chainMessages;
-    int _lifeBonusScores = 0;
+    // The chain messages and the single numbers of GameplayConst.xml.
+    GameplayConstants _gameplay;
     Player _defaultPlayer;
     bool _demoMode = false;
     LevelStartState _levelStart;
-    int _wiseTipsTotal = 0;
-    int _maxTrashOnField = 0;
-    int _addMaxTrashOnCycle = 0;
-    int _absoluteMaxTrashOnField = 0;
     std::vector<std::vector<LevelInfo>> _levelCellCounts;
     bool _needDecLivesOnExit = false;
     bool _needCollectArtefact = false;
-    bool _fullscreen = false;
-    int _musicVolume = 0;
-    int _soundVolume = 0;
-    bool _customCursor = false;
-    int _chain5 = 0;
-    int _chain9 = 0;
-    int _chain12 = 0;
+    GameOptions _options;
 
     // Set when an existing GameInfo.xml could not be read: saving would
     // replace the player's data with what this run happens to hold.

@@ -6,6 +6,7 @@
 // A profile's level records are written in play order without positions: the
 // level map says where one stage's records end and the next stage's begin.
 
+#include "game/state/GameOptions.h"
 #include "game/state/HiScoresElem.h"
 #include "game/state/LevelMap.h"
 #include "game/state/Player.h"
@@ -16,13 +17,6 @@
 
 class TiXmlDocument;
 class TiXmlElement;
-
-struct GameOptions {
-    bool fullscreen = false;
-    int soundVolume = 0;
-    int musicVolume = 0;
-    bool customCursor = false;
-};
 
 struct GameInfoContents {
     std::map<std::string, Player> players;

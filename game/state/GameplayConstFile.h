@@ -5,20 +5,10 @@
 // "MaxTrashOnField", "AddMaxTrashOnCycle", "AbsoluteMaxTrashOnField",
 // "Chain5", "Chain9", "Chain12" (each "count").
 
-#include <map>
+#include "game/state/GameplayConstants.h"
+
 #include <string>
 
-struct GameplayConstants {
-    std::map<int, std::string> chainMessages;
-    int lifeBonusScores = 0;
-    int wiseTipsTotal = 0;
-    int maxTrashOnField = 0;
-    int addMaxTrashOnCycle = 0;
-    int absoluteMaxTrashOnField = 0;
-    int chain5 = 0;
-    int chain9 = 0;
-    int chain12 = 0;
-};
 
 // Reads the file over the given values: chain messages are added (the first
 // text of a number stays), each single value replaced when its element
