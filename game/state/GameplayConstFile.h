@@ -9,7 +9,6 @@
 
 #include <string>
 
-
 // Reads the file over the given values: chain messages are added (the first
 // text of a number stays), each single value replaced when its element
 // carries it. A file that cannot be loaded changes nothing; false then, with
