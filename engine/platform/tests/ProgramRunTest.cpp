@@ -27,6 +27,9 @@ protected:
                       "<Options fullscreen=\"false\" sound=\"75\" music=\"75\" customCursor=\"0\" /><HiScores />"
                       "</GameInfo>");
         WriteTextFile(game.File("data/KeyMap.xml"), "<KeyMap />\n");
+        // The game's data files, so that the game state loads without errors.
+        for (const char* name : {"LevelMap.xml", "Music.xml", "GameplayConst.xml", "Level.xml"})
+            WriteTextFile(game.File(std::string("data/") + name), ReadTextFile(SourceDir() + "/data/" + name));
     }
 
     pid_t Start()
