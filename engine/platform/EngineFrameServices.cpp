@@ -5,6 +5,8 @@
 #include "engine/platform/InputState.h"
 #include "engine/platform/LogoWidget.h"
 #include "engine/platform/MainWindow.h"
+#include "engine/sound/SoundSystemImpl.h"
+#include "gui/controllers/ControllerManager.h"
 
 #include <GL/gl.h>
 
@@ -23,11 +25,21 @@ void EngineFrameServices::ResendMousePosition()
     g_inputWidgets.SendMouseMove(g_input.ScreenPoint());
 }
 
-void EngineFrameServices::ActivatePendingControllers() {}
+void EngineFrameServices::ActivatePendingControllers()
+{
+    if (kernel.HasPending())
+        kernel.FlushPending();
+}
 
-void EngineFrameServices::UpdateControllers(float) {}
+void EngineFrameServices::UpdateControllers(float step)
+{
+    kernel.Update(step);
+}
 
-void EngineFrameServices::UpdateSound(float) {}
+void EngineFrameServices::UpdateSound(float step)
+{
+    g_sound.UpdateTracks(step);
+}
 
 void EngineFrameServices::UpdateLogo(float step)
 {

@@ -11,7 +11,9 @@
 #include "engine/platform/LogoWidget.h"
 #include "engine/platform/Settings.h"
 #include "engine/platform/StartUp.h"
+#include "engine/sound/SoundSystemImpl.h"
 #include "game/state/CountryNames.h"
+#include "gui/controllers/ControllerManager.h"
 #include "game/state/GameInfo.h"
 #include "gui/Message.h"
 
@@ -22,6 +24,7 @@ const std::string g_splashPaths[2] = {"..\\fsdata\\splash2.jpg", "..\\fsdata\\sp
 // 2. Custom cursor.
 // 3. Artefact catalogue.
 // 4. Controller manager ("kernel").
+Core::ControllerManager kernel;
 // 5. Input map.
 InputMap g_inputWidgets;
 // 6. Message queue.
@@ -41,6 +44,7 @@ const std::string g_countryNames[7] = {"Phoenicia", "Babylon", "Egypt", "Carthag
 // 16. Particle library.
 // 17. Render device.
 // 18. Sound system ("Sound").
+Sound::SoundSystemImpl g_sound;
 // 19. Window title.
 std::string g_windowTitle;
 // 20. Application-data folder.

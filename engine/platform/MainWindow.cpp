@@ -209,18 +209,18 @@ void OnWindowEvent(const SDL_WindowEvent& window)
 {
     switch (window.event) {
     case SDL_WINDOWEVENT_CLOSE:
-        // Sound: the sound system stops and frees its device here.
+        // Stops the sound and ends the loop, once.
         g_application->OnWindowClosed();
         break;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
         if (g_application->mainWindow && g_application->mainWindow->Platform().IsMinimized())
             break;
-        // Sound: the whole output resumes here.
+        // Resumes the sound and restarts the clock.
         g_application->OnActivated();
         break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
         ClearHeldInput();
-        // Sound: the whole output pauses here.
+        // Pauses the sound and the clock.
         g_application->OnDeactivated();
         break;
     case SDL_WINDOWEVENT_EXPOSED:
