@@ -2,13 +2,25 @@
 
 #include "game/state/GameInfo.h"
 #include "gui/script_api/ApplicationBindings.h"
+#include "gui/script_api/ColorBindings.h"
 #include "gui/script_api/DisplayModeBindings.h"
 #include "gui/script_api/GameInfoBindings.h"
+#include "gui/script_api/MessageBindings.h"
+#include "gui/script_api/PointBindings.h"
+#include "gui/script_api/VariableSetBindings.h"
+#include "gui/script_api/WidgetBindings.h"
 
 #include <luabind/luabind.hpp>
 
 void RegisterScriptBindings(lua_State* L)
 {
+    // Classes, in their fixed order.
+    RegisterPointBindings(L);
+    RegisterColorBindings(L);
+    RegisterMessageBindings(L);
+    RegisterVariableSetBindings(L);
+    RegisterWidgetBindings(L);
+    // Global functions.
     RegisterApplicationBindings(L);
     RegisterDisplayModeBindings(L);
     RegisterGameInfoBindings(L);
