@@ -8,6 +8,9 @@
 #include "engine/platform/LogoWidget.h"
 #include "engine/platform/Settings.h"
 #include "engine/platform/StartUp.h"
+#include "engine/render/RenderDevice.h"
+#include "engine/render/Sprite.h"
+#include "engine/render/VertexBatch.h"
 #include "game/state/CountryNames.h"
 #include "game/state/GameInfo.h"
 
@@ -33,7 +36,9 @@ GameInfo gameInfo;
 // 15. Country names, in stage order.
 const std::string g_countryNames[7] = {"Phoenicia", "Babylon", "Egypt", "Carthage", "Rome", "Greece", "Troy"};
 // 16. Particle library.
-// 17. Render device.
+// 17. Render device (no GL until Init), and the shared quad batch it fills.
+RenderDevice g_renderDevice;
+VertexBatch g_quadBatch;
 // 18. Sound system ("Sound").
 // 19. Window title.
 std::string g_windowTitle;
@@ -47,3 +52,6 @@ std::string g_exitTarget;
 // Plain data.
 Settings g_settings;
 UpdatableLogo* g_logoWidget = nullptr;
+unsigned char* g_pixelBuffer = nullptr;
+unsigned char* g_scratchBuffer = nullptr;
+Sprite* g_splashSprite = nullptr;

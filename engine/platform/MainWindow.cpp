@@ -3,6 +3,7 @@
 #include "engine/platform/Application.h"
 #include "engine/platform/HtmlLog.h"
 #include "engine/platform/Settings.h"
+#include "engine/render/RenderDevice.h"
 #include "game/state/GameInfo.h"
 
 #include <cstring>
@@ -30,6 +31,8 @@ MainWindow::MainWindow(int mode)
         LogError("Window", std::string("Can't create the window: ") + SDL_GetError());
         return;
     }
+    g_renderDevice.LogAdapterInfo();
+    g_renderDevice.Init(_window);
     _window.Raise();
 }
 
@@ -48,6 +51,9 @@ void MainWindow::Destroy()
 
 void MainWindow::Release()
 {
+    // GPU objects go while their context still lives.
+    if (_window.IsOpen())
+        g_renderDevice.Release();
     _window.Destroy();
 }
 
