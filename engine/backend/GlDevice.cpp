@@ -12,7 +12,7 @@ namespace backend {
 namespace {
 
 // Quads batched before a draw call goes out regardless.
-constexpr std::size_t kBatchVertexLimit = 6 * 2048;
+constexpr std::size_t kBatchVertexLimit = 6 * 4096;
 
 GLenum ToGl(BlendFactor f)
 {
@@ -64,6 +64,7 @@ void GlDevice::Init(SDL_Window* window)
     _depthFuncSet = _blendFuncSet = false;
     _combine = -1;
     _boundTexture = 0;
+    _boundParams = nullptr;
     _textureEnabled = false;
     _batch.clear();
     _batch.reserve(kBatchVertexLimit);
@@ -308,6 +309,7 @@ void GlDevice::DeleteTexture(unsigned texture)
     Flush();
     if (_boundTexture == texture) {
         _boundTexture = 0;
+        _boundParams = nullptr;
         glBindTexture(GL_TEXTURE_2D, 0);
     }
     GLuint name = texture;
@@ -318,17 +320,19 @@ void GlDevice::BindTexture(unsigned texture, bool clamp, bool linear, bool alpha
 {
     if (!_window)
         return;
+    const int combine = alphaOnly ? 1 : 0;
+    // The same texture bound the same way again (the common case between quads).
+    if (_textureEnabled && _boundTexture == texture && _boundParams && _boundParams->clamp == clamp &&
+        _boundParams->linear == linear && _combine == combine)
+        return;
     auto found = _textures.find(texture);
     if (found == _textures.end()) {
         SetTexture(0);
         return;
     }
     TextureParams& params = found->second;
-    const int combine = alphaOnly ? 1 : 0;
-    if (_textureEnabled && _boundTexture == texture && params.clamp == clamp && params.linear == linear &&
-        _combine == combine)
-        return;
     Flush();
+    _boundParams = &params;
     if (!_textureEnabled) {
         glEnable(GL_TEXTURE_2D);
         _textureEnabled = true;
@@ -392,6 +396,7 @@ void GlDevice::SetTexture(unsigned texture)
     }
     glBindTexture(GL_TEXTURE_2D, texture);
     _boundTexture = texture;
+    _boundParams = &_textures[texture];
 }
 
 unsigned GlDevice::CreateVertexBuffer(unsigned vertexCount)
@@ -460,14 +465,19 @@ void GlDevice::DrawQuad(const Vertex* c)
 {
     if (!_window)
         return;
-    if (_batch.size() + 6 > kBatchVertexLimit)
+    std::size_t used = _batch.size();
+    if (used + 6 > kBatchVertexLimit) {
         Flush();
-    _batch.push_back(c[0]);
-    _batch.push_back(c[1]);
-    _batch.push_back(c[2]);
-    _batch.push_back(c[2]);
-    _batch.push_back(c[1]);
-    _batch.push_back(c[3]);
+        used = 0;
+    }
+    _batch.resize(used + 6);
+    Vertex* out = _batch.data() + used;
+    out[0] = c[0];
+    out[1] = c[1];
+    out[2] = c[2];
+    out[3] = c[2];
+    out[4] = c[1];
+    out[5] = c[3];
 }
 
 void GlDevice::DrawTriangleStrip(const Vertex* vertices, unsigned primitiveCount)
@@ -543,6 +553,7 @@ void GlDevice::ReleaseAll()
     }
     _textures.clear();
     _boundTexture = 0;
+    _boundParams = nullptr;
     for (auto& entry : _buffers) {
         GLuint name = entry.first;
         glDeleteBuffers(1, &name);

@@ -121,7 +121,8 @@ private:
         bool clamp = false;
         bool linear = false;
     };
-    std::unordered_map<unsigned, TextureParams> _textures;
+    std::unordered_map<unsigned, TextureParams> _textures; // nodes: pointers stay valid
+    TextureParams* _boundParams = nullptr;
     int _combine = -1; // 0 modulate, 1 alpha only
 
     struct Buffer {
