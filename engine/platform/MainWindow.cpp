@@ -31,8 +31,9 @@ MainWindow::MainWindow(int mode)
         LogError("Window", std::string("Can't create the window: ") + SDL_GetError());
         return;
     }
-    g_renderDevice.LogAdapterInfo();
+    // The adapter can only be asked once its context exists.
     g_renderDevice.Init(_window);
+    g_renderDevice.LogAdapterInfo();
     _window.Raise();
 }
 

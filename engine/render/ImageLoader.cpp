@@ -101,7 +101,10 @@ void Load(ImageLoadRequest& request, bool headerOnly)
     std::string name = request.name;
     const Kind kind = KindOf(name);
 
-    if (g_settings.useJpegPairs && name.compare(0, 3, "..\\") != 0) {
+    // Names outside the game folder ("..\", the splash pictures) are never
+    // served by pairs or PNG copies.
+    const bool outside = name.compare(0, 3, "..\\") == 0;
+    if (g_settings.useJpegPairs && !outside) {
         const std::string stem = StemOf(name);
         if (stem.empty())
             return;
@@ -114,7 +117,7 @@ void Load(ImageLoadRequest& request, bool headerOnly)
         return;
     }
 
-    if (g_settings.loadPngImages && name.size() >= 3)
+    if (g_settings.loadPngImages && !outside && name.size() >= 3)
         name = name.substr(0, name.size() - 3) + "png";
     std::string bytes;
     switch (KindOf(name)) {

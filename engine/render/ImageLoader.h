@@ -6,8 +6,9 @@
 // - pairs on and the name not beginning with "..\": "x.tga" / "x.png" come
 //   from "x_base.jpg" (colour) and "x_alpha.jpg" (alpha), "x.jpg" from
 //   "x_base.jpg";
-// - otherwise, with PNG images on, the extension becomes "png"; then by
-//   extension: JPEG, TGA, PNG, or "msk" as a JPEG pair.
+// - otherwise, with PNG images on and the name not beginning with "..\", the
+//   extension becomes "png"; then by extension: JPEG, TGA, PNG, or "msk" as
+//   a JPEG pair.
 // Extensions are compared in lower or upper case only. A name without a
 // known extension loads nothing and leaves the record as it was. A file that
 // is missing, broken or too large for the buffers leaves the record empty.

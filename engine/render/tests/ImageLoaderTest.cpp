@@ -260,12 +260,16 @@ TEST_F(ImageLoaderTest, JpegPairMergesAlphaAndNamesChooseTheFiles)
     CreateFolder(_dir.File("game"));
     CreateFolder(_dir.File("fsdata"));
     WriteTextFile(_dir.File("fsdata/splash1.jpg"), fixtures::MakeJpeg(4, 4, 3, fixtures::GradientRgb(4, 4)));
-    ImageData splash;
-    {
-        ScopedCurrentDir inGame(_dir.File("game"));
-        splash.Load("..\\fsdata\\splash1.jpg");
+    for (bool png : {false, true}) {
+        g_settings.loadPngImages = png; // the PNG switch leaves them alone too
+        ImageData splash;
+        {
+            ScopedCurrentDir inGame(_dir.File("game"));
+            splash.Load("..\\fsdata\\splash1.jpg");
+        }
+        EXPECT_EQ(splash.width, 4) << png;
     }
-    EXPECT_EQ(splash.width, 4);
+    g_settings.loadPngImages = false;
 
     // A pair whose alpha picture has another size is refused.
     Write("gfx/odd_base.jpg", fixtures::MakeJpeg(8, 8, 3, colour));
