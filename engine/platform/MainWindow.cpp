@@ -66,6 +66,7 @@ void MainWindow::SetDisplayMode(int mode)
     if (g_application)
         g_application->fullscreen = mode == 0;
     _window.SetFullscreen(mode == 0);
+    g_renderDevice.SetWindowed(mode);
 }
 
 void MainWindow::Show()

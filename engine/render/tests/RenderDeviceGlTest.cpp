@@ -129,6 +129,18 @@ TEST_F(RenderDeviceGlTest, PicturesAreUprightAndPaddedSpritesFillTheBottomLeft)
     ExpectAt(205, 215, {0, 0, 255});
     ExpectAt(215, 215, {255, 255, 255});
 
+    // One texel per pixel: every pixel shows its own texel, none its neighbour's.
+    std::vector<std::uint32_t> checker(16);
+    for (int i = 0; i < 16; ++i)
+        checker[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 16);
+    Texture exact;
+    MakeTexture(exact, 4, 4, checker);
+    exact.Bind();
+    g_renderDevice.DrawRect(50, 60, 4, 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            ExpectAt(50 + x, 60 + y, {0, 0, (y * 4 + x) * 16}, 0);
+
     // A 3 x 3 picture in a 4 x 4 texture: the used part drawn over 30 x 30.
     std::vector<std::uint32_t> pixels(16, 0x00000000u);
     for (int y = 0; y < 3; ++y)
@@ -386,4 +398,52 @@ TEST_F(RenderDeviceGlTest, ReleaseFreesEverythingAndLaterCallsAreHarmless)
     g_renderDevice.EndFrame();
     // TearDown's End2D and Release run again on a released device.
     g_renderDevice.Begin2D();
+}
+
+TEST_F(RenderDeviceGlTest, FogRunsAlongTheProjectedDepth)
+{
+    g_renderDevice.EnableTexture(false);
+    g_renderDevice.EnableFog(true);
+    g_renderDevice.DrawRect(10, 10, 10, 10); // depth 0.5: half fog colour
+    g_renderDevice.EnableFog(false);
+    g_renderDevice.DrawRect(30, 10, 10, 10);
+    ExpectAt(15, 15, {128, 151, 198}, 3);
+    ExpectAt(35, 15, {255, 255, 255});
+}
+
+// The 800 x 600 screen scaled (and letterboxed) into other drawables.
+TEST(RenderDeviceScaledWindow, ViewportsFollowTheDrawable)
+{
+    const struct {
+        int width, height;
+        int left, bottom, scale;
+    } cases[] = {{1600, 1200, 0, 0, 2}, {1000, 600, 100, 0, 1}, {800, 800, 0, 100, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        backend::Window window;
+        backend::WindowDesc desc;
+        desc.width = c.width;
+        desc.height = c.height;
+        ASSERT_TRUE(window.Create(desc));
+        g_renderDevice.Init(window);
+        g_renderDevice.BeginFrame();
+        g_renderDevice.Begin2D();
+        g_renderDevice.EnableTexture(false);
+        g_renderDevice.DrawRect(100, 50, 40, 30);
+        g_renderDevice.BeginViewport2D(400, 0, 100, 100); // top edge of the screen
+        g_renderDevice.DrawRect(0, 0, 100, 100);
+        g_renderDevice.End2D();
+        g_renderDevice.SetFullViewport();
+        auto at = [](int x, int y) { return g_renderDevice.Gl().ReadPixels(x, y, 1, 1)[0]; };
+        const int s = c.scale;
+        EXPECT_EQ(at(c.left + 100 * s, c.bottom + 50 * s), 255);
+        EXPECT_EQ(at(c.left + 140 * s - 1, c.bottom + 80 * s - 1), 255);
+        EXPECT_EQ(at(c.left + 140 * s, c.bottom + 50 * s), 0x3C);
+        EXPECT_EQ(at(c.left + 100 * s - 1, c.bottom + 50 * s), 0x3C);
+        EXPECT_EQ(at(c.left + 400 * s, c.bottom + 600 * s - 1), 255);
+        EXPECT_EQ(at(c.left + 400 * s, c.bottom + 500 * s - 1), 0x3C);
+        g_renderDevice.End2D();
+        g_renderDevice.Release();
+        window.Destroy();
+    }
 }
