@@ -73,6 +73,7 @@ bool ReadHeader(png_structp png, png_infop info, HeaderInfo& header)
     if (!png_get_gAMA(png, info, &fileGamma))
         fileGamma = 0.45455;
     png_set_gamma(png, 2.2, fileGamma);
+    png_set_interlace_handling(png);
     png_read_update_info(png, info);
     header.width = png_get_image_width(png, info);
     header.height = png_get_image_height(png, info);

@@ -106,7 +106,8 @@ std::string MakePng(const PngSpec& spec)
         throw std::runtime_error("png fixture");
     }
     png_set_write_fn(png, &out, AppendToString, NoFlush);
-    png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colorType, PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colorType,
+                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     std::vector<png_color> palette;
     for (std::size_t i = 0; i + 2 < spec.palette.size(); i += 3)
@@ -117,8 +118,10 @@ std::string MakePng(const PngSpec& spec)
         png_set_tRNS(png, info, spec.transparency.data(), static_cast<int>(spec.transparency.size()), nullptr);
     png_write_info(png, info);
     const std::size_t rowBytes = spec.rows.size() / spec.height;
+    std::vector<png_bytep> rows;
     for (int r = 0; r < spec.height; ++r)
-        png_write_row(png, const_cast<png_bytep>(&spec.rows[r * rowBytes]));
+        rows.push_back(const_cast<png_bytep>(&spec.rows[r * rowBytes]));
+    png_write_image(png, rows.data()); // passes of an interlaced file included
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     return out;

@@ -26,6 +26,7 @@ struct PngSpec {
     std::vector<std::uint8_t> rows; // top row first, packed as the colour type needs
     std::vector<std::uint8_t> palette; // RGB triples
     std::vector<std::uint8_t> transparency; // tRNS alpha per palette entry
+    bool interlaced = false;
 };
 std::string MakePng(const PngSpec& spec);
 

@@ -358,6 +358,14 @@ TEST_F(ImageLoaderTest, PngKindsAllBecomeBgra)
     deep.rows = {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0, // top
                  0xFF, 0xFF, 0x00, 0x00, 0x80, 0x00, 0x40, 0x00};
 
+    fixtures::PngSpec interlaced;
+    interlaced.width = 9;
+    interlaced.height = 9;
+    interlaced.colorType = PNG_COLOR_TYPE_RGB;
+    interlaced.rows = fixtures::GradientRgb(9, 9);
+    interlaced.interlaced = true;
+    const std::uint8_t* last = &interlaced.rows[8 * 9 * 3]; // the bottom row
+
     const struct {
         const char* what;
         fixtures::PngSpec spec;
@@ -368,6 +376,7 @@ TEST_F(ImageLoaderTest, PngKindsAllBecomeBgra)
         {"grey", grey, {{30, 30, 30, 255}, {220, 220, 220, 255}}},
         {"grey 2-bit", grey2, {{0, 0, 0, 255}, {85, 85, 85, 255}, {170, 170, 170, 255}, {255, 255, 255, 255}}},
         {"16-bit RGBA", deep, {{0x80, 0x00, 0xFF, 0x40}}},
+        {"interlaced", interlaced, {{last[2], last[1], last[0], 255}, {last[5], last[4], last[3], 255}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
