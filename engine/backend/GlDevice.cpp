@@ -5,6 +5,7 @@
 #include <GL/glext.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace backend {
@@ -499,11 +500,12 @@ void GlDevice::Flush()
 void GlDevice::DrawArrays(unsigned mode, const Vertex* vertices, unsigned count)
 {
     ApplyTransforms();
-    // With a bound buffer the pointers are offsets into it.
-    const char* base = reinterpret_cast<const char*>(vertices);
-    glVertexPointer(3, GL_FLOAT, sizeof(Vertex), base + offsetof(Vertex, x));
-    glColorPointer(GL_BGRA, GL_UNSIGNED_BYTE, sizeof(Vertex), base + offsetof(Vertex, diffuse));
-    glTexCoordPointer(2, GL_FLOAT, sizeof(Vertex), base + offsetof(Vertex, u));
+    // With a bound buffer (vertices null) the pointers are offsets into it.
+    const std::uintptr_t base = reinterpret_cast<std::uintptr_t>(vertices);
+    auto field = [base](std::size_t offset) { return reinterpret_cast<const void*>(base + offset); };
+    glVertexPointer(3, GL_FLOAT, sizeof(Vertex), field(offsetof(Vertex, x)));
+    glColorPointer(GL_BGRA, GL_UNSIGNED_BYTE, sizeof(Vertex), field(offsetof(Vertex, diffuse)));
+    glTexCoordPointer(2, GL_FLOAT, sizeof(Vertex), field(offsetof(Vertex, u)));
     const bool fog = _fog == 1;
     if (fog) {
         // Table fog runs along the projected depth: one coordinate per vertex.

@@ -357,12 +357,26 @@ TEST_F(RenderDeviceGlTest, SplashFrameShowsTheSplashPicture)
     ASSERT_NE(g_splashSprite, nullptr);
     EXPECT_EQ(g_splashSprite->imageWidth, 300);
     EXPECT_EQ(g_splashSprite->textureWidth, 512);
+    // The frame of the main loop: clear and 2D view, splash, end of the view.
+    g_renderDevice.EnableTexture(false);
+    g_renderDevice.DrawRect(0, 0, 800, 600);
     EngineFrameServices frame;
     g_drawSplash = true;
+    const Matrix4 outside = g_renderDevice.GetTransform(RenderDevice::kWorld);
+    frame.BeginFrame();
+    ExpectAt(400, 300, kBackground);
     frame.DrawSplash();
     ExpectAt(1, 1, {200, 40, 40}, 6);
     ExpectAt(798, 598, {200, 40, 40}, 6);
     ExpectAt(400, 300, {200, 40, 40}, 6);
+    frame.EndFrame();
+    EXPECT_EQ(g_renderDevice.GetTransform(RenderDevice::kWorld), outside);
+    g_drawSplash = false; // the script's ResetSplash
+    frame.BeginFrame();
+    frame.DrawSplash();
+    ExpectAt(400, 300, kBackground);
+    frame.EndFrame();
+    g_drawSplash = true;
     ReleaseSplashSprite();
     EXPECT_EQ(g_splashSprite, nullptr);
 }
