@@ -13,7 +13,7 @@ namespace backend {
 namespace {
 
 // Quads batched before a draw call goes out regardless.
-constexpr std::size_t kBatchVertexLimit = 6 * 4096;
+constexpr std::size_t kBatchVertexLimit = 6 * 16384;
 
 GLenum ToGl(BlendFactor f)
 {
