@@ -8,8 +8,13 @@
 #include "engine/platform/StartUp.h"
 #include "engine/util/FileSystem.h"
 #include "engine/script/ScriptHost.h"
+#include "engine/sound/SoundSystemImpl.h"
+#include "engine/util/XmlAttributes.h"
+#include "engine/util/XmlFile.h"
 #include "game/state/GameInfo.h"
 #include "gui/script_api/ScriptBindings.h"
+
+#include <tinyxml.h>
 
 Application* g_application = nullptr;
 bool g_drawSplash = true;
@@ -42,6 +47,9 @@ void Application::Start()
     customCursorOption = gameInfo.getCustomCursor();
 
     mainWindow = new MainWindow(fullscreen ? 0 : 1);
+    if (mainWindow->IsCreated())
+        g_sound.Init();
+    LoadKeyMap();
     customCursorInUse = customCursorOption;
     DrawSplashFrame();
 
@@ -190,17 +198,39 @@ void Application::OnWindowClosed()
     if (_closeHandled)
         return;
     _closeHandled = true;
+    g_sound.Shutdown();
 }
 
 void Application::OnActivated()
 {
     paused = false;
     timer.Restart();
+    g_sound.Resume();
 }
 
 void Application::OnDeactivated()
 {
+    g_sound.Pause();
     paused = true;
+}
+
+void Application::LoadKeyMap()
+{
+    TiXmlDocument document;
+    if (!LoadXmlFile("KeyMap.xml", document) || !document.RootElement()) {
+        LogErrorText("Can't load KeyMap.xml!");
+        return;
+    }
+    for (const TiXmlElement* key = document.RootElement()->FirstChildElement("Key"); key;
+         key = key->NextSiblingElement("Key")) {
+        std::string name;
+        std::string script;
+        ReadStringAttribute(key, "key", name);
+        ReadStringAttribute(key, "script", script);
+        const unsigned code = name.empty() ? 0u : static_cast<unsigned char>(name[0]);
+        if (code < keyScripts.size())
+            keyScripts[code] = script;
+    }
 }
 
 void ShutdownApplication()

@@ -42,6 +42,8 @@ public:
     void OnWindowClosed();
     void OnActivated();
     void OnDeactivated();
+    // Binds keys to script text from KeyMap.xml in the current folder.
+    void LoadKeyMap();
 
     MainWindow* mainWindow = nullptr;
     bool fullscreen = false;

@@ -3,6 +3,8 @@
 #include "engine/platform/Application.h"
 #include "engine/platform/LogoWidget.h"
 #include "engine/platform/MainWindow.h"
+#include "engine/sound/SoundSystemImpl.h"
+#include "gui/controllers/ControllerManager.h"
 
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
@@ -19,11 +21,21 @@ void EngineFrameServices::DrainMessages() {}
 
 void EngineFrameServices::ResendMousePosition() {}
 
-void EngineFrameServices::ActivatePendingControllers() {}
+void EngineFrameServices::ActivatePendingControllers()
+{
+    if (kernel.HasPending())
+        kernel.FlushPending();
+}
 
-void EngineFrameServices::UpdateControllers(float) {}
+void EngineFrameServices::UpdateControllers(float step)
+{
+    kernel.Update(step);
+}
 
-void EngineFrameServices::UpdateSound(float) {}
+void EngineFrameServices::UpdateSound(float step)
+{
+    g_sound.UpdateTracks(step);
+}
 
 void EngineFrameServices::UpdateLogo(float step)
 {

@@ -11,7 +11,9 @@
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "engine/render/VertexBatch.h"
+#include "engine/sound/SoundSystemImpl.h"
 #include "game/state/CountryNames.h"
+#include "gui/controllers/ControllerManager.h"
 #include "game/state/GameInfo.h"
 
 #include <string>
@@ -21,6 +23,7 @@ const std::string g_splashPaths[2] = {"..\\fsdata\\splash2.jpg", "..\\fsdata\\sp
 // 2. Custom cursor.
 // 3. Artefact catalogue.
 // 4. Controller manager ("kernel").
+Core::ControllerManager kernel;
 // 5. Input map.
 // 6. Message queue.
 // 7. Resource manager.
@@ -40,6 +43,7 @@ const std::string g_countryNames[7] = {"Phoenicia", "Babylon", "Egypt", "Carthag
 RenderDevice g_renderDevice;
 VertexBatch g_quadBatch;
 // 18. Sound system ("Sound").
+Sound::SoundSystemImpl g_sound;
 // 19. Window title.
 std::string g_windowTitle;
 // 20. Application-data folder.

@@ -1,8 +1,15 @@
 #include "gui/script_api/ScriptBindings.h"
 
+#include "game/state/GameInfo.h"
 #include "gui/script_api/ApplicationBindings.h"
+#include "gui/script_api/GameInfoBindings.h"
+
+#include <luabind/luabind.hpp>
 
 void RegisterScriptBindings(lua_State* L)
 {
     RegisterApplicationBindings(L);
+    RegisterGameInfoBindings(L);
+
+    luabind::globals(L)["gameInfo"] = &gameInfo;
 }

@@ -1,0 +1,89 @@
+#include "engine/platform/Application.h"
+#include "engine/platform/HtmlLog.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace testing_support;
+
+namespace {
+
+class NoFrame : public FrameServices {
+public:
+    bool DeviceReady() override { return false; }
+    void ResetCursorImage() override {}
+    void DrainMessages() override {}
+    void ResendMousePosition() override {}
+    void ActivatePendingControllers() override {}
+    void UpdateControllers(float) override {}
+    void UpdateSound(float) override {}
+    void UpdateLogo(float) override {}
+    void BeginFrame() override {}
+    void DrawSplash() override {}
+    void DrawScreen(bool) override {}
+    void DrawCursor() override {}
+    void DrawFrameRate(int) override {}
+    void EndFrame() override {}
+};
+
+// An application in a game folder holding the given KeyMap.xml (none when
+// the text is empty), with its log beside it.
+struct KeyMapFixture {
+    TempDir game;
+    std::unique_ptr<ScopedCurrentDir> cwd;
+    std::unique_ptr<Application> app;
+
+    explicit KeyMapFixture(const std::string& keyMap)
+    {
+        if (!keyMap.empty())
+            WriteTextFile(game.File("keymap.xml"), keyMap);
+        cwd = std::make_unique<ScopedCurrentDir>(game.Path());
+        g_log.Open(game.File("log.htm"), true);
+        app = std::make_unique<Application>(false, std::make_unique<NoFrame>());
+        app->LoadKeyMap();
+        g_log.Close();
+    }
+    std::string Log() const { return ReadTextFile(game.File("log.htm")); }
+};
+
+} // namespace
+
+TEST(KeyMap, KeysBindByTheCodeOfTheirFirstCharacter)
+{
+    KeyMapFixture f("<Keys>\n"
+                    "  <Key key=\"A\" script=\"a()\"/>\n"
+                    "  <Key key=\"a\" script=\"lower()\"/>\n"     // 97: above 90, ignored
+                    "  <Key key=\"P\" script=\"first()\"/>\n"
+                    "  <Key key=\"Pause\" script=\"second()\"/>\n" // only 'P' counts; replaces
+                    "  <Key key=\"5\" script=\"five()\"/>\n"
+                    "  <Key key=\" \" script=\"space()\"/>\n"
+                    "  <Key key=\"Z\"/>\n"                         // no script: bound to nothing
+                    "  <Key key=\"\xE9\" script=\"accent()\"/>\n"  // above 127: ignored
+                    "  <Key script=\"nokey()\"/>\n"                // code 0
+                    "  <Other key=\"B\" script=\"b()\"/>\n"         // not a Key
+                    "</Keys>\n");
+    ASSERT_EQ(f.app->keyScripts.size(), 91u);
+    EXPECT_EQ(f.app->keyScripts['A'], "a()");
+    EXPECT_EQ(f.app->keyScripts['P'], "second()");
+    EXPECT_EQ(f.app->keyScripts['5'], "five()");
+    EXPECT_EQ(f.app->keyScripts[' '], "space()");
+    EXPECT_EQ(f.app->keyScripts['Z'], "");
+    EXPECT_EQ(f.app->keyScripts[0], "nokey()");
+    EXPECT_EQ(f.app->keyScripts['B'], "");
+    EXPECT_EQ(f.Log().find("Can't load KeyMap.xml!"), std::string::npos);
+}
+
+TEST(KeyMap, AMissingOrBrokenFileIsLoggedAndBindsNothing)
+{
+    for (const std::string& keyMap : {std::string(), std::string("<Keys><Key key=\"A\" script=\"a()\">")}) {
+        KeyMapFixture f(keyMap);
+        for (const std::string& script : f.app->keyScripts)
+            EXPECT_EQ(script, "");
+        const std::string log = f.Log();
+        EXPECT_NE(log.find("ERROR : </B></Font><Font Size = 1 Color = Black Face = Verdana>Can't load KeyMap.xml!"),
+                  std::string::npos)
+            << log;
+    }
+}

@@ -1,0 +1,125 @@
+// Runs the real program in a scratch game folder, headless.
+#include "tests/support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace testing_support;
+
+namespace {
+
+class ProgramRunTest : public ::testing::Test {
+protected:
+    TempDir game;
+    std::string appData = DataHome() + "/Tovarin Entertainment/Velmora Ascendant";
+
+    void SetUp() override
+    {
+        WriteTextFile(game.File("data/settings.ini"), "path = .\n");
+        WriteTextFile(game.File("data/GameInfo.xml"),
+                      "<GameInfo version=\"1\"><Profiles /><ActivePlayer name=\"\" />"
+                      "<Options fullscreen=\"false\" sound=\"75\" music=\"75\" customCursor=\"0\" /><HiScores />"
+                      "</GameInfo>");
+        WriteTextFile(game.File("data/KeyMap.xml"), "<KeyMap />\n");
+        // The game's data files, so that the game state loads without errors.
+        for (const char* name : {"LevelMap.xml", "Music.xml", "GameplayConst.xml", "Level.xml"})
+            WriteTextFile(game.File(std::string("data/") + name), ReadTextFile(SourceDir() + "/data/" + name));
+    }
+
+    pid_t Start()
+    {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            if (chdir(game.File("data").c_str()) != 0)
+                _exit(97);
+            execl(VELMORA_BINARY, VELMORA_BINARY, static_cast<char*>(nullptr));
+            _exit(98);
+        }
+        return pid;
+    }
+
+    // Waits up to the limit; -1 when the process still runs.
+    static int Wait(pid_t pid, std::chrono::seconds limit)
+    {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        int status = 0;
+        while (std::chrono::steady_clock::now() < end) {
+            const pid_t r = waitpid(pid, &status, WNOHANG);
+            if (r == pid)
+                return status;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return -1;
+    }
+
+    std::string Log() { return ReadTextFile(appData + "/log.htm"); }
+};
+
+} // namespace
+
+TEST_F(ProgramRunTest, StartsRunsTheStartScriptAndShutsDown)
+{
+    WriteTextFile(game.File("data/start.lua"), "ShowWindowIfNoSplashes()\nCloseApplication()\n");
+    const pid_t pid = Start();
+    const int status = Wait(pid, std::chrono::seconds(60));
+    ASSERT_NE(status, -1) << "the program did not end";
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+
+    const std::string log = Log();
+    const auto start = log.find("Application start!");
+    const auto loop = log.find("Start main loop");
+    const auto shutdown = log.find("Application shutdown!");
+    ASSERT_NE(start, std::string::npos) << log;
+    ASSERT_NE(loop, std::string::npos) << log;
+    ASSERT_NE(shutdown, std::string::npos) << log;
+    EXPECT_LT(start, loop);
+    EXPECT_LT(loop, shutdown);
+    EXPECT_EQ(log.substr(log.size() - 28), "</Font> </P> </Body> </Html>");
+    EXPECT_EQ(log.find("Color = Red"), std::string::npos) << log;
+    EXPECT_TRUE(PathExists(appData + "/GameInfo.xml"));
+}
+
+TEST_F(ProgramRunTest, AFailingStartScriptStillShowsTheWindowAndTheLoopRuns)
+{
+    WriteTextFile(game.File("data/start.lua"), "this is not lua\n");
+    const pid_t pid = Start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // SIGTERM takes the normal shut-down path.
+    for (int i = 0; i < 100 && Log().find("Start main loop") == std::string::npos; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    kill(pid, SIGTERM);
+    const int status = Wait(pid, std::chrono::seconds(60));
+    ASSERT_NE(status, -1);
+    EXPECT_TRUE(WIFEXITED(status));
+    const std::string log = Log();
+    EXPECT_NE(log.find("LUA COMPILE ERROR"), std::string::npos);
+    EXPECT_NE(log.find("Application shutdown!"), std::string::npos);
+    EXPECT_TRUE(PathExists(appData + "/GameInfo.xml"));
+}
+
+TEST_F(ProgramRunTest, ASecondCopyLeavesAtOnceAndWritesNothing)
+{
+    WriteTextFile(game.File("data/start.lua"), "ShowWindowIfNoSplashes()\n");
+    const pid_t first = Start();
+    for (int i = 0; i < 200 && Log().find("Start main loop") == std::string::npos; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_NE(Log().find("Start main loop"), std::string::npos);
+    const std::string before = Log();
+
+    const pid_t second = Start();
+    const int status = Wait(second, std::chrono::seconds(20));
+    ASSERT_NE(status, -1) << "the second copy kept running";
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(Log(), before);
+
+    kill(first, SIGTERM);
+    EXPECT_NE(Wait(first, std::chrono::seconds(60)), -1);
+}

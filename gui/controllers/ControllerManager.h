@@ -1,0 +1,59 @@
+#pragma once
+
+// Holds every running controller: added ones wait in the pending list until
+// the next activation point, then run in the order they were added. The
+// manager owns what is added to it and deletes each controller once it has
+// finished. Both lists are linked lists, so passes survive controllers added
+// or removed while they run.
+
+#include "gui/controllers/IController.h"
+
+#include <list>
+#include <string>
+
+namespace Core {
+
+class ControllerManager {
+public:
+    ControllerManager() = default;
+    // Frees the list nodes; controllers still running belong to the objects
+    // that embed them and are not deleted.
+    ~ControllerManager() = default;
+    ControllerManager(const ControllerManager&) = delete;
+    ControllerManager& operator=(const ControllerManager&) = delete;
+
+    // Takes ownership; activated at the next activation point.
+    void AddController(IController* controller);
+    void addController(IController* controller) { AddController(controller); }
+
+    // Activates the pending controllers: each gets Update(0), then they join
+    // the end of the running list.
+    void FlushPending();
+    bool HasPending() const { return _hasPending; }
+
+    // The per-frame pass: delete finished, ask each IsFinished and advance the
+    // others, delete what finished.
+    void Update(float dt);
+
+    // By name, on running controllers only.
+    void RemoveController(const std::string& name);
+    void PauseController(const std::string& name);
+    void ResumeController(const std::string& name);
+    void LogControllers() const;
+
+    // Running controllers in order (tests and diagnostics).
+    const std::list<IController*>& Active() const { return _active; }
+    const std::list<IController*>& Pending() const { return _pending; }
+
+private:
+    void DeleteFinished();
+
+    std::list<IController*> _active;
+    std::list<IController*> _pending;
+    bool _hasPending = false;
+    int _passDepth = 0;
+};
+
+} // namespace Core
+
+extern Core::ControllerManager kernel;
