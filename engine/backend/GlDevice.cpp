@@ -64,6 +64,8 @@ void GlDevice::Init(SDL_Window* window)
     _depthTest = _depthWrite = _alphaTest = _blend = _fog = -1;
     _depthFuncSet = _blendFuncSet = false;
     _combine = -1;
+    _arrayBase = ~std::uintptr_t(0);
+    _arrayBuffer = 0;
     _boundTexture = 0;
     _boundParams = nullptr;
     _textureEnabled = false;
@@ -502,10 +504,18 @@ void GlDevice::DrawArrays(unsigned mode, const Vertex* vertices, unsigned count)
     ApplyTransforms();
     // With a bound buffer (vertices null) the pointers are offsets into it.
     const std::uintptr_t base = reinterpret_cast<std::uintptr_t>(vertices);
-    auto field = [base](std::size_t offset) { return reinterpret_cast<const void*>(base + offset); };
-    glVertexPointer(3, GL_FLOAT, sizeof(Vertex), field(offsetof(Vertex, x)));
-    glColorPointer(GL_BGRA, GL_UNSIGNED_BYTE, sizeof(Vertex), field(offsetof(Vertex, diffuse)));
-    glTexCoordPointer(2, GL_FLOAT, sizeof(Vertex), field(offsetof(Vertex, u)));
+    GLint boundBuffer = 0;
+    if (!vertices)
+        glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &boundBuffer);
+    // Pointing the arrays anew costs the driver a re-validation: only on change.
+    if (base != _arrayBase || static_cast<unsigned>(boundBuffer) != _arrayBuffer) {
+        _arrayBase = base;
+        _arrayBuffer = static_cast<unsigned>(boundBuffer);
+        auto field = [base](std::size_t offset) { return reinterpret_cast<const void*>(base + offset); };
+        glVertexPointer(3, GL_FLOAT, sizeof(Vertex), field(offsetof(Vertex, x)));
+        glColorPointer(GL_BGRA, GL_UNSIGNED_BYTE, sizeof(Vertex), field(offsetof(Vertex, diffuse)));
+        glTexCoordPointer(2, GL_FLOAT, sizeof(Vertex), field(offsetof(Vertex, u)));
+    }
     const bool fog = _fog == 1;
     if (fog) {
         // Table fog runs along the projected depth: one coordinate per vertex.

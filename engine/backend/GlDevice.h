@@ -130,6 +130,9 @@ private:
     };
     std::unordered_map<unsigned, Buffer> _buffers;
 
+    // Where the vertex arrays point: memory, or an offset into a buffer.
+    std::uintptr_t _arrayBase = ~std::uintptr_t(0);
+    unsigned _arrayBuffer = 0;
     std::vector<Vertex> _batch;
     std::vector<float> _fogCoords;
     int _drawCalls = 0;
