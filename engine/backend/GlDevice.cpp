@@ -445,8 +445,11 @@ void GlDevice::DeleteVertexBuffer(unsigned buffer)
 {
     if (!_window || _buffers.erase(buffer) == 0)
         return;
+    Flush();
     GLuint name = buffer;
     glDeleteBuffers(1, &name);
+    // The arrays may have pointed into it.
+    _arrayBase = ~std::uintptr_t(0);
 }
 
 void GlDevice::Clear(std::uint32_t argb, float depth)
@@ -571,6 +574,7 @@ void GlDevice::ReleaseAll()
         glDeleteBuffers(1, &name);
     }
     _buffers.clear();
+    _arrayBase = ~std::uintptr_t(0);
 }
 
 void GlDevice::Shutdown()
