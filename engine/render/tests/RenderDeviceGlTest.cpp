@@ -312,6 +312,23 @@ TEST_F(RenderDeviceGlTest, QuadBatchAndDepthTestedStrip)
     g_renderDevice.DrawStripZTest(strip);
     g_renderDevice.PopMatrix();
     ExpectAt(110, 110, {0, 0, 255});
+
+    // Buffers made anew between draws from memory and from buffers.
+    VertexBatch other;
+    other.ResizeQuads(1);
+    quad(&other.vertices[0], 200, 10, 0xFFFFFF00u);
+    other.Upload();
+    other.Draw();
+    g_renderDevice.DrawRect(220, 10, 10, 10);
+    other.ResizeQuads(2);
+    quad(&other.vertices[0], 240, 10, 0xFF00FFFFu);
+    quad(&other.vertices[6], 260, 10, 0xFF00FFFFu);
+    other.Upload();
+    other.Draw();
+    g_quadBatch.Draw();
+    ExpectAt(205, 15, {255, 255, 0});
+    ExpectAt(225, 15, {255, 255, 255});
+    ExpectAt(265, 15, {0, 255, 255});
 }
 
 TEST_F(RenderDeviceGlTest, BigTextureDrawsItsChunksAndNothingAfterRelease)
