@@ -1,13 +1,39 @@
 #include "gui/Widget.h"
 
 #include "engine/platform/CustomCursor.h"
-#include "gui/HitMask.h"
+#include "engine/render/ImageData.h"
+#include "engine/render/RenderDevice.h"
+#include "engine/util/Vector3.h"
 #include "gui/StringTable.h"
 
 namespace {
+
 const int kScreenWidth = 800;
 const int kScreenHeight = 600;
+
+Point Difference(const Point& a, const Point& b)
+{
+    return Point(a.x - b.x, a.y - b.y);
 }
+
+// The first byte of the mask's pixel at (x, y), the row counted from the
+// bottom as the picture is stored; 0 outside the picture.
+int MaskValue(const ImageData& mask, int x, int y)
+{
+    const unsigned char* pixels = mask.Pixels();
+    if (!pixels || x < 0 || y < 0 || x >= mask.width || y >= mask.height)
+        return 0;
+    const int bytesPerPixel = mask.bytesPerPixel > 0 ? mask.bytesPerPixel : 4;
+    return pixels[(static_cast<long>(y) * mask.width + x) * bytesPerPixel];
+}
+
+// Both edges count as inside.
+bool Contains(const Rect& r, const Point& p)
+{
+    return p.x >= r.x && p.x <= r.x + r.w && p.y >= r.y && p.y <= r.y + r.h;
+}
+
+} // namespace
 
 Widget::Widget(const std::string& widgetName)
     : name(widgetName)
@@ -16,7 +42,7 @@ Widget::Widget(const std::string& widgetName)
 
 Widget::Widget(const std::string& widgetName, const Rect& area)
     : name(widgetName)
-    , size(area.width, area.height)
+    , size(area.w, area.h)
     , position(area.x, area.y)
     , rect(area)
 {
@@ -68,12 +94,12 @@ void Widget::ClampDragToScreen(const Point& p)
         pressPoint = p;
         pressPosition = position;
     };
-    if (position.x > kScreenWidth - size.width) {
-        position.x = kScreenWidth - size.width;
+    if (position.x > kScreenWidth - size.x) {
+        position.x = kScreenWidth - size.x;
         reanchor();
     }
-    if (position.y > kScreenHeight - size.height) {
-        position.y = kScreenHeight - size.height;
+    if (position.y > kScreenHeight - size.y) {
+        position.y = kScreenHeight - size.y;
         reanchor();
     }
     if (position.x < 0) {
@@ -89,11 +115,11 @@ void Widget::ClampDragToScreen(const Point& p)
 void Widget::MouseMove(const Point& p)
 {
     if (pressed && !fixed) {
-        position = pressPosition + (p - pressPoint);
+        position = pressPosition + Difference(p, pressPoint);
         ClampDragToScreen(p);
         // Parent-based, so that following the parent below keeps the widget
         // where it was dragged to.
-        offset = position - ParentPosition();
+        offset = Difference(position, ParentPosition());
         UpdateRect();
     }
 
@@ -132,22 +158,24 @@ void Widget::DrawAll()
     for (Widget* child : children)
         child->DrawAll();
     if (!effects.Empty()) {
-        // Effect positions are relative to the widget: the render device's
-        // matrix is translated by `position` around this call, and the
-        // current colour set back to opaque white after it.
+        // Effect positions are relative to the widget.
+        g_renderDevice.PushMatrix();
+        g_renderDevice.Translate(Vector3(static_cast<float>(position.x), static_cast<float>(position.y), 0.0f));
         effects.Draw();
+        g_renderDevice.PopMatrix();
+        g_renderDevice.ResetColor();
     }
 }
 
 bool Widget::HitTest(const Point& p) const
 {
     if (mask) {
-        if (!rect.Contains(p.x, p.y))
+        if (!Contains(rect, p))
             return false;
-        return mask->ValueAt(p.x - position.x, p.y - position.y) > maskThreshold;
+        return MaskValue(*mask, p.x - position.x, p.y - position.y) > maskThreshold;
     }
-    const Rect shrunk(rect.x + margin, rect.y + margin, rect.width - 2 * margin, rect.height - 2 * margin);
-    return shrunk.Contains(p.x, p.y);
+    const Rect shrunk(rect.x + margin, rect.y + margin, rect.w - 2 * margin, rect.h - 2 * margin);
+    return Contains(shrunk, p);
 }
 
 ParticleEffect* Widget::AddEffect(const std::string& effectName)
@@ -167,7 +195,7 @@ void Widget::SetRect(int x, int y, int width, int height)
 {
     rect = Rect(x, y, width, height);
     position = Point(x, y);
-    size = Size(width, height);
+    size = Point(width, height);
 }
 
 void Widget::SetPosition(const Point& topDown)

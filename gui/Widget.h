@@ -8,14 +8,14 @@
 
 #include "engine/util/Color.h"
 #include "engine/util/Point.h"
-#include "engine/util/Rect.h"
+#include "engine/render/Rect.h"
 #include "gui/Message.h"
 #include "gui/effects/EffectList.h"
 
 #include <string>
 #include <vector>
 
-struct HitMask;
+struct ImageData;
 class ParticleEffect;
 
 class Widget {
@@ -70,19 +70,19 @@ public:
     Point pressPosition;
     std::string text;
     Color color;
-    const HitMask* mask = nullptr;
+    const ImageData* mask = nullptr; // not owned; rows from the bottom, 4 bytes a pixel
     int maskThreshold = 200;
     int margin = 0;
     EffectList effects;
     std::string name;
     std::string parentName;
     std::string layerName;
-    Size size;
+    Point size; // x = width, y = height
     Point position;
     Point offset;
     Rect rect;
 
 private:
-    void UpdateRect() { rect = Rect(position.x, position.y, size.width, size.height); }
+    void UpdateRect() { rect = Rect(position, size); }
     void ClampDragToScreen(const Point& p);
 };

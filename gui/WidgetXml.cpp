@@ -7,8 +7,8 @@ Rect ReadRect(const TiXmlElement* element)
     Rect rect;
     ReadIntAttribute(element, "x", rect.x);
     ReadIntAttribute(element, "y", rect.y);
-    ReadIntAttribute(element, "width", rect.width);
-    ReadIntAttribute(element, "height", rect.height);
+    ReadIntAttribute(element, "width", rect.w);
+    ReadIntAttribute(element, "height", rect.h);
     return rect;
 }
 

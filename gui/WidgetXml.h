@@ -3,7 +3,7 @@
 // Readers that widget kinds use for their XML elements.
 
 #include "engine/util/Color.h"
-#include "engine/util/Rect.h"
+#include "engine/render/Rect.h"
 
 class TiXmlElement;
 

@@ -2,6 +2,11 @@
 
 #include "engine/platform/HtmlLog.h"
 #include "engine/platform/MainWindow.h"
+#include "engine/render/ImageBuffers.h"
+#include "engine/render/RenderDevice.h"
+#include "engine/render/Sprite.h"
+#include "engine/platform/StartUp.h"
+#include "engine/util/FileSystem.h"
 #include "engine/script/ScriptHost.h"
 #include "engine/sound/SoundSystemImpl.h"
 #include "engine/util/XmlAttributes.h"
@@ -36,6 +41,7 @@ void Application::Start()
     SeedRandomFromCounter();
     OpenScriptState();
     RegisterScriptBindings(g_luaState);
+    AllocateImageBuffers();
     showFrameRate = true;
     paused = false;
     customCursorOption = gameInfo.getCustomCursor();
@@ -57,8 +63,32 @@ void Application::DrawSplashFrame()
     if (!mainWindow || !mainWindow->IsCreated())
         return;
     _frame->BeginFrame();
+    LoadSplashSprite();
     _frame->DrawSplash();
     _frame->EndFrame();
+}
+
+void LoadSplashSprite()
+{
+    ReleaseSplashSprite();
+    for (const std::string& path : g_splashPaths) {
+        if (!FileExists(path))
+            continue;
+        auto* sprite = new Sprite(path);
+        sprite->Upload(true);
+        sprite->linearFilter = true;
+        g_splashSprite = sprite;
+        return;
+    }
+}
+
+void ReleaseSplashSprite()
+{
+    if (!g_splashSprite)
+        return;
+    g_splashSprite->Release();
+    delete g_splashSprite;
+    g_splashSprite = nullptr;
 }
 
 void Application::Run()
@@ -206,6 +236,9 @@ void Application::LoadKeyMap()
 void ShutdownApplication()
 {
     gameInfo.SaveGameState();
+    // Every GPU object goes while the window's context still lives.
+    ReleaseSplashSprite();
+    g_renderDevice.Release();
     g_log.Write("Application shutdown!", "DarkBlue");
     SDL_ShowCursor(SDL_ENABLE);
 }

@@ -90,3 +90,9 @@ void ResetSplash();
 void ShowWindowIfNoSplashes();
 
 extern bool g_drawSplash;
+
+class Sprite;
+extern Sprite* g_splashSprite;
+// The first splash image that exists, uploaded with linear filtering.
+void LoadSplashSprite();
+void ReleaseSplashSprite();

@@ -8,7 +8,8 @@
 #include "engine/sound/SoundSystemImpl.h"
 #include "gui/controllers/ControllerManager.h"
 
-#include <GL/gl.h>
+#include "engine/render/RenderDevice.h"
+#include "engine/render/Sprite.h"
 
 bool EngineFrameServices::DeviceReady()
 {
@@ -49,21 +50,37 @@ void EngineFrameServices::UpdateLogo(float step)
 
 void EngineFrameServices::BeginFrame()
 {
-    glClearColor(0x3C / 255.0f, 0x3C / 255.0f, 0x3C / 255.0f, 1.0f);
-    glClearDepth(1.0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    g_renderDevice.BeginFrame();
+    g_renderDevice.Begin2D();
 }
 
-void EngineFrameServices::DrawSplash() {}
+void EngineFrameServices::DrawSplash()
+{
+    if (!g_drawSplash || !g_splashSprite || g_splashSprite->textureWidth <= 0 || g_splashSprite->textureHeight <= 0)
+        return;
+    const Sprite& splash = *g_splashSprite;
+    g_splashSprite->linearFilter = true;
+    splash.Bind();
+    g_renderDevice.DrawRectPartial(0, 0, 800, 600,
+                                   static_cast<float>(splash.imageWidth) / static_cast<float>(splash.textureWidth),
+                                   static_cast<float>(splash.imageHeight) / static_cast<float>(splash.textureHeight));
+}
 
 void EngineFrameServices::DrawScreen(bool) {}
 
-void EngineFrameServices::DrawCursor() {}
+void EngineFrameServices::DrawCursor()
+{
+    // Normal alpha blending for the cursor and everything after it.
+    g_renderDevice.EnableAlphaBlend(true);
+    g_renderDevice.SetBlendMode(0);
+}
 
 void EngineFrameServices::DrawFrameRate(int) {}
 
 void EngineFrameServices::EndFrame()
 {
+    g_renderDevice.End2D();
+    g_renderDevice.EndFrame();
     if (g_application && g_application->mainWindow)
         g_application->mainWindow->Present();
 }

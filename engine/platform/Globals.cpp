@@ -11,6 +11,9 @@
 #include "engine/platform/LogoWidget.h"
 #include "engine/platform/Settings.h"
 #include "engine/platform/StartUp.h"
+#include "engine/render/RenderDevice.h"
+#include "engine/render/Sprite.h"
+#include "engine/render/VertexBatch.h"
 #include "engine/sound/SoundSystemImpl.h"
 #include "game/state/CountryNames.h"
 #include "gui/controllers/ControllerManager.h"
@@ -42,7 +45,9 @@ GameInfo gameInfo;
 // 15. Country names, in stage order.
 const std::string g_countryNames[7] = {"Phoenicia", "Babylon", "Egypt", "Carthage", "Rome", "Greece", "Troy"};
 // 16. Particle library.
-// 17. Render device.
+// 17. Render device (no GL until Init), and the shared quad batch it fills.
+RenderDevice g_renderDevice;
+VertexBatch g_quadBatch;
 // 18. Sound system ("Sound").
 Sound::SoundSystemImpl g_sound;
 // 19. Window title.
@@ -59,3 +64,6 @@ Settings g_settings;
 UpdatableLogo* g_logoWidget = nullptr;
 InputState g_input;
 CustomCursor* g_cursor = nullptr;
+unsigned char* g_pixelBuffer = nullptr;
+unsigned char* g_scratchBuffer = nullptr;
+Sprite* g_splashSprite = nullptr;

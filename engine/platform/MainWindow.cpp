@@ -6,6 +6,7 @@
 #include "engine/platform/Settings.h"
 #include "engine/platform/StartUp.h"
 #include "engine/platform/VirtualKeys.h"
+#include "engine/render/RenderDevice.h"
 #include "engine/script/ScriptHost.h"
 #include "engine/util/Windows1252.h"
 #include "game/state/GameInfo.h"
@@ -67,6 +68,9 @@ MainWindow::MainWindow(int mode)
         LogError("Window", std::string("Can't create the window: ") + SDL_GetError());
         return;
     }
+    // The adapter can only be asked once its context exists.
+    g_renderDevice.Init(_window);
+    g_renderDevice.LogAdapterInfo();
     _window.Raise();
     if (g_windowed == 0) {
         _window.SetAlwaysOnTop(true);
@@ -104,6 +108,9 @@ void MainWindow::Destroy()
 
 void MainWindow::Release()
 {
+    // GPU objects go while their context still lives.
+    if (_window.IsOpen())
+        g_renderDevice.Release();
     _window.Destroy();
 }
 
@@ -118,13 +125,15 @@ void MainWindow::SetDisplayMode(int mode)
         _window.SetFullscreen(true);
         _window.SetAlwaysOnTop(true);
         _window.Raise();
-        // The render device takes its viewport from LetterboxRect.
+        // The device scales the 800 x 600 picture into the desktop's mode.
+        g_renderDevice.SetWindowed(mode);
         if (g_application)
             g_application->customCursorInUse = true;
     } else {
         _window.SetFullscreen(false);
         _window.Show();
         _window.Raise();
+        g_renderDevice.SetWindowed(mode);
         int displayWidth = g_desktopWidth;
         int displayHeight = g_desktopHeight;
         backend::DesktopSize(displayWidth, displayHeight);
@@ -143,21 +152,19 @@ Rect MainWindow::LetterboxFor(int areaWidth, int areaHeight)
 {
     if (areaWidth <= 0 || areaHeight <= 0)
         return Rect(0, 0, kLogicalWidth, kLogicalHeight);
-    // The largest 4:3 rectangle that fits, centred.
-    int w = areaWidth;
-    int h = static_cast<int>(static_cast<long long>(areaWidth) * kLogicalHeight / kLogicalWidth);
-    if (h > areaHeight) {
-        h = areaHeight;
-        w = static_cast<int>(static_cast<long long>(areaHeight) * kLogicalWidth / kLogicalHeight);
-    }
+    // The largest rectangle of the picture's shape that fits, centred: the
+    // same rectangle the GL layer draws into.
+    const double scale = std::min(areaWidth / double(kLogicalWidth), areaHeight / double(kLogicalHeight));
+    const int w = static_cast<int>(kLogicalWidth * scale + 0.5);
+    const int h = static_cast<int>(kLogicalHeight * scale + 0.5);
     return Rect((areaWidth - w) / 2, (areaHeight - h) / 2, w, h);
 }
 
 void MainWindow::MapToLogical(int areaWidth, int areaHeight, int areaX, int areaY, int& x, int& y)
 {
     const Rect box = LetterboxFor(areaWidth, areaHeight);
-    const long long lx = static_cast<long long>(areaX - box.x) * kLogicalWidth / std::max(box.width, 1);
-    const long long ly = static_cast<long long>(areaY - box.y) * kLogicalHeight / std::max(box.height, 1);
+    const long long lx = static_cast<long long>(areaX - box.x) * kLogicalWidth / std::max(box.w, 1);
+    const long long ly = static_cast<long long>(areaY - box.y) * kLogicalHeight / std::max(box.h, 1);
     x = static_cast<int>(std::clamp<long long>(lx, 0, kLogicalWidth - 1));
     y = static_cast<int>(std::clamp<long long>(ly, 0, kLogicalHeight - 1));
 }

@@ -6,7 +6,7 @@
 // events into the engine's reactions.
 
 #include "engine/backend/Window.h"
-#include "engine/util/Rect.h"
+#include "engine/render/Rect.h"
 
 #include <SDL2/SDL_events.h>
 

@@ -1,6 +1,7 @@
 #pragma once
 
-// A colour as four bytes: red, green, blue, alpha, each 0 to 255.
+// A colour as four bytes: red, green, blue, alpha. The render device takes it
+// packed as A8R8G8B8 (alpha in the top byte).
 
 #include <cstdint>
 
@@ -11,28 +12,23 @@ struct Color {
     std::uint8_t a = 255;
 
     Color() = default;
-    Color(int red, int green, int blue, int alpha = 255)
-        : r(static_cast<std::uint8_t>(red))
-        , g(static_cast<std::uint8_t>(green))
-        , b(static_cast<std::uint8_t>(blue))
-        , a(static_cast<std::uint8_t>(alpha))
+    Color(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::uint8_t alpha = 255)
+        : r(red), g(green), b(blue), a(alpha)
     {
     }
-    // Opaque white with the given alpha.
-    explicit Color(int alpha)
-        : a(static_cast<std::uint8_t>(alpha))
-    {
-    }
+    // White with the given alpha.
+    explicit Color(std::uint8_t alpha) : a(alpha) {}
 
-    // A8R8G8B8: alpha in the top byte, then red, green, blue.
-    std::uint32_t Packed() const
+    std::uint32_t ToArgb() const
     {
         return (std::uint32_t(a) << 24) | (std::uint32_t(r) << 16) | (std::uint32_t(g) << 8) | std::uint32_t(b);
     }
 
-    bool operator==(const Color& other) const
-    {
-        return r == other.r && g == other.g && b == other.b && a == other.a;
-    }
-    bool operator!=(const Color& other) const { return !(*this == other); }
+    bool operator==(const Color& o) const { return r == o.r && g == o.g && b == o.b && a == o.a; }
+    bool operator!=(const Color& o) const { return !(*this == o); }
 };
+
+// a + the integer part of (b - a) * t, kept in a byte.
+std::uint8_t LerpByte(std::uint8_t a, std::uint8_t b, float t);
+// LerpByte on each channel.
+Color LerpColor(const Color& a, const Color& b, float t);

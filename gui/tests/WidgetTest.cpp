@@ -1,7 +1,7 @@
 #include "gui/Widget.h"
 
 #include "engine/platform/CustomCursor.h"
-#include "gui/HitMask.h"
+#include "engine/render/ImageData.h"
 #include "gui/StringTable.h"
 #include "gui/WidgetXml.h"
 
@@ -10,6 +10,16 @@
 
 #include <vector>
 
+static bool operator==(const Rect& a, const Rect& b)
+{
+    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
+}
+
+static std::ostream& operator<<(std::ostream& out, const Rect& r)
+{
+    return out << "(" << r.x << ", " << r.y << ", " << r.w << ", " << r.h << ")";
+}
+
 namespace {
 
 // Links a child the way the layer does: offset relative to the parent.
@@ -17,7 +27,7 @@ void Link(Widget& parent, Widget& child)
 {
     child.parent = &parent;
     parent.children.push_back(&child);
-    child.offset = child.position - parent.position;
+    child.offset = Point(child.position.x - parent.position.x, child.position.y - parent.position.y);
 }
 
 class WidgetTest : public testing::Test {
@@ -59,9 +69,10 @@ TEST_F(WidgetTest, HitTestWithAMask)
     set(0, 0, 200);
     set(1, 0, 201);
     set(3, 1, 255);
-    HitMask mask;
+    ImageData mask; // the pixels stay ours
     mask.width = 4;
     mask.height = 2;
+    mask.bytesPerPixel = 4;
     mask.pixels = pixels.data();
 
     Widget widget("w", Rect(100, 100, 10, 10)); // larger than the picture
@@ -252,8 +263,8 @@ TEST_F(WidgetTest, SetRectLeavesOffsetAndChildren)
     parent.offset = Point(3, 4);
     parent.SetRect(50, 60, 70, 80);
     EXPECT_EQ(parent.position, Point(50, 60));
-    EXPECT_EQ(parent.size.width, 70);
-    EXPECT_EQ(parent.size.height, 80);
+    EXPECT_EQ(parent.size.x, 70);
+    EXPECT_EQ(parent.size.y, 80);
     EXPECT_EQ(parent.rect, Rect(50, 60, 70, 80));
     EXPECT_EQ(parent.offset, Point(3, 4));
     EXPECT_EQ(child.position, Point(10, 10));

@@ -2,6 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+static bool operator==(const Rect& a, const Rect& b)
+{
+    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
+}
+
+static std::ostream& operator<<(std::ostream& out, const Rect& r)
+{
+    return out << "(" << r.x << ", " << r.y << ", " << r.w << ", " << r.h << ")";
+}
+
 TEST(DisplayScaling, LetterboxKeepsTheShapeAndCentres)
 {
     const struct {

@@ -32,7 +32,7 @@ protected:
     {
         child.parent = &parent;
         parent.children.push_back(&child);
-        child.offset = child.position - parent.position;
+        child.offset = Point(child.position.x - parent.position.x, child.position.y - parent.position.y);
     }
 
     Journal journal;

@@ -81,6 +81,13 @@ TEST_F(ProgramRunTest, StartsRunsTheStartScriptAndShutsDown)
     ASSERT_NE(shutdown, std::string::npos) << log;
     EXPECT_LT(start, loop);
     EXPECT_LT(loop, shutdown);
+    // The adapter lines, written once the window's context exists.
+    const auto adapter = log.find("D3D Driver: ");
+    ASSERT_NE(adapter, std::string::npos) << log;
+    EXPECT_NE(log.compare(adapter + 12, 7, "</Font>"), 0) << "no vendor in " << log;
+    EXPECT_LT(adapter, log.find("Description: "));
+    EXPECT_LT(log.find("Description: "), log.find("Version: "));
+    EXPECT_LT(log.find("Version: "), loop);
     EXPECT_EQ(log.substr(log.size() - 28), "</Font> </P> </Body> </Html>");
     EXPECT_EQ(log.find("Color = Red"), std::string::npos) << log;
     EXPECT_TRUE(PathExists(appData + "/GameInfo.xml"));

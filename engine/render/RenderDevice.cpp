@@ -1,0 +1,211 @@
+#include "engine/render/RenderDevice.h"
+
+#include "engine/backend/Window.h"
+#include "engine/platform/HtmlLog.h"
+#include "engine/platform/MainWindow.h"
+#include "engine/render/ImageBuffers.h"
+#include "engine/render/ImageLoader.h"
+#include "engine/render/Texture.h"
+#include "engine/render/VertexBatch.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::uint32_t kClearColor = 0xFF3C3C3Cu;
+constexpr std::uint32_t kFogColor = 0xFF012F8Du;
+
+} // namespace
+
+RenderDevice::RenderDevice() : currentStack(&worldStack)
+{
+    worldStack.reserve(8);
+    textureStack.reserve(8);
+    projectionStack.reserve(8);
+}
+
+void RenderDevice::Init(backend::Window& mainWindow)
+{
+    window = &mainWindow;
+    windowed = g_windowed;
+    gl.Init(mainWindow.Handle());
+    SetDefaultStates();
+    world = view = projection = texture = Matrix4();
+    gl.SetTransform(backend::TransformKind::World, world.Data());
+    gl.SetTransform(backend::TransformKind::View, view.Data());
+    gl.SetTransform(backend::TransformKind::Projection, projection.Data());
+    gl.SetTransform(backend::TransformKind::Texture, texture.Data());
+    SetFullViewport();
+    lastTexture = 0;
+    initialized = true;
+    CreateQuadBatch();
+}
+
+void RenderDevice::Release()
+{
+    if (!initialized)
+        return;
+    gl.Shutdown();
+    g_quadBatch.buffer = 0;
+    lastTexture = 0;
+    window = nullptr;
+    initialized = false;
+}
+
+void RenderDevice::SetDefaultStates()
+{
+    gl.EnableDepthTest(true);
+    gl.SetDepthFuncLessEqual();
+    gl.EnableDepthWrite(false);
+    gl.EnableAlphaTestAlways(true);
+    gl.EnableFog(false);
+    gl.SetLinearFog(0.0f, 1.0f, kFogColor);
+    // Normal alpha blending is the standing state from the first frame on.
+    gl.EnableBlend(true);
+    gl.SetBlendFunc(backend::BlendFactor::SrcAlpha, backend::BlendFactor::InvSrcAlpha);
+}
+
+void RenderDevice::Restore()
+{
+    if (!initialized)
+        return;
+    SetWindowed(windowed);
+}
+
+void RenderDevice::SetWindowed(int mode)
+{
+    windowed = mode;
+    SetDefaultStates();
+    SetTransformState(kWorld, Matrix4());
+    SetTransformState(kProjection, Matrix4());
+    SetTransformState(kTexture, Matrix4());
+}
+
+void RenderDevice::BeginFrame()
+{
+    gl.Clear(kClearColor, 1.0f);
+}
+
+void RenderDevice::EndFrame()
+{
+    gl.Flush();
+}
+
+void RenderDevice::LogAdapterInfo()
+{
+    std::string vendor, renderer, version;
+    gl.AdapterStrings(vendor, renderer, version);
+    g_log.WritePlain("D3D Driver: " + vendor);
+    g_log.WritePlain("Description: " + renderer);
+    g_log.WritePlain("Version: " + version);
+}
+
+int RenderDevice::IsWindowed() const
+{
+    return g_windowed;
+}
+
+void RenderDevice::SetBlendMode(int mode)
+{
+    if (mode == 0 || mode == 1)
+        gl.SetBlendFunc(backend::BlendFactor::SrcAlpha, backend::BlendFactor::InvSrcAlpha);
+    else if (mode == 2)
+        gl.SetBlendFunc(backend::BlendFactor::SrcAlpha, backend::BlendFactor::One);
+}
+
+void RenderDevice::EnableAlphaBlend(bool on)
+{
+    gl.EnableBlend(on);
+}
+
+void RenderDevice::EnableFog(bool on)
+{
+    gl.EnableFog(on);
+}
+
+void RenderDevice::EnableTexture(bool on)
+{
+    gl.SetTexture(on ? lastTexture : 0);
+}
+
+void RenderDevice::SetColor(const Color& c)
+{
+    color = c.ToArgb();
+}
+
+void RenderDevice::SetAlpha(std::uint8_t a)
+{
+    color = (std::uint32_t(a) << 24) | 0xFFFFFFu;
+}
+
+void RenderDevice::CreateTexture(Texture& t)
+{
+    const ImageData& image = t.image;
+    if (image.IsEmpty())
+        return;
+    if (!FitsImageBuffer(image.width, image.height)) {
+        LogImageError("Can't create a texture of " + std::to_string(image.width) + " x " +
+                      std::to_string(image.height) + ": it does not fit the image buffer.");
+        return;
+    }
+    AllocateImageBuffers();
+    if (t.deviceTexture)
+        ReleaseTexture(t);
+    t.deviceTexture = gl.CreateTexture(image.width, image.height, image.hasAlpha, g_pixelBuffer);
+}
+
+void RenderDevice::BindTexture(const Texture& t)
+{
+    lastTexture = t.deviceTexture;
+    gl.BindTexture(t.deviceTexture, t.clampAddress, t.linearFilter, false);
+}
+
+void RenderDevice::BindTextureAlphaOnly(const Texture& t)
+{
+    lastTexture = t.deviceTexture;
+    gl.BindTexture(t.deviceTexture, t.clampAddress, t.linearFilter, true);
+}
+
+void RenderDevice::ReleaseTexture(Texture& t)
+{
+    if (!t.deviceTexture)
+        return;
+    if (lastTexture == t.deviceTexture)
+        lastTexture = 0;
+    gl.DeleteTexture(t.deviceTexture);
+    t.deviceTexture = 0;
+}
+
+void RenderDevice::CreateVertexBuffer(VertexBatch& batch, std::uint32_t n)
+{
+    if (batch.buffer)
+        gl.DeleteVertexBuffer(batch.buffer);
+    batch.buffer = gl.CreateVertexBuffer(n);
+}
+
+void RenderDevice::UploadVertexBuffer(VertexBatch& batch)
+{
+    const auto count = std::min<std::size_t>(batch.vertexCount, batch.vertices.size());
+    gl.UploadVertexBuffer(batch.buffer, batch.vertices.data(), static_cast<unsigned>(count));
+}
+
+void RenderDevice::DrawVertexBuffer(const VertexBatch& batch)
+{
+    gl.DrawVertexBuffer(batch.buffer, batch.vertexCount / 3);
+}
+
+void RenderDevice::DrawStripZTest(const VertexBatch& batch)
+{
+    gl.EnableDepthTest(true);
+    gl.SetDepthFuncLessEqual();
+    // Never more triangles than the vertices in memory make.
+    const std::size_t most = batch.vertices.size() >= 3 ? batch.vertices.size() - 2 : 0;
+    const auto count = std::min<std::size_t>(batch.primitiveCount, most);
+    gl.DrawTriangleStrip(batch.vertices.data(), static_cast<unsigned>(count));
+}
+
+void RenderDevice::ReleaseVertexBuffer(VertexBatch& batch)
+{
+    gl.DeleteVertexBuffer(batch.buffer);
+    batch.buffer = 0;
+}

@@ -1,0 +1,55 @@
+#include "engine/render/Sprite.h"
+
+#include "engine/render/ImageLoader.h"
+#include "engine/render/RenderDevice.h"
+
+Sprite::Sprite()
+{
+    image.kind = 1;
+}
+
+Sprite::Sprite(const std::string& name) : Sprite()
+{
+    Load(name);
+}
+
+void Sprite::Load(const std::string& name)
+{
+    image.Load(name);
+    imageWidth = image.width;
+    imageHeight = image.height;
+    PadImageToPowerOfTwo(image);
+    textureWidth = image.width;
+    textureHeight = image.height;
+    if (image.IsEmpty())
+        imageWidth = imageHeight = 0;
+}
+
+void Sprite::LoadInfo(const std::string& name)
+{
+    ImageLoadRequest request{&image, name};
+    ReadImageInfo(request);
+    imageWidth = image.width;
+    imageHeight = image.height;
+    textureWidth = image.IsEmpty() ? 0 : PaddedImageSize(image.width);
+    textureHeight = image.IsEmpty() ? 0 : PaddedImageSize(image.height);
+}
+
+void Sprite::DrawAt(const Point& p) const
+{
+    g_renderDevice.DrawRect(p.x, p.y, textureWidth, textureHeight);
+}
+
+void Sprite::DrawFromTop(const Point& p) const
+{
+    Bind();
+    g_renderDevice.DrawRect(p.x, p.y - imageHeight, textureWidth, textureHeight);
+}
+
+void PositionedSprite::Draw() const
+{
+    if (!sprite)
+        return;
+    sprite->Bind();
+    g_renderDevice.DrawRect(x, y, sprite->textureWidth, sprite->textureHeight);
+}

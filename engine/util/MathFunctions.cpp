@@ -1,0 +1,68 @@
+#include "engine/util/MathFunctions.h"
+
+#include "engine/util/Random.h"
+
+namespace {
+
+// 1 / 32767 in single precision.
+constexpr float kRandomScale = 3.0518509e-5f;
+
+float RandomUnit()
+{
+    return static_cast<float>(RandomInt()) * kRandomScale;
+}
+
+} // namespace
+
+int LerpInt(int a, int b, float t)
+{
+    return a + static_cast<int>(static_cast<float>(b - a) * t);
+}
+
+float lerp(float a, float b, float t)
+{
+    return a + (b - a) * t;
+}
+
+float ease(float t, float accel, float decel)
+{
+    const float sum = accel + decel;
+    if (sum == 0.0f)
+        return t;
+    if (sum > 1.0f) {
+        accel /= sum;
+        decel /= sum;
+    }
+    const float k = 1.0f / (2.0f - accel - decel);
+    if (t < accel)
+        return k / accel * t * t;
+    if (t < 1.0f - decel)
+        return k * (2.0f * t - accel);
+    const float rest = 1.0f - t;
+    return 1.0f - k / decel * rest * rest;
+}
+
+float getPeriod(float x, float period)
+{
+    return x - static_cast<float>(static_cast<int>(x / period)) * period;
+}
+
+float RandomFloat(float max)
+{
+    return RandomUnit() * (max - 0.001f);
+}
+
+float RandomFloatRange(float min, float max)
+{
+    return min + RandomUnit() * (max - min - 0.001f);
+}
+
+int RandomInt(int max)
+{
+    return static_cast<int>(RandomUnit() * (static_cast<float>(max) - 0.001f));
+}
+
+int RandomIntRange(int min, int max)
+{
+    return min + static_cast<int>(RandomUnit() * (static_cast<float>(max - min) - 0.001f));
+}

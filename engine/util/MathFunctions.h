@@ -1,0 +1,21 @@
+#pragma once
+
+// Interpolation, easing, periods and the scaled random values behind every
+// random choice of effects and animations. The random values come from the
+// game's one generator (Random.h).
+
+int LerpInt(int a, int b, float t);
+float lerp(float a, float b, float t);
+// Ease-in, linear, ease-out from 0 to 1; accel and decel are the shares of
+// the span spent accelerating and decelerating.
+float ease(float t, float accel, float decel);
+// x minus the whole periods in it; keeps the sign of x.
+float getPeriod(float x, float period);
+
+// 0 up to just under max.
+float RandomFloat(float max);
+float RandomFloatRange(float min, float max);
+// 0 to max - 1.
+int RandomInt(int max);
+// min to max - 1.
+int RandomIntRange(int min, int max);
