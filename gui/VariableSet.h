@@ -12,6 +12,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
 class Widget;
 
@@ -31,18 +32,25 @@ public:
     Point getPoint(const std::string& name) { return boost::get<Point>((*this)[name]); }
     Widget* getWidget(const std::string& name) { return boost::get<Widget*>((*this)[name]); }
 
-    void setBool(const std::string& name, bool value) { (*this)[name] = value; }
-    void setInt(const std::string& name, int value) { (*this)[name] = value; }
-    void setFloat(const std::string& name, float value) { (*this)[name] = value; }
-    void setString(const std::string& name, const std::string& value) { (*this)[name] = value; }
-    void setColor(const std::string& name, const Color& value) { (*this)[name] = value; }
-    void setPoint(const std::string& name, const Point& value) { (*this)[name] = value; }
-    void setWidget(const std::string& name, Widget* value) { (*this)[name] = value; }
+    void setBool(const std::string& name, bool value) { Replace(name, VariableValue(value)); }
+    void setInt(const std::string& name, int value) { Replace(name, VariableValue(value)); }
+    void setFloat(const std::string& name, float value) { Replace(name, VariableValue(value)); }
+    void setString(const std::string& name, const std::string& value) { Replace(name, VariableValue(value)); }
+    void setColor(const std::string& name, const Color& value) { Replace(name, VariableValue(value)); }
+    void setPoint(const std::string& name, const Point& value) { Replace(name, VariableValue(value)); }
+    void setWidget(const std::string& name, Widget* value) { Replace(name, VariableValue(value)); }
 
     bool Has(const std::string& name) const { return _values.count(name) != 0; }
     std::size_t Size() const { return _values.size(); }
     bool Empty() const { return _values.empty(); }
 
 private:
+    // A new value in place of the old one, whatever its kind.
+    void Replace(const std::string& name, VariableValue&& value)
+    {
+        _values.erase(name);
+        _values.emplace(name, std::move(value));
+    }
+
     std::map<std::string, VariableValue> _values;
 };
