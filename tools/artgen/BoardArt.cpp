@@ -103,7 +103,7 @@ void DrawGlowParticle(Canvas& canvas)
     const Vec2 c{s * 0.5f, s * 0.5f};
     canvas.FillAll([&](Vec2 p) {
         const float d = Length(p - c) / (s * 0.5f);
-        return Colour{1.0f, 1.0f, 1.0f, Clamp01(std::exp(-d * d * 4.0f) - 0.02f)};
+        return Colour{1.0f, 1.0f, 1.0f, Clamp01(1.1f * std::exp(-d * d * 4.0f) - 0.05f)};
     });
 }
 
