@@ -52,12 +52,15 @@ Paint Marble(Colour base, Colour vein, std::uint32_t seed, float scale)
 {
     const ValueNoise noise(seed);
     return [=](Vec2 p) {
-        const float n = noise.Fractal(p.x / scale, p.y / scale, 5);
-        // Veins: thin ridges where a warped diagonal sine crosses zero.
-        const float s = std::sin((p.x + p.y * 0.6f) / scale * 1.3f + n * 9.0f);
-        const float ridge = std::pow(1.0f - std::fabs(s), 10.0f);
-        Colour c = Shade(base, 0.93f + 0.12f * n);
-        return Mix(c, vein, ridge * 0.55f);
+        // Veins: ridges where a diagonal sine, bent by smooth noise, crosses
+        // zero; a faint wide cloud around each and a fine dark core.
+        const float warp = noise.Fractal(p.x / (scale * 2.0f), p.y / (scale * 2.0f), 3);
+        const float cloud = noise.Fractal(p.x / scale + 40.0f, p.y / scale, 5);
+        const float s = std::sin((p.x * 0.8f + p.y * 0.5f) / scale * 1.4f + warp * 10.0f);
+        const float near = 1.0f - std::fabs(s);
+        const float ridge = 0.3f * std::pow(near, 4.0f) + 0.5f * std::pow(near, 40.0f) * SmoothStep(0.35f, 0.6f, cloud);
+        const Colour c = Shade(base, 0.92f + 0.14f * cloud);
+        return Mix(c, vein, Clamp01(ridge));
     };
 }
 

@@ -245,8 +245,9 @@ void DrawMap(Canvas& canvas)
     ShapePtr water = sea;
     for (const ShapePtr& island : islands)
         water = Subtract(water, Roughen(island, 806, 6.0f, 1.5f));
+    water = Bake(water, canvas.Width(), canvas.Height());
     const ValueNoise ripples(803);
-    canvas.Glow(*sea, 16.0f, Rgb(0x8A6A3A, 0.35f));
+    canvas.Glow(*water, 16.0f, Rgb(0x8A6A3A, 0.35f));
     canvas.Fill(*water, [&](Vec2 p) {
         const float d = -water->Distance(p);
         const float n = ripples.Fractal(p.x / 40.0f, p.y / 12.0f, 4);

@@ -224,6 +224,36 @@ private:
     float _scale, _amount;
 };
 
+class BakedShape : public Shape {
+public:
+    BakedShape(ShapePtr s, int width, int height)
+        : _s(std::move(s)), _width(width), _height(height), _values(static_cast<size_t>(width) * static_cast<size_t>(height))
+    {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                _values[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] =
+                    _s->Distance({static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f});
+    }
+    float Distance(Vec2 p) const override
+    {
+        const float fx = p.x - 0.5f, fy = p.y - 0.5f;
+        const int x = static_cast<int>(std::floor(fx)), y = static_cast<int>(std::floor(fy));
+        if (x < 0 || y < 0 || x + 1 >= _width || y + 1 >= _height)
+            return _s->Distance(p);
+        const float tx = fx - static_cast<float>(x), ty = fy - static_cast<float>(y);
+        auto at = [&](int cx, int cy) { return _values[static_cast<size_t>(cy) * static_cast<size_t>(_width) + static_cast<size_t>(cx)]; };
+        const float top = at(x, y) + (at(x + 1, y) - at(x, y)) * tx;
+        const float bottom = at(x, y + 1) + (at(x + 1, y + 1) - at(x, y + 1)) * tx;
+        return top + (bottom - top) * ty;
+    }
+    Box Bounds() const override { return _s->Bounds(); }
+
+private:
+    ShapePtr _s;
+    int _width, _height;
+    std::vector<float> _values;
+};
+
 } // namespace
 
 ShapePtr Circle(Vec2 centre, float radius) { return std::make_shared<CircleShape>(centre, radius); }
@@ -265,4 +295,5 @@ ShapePtr Roughen(ShapePtr shape, unsigned seed, float scale, float amount)
 {
     return std::make_shared<RoughShape>(std::move(shape), seed, scale, amount);
 }
+ShapePtr Bake(ShapePtr shape, int width, int height) { return std::make_shared<BakedShape>(std::move(shape), width, height); }
 ShapePtr Translate(ShapePtr shape, Vec2 by) { return std::make_shared<TranslatedShape>(std::move(shape), by); }

@@ -43,3 +43,7 @@ ShapePtr Translate(ShapePtr shape, Vec2 by);
 // The shape's edge pushed in and out by seeded noise of the scale (pixels
 // per wobble) by up to the amount, for coasts and worn stone.
 ShapePtr Roughen(ShapePtr shape, unsigned seed, float scale, float amount);
+// The shape's distance sampled once at every pixel centre of the area
+// (0, 0)-(width, height) and interpolated after, for costly shapes that are
+// drawn several times. Outside the area the shape's own distance is used.
+ShapePtr Bake(ShapePtr shape, int width, int height);
