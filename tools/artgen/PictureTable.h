@@ -18,7 +18,10 @@ struct ArtFaces {
 };
 
 struct PictureRecipe {
-    std::string path; // relative to the game folder, e.g. "data/textures/black.png"
+    // Where the picture goes, relative to the game folder, e.g.
+    // "data/textures/black.png"; one drawing may be written in several
+    // formats (the loader's all-PNG setting reads a PNG for every name).
+    std::vector<std::string> paths;
     int width;
     int height;
     std::function<void(Canvas&, ArtFaces&)> draw;
@@ -26,6 +29,6 @@ struct PictureRecipe {
 
 const std::vector<PictureRecipe>& GamePictures();
 
-// Draws the recipe's picture and writes it below the game folder; false
-// with a reason when the file cannot be written.
+// Draws the recipe's picture and writes it to each of its paths below the
+// game folder; false with a reason when a file cannot be written.
 bool MakePicture(const PictureRecipe& recipe, ArtFaces& faces, const std::string& gameDir, std::string& error);

@@ -16,7 +16,8 @@ int main(int argc, char** argv)
 {
     if (argc == 2 && std::strcmp(argv[1], "--list") == 0) {
         for (const PictureRecipe& recipe : GamePictures())
-            std::printf("%s\n", recipe.path.c_str());
+            for (const std::string& path : recipe.paths)
+                std::printf("%s\n", path.c_str());
         return 0;
     }
     if (argc != 4) {
@@ -33,8 +34,10 @@ int main(int argc, char** argv)
         }
     ArtFaces faces{serif, serifBold};
     for (const PictureRecipe& recipe : GamePictures()) {
-        std::error_code ignored;
-        std::filesystem::create_directories(std::filesystem::path(gameDir + "/" + recipe.path).parent_path(), ignored);
+        for (const std::string& path : recipe.paths) {
+            std::error_code ignored;
+            std::filesystem::create_directories(std::filesystem::path(gameDir + "/" + path).parent_path(), ignored);
+        }
         std::string error;
         if (!MakePicture(recipe, faces, gameDir, error)) {
             std::fprintf(stderr, "artgen: %s\n", error.c_str());

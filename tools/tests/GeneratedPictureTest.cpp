@@ -124,6 +124,9 @@ struct Wanted {
 // The pictures the game's data names, with their sizes.
 const Wanted kWanted[] = {
     {"fsdata/splash1.jpg", 800, 600},          {"fsdata/splash2.jpg", 800, 600},
+    {"fsdata/splash1.png", 800, 600},          {"fsdata/splash2.png", 800, 600},
+    {"data/textures/cur_normal.png", 32, 32},  {"data/textures/cur_active.png", 32, 32},
+    {"data/textures/cur_press.png", 32, 32},
     {"fsdata/logo.png", 128, 64},              {"data/textures/cur_normal.tga", 32, 32},
     {"data/textures/cur_active.tga", 32, 32},  {"data/textures/cur_press.tga", 32, 32},
     {"data/textures/menu_back.png", 800, 600}, {"data/textures/options_back.png", 800, 600},
@@ -159,7 +162,7 @@ TEST(GeneratedPictures, EveryPictureIsThereInItsFormatAndSize)
 {
     std::set<std::string> made;
     for (const PictureRecipe& recipe : GamePictures())
-        made.insert(recipe.path);
+        made.insert(recipe.paths.begin(), recipe.paths.end());
     for (const Wanted& wanted : kWanted) {
         SCOPED_TRACE(wanted.path);
         EXPECT_TRUE(made.count(wanted.path));
