@@ -248,8 +248,8 @@ void DrawCursor(Canvas& canvas, WidgetState state)
 void DrawLogo(Canvas& canvas, TextPainter& serifBold)
 {
     const float h = static_cast<float>(canvas.Height());
-    const Vec2 centre{h * 0.5f, h * 0.5f};
-    const float r = h * 0.42f;
+    const float r = h * 0.4f;
+    const Vec2 centre{r + 2.0f, h * 0.5f};
     const ShapePtr disc = Circle(centre, r);
     canvas.Shadow(*disc, {1.0f, 2.0f}, 2.0f, Rgb(0x000000, 0.5f));
     canvas.Fill(*disc, RadialGradient(centre - Vec2{r, r} * 0.3f, r * 1.5f,
@@ -269,10 +269,20 @@ void DrawLogo(Canvas& canvas, TextPainter& serifBold)
     name.shadow = Rgb(0x000000, 0.6f);
     name.shadowBlur = 1;
     name.shadowOffset = {1.0f, 1.0f};
-    const float textCentre = h + (static_cast<float>(canvas.Width()) - h) * 0.5f - 2.0f;
-    DrawLettering(canvas, serifBold, "Tovarin", static_cast<int>(h * 0.3f), 0, {textCentre, h * 0.16f}, name);
+    // The name as large as fits beside the disc.
+    const float textLeft = centre.x + r + 3.0f;
+    const float room = static_cast<float>(canvas.Width()) - textLeft - 3.0f;
+    const float textCentre = textLeft + room * 0.5f;
+    auto fitting = [&](const std::string& text, int largest) {
+        int size = largest;
+        while (size > 6 && static_cast<float>(serifBold.Render(text, size).Width()) > room)
+            --size;
+        return size;
+    };
+    DrawLettering(canvas, serifBold, "Tovarin", fitting("Tovarin", static_cast<int>(h * 0.34f)), 0, {textCentre, h * 0.2f}, name);
     LetteringStyle small = name;
     small.outlineWidth = 0;
     small.fill = {{0.0f, palette::kGold}, {1.0f, palette::kGold}};
-    DrawLettering(canvas, serifBold, "ENTERTAINMENT", static_cast<int>(h * 0.12f), 0, {textCentre, h * 0.58f}, small);
+    DrawLettering(canvas, serifBold, "ENTERTAINMENT", fitting("ENTERTAINMENT", static_cast<int>(h * 0.14f)), 0,
+                  {textCentre, h * 0.6f}, small);
 }
