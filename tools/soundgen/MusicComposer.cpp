@@ -32,9 +32,18 @@ SampleBuffer MusicComposer::Compose(const Tune& tune, double seconds) const
 
     out.Mix(Drone(_rate, tune.root / 2.0, length), 0.0, 0.16f);
 
-    // The melody: a walk through the mode that comes home at the end of each
-    // second bar; phrases of two bars, the second phrase answering the first.
-    int degree = 7;
+    // Degrees count steps of the mode from the root; the tonic an octave up
+    // is the mode's size, its fifth the step seven semitones up.
+    const int size = static_cast<int>(tune.mode.size());
+    int fifth = size / 2;
+    for (int i = 0; i < size; ++i)
+        if (tune.mode[static_cast<size_t>(i)] == 7)
+            fifth = i;
+
+    // The melody: a walk through the mode that comes to rest at the end of
+    // each second bar, on the tonic at the end of the loop; the rhythm of
+    // every second phrase answers the one before.
+    int degree = size;
     const char* opening = kRhythms[0];
     for (int bar = 0; bar < bars; ++bar) {
         const char* rhythm = kRhythms[choose.Below(6)];
@@ -47,10 +56,10 @@ SampleBuffer MusicComposer::Compose(const Tune& tune, double seconds) const
                 continue;
             const bool cadence = bar % 2 == 1 && step >= 6;
             if (cadence)
-                degree = (bar == bars - 1) ? 7 : 4 + 7 * (choose.Below(2));
+                degree = (bar == bars - 1) ? size : fifth + size * choose.Below(2);
             else {
                 static const int kMoves[] = {-2, -1, -1, 1, 1, 2, 0, 3, -3};
-                degree = std::clamp(degree + kMoves[choose.Below(9)], 2, 12);
+                degree = std::clamp(degree + kMoves[choose.Below(9)], size - 4, 2 * size - 2);
             }
             const double at = (bar * 8 + step) * eighth;
             const float accent = step == 0 ? 1.0f : 0.75f + 0.1f * static_cast<float>(choose.Below(3));
@@ -58,7 +67,7 @@ SampleBuffer MusicComposer::Compose(const Tune& tune, double seconds) const
                     at, 0.42f * accent);
         }
         // A low pluck on the root or fifth at the start of each bar.
-        const int bass = (bar % 4 == 3) ? 4 : 0;
+        const int bass = (bar % 4 == 3) ? fifth : 0;
         out.Mix(Pluck(_rate, Frequency(tune, bass, -1), 3.0, 0.35f, 0.8f, tune.seed * 7u + static_cast<std::uint32_t>(bar)),
                 bar * beat * 4.0, 0.35f);
         // The frame drum.
