@@ -4,6 +4,8 @@
 #include "tools/soundgen/Instruments.h"
 #include "tools/soundgen/MusicComposer.h"
 #include "tools/soundgen/SoundTable.h"
+#include "tools/soundgen/SoundWriter.h"
+#include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <sndfile.h>
@@ -163,4 +165,28 @@ TEST(Synthesiser, LoopsAreWholeBarsWithTheirTailWrapped)
     ASSERT_EQ(buffer.Size(), 5u);
     EXPECT_EQ(buffer[0], 2.0f);
     EXPECT_EQ(buffer[4], 1.0f);
+}
+
+TEST(SoundWriter, FilesAreTheSameEveryTimeAndReadBack)
+{
+    testing_support::TempDir dir;
+    SampleBuffer tone = FmTone(kSoundRate, 440.0, 1.0, 2.0, 1.0, 0.3);
+    tone[10] = 3.0f; // beyond full scale: clipped, not wrapped
+    for (const char* name : {"a.ogg", "a.wav"}) {
+        SCOPED_TRACE(name);
+        std::string error;
+        const std::string first = dir.File(std::string("1") + name), second = dir.File(std::string("2") + name);
+        ASSERT_TRUE(WriteSound(first, tone, error)) << error;
+        ASSERT_TRUE(WriteSound(second, tone, error)) << error;
+        EXPECT_EQ(testing_support::ReadTextFile(first), testing_support::ReadTextFile(second));
+        Sound sound;
+        ASSERT_TRUE(ReadSound(first, sound));
+        EXPECT_EQ(static_cast<size_t>(sound.info.frames), tone.Size());
+    }
+    Sound wav;
+    ASSERT_TRUE(ReadSound(dir.File("1a.wav"), wav));
+    EXPECT_NEAR(wav.samples[10], 1.0f, 1e-3f);
+    std::string error;
+    EXPECT_FALSE(WriteSound(dir.File("no/such/folder.wav"), tone, error));
+    EXPECT_NE(error.find("no/such/folder.wav"), std::string::npos);
 }
