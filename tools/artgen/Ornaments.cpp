@@ -37,25 +37,44 @@ void DrawMeanderBand(Canvas& canvas, const Box& box, const Colour& line, const C
     canvas.Fill(*Polyline(points, lineWidth), Solid(line));
 }
 
+// A leaf: the lens where two circles overlap, pointed at both ends, from
+// its base along the direction.
+ShapePtr Leaf(Vec2 base, Vec2 direction, float length, float width)
+{
+    const float half = length * 0.5f, w = width * 0.5f;
+    const float radius = (half * half + w * w) / (2.0f * w);
+    const Vec2 centre = base + direction * half;
+    const Vec2 side{-direction.y, direction.x};
+    return Intersect(Circle(centre + side * (radius - w), radius), Circle(centre - side * (radius - w), radius));
+}
+
 void DrawLaurel(Canvas& canvas, Vec2 centre, float radius, float from, float to, float leafSize, const Colour& colour)
 {
     const Colour dark = Shade(colour, 0.55f);
-    canvas.Fill(*Arc(centre, radius, leafSize * 0.16f, from, to), Solid(dark));
-    const float step = leafSize * 0.9f / radius;
-    int i = 0;
-    for (float a = from + step * 0.5f; a < to; a += step, ++i) {
+    canvas.Fill(*Arc(centre, radius, std::max(1.0f, leafSize * 0.12f), from, to), Solid(dark));
+    auto drawLeaf = [&](Vec2 base, Vec2 direction, float size) {
+        const ShapePtr leaf = Leaf(base, direction, size, size * 0.42f);
+        canvas.Shadow(*leaf, {0.8f, 1.2f}, 1.2f, Rgb(0x000000, 0.35f));
+        const Vec2 mid = base + direction * (size * 0.5f);
+        const Vec2 across{-direction.y * size * 0.3f, direction.x * size * 0.3f};
+        canvas.Fill(*leaf, LinearGradient(mid - across, Shade(colour, 1.3f), mid + across, Shade(colour, 0.72f)));
+        canvas.Fill(*Polyline({base + direction * (size * 0.1f), base + direction * (size * 0.8f)}, std::max(0.6f, size * 0.05f)),
+                    Solid(WithAlpha(dark, 0.6f)));
+    };
+    // Pairs of leaves along the branch, pointing towards its tip, smaller
+    // towards it, and one leaf at the tip.
+    const float step = leafSize * 0.55f / radius;
+    const int pairs = std::max(1, static_cast<int>((to - from) / step));
+    for (int i = 0; i < pairs; ++i) {
+        const float a = from + (static_cast<float>(i) + 0.3f) * step;
         const Vec2 onArc = centre + Vec2{std::cos(a), std::sin(a)} * radius;
-        const float tangent = a + kPi / 2.0f;
-        for (int side = -1; side <= 1; side += 2) {
-            const float tilt = tangent + static_cast<float>(side) * 0.55f;
-            const float size = leafSize * (0.85f + 0.15f * static_cast<float>(i % 3) / 2.0f);
-            const Vec2 c = onArc + Vec2{std::cos(tilt - static_cast<float>(side) * 1.2f), std::sin(tilt - static_cast<float>(side) * 1.2f)} * (size * 0.45f);
-            const ShapePtr leaf = Ellipse(c, size * 0.55f, size * 0.22f, tilt - static_cast<float>(side) * 1.2f);
-            canvas.Shadow(*leaf, {1.0f, 1.5f}, 1.5f, Rgb(0x000000, 0.35f));
-            canvas.Fill(*leaf, LinearGradient(c - Vec2{size, size} * 0.4f, Shade(colour, 1.25f), c + Vec2{size, size} * 0.4f, Shade(colour, 0.7f)));
-            canvas.Stroke(*leaf, 0.8f, Solid(WithAlpha(dark, 0.7f)));
-        }
+        const Vec2 tangent{-std::sin(a), std::cos(a)};
+        const float size = leafSize * (1.0f - 0.3f * static_cast<float>(i) / static_cast<float>(pairs));
+        for (int side = -1; side <= 1; side += 2)
+            drawLeaf(onArc, Rotated(tangent, static_cast<float>(side) * 0.65f), size);
     }
+    const Vec2 tip = centre + Vec2{std::cos(to), std::sin(to)} * radius;
+    drawLeaf(tip - Vec2{-std::sin(to), std::cos(to)} * (leafSize * 0.1f), Vec2{-std::sin(to), std::cos(to)}, leafSize * 0.7f);
 }
 
 void DrawColumn(Canvas& canvas, const Box& box, const Colour& stone)
