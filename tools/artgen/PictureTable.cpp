@@ -1,0 +1,98 @@
+#include "tools/artgen/PictureTable.h"
+
+#include "tools/artgen/BoardArt.h"
+#include "tools/artgen/JpegWriter.h"
+#include "tools/artgen/Palette.h"
+#include "tools/artgen/SceneArt.h"
+#include "tools/artgen/TgaWriter.h"
+#include "tools/artgen/WidgetArt.h"
+#include "tools/fontgen/PngWriter.h"
+
+namespace {
+
+using Recipe = std::function<void(Canvas&, ArtFaces&)>;
+
+// Recipes that need no faces.
+template <typename F> Recipe Plain(F draw)
+{
+    return [draw](Canvas& canvas, ArtFaces&) { draw(canvas); };
+}
+
+bool EndsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+} // namespace
+
+const std::vector<PictureRecipe>& GamePictures()
+{
+    static const std::vector<PictureRecipe> pictures = {
+        {{"fsdata/splash1.jpg", "fsdata/splash1.png"}, 800, 600, [](Canvas& c, ArtFaces& f) { DrawTitleSplash(c, f.serif, f.serifBold); }},
+        {{"fsdata/splash2.jpg", "fsdata/splash2.png"}, 800, 600, [](Canvas& c, ArtFaces& f) { DrawPublisherSplash(c, f.serif, f.serifBold); }},
+        {{"fsdata/logo.png", "data/textures/logo.png"}, 128, 64, [](Canvas& c, ArtFaces& f) { DrawLogo(c, f.serifBold); }},
+
+        {{"data/textures/cur_normal.tga", "data/textures/cur_normal.png"}, 32, 32, Plain([](Canvas& c) { DrawCursor(c, WidgetState::Normal); })},
+        {{"data/textures/cur_active.tga", "data/textures/cur_active.png"}, 32, 32, Plain([](Canvas& c) { DrawCursor(c, WidgetState::Active); })},
+        {{"data/textures/cur_press.tga", "data/textures/cur_press.png"}, 32, 32, Plain([](Canvas& c) { DrawCursor(c, WidgetState::Pressed); })},
+
+        {{"data/textures/menu_back.png"}, 800, 600, Plain([](Canvas& c) { DrawCoast(c, CoastLight::Day); })},
+        {{"data/textures/options_back.png"}, 800, 600,
+         Plain([](Canvas& c) { DrawPanelBackdrop(c, {Rgb(0x34508E), Rgb(0x9AB0E0), 1101}); })},
+        {{"data/textures/profile_back.png"}, 800, 600,
+         Plain([](Canvas& c) { DrawPanelBackdrop(c, {Rgb(0xA0563A), Rgb(0xE8B890), 1201}); })},
+        {{"data/textures/map_back.png"}, 800, 600, Plain(DrawMap)},
+        {{"data/textures/black.png"}, 8, 8, Plain([](Canvas& c) { c.Clear(Rgb(0x000000)); })},
+        {{"data/textures/water.png"}, 256, 256, Plain(DrawWater)},
+
+        {{"data/textures/button_normal.png"}, 200, 48, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Normal); })},
+        {{"data/textures/button_active.png"}, 200, 48, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Active); })},
+        {{"data/textures/button_press.png"}, 200, 48, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Pressed); })},
+        {{"data/textures/button_disabled.png"}, 200, 48, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Disabled); })},
+        {{"data/textures/button_small_normal.png"}, 48, 48, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Normal); })},
+        {{"data/textures/button_small_active.png"}, 48, 48, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Active); })},
+        {{"data/textures/button_small_press.png"}, 48, 48, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Pressed); })},
+        {{"data/textures/checkbox_off.png"}, 32, 32, Plain([](Canvas& c) { DrawCheckbox(c, false); })},
+        {{"data/textures/checkbox_on.png"}, 32, 32, Plain([](Canvas& c) { DrawCheckbox(c, true); })},
+        {{"data/textures/slider_track.png"}, 256, 16, Plain(DrawSliderTrack)},
+        {{"data/textures/slider_thumb.png"}, 24, 32, Plain(DrawSliderThumb)},
+        {{"data/textures/editbox.png"}, 300, 40, Plain(DrawEditBox)},
+        {{"data/textures/listbox.png"}, 300, 240, Plain(DrawPapyrusPanel)},
+        {{"data/textures/panel.png"}, 400, 300, Plain(DrawFramedPanel)},
+        {{"data/textures/tip_frame.png"}, 64, 64, Plain(DrawTooltipAtlas)},
+        {{"data/textures/tip_arrow.png"}, 128, 64, Plain(DrawTooltipArrow)},
+        {{"data/textures/tip_corner.png"}, 16, 16, Plain([](Canvas& c) { DrawTooltipPiece(c, TipPiece::Corner); })},
+        {{"data/textures/tip_edge.png"}, 16, 16, Plain([](Canvas& c) { DrawTooltipPiece(c, TipPiece::Edge); })},
+        {{"data/textures/tip_fill.png"}, 16, 16, Plain([](Canvas& c) { DrawTooltipPiece(c, TipPiece::Fill); })},
+        {{"data/textures/tip_pointer.png"}, 16, 16, Plain([](Canvas& c) { DrawTooltipPiece(c, TipPiece::Arrow); })},
+
+        {{"data/textures/chips.png"}, 512, 64, Plain(DrawChipStrip)},
+        {{"data/textures/cell.png"}, 64, 64, Plain(DrawCell)},
+        {{"data/textures/board_frame.png"}, 512, 512, Plain(DrawBoardFrame)},
+        {{"data/textures/particle.png"}, 32, 32, Plain(DrawGlowParticle)},
+        {{"data/textures/spark.png"}, 32, 32, Plain(DrawSpark)},
+    };
+    return pictures;
+}
+
+bool MakePicture(const PictureRecipe& recipe, ArtFaces& faces, const std::string& gameDir, std::string& error)
+{
+    Canvas canvas(recipe.width, recipe.height);
+    recipe.draw(canvas, faces);
+    const std::vector<std::uint8_t> rgba = canvas.ToRgba8();
+    for (const std::string& relative : recipe.paths) {
+        const std::string path = gameDir + "/" + relative;
+        bool written = false;
+        if (EndsWith(path, ".png"))
+            written = WriteRgbaPng(path, recipe.width, recipe.height, rgba);
+        else if (EndsWith(path, ".tga"))
+            written = WriteRgbaTga(path, recipe.width, recipe.height, rgba);
+        else if (EndsWith(path, ".jpg"))
+            written = WriteRgbaJpeg(path, recipe.width, recipe.height, rgba, 90);
+        if (!written) {
+            error = "cannot write " + path;
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+// Recipes of the full-screen pictures: the coast with its temple (menu and
+// title), the publisher's plate, the panel backdrops, the map and the water.
+
+#include "tools/artgen/Canvas.h"
+#include "tools/artgen/TextPainter.h"
+
+// The light of the coast scene.
+enum class CoastLight { Day, Dusk };
+
+void DrawCoast(Canvas& canvas, CoastLight light);
+void DrawTitleSplash(Canvas& canvas, TextPainter& serif, TextPainter& serifBold);
+void DrawPublisherSplash(Canvas& canvas, TextPainter& serif, TextPainter& serifBold);
+
+struct BackdropStyle {
+    Colour stone;  // the wall behind the panel
+    Colour vein;
+    unsigned seed;
+};
+void DrawPanelBackdrop(Canvas& canvas, const BackdropStyle& style);
+
+// The sea between the three shores, with the seven places of the game.
+void DrawMap(Canvas& canvas);
+// Seamlessly tiling water.
+void DrawWater(Canvas& canvas);

@@ -1,0 +1,137 @@
+#include "tools/soundgen/SoundTable.h"
+
+#include "tools/soundgen/Instruments.h"
+#include "tools/soundgen/MusicComposer.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int R = kSoundRate;
+
+double Semitones(double base, double steps) { return base * std::pow(2.0, steps / 12.0); }
+
+SampleBuffer Finished(SampleBuffer buffer, float peak)
+{
+    buffer.Normalise(peak);
+    buffer.FadeEnds(0.003);
+    return buffer;
+}
+
+SampleBuffer Click()
+{
+    SampleBuffer out(R, 0.08);
+    out.Mix(FmTone(R, 1150.0, 0.07, 1.41, 2.0, 0.012), 0.0, 1.0f);
+    out.Mix(NoiseBurst(R, 0.03, 3200.0, 11), 0.0, 0.5f);
+    return Finished(out, 0.6f);
+}
+
+SampleBuffer Hover()
+{
+    SampleBuffer out(R, 0.14);
+    out.Mix(FmTone(R, 1760.0, 0.14, 3.0, 0.8, 0.03), 0.0, 1.0f);
+    return Finished(out, 0.3f);
+}
+
+SampleBuffer ChipSelect()
+{
+    SampleBuffer out(R, 0.45);
+    out.Mix(Pluck(R, 880.0, 0.45, 0.9f, 0.3f, 21), 0.0, 1.0f);
+    out.Mix(FmTone(R, 1760.0, 0.2, 2.0, 1.0, 0.05), 0.0, 0.3f);
+    return Finished(out, 0.6f);
+}
+
+SampleBuffer ChipWrongMove()
+{
+    SampleBuffer out(R, 0.45);
+    out.Mix(FmTone(R, 110.0, 0.4, 1.0, 4.0, 0.1), 0.0, 0.7f);
+    out.Mix(FmTone(R, Semitones(110.0, 1.0), 0.4, 1.0, 4.0, 0.1), 0.08, 0.7f);
+    out.Mix(FrameDrum(R, DrumStroke::Dum, 31), 0.0, 0.8f);
+    return Finished(out, 0.7f);
+}
+
+// A rising arpeggio; each level of a chain starts higher and has one note more.
+SampleBuffer Chain(int level)
+{
+    const double root = Semitones(440.0, 3.0 * (level - 1));
+    static const double kSteps[] = {0.0, 4.0, 7.0, 12.0, 16.0};
+    SampleBuffer out(R, 0.9);
+    for (int i = 0; i <= level; ++i)
+        out.Mix(Pluck(R, Semitones(root, kSteps[i]), 0.7, 0.85f, 0.4f, 40u + static_cast<std::uint32_t>(i)), 0.06 * i, 0.8f);
+    out.Mix(FmTone(R, Semitones(root, kSteps[level] + 12.0), 0.5, 3.5, 1.2, 0.12), 0.06 * level, 0.25f);
+    return Finished(out, 0.7f);
+}
+
+SampleBuffer Bonus()
+{
+    SampleBuffer out(R, 1.3);
+    static const double kSteps[] = {0, 4, 7, 12, 16, 19, 24, 28};
+    for (int i = 0; i < 8; ++i)
+        out.Mix(FmTone(R, Semitones(523.25, kSteps[i]), 0.6, 3.5, 1.5, 0.15), 0.05 * i, 0.5f);
+    out.Mix(NoiseBurst(R, 0.8, 6000.0, 51), 0.1, 0.25f);
+    return Finished(out, 0.7f);
+}
+
+SampleBuffer LevelComplete()
+{
+    SampleBuffer out(R, 2.8);
+    const double d = 293.66;
+    static const double kRun[] = {0, 4, 7, 12};
+    for (int i = 0; i < 4; ++i)
+        out.Mix(Pluck(R, Semitones(d, kRun[i]), 1.2, 0.8f, 0.6f, 60u + static_cast<std::uint32_t>(i)), 0.14 * i, 0.7f);
+    static const double kChord[] = {-12, 0, 7, 12, 16};
+    for (int i = 0; i < 5; ++i)
+        out.Mix(Pluck(R, Semitones(d, kChord[i]), 2.2, 0.7f, 0.85f, 70u + static_cast<std::uint32_t>(i)), 0.62 + 0.025 * i, 0.6f);
+    out.Mix(FrameDrum(R, DrumStroke::Dum, 81), 0.0, 0.6f);
+    out.Mix(FrameDrum(R, DrumStroke::Tek, 82), 0.28, 0.4f);
+    out.Mix(FrameDrum(R, DrumStroke::Dum, 83), 0.62, 0.8f);
+    out.Mix(FmTone(R, Semitones(d, 24.0), 1.6, 3.5, 1.0, 0.5), 0.62, 0.15f);
+    return Finished(out, 0.75f);
+}
+
+SampleBuffer GameOver()
+{
+    SampleBuffer out(R, 3.2);
+    const double e = 164.81;
+    static const double kLine[] = {12, 13, 12, 10, 8, 7};
+    for (int i = 0; i < 6; ++i)
+        out.Mix(Pluck(R, Semitones(e, kLine[i]), 1.2, 0.45f, 0.6f, 90u + static_cast<std::uint32_t>(i)), 0.3 * i, 0.7f);
+    SampleBuffer drone = Drone(R, e / 2.0, 3.2);
+    for (size_t i = 0; i < drone.Size(); ++i)
+        drone[i] *= static_cast<float>(std::exp(-static_cast<double>(i) / R / 1.2));
+    out.Mix(drone, 0.0, 0.25f);
+    out.Mix(FrameDrum(R, DrumStroke::Dum, 99), 1.8, 0.9f);
+    return Finished(out, 0.75f);
+}
+
+SampleBuffer Music(const Tune& tune) { return MusicComposer(R).Compose(tune, 16.0); }
+
+} // namespace
+
+const std::vector<SoundRecipe>& GameSounds()
+{
+    // Modes: Phrygian dominant, Phrygian, double harmonic, Aeolian,
+    // Mixolydian, Dorian, harmonic minor; the menu in a calm pentatonic.
+    static const std::vector<SoundRecipe> sounds = {
+        {"data/sound/click.wav", Click},
+        {"data/sound/hover.wav", Hover},
+        {"data/sound/ChipSelect.wav", ChipSelect},
+        {"data/sound/ChipWrongMove.wav", ChipWrongMove},
+        {"data/sound/chain1.wav", [] { return Chain(1); }},
+        {"data/sound/chain2.wav", [] { return Chain(2); }},
+        {"data/sound/chain3.wav", [] { return Chain(3); }},
+        {"data/sound/chain4.wav", [] { return Chain(4); }},
+        {"data/sound/bonus.wav", Bonus},
+        {"data/sound/levelcomplete.wav", LevelComplete},
+        {"data/sound/gameover.wav", GameOver},
+        {"data/sound/music/menu.ogg", [] { return Music({{0, 2, 4, 7, 9}, 146.83, 80.0, "D...T...", 100}); }},
+        {"data/sound/music/stage1.ogg", [] { return Music({{0, 1, 4, 5, 7, 8, 10}, 146.83, 96.0, "D..TD.T.", 101}); }},
+        {"data/sound/music/stage2.ogg", [] { return Music({{0, 1, 3, 5, 7, 8, 10}, 164.81, 84.0, "D.T.D.TT", 102}); }},
+        {"data/sound/music/stage3.ogg", [] { return Music({{0, 1, 4, 5, 7, 8, 11}, 138.59, 90.0, "D..T.DT.", 103}); }},
+        {"data/sound/music/stage4.ogg", [] { return Music({{0, 2, 3, 5, 7, 8, 10}, 220.0, 100.0, "D.TTD.T.", 104}); }},
+        {"data/sound/music/stage5.ogg", [] { return Music({{0, 2, 4, 5, 7, 9, 10}, 196.0, 108.0, "D.T.D.T.", 105}); }},
+        {"data/sound/music/stage6.ogg", [] { return Music({{0, 2, 3, 5, 7, 9, 10}, 146.83, 92.0, "D..TD..T", 106}); }},
+        {"data/sound/music/stage7.ogg", [] { return Music({{0, 2, 3, 5, 7, 8, 11}, 123.47, 104.0, "D.TDD.T.", 107}); }},
+    };
+    return sounds;
+}

@@ -1,0 +1,279 @@
+// The pictures the build draws, read back from the game folder the way the
+// game's readers see them: PNG as 8-bit RGBA, the cursors as uncompressed
+// 32-bit TGA with the origin at the bottom-left, the splashes as JPEG.
+
+#include "tools/artgen/PictureTable.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace {
+
+std::string GameDir()
+{
+    const char* dir = std::getenv("VELMORA_GAME_DIR");
+    return dir ? dir : "";
+}
+
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> rgba;
+    const unsigned char* At(int x, int y) const { return &rgba[static_cast<size_t>(y * width + x) * 4]; }
+};
+
+bool ReadPng(const std::string& path, Picture& picture)
+{
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str()))
+        return false;
+    image.format = PNG_FORMAT_RGBA;
+    picture.width = static_cast<int>(image.width);
+    picture.height = static_cast<int>(image.height);
+    picture.rgba.resize(PNG_IMAGE_SIZE(image));
+    const bool ok = png_image_finish_read(&image, nullptr, picture.rgba.data(), 0, nullptr) != 0;
+    png_image_free(&image);
+    return ok;
+}
+
+// The IHDR fields: width, height, bit depth, colour type.
+bool ReadPngHeader(const std::string& path, int& width, int& height, int& depth, int& colourType)
+{
+    const std::string file = testing_support::ReadTextFile(path);
+    if (file.size() < 33 || file.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 || file.compare(12, 4, "IHDR") != 0)
+        return false;
+    auto be32 = [&](size_t at) {
+        return (static_cast<unsigned char>(file[at]) << 24) | (static_cast<unsigned char>(file[at + 1]) << 16) |
+               (static_cast<unsigned char>(file[at + 2]) << 8) | static_cast<unsigned char>(file[at + 3]);
+    };
+    width = be32(16);
+    height = be32(20);
+    depth = static_cast<unsigned char>(file[24]);
+    colourType = static_cast<unsigned char>(file[25]);
+    return true;
+}
+
+// An uncompressed 32-bit TGA as RGBA rows from the top.
+bool ReadTga(const std::string& path, Picture& picture)
+{
+    const std::string file = testing_support::ReadTextFile(path);
+    if (file.size() < 18)
+        return false;
+    const auto byte = [&](size_t at) { return static_cast<unsigned char>(file[at]); };
+    if (byte(2) != 2 || byte(16) != 32 || byte(17) != 8)
+        return false;
+    picture.width = byte(12) | (byte(13) << 8);
+    picture.height = byte(14) | (byte(15) << 8);
+    const size_t start = 18 + byte(0);
+    if (file.size() != start + static_cast<size_t>(picture.width * picture.height) * 4)
+        return false;
+    picture.rgba.resize(static_cast<size_t>(picture.width * picture.height) * 4);
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x) {
+            const size_t from = start + (static_cast<size_t>((picture.height - 1 - y) * picture.width + x)) * 4;
+            unsigned char* to = &picture.rgba[static_cast<size_t>(y * picture.width + x) * 4];
+            to[0] = byte(from + 2);
+            to[1] = byte(from + 1);
+            to[2] = byte(from);
+            to[3] = byte(from + 3);
+        }
+    return true;
+}
+
+bool ReadJpegSize(const std::string& path, int& width, int& height, int& components)
+{
+    std::FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in)
+        return false;
+    jpeg_decompress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_decompress(&info);
+    jpeg_stdio_src(&info, in);
+    const bool ok = jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK;
+    width = static_cast<int>(info.image_width);
+    height = static_cast<int>(info.image_height);
+    components = info.num_components;
+    jpeg_destroy_decompress(&info);
+    std::fclose(in);
+    return ok;
+}
+
+bool EndsWith(const std::string& text, const char* end)
+{
+    const size_t n = std::strlen(end);
+    return text.size() >= n && text.compare(text.size() - n, n, end) == 0;
+}
+
+struct Wanted {
+    const char* path;
+    int width, height;
+};
+
+// The pictures the game's data names, with their sizes.
+const Wanted kWanted[] = {
+    {"fsdata/splash1.jpg", 800, 600},          {"fsdata/splash2.jpg", 800, 600},
+    {"fsdata/splash1.png", 800, 600},          {"fsdata/splash2.png", 800, 600},
+    {"data/textures/cur_normal.png", 32, 32},  {"data/textures/cur_active.png", 32, 32},
+    {"data/textures/cur_press.png", 32, 32},
+    {"fsdata/logo.png", 128, 64},              {"data/textures/cur_normal.tga", 32, 32},
+    {"data/textures/cur_active.tga", 32, 32},  {"data/textures/cur_press.tga", 32, 32},
+    {"data/textures/menu_back.png", 800, 600}, {"data/textures/options_back.png", 800, 600},
+    {"data/textures/profile_back.png", 800, 600}, {"data/textures/map_back.png", 800, 600},
+    {"data/textures/black.png", 8, 8},         {"data/textures/water.png", 256, 256},
+    {"data/textures/button_normal.png", 200, 48}, {"data/textures/button_active.png", 200, 48},
+    {"data/textures/button_press.png", 200, 48}, {"data/textures/button_disabled.png", 200, 48},
+    {"data/textures/button_small_normal.png", 48, 48}, {"data/textures/button_small_active.png", 48, 48},
+    {"data/textures/button_small_press.png", 48, 48}, {"data/textures/checkbox_off.png", 32, 32},
+    {"data/textures/checkbox_on.png", 32, 32}, {"data/textures/slider_track.png", 256, 16},
+    {"data/textures/slider_thumb.png", 24, 32}, {"data/textures/editbox.png", 300, 40},
+    {"data/textures/listbox.png", 300, 240},   {"data/textures/panel.png", 400, 300},
+    {"data/textures/tip_frame.png", 64, 64},   {"data/textures/tip_arrow.png", 128, 64},
+    {"data/textures/tip_corner.png", 16, 16},  {"data/textures/tip_edge.png", 16, 16},
+    {"data/textures/tip_fill.png", 16, 16},    {"data/textures/tip_pointer.png", 16, 16},
+    {"data/textures/logo.png", 128, 64},       {"data/textures/chips.png", 512, 64},
+    {"data/textures/cell.png", 64, 64},        {"data/textures/board_frame.png", 512, 512},
+    {"data/textures/particle.png", 32, 32},    {"data/textures/spark.png", 32, 32},
+};
+
+Picture Load(const std::string& relative)
+{
+    Picture picture;
+    const std::string path = GameDir() + "/" + relative;
+    const bool ok = EndsWith(path, ".tga") ? ReadTga(path, picture) : ReadPng(path, picture);
+    EXPECT_TRUE(ok) << path;
+    return picture;
+}
+
+} // namespace
+
+TEST(GeneratedPictures, EveryPictureIsThereInItsFormatAndSize)
+{
+    std::set<std::string> made;
+    for (const PictureRecipe& recipe : GamePictures())
+        made.insert(recipe.paths.begin(), recipe.paths.end());
+    for (const Wanted& wanted : kWanted) {
+        SCOPED_TRACE(wanted.path);
+        EXPECT_TRUE(made.count(wanted.path));
+        const std::string path = GameDir() + "/" + wanted.path;
+        int width = 0, height = 0;
+        if (EndsWith(path, ".png")) {
+            int depth = 0, colourType = 0;
+            ASSERT_TRUE(ReadPngHeader(path, width, height, depth, colourType));
+            EXPECT_EQ(depth, 8);
+            EXPECT_EQ(colourType, PNG_COLOR_TYPE_RGBA);
+        } else if (EndsWith(path, ".tga")) {
+            Picture picture;
+            ASSERT_TRUE(ReadTga(path, picture));
+            width = picture.width;
+            height = picture.height;
+        } else {
+            int components = 0;
+            ASSERT_TRUE(ReadJpegSize(path, width, height, components));
+            EXPECT_EQ(components, 3);
+        }
+        EXPECT_EQ(width, wanted.width);
+        EXPECT_EQ(height, wanted.height);
+    }
+    // And nothing in the table goes unchecked.
+    EXPECT_EQ(made.size(), std::size(kWanted));
+}
+
+TEST(GeneratedPictures, BackdropsAreOpaqueAndTheVeilIsBlack)
+{
+    for (const char* name : {"menu_back", "options_back", "profile_back", "map_back", "water", "black"}) {
+        SCOPED_TRACE(name);
+        const Picture p = Load(std::string("data/textures/") + name + ".png");
+        for (size_t i = 3; i < p.rgba.size(); i += 4)
+            ASSERT_EQ(p.rgba[i], 255);
+    }
+    const Picture black = Load("data/textures/black.png");
+    for (size_t i = 0; i < black.rgba.size(); i += 4)
+        EXPECT_EQ(black.rgba[i] + black.rgba[i + 1] + black.rgba[i + 2], 0);
+}
+
+TEST(GeneratedPictures, WaterTilesWithoutASeam)
+{
+    const Picture water = Load("data/textures/water.png");
+    ASSERT_EQ(water.width, 256);
+    // The step across the wrap is no larger than steps inside the picture.
+    auto step = [&](int x0, int y0, int x1, int y1) {
+        int d = 0;
+        for (int k = 0; k < 3; ++k)
+            d += std::abs(water.At(x0, y0)[k] - water.At(x1, y1)[k]);
+        return d;
+    };
+    long inside = 0, across = 0;
+    for (int i = 0; i < 256; ++i) {
+        inside += step(127, i, 128, i) + step(i, 127, i, 128);
+        across += step(255, i, 0, i) + step(i, 255, i, 0);
+    }
+    EXPECT_LT(across, inside * 2 + 256);
+}
+
+TEST(GeneratedPictures, SpritesHaveClearSurroundings)
+{
+    struct Case {
+        const char* path;
+        int clearX, clearY;   // a pixel that must be transparent
+        int solidX, solidY;   // a pixel that must be opaque
+    };
+    const Case cases[] = {
+        {"data/textures/cur_normal.tga", 31, 31, 3, 6},   {"data/textures/cur_active.tga", 31, 31, 3, 6},
+        {"data/textures/cur_press.tga", 31, 31, 4, 7},    {"data/textures/chips.png", 0, 0, 31, 31},
+        {"data/textures/board_frame.png", 256, 256, 4, 256}, {"data/textures/button_normal.png", 0, 0, 100, 24},
+        {"data/textures/tip_frame.png", 50, 40, 18, 46},  {"data/textures/tip_arrow.png", 2, 2, 32, 40},
+        {"data/textures/particle.png", 0, 0, 16, 16},     {"data/textures/spark.png", 0, 0, 16, 16},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const Picture p = Load(c.path);
+        EXPECT_EQ(p.At(c.clearX, c.clearY)[3], 0);
+        EXPECT_EQ(p.At(c.solidX, c.solidY)[3], 255);
+    }
+    // The cursor's tip is its top-left corner.
+    const Picture cursor = Load("data/textures/cur_normal.tga");
+    EXPECT_GT(cursor.At(1, 1)[3], 128);
+    // Particles are white so effects can tint them.
+    const Picture particle = Load("data/textures/particle.png");
+    EXPECT_EQ(particle.At(16, 16)[0] + particle.At(16, 16)[1] + particle.At(16, 16)[2], 3 * 255);
+}
+
+TEST(GeneratedPictures, ChipsDifferFromEachOther)
+{
+    const Picture chips = Load("data/textures/chips.png");
+    std::vector<std::array<long, 3>> means;
+    for (int chip = 0; chip < 8; ++chip) {
+        std::array<long, 3> sum{};
+        long count = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = chip * 64; x < chip * 64 + 64; ++x)
+                if (chips.At(x, y)[3] == 255) {
+                    for (int k = 0; k < 3; ++k)
+                        sum[static_cast<size_t>(k)] += chips.At(x, y)[k];
+                    ++count;
+                }
+        ASSERT_GT(count, 600) << chip;
+        for (long& s : sum)
+            s /= count;
+        means.push_back(sum);
+    }
+    for (size_t a = 0; a < means.size(); ++a)
+        for (size_t b = a + 1; b < means.size(); ++b) {
+            long d = 0;
+            for (size_t k = 0; k < 3; ++k)
+                d += std::abs(means[a][k] - means[b][k]);
+            EXPECT_GT(d, 40) << a << " and " << b;
+        }
+}
