@@ -6,6 +6,7 @@
 #include "engine/platform/LogoWidget.h"
 #include "engine/platform/MainWindow.h"
 #include "engine/sound/SoundSystemImpl.h"
+#include "gui/ScreenImpl.h"
 #include "gui/controllers/ControllerManager.h"
 
 #include "engine/render/RenderDevice.h"
@@ -19,7 +20,10 @@ bool EngineFrameServices::DeviceReady()
 
 void EngineFrameServices::ResetCursorImage() {}
 
-void EngineFrameServices::DrainMessages() {}
+void EngineFrameServices::DrainMessages()
+{
+    Screen.DispatchMessages();
+}
 
 void EngineFrameServices::ResendMousePosition()
 {
@@ -66,7 +70,10 @@ void EngineFrameServices::DrawSplash()
                                    static_cast<float>(splash.imageHeight) / static_cast<float>(splash.textureHeight));
 }
 
-void EngineFrameServices::DrawScreen(bool) {}
+void EngineFrameServices::DrawScreen(bool paused)
+{
+    Screen.Draw(paused);
+}
 
 void EngineFrameServices::DrawCursor()
 {
