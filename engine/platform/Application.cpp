@@ -23,9 +23,6 @@
 Application* g_application = nullptr;
 bool g_drawSplash = true;
 
-namespace {
-
-// The game state's exit confirmations reach their layers' widgets by name.
 void ConnectConfirmationTexts()
 {
     gameInfo.SetConfirmationTextSender(
@@ -36,8 +33,6 @@ void ConnectConfirmationTexts()
                 widget->AcceptMessage(Message("SetText", textId));
         });
 }
-
-} // namespace
 
 Application::Application(bool fullscreenOption, std::unique_ptr<FrameServices> services, Timer frameTimer)
     : fullscreen(fullscreenOption)

@@ -3,9 +3,11 @@
 
 #include "TestBox.h"
 
+#include "engine/platform/Application.h"
 #include "engine/platform/HtmlLog.h"
 #include "engine/platform/InputMap.h"
 #include "engine/script/ScriptHost.h"
+#include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/LayerHandler.h"
@@ -238,4 +240,17 @@ TEST_F(LayerTest, RemovingAChildUnlinksItFromItsParent)
     Widget* parent = layer->getWidget("parent");
     ASSERT_EQ(parent->children.size(), 1u);
     EXPECT_EQ(parent->children[0]->name, "b");
+}
+
+TEST_F(LayerTest, ExitConfirmationsReachTheirTextsInBothLayers)
+{
+    GUI.LoadLayers(Write("exit.xml", "<Gui><Layer name='ExitGame'><Controls><TestBox name='ConfirmText'/></Controls>"
+                                     "</Layer><Layer name='ExitGameNoLostLife'><Controls>"
+                                     "<TestBox name='ConfirmText'/></Controls></Layer></Gui>"));
+    ConnectConfirmationTexts();
+    gameInfo.ShowEndGameConfirmation();
+    for (const char* layer : {"ExitGame", "ExitGameNoLostLife"}) {
+        auto* text = static_cast<TestBox*>(GUI.getLayer(layer)->getWidget("ConfirmText"));
+        EXPECT_EQ(text->messages, (std::vector<std::string>{"SetText:EndGame"})) << layer;
+    }
 }
