@@ -5,6 +5,7 @@
 #include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/platform/StartUp.h"
 #include "engine/util/FileSystem.h"
 #include "engine/script/ScriptHost.h"
@@ -238,6 +239,7 @@ void ShutdownApplication()
     gameInfo.SaveGameState();
     // Every GPU object goes while the window's context still lives.
     ReleaseSplashSprite();
+    g_resourceManager.DestroyTextures();
     g_renderDevice.Release();
     g_log.Write("Application shutdown!", "DarkBlue");
     SDL_ShowCursor(SDL_ENABLE);

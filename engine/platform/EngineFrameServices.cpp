@@ -9,6 +9,8 @@
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 
+#include <string>
+
 bool EngineFrameServices::DeviceReady()
 {
     // A GL context is never lost.
@@ -70,7 +72,12 @@ void EngineFrameServices::DrawCursor()
     g_renderDevice.SetBlendMode(0);
 }
 
-void EngineFrameServices::DrawFrameRate(int) {}
+void EngineFrameServices::DrawFrameRate(int framesPerSecond)
+{
+    // Drawn outside the visible 800 x 600 screen; the font stays selected.
+    g_renderDevice.SelectFont("TitleLight");
+    g_renderDevice.DrawString(1790, 570, std::to_string(framesPerSecond), 1.0f, 0, false);
+}
 
 void EngineFrameServices::EndFrame()
 {

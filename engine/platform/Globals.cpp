@@ -11,6 +11,7 @@
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "engine/render/VertexBatch.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/sound/SoundSystemImpl.h"
 #include "game/state/CountryNames.h"
 #include "gui/controllers/ControllerManager.h"
@@ -27,6 +28,7 @@ Core::ControllerManager kernel;
 // 5. Input map.
 // 6. Message queue.
 // 7. Resource manager.
+ResourceManager g_resourceManager;
 // 8. Screen.
 // 9. Effect observer.
 // 10. The log.

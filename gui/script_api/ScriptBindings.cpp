@@ -3,6 +3,7 @@
 #include "game/state/GameInfo.h"
 #include "gui/script_api/ApplicationBindings.h"
 #include "gui/script_api/GameInfoBindings.h"
+#include "gui/script_api/ResourceBindings.h"
 
 #include <luabind/luabind.hpp>
 
@@ -10,6 +11,7 @@ void RegisterScriptBindings(lua_State* L)
 {
     RegisterApplicationBindings(L);
     RegisterGameInfoBindings(L);
+    RegisterResourceBindings(L);
 
     luabind::globals(L)["gameInfo"] = &gameInfo;
 }
