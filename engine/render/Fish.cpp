@@ -5,19 +5,20 @@
 #include "engine/render/Sprite.h"
 #include "engine/util/Vector3Path.h"
 
-bool Fish::DrawQuad(float z, bool& headingLeft, float& px, float& py)
+int Fish::Frame() const
 {
-    if (!path || !frames || frames->frames.empty())
-        return false;
+    if (!frames || frames->frames.empty())
+        return -1;
     const int count = static_cast<int>(frames->frames.size());
-    int frame = static_cast<int>(phase * static_cast<float>(count));
-    if (frame > count - 1)
-        frame = count - 1;
-    if (frame < 0)
-        frame = 0;
-    frames->frames[static_cast<std::size_t>(frame)]->Bind();
+    const int frame = static_cast<int>(phase * static_cast<float>(count));
+    return frame < 0 ? 0 : (frame > count - 1 ? count - 1 : frame);
+}
 
-    Vector3 p = path->Position(sector, t);
+bool Fish::Corners(float z, Vector3 corners[4], bool& headingLeft) const
+{
+    if (!path)
+        return false;
+    const Vector3 p = path->Position(sector, t);
     // A path that stands still points the sprite to the right.
     const Vector3 d = UnitOr(path->Tangent(sector, t), Vector3(1.0f, 0.0f, 0.0f));
     const Vector3 a = d * (256.0f * scale);
@@ -25,12 +26,23 @@ bool Fish::DrawQuad(float z, bool& headingLeft, float& px, float& py)
     headingLeft = a.x < 0.0f;
     if (headingLeft)
         b = -b;
-    px = p.x;
-    py = p.y;
+    corners[0] = p;
+    corners[1] = p + a;
+    corners[2] = p + b;
+    corners[3] = p + a + b;
+    for (int i = 0; i < 4; ++i)
+        corners[i].z = z;
+    return true;
+}
 
-    Vector3 corners[4] = {p, p + a, p + b, p + a + b};
-    for (Vector3& corner : corners)
-            corner.z = z;
+bool Fish::DrawQuad(float z, bool& headingLeft, Vector3& place)
+{
+    const int frame = Frame();
+    Vector3 corners[4];
+    if (frame < 0 || !Corners(z, corners, headingLeft))
+        return false;
+    frames->frames[static_cast<std::size_t>(frame)]->Bind();
+    place = path->Position(sector, t);
     g_renderDevice.SetColor(color);
     g_renderDevice.DrawQuadUV(corners[0], corners[1], corners[2], corners[3], 0.0f, 1.0f, 0.0f, 1.0f);
     g_renderDevice.ResetColor();
@@ -40,12 +52,12 @@ bool Fish::DrawQuad(float z, bool& headingLeft, float& px, float& py)
 void Fish::Draw()
 {
     bool headingLeft = false;
-    float px = 0.0f, py = 0.0f;
-    if (!DrawQuad(0.0f, headingLeft, px, py))
+    Vector3 place;
+    if (!DrawQuad(0.0f, headingLeft, place))
         return;
     if (hasAttached) {
-        attachedX = headingLeft ? px - 130.0f : px + 130.0f;
-        attachedY = py + 50.0f;
+        attachedX = headingLeft ? place.x - 130.0f : place.x + 130.0f;
+        attachedY = place.y + 50.0f;
     }
 }
 
@@ -54,6 +66,6 @@ void Fish::DrawEx(bool front)
     if ((scale >= 0.7f) != front)
         return;
     bool headingLeft = false;
-    float px = 0.0f, py = 0.0f;
-    DrawQuad(100.0f - 200.0f * scale, headingLeft, px, py);
+    Vector3 place;
+    DrawQuad(100.0f - 200.0f * scale, headingLeft, place);
 }

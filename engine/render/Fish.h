@@ -5,6 +5,7 @@
 // t, phase) and reads the attached point after drawing.
 
 #include "engine/util/Color.h"
+#include "engine/util/Vector3.h"
 
 class FrameSequence;
 class Vector3Path;
@@ -17,6 +18,12 @@ public:
     // The same at the depth 100 - 200 x scale: the front pass draws sprites
     // of scale 0.7 and more, the back pass the smaller ones.
     void DrawEx(bool front);
+    // The frame of the phase (-1 without frames).
+    int Frame() const;
+    // The quad at its place: P, P + a (along the path), P + b (across it,
+    // flipped when heading left) and P + a + b, all at depth z. A tangent
+    // of no length counts as heading right. False without a path.
+    bool Corners(float z, Vector3 corners[4], bool& headingLeft) const;
 
     const Vector3Path* path = nullptr;
     const FrameSequence* frames = nullptr;
@@ -33,7 +40,6 @@ public:
     float attachedY = 0.0f;
 
 private:
-    // Binds the frame and draws the quad with its corners at depth z; false
-    // when nothing was drawn. headingLeft tells which way the sprite faces.
-    bool DrawQuad(float z, bool& headingLeft, float& px, float& py);
+    // Binds the frame and draws the quad; false when nothing was drawn.
+    bool DrawQuad(float z, bool& headingLeft, Vector3& place);
 };

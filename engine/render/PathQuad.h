@@ -5,12 +5,17 @@
 // nearer, the back pass the farther ones.
 
 #include "engine/util/Color.h"
+#include "engine/util/Vector3.h"
 
 class Vector3Path;
 
 class PathQuad {
 public:
     void Draw(bool front) const;
+    // The strip at its place: P, P + c, P + b, P + c + b with a along the
+    // path (15 x scale), b across it (4.5 x scale) and c = a + swing x b. A
+    // tangent of no length counts as heading right. False without a path.
+    bool Corners(Vector3 corners[4]) const;
 
     bool enabled = true;
     const Vector3Path* path = nullptr;
