@@ -143,6 +143,58 @@ void Window::SetFullscreen(bool fullscreen)
         SDL_SetWindowFullscreen(_window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
 }
 
+bool Window::IsFullscreen() const
+{
+    return _window && (SDL_GetWindowFlags(_window) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+bool Window::IsMinimized() const
+{
+    return _window && (SDL_GetWindowFlags(_window) & SDL_WINDOW_MINIMIZED) != 0;
+}
+
+void Window::SetAlwaysOnTop(bool onTop)
+{
+    if (_window)
+        SDL_SetWindowAlwaysOnTop(_window, onTop ? SDL_TRUE : SDL_FALSE);
+}
+
+void Window::SetSize(int width, int height)
+{
+    if (_window)
+        SDL_SetWindowSize(_window, width, height);
+}
+
+void Window::SetPosition(int x, int y)
+{
+    if (_window)
+        SDL_SetWindowPosition(_window, x, y);
+}
+
+void Window::Size(int& width, int& height) const
+{
+    width = 800;
+    height = 600;
+    if (_window)
+        SDL_GetWindowSize(_window, &width, &height);
+}
+
+void Window::Position(int& x, int& y) const
+{
+    x = 0;
+    y = 0;
+    if (_window)
+        SDL_GetWindowPosition(_window, &x, &y);
+}
+
+int Window::CaptionHeight() const
+{
+    int top = 0;
+    if (!_window || SDL_GetWindowBordersSize(_window, &top, nullptr, nullptr, nullptr) != 0)
+        return 0;
+    return top;
+}
+
 void Window::SwapBuffers()
 {
     if (_window)

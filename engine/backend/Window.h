@@ -34,6 +34,17 @@ public:
     void Hide();
     void Raise();
     void SetFullscreen(bool fullscreen);
+    bool IsFullscreen() const;
+    bool IsMinimized() const;
+    void SetAlwaysOnTop(bool onTop);
+    // Client-area size and position, in window coordinates.
+    void SetSize(int width, int height);
+    void SetPosition(int x, int y);
+    void Size(int& width, int& height) const;
+    void Position(int& x, int& y) const;
+    // The height of the caption and top frame above the client area (0 when
+    // the window system does not tell).
+    int CaptionHeight() const;
     void SwapBuffers();
 
     SDL_Window* Handle() const { return _window; }

@@ -1,6 +1,8 @@
 #include "engine/platform/FrameServices.h"
 
 #include "engine/platform/Application.h"
+#include "engine/platform/InputMap.h"
+#include "engine/platform/InputState.h"
 #include "engine/platform/LogoWidget.h"
 #include "engine/platform/MainWindow.h"
 #include "engine/sound/SoundSystemImpl.h"
@@ -21,7 +23,10 @@ void EngineFrameServices::ResetCursorImage() {}
 
 void EngineFrameServices::DrainMessages() {}
 
-void EngineFrameServices::ResendMousePosition() {}
+void EngineFrameServices::ResendMousePosition()
+{
+    g_inputWidgets.SendMouseMove(g_input.ScreenPoint());
+}
 
 void EngineFrameServices::ActivatePendingControllers()
 {

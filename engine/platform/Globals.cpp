@@ -4,7 +4,10 @@
 // (10) outlives every service built after it, so its footer is written once
 // they have gone.
 
+#include "engine/platform/CustomCursor.h"
 #include "engine/platform/HtmlLog.h"
+#include "engine/platform/InputMap.h"
+#include "engine/platform/InputState.h"
 #include "engine/platform/LogoWidget.h"
 #include "engine/platform/Settings.h"
 #include "engine/platform/StartUp.h"
@@ -16,6 +19,7 @@
 #include "game/state/CountryNames.h"
 #include "gui/controllers/ControllerManager.h"
 #include "game/state/GameInfo.h"
+#include "gui/Message.h"
 
 #include <string>
 
@@ -26,7 +30,9 @@ const std::string g_splashPaths[2] = {"..\\fsdata\\splash2.jpg", "..\\fsdata\\sp
 // 4. Controller manager ("kernel").
 Core::ControllerManager kernel;
 // 5. Input map.
+InputMap g_inputWidgets;
 // 6. Message queue.
+MessageQueue g_messageQueue;
 // 7. Resource manager.
 ResourceManager g_resourceManager;
 // 8. Screen.
@@ -58,6 +64,8 @@ std::string g_exitTarget;
 // Plain data.
 Settings g_settings;
 UpdatableLogo* g_logoWidget = nullptr;
+InputState g_input;
+CustomCursor* g_cursor = nullptr;
 unsigned char* g_pixelBuffer = nullptr;
 unsigned char* g_scratchBuffer = nullptr;
 Sprite* g_splashSprite = nullptr;

@@ -12,7 +12,7 @@ struct Color {
     std::uint8_t a = 255;
 
     Color() = default;
-    Color(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::uint8_t alpha)
+    Color(std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::uint8_t alpha = 255)
         : r(red), g(green), b(blue), a(alpha)
     {
     }

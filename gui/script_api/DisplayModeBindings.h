@@ -1,0 +1,6 @@
+#pragma once
+
+struct lua_State;
+
+// SetFullscreenMode, SetWindowedMode.
+void RegisterDisplayModeBindings(lua_State* L);

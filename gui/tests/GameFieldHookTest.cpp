@@ -1,0 +1,35 @@
+#include "gui/GameFieldHook.h"
+
+#include "gui/Widget.h"
+
+#include <gtest/gtest.h>
+#include <tinyxml.h>
+
+namespace {
+
+Widget* MakeBoard(const TiXmlElement* element)
+{
+    return new Widget(element->Attribute("name"));
+}
+
+} // namespace
+
+TEST(GameFieldHook, MakesTheBoardOnlyWhenOneIsInstalled)
+{
+    TiXmlDocument doc;
+    doc.Parse("<Controls><GameField name=\"Field\"/><GameField/></Controls>");
+    const TiXmlElement* named = doc.RootElement()->FirstChildElement("GameField");
+    const TiXmlElement* unnamed = named->NextSiblingElement("GameField");
+
+    SetGameFieldCreator(nullptr);
+    EXPECT_EQ(CreateGameField(named), nullptr);
+
+    SetGameFieldCreator(&MakeBoard);
+    Widget* board = CreateGameField(named);
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->name, "Field");
+    delete board;
+    EXPECT_EQ(CreateGameField(unnamed), nullptr);
+    EXPECT_EQ(CreateGameField(nullptr), nullptr);
+    SetGameFieldCreator(nullptr);
+}
