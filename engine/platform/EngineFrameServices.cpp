@@ -1,6 +1,7 @@
 #include "engine/platform/FrameServices.h"
 
 #include "engine/platform/Application.h"
+#include "engine/platform/CustomCursor.h"
 #include "engine/platform/InputMap.h"
 #include "engine/platform/InputState.h"
 #include "engine/platform/LogoWidget.h"
@@ -19,7 +20,11 @@ bool EngineFrameServices::DeviceReady()
     return g_application && g_application->mainWindow && g_application->mainWindow->IsCreated();
 }
 
-void EngineFrameServices::ResetCursorImage() {}
+void EngineFrameServices::ResetCursorImage()
+{
+    if (g_cursor)
+        g_cursor->SetNormal();
+}
 
 void EngineFrameServices::DrainMessages() {}
 
@@ -72,9 +77,20 @@ void EngineFrameServices::DrawScreen(bool) {}
 
 void EngineFrameServices::DrawCursor()
 {
+    if (g_cursor && g_input.buttonDown && g_cursor->IsActive())
+        g_cursor->SetPressed();
     // Normal alpha blending for the cursor and everything after it.
     g_renderDevice.EnableAlphaBlend(true);
     g_renderDevice.SetBlendMode(0);
+    if (!g_application)
+        return;
+    g_application->UpdateCursorVisibility();
+    if (g_application->customCursorInUse) {
+        if (g_cursor)
+            g_cursor->Draw(g_input.x, g_input.y);
+    } else {
+        g_application->SetSystemCursor(g_cursor && g_cursor->IsHighlighted());
+    }
 }
 
 void EngineFrameServices::DrawFrameRate(int framesPerSecond)

@@ -26,6 +26,7 @@
 // 1. Splash image paths.
 const std::string g_splashPaths[2] = {"..\\fsdata\\splash2.jpg", "..\\fsdata\\splash1.jpg"};
 // 2. Custom cursor.
+CustomCursor g_customCursor;
 // 3. Artefact catalogue.
 // 4. Controller manager ("kernel").
 Core::ControllerManager kernel;
