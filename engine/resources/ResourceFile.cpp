@@ -84,8 +84,8 @@ bool ResourceFile::Read(const TiXmlDocument& document, const std::string& name)
     ForEachChild(root, "BigTextures", "bigtexture", [this](const TiXmlElement* e) { ReadBigTexture(e); });
     ForEachChild(root, "Sounds", "sample", [this](const TiXmlElement* e) { ReadSample(e); });
     ForEachChild(root, "Sounds", "track", [this](const TiXmlElement* e) { ReadTrack(e); });
-    ForEachChild(root, "Animations", "animation", [this](const TiXmlElement* e) { ReadAnimation(e); });
-    ForEachChild(root, "FrameAnimations", "animation", [this](const TiXmlElement* e) { ReadFrameAnimation(e); });
+    ForEachChild(root, "Animations", "animation", [this](const TiXmlElement* e) { ReadSpriteAnimation(e); });
+    ForEachChild(root, "FrameAnimations", "animation", [this](const TiXmlElement* e) { ReadFrameSequence(e); });
     return true;
 }
 
@@ -165,7 +165,7 @@ void ResourceFile::ReadTrack(const TiXmlElement* element)
     tracks.push_back(track);
 }
 
-void ResourceFile::ReadAnimation(const TiXmlElement* element)
+void ResourceFile::ReadSpriteAnimation(const TiXmlElement* element)
 {
     SpriteAnimationDeclaration animation;
     if (!ReadStringAttribute(element, "id", animation.id))
@@ -213,7 +213,7 @@ void ResourceFile::ReadAnimation(const TiXmlElement* element)
     animations.push_back(animation);
 }
 
-void ResourceFile::ReadFrameAnimation(const TiXmlElement* element)
+void ResourceFile::ReadFrameSequence(const TiXmlElement* element)
 {
     FrameSequenceDeclaration sequence;
     if (!ReadStringAttribute(element, "id", sequence.entry.id))

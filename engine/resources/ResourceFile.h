@@ -102,8 +102,8 @@ private:
     void ReadBigTexture(const TiXmlElement* element);
     void ReadSample(const TiXmlElement* element);
     void ReadTrack(const TiXmlElement* element);
-    void ReadAnimation(const TiXmlElement* element);
-    void ReadFrameAnimation(const TiXmlElement* element);
+    void ReadSpriteAnimation(const TiXmlElement* element);
+    void ReadFrameSequence(const TiXmlElement* element);
 
     std::string fileName;
 };
