@@ -14,6 +14,7 @@
 #include "engine/platform/StartUp.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/script/ScriptHost.h"
 #include "engine/util/XmlAttributes.h"
 #include "game/state/GameInfo.h"
@@ -91,7 +92,17 @@ protected:
         WriteTextFile(_game.File("ScreenDemo.xml"), ReadTextFile(SourceDir() + "/gui/tests/fixtures/ScreenDemo.xml"));
         WriteTextFile(_game.File("scripts/screen_demo.lua"),
                       ReadTextFile(SourceDir() + "/gui/tests/fixtures/screen_demo.lua"));
-        WriteTextFile(_game.File("texts.xml"), "<TextResources><string id='Title'>Demo</string></TextResources>");
+        WriteTextFile(_game.File("texts.xml"), "<TextResources><string id='Title'>Demo</string>"
+                                               "<string id='Pause'>Pause</string>"
+                                               "<text id='Lives'><string font='Letter'>Lives #LivesLeftCount#</string>"
+                                               "</text></TextResources>");
+        // The game's font "Letter", made by the build.
+        const std::string fonts = std::string(std::getenv("VELMORA_GAME_DIR")) + "/data/font/";
+        for (const char* file : {"Letter.txt", "Letter.png"}) {
+            std::filesystem::create_directories(_game.File("font"));
+            std::filesystem::copy_file(fonts + file, _game.File(std::string("font/") + file));
+        }
+        WriteTextFile(_game.File("resources.xml"), "<Resources><Fonts><font name='Letter'/></Fonts></Resources>");
         // An 800 x 600 background, grey 200 everywhere.
         fixtures::PngSpec png;
         png.width = 800;
@@ -144,6 +155,16 @@ protected:
                 << "pixel (" << x << ", " << y << "): got " << actual[0] << "," << actual[1] << "," << actual[2];
     }
 
+    template <typename Test>
+    static bool AnyPixelIn(int x, int y, int w, int h, Test test)
+    {
+        const auto p = g_renderDevice.Gl().ReadPixels(x, y, w, h);
+        for (int i = 0; i < w * h; ++i)
+            if (test(Rgb{p[i * 4], p[i * 4 + 1], p[i * 4 + 2]}))
+                return true;
+        return false;
+    }
+
     void SavePicture(const std::string& suffix = std::string())
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -167,10 +188,20 @@ protected:
 
 TEST_F(ScreenEndToEndTest, LayerFileWithIncludeBackgroundAndNestedWidgetsShowsWhenPushed)
 {
+    LoadResource("resources.xml");
     GUI.LoadText("texts.xml");
     GUI.LoadLayers("ScreenDemo.xml");
     Layer* demo = GUI.getLayer("Demo");
     ASSERT_NE(demo, nullptr);
+
+    // Block widths are measured in the block's fonts, after substitution.
+    GUI.SetTextVariable("LivesLeftCount", "12345");
+    const TextResource* lives = FindTextResource("Lives");
+    ASSERT_NE(lives, nullptr);
+    EXPECT_EQ(lives->lines[0].text, "Lives 12345");
+    EXPECT_GT(lives->width, 0);
+    EXPECT_EQ(lives->width, g_renderDevice.TextWidthInFont("Lives 12345", "Letter"));
+    EXPECT_EQ(lives->height, static_cast<int>(g_renderDevice.FindFont("Letter")->height));
     lua_getglobal(g_luaState, "demoIncluded");
     EXPECT_TRUE(lua_toboolean(g_luaState, -1));
     lua_pop(g_luaState, 1);
@@ -200,8 +231,14 @@ TEST_F(ScreenEndToEndTest, LayerFileWithIncludeBackgroundAndNestedWidgetsShowsWh
     EXPECT_STREQ(lua_tostring(g_luaState, -1), "hello");
     lua_pop(g_luaState, 1);
 
-    // Paused: the veil covers it all.
+    // The caption, white in "Letter", from (180, 440) on the panel.
+    EXPECT_TRUE(AnyPixelIn(180, 440, 60, 25, [](const Rgb& c) { return c[0] > 150 && c[1] > 150; }));
+
+    // Paused: the veil covers it all, with "Pause" centred on x = 400.
     DrawScreen(true);
     ExpectAt(5, 5, {63, 63, 63});
     ExpectAt(250, 420, {0, 0, 80});
+    EXPECT_TRUE(AnyPixelIn(370, 300, 30, 25, [](const Rgb& c) { return c[0] > 150; }));
+    EXPECT_TRUE(AnyPixelIn(400, 300, 30, 25, [](const Rgb& c) { return c[0] > 150; }));
+    EXPECT_FALSE(AnyPixelIn(300, 300, 50, 25, [](const Rgb& c) { return c[0] > 150; }));
 }

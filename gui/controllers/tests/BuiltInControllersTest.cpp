@@ -10,6 +10,9 @@
 #include "gui/ScreenImpl.h"
 #include "gui/Widget.h"
 #include "gui/WidgetFactory.h"
+#include "engine/render/FrameSequence.h"
+#include "engine/render/Sprite.h"
+#include "gui/controllers/AnimationPlayer.h"
 #include "gui/controllers/ControllerFactory.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/controllers/Fader.h"
@@ -342,4 +345,48 @@ TEST_F(BuiltInControllersTest, WaterPhaseWrapsNeverEndsAndLeavesTheManagerWithIt
     }
     EXPECT_TRUE(kernel.Active().empty());
     Frame(1.0f);
+}
+
+TEST_F(BuiltInControllersTest, AnimationPlayerKeepsTheLastFrameAndEndsTheFrameAfter)
+{
+    FrameSequence sequence("anim\\", "fish", "png", 3, 0, 1);
+    Widget widget("animation");
+    Sprite* picture = nullptr;
+    kernel.AddController(new AnimationPlayer(&widget, &picture, &sequence, 0.1f, false));
+    std::vector<Sprite*> shown;
+    kernel.FlushPending();
+    shown.push_back(picture);
+    for (int i = 0; i < 4; ++i) {
+        Frame(0.1f);
+        shown.push_back(picture);
+    }
+    const auto frame = [&](int i) { return sequence.frames[static_cast<std::size_t>(i)].get(); };
+    EXPECT_EQ(shown, (std::vector<Sprite*>{frame(0), frame(0), frame(1), frame(2), frame(2)}));
+    EXPECT_EQ(kernel.Active().size(), 1u);
+    Frame(0.1f);
+    EXPECT_TRUE(kernel.Active().empty());
+    EXPECT_EQ(picture, frame(2));
+}
+
+TEST_F(BuiltInControllersTest, AnimationPlayerEdgeCasesNeitherDivideNorIndexPastTheEnd)
+{
+    FrameSequence none("anim\\", "fish", "png", 0, 0, 1);
+    FrameSequence two("anim\\", "fish", "png", 2, 0, 1);
+    Widget widget("animation");
+    Sprite* picture = nullptr;
+
+    AnimationPlayer empty(&widget, &picture, &none, 0.1f, false);
+    empty.Update(0.0f);
+    EXPECT_TRUE(empty.IsFinished());
+    EXPECT_EQ(picture, nullptr);
+
+    AnimationPlayer instant(&widget, &picture, &two, 0.0f, false);
+    instant.Update(0.0f);
+    EXPECT_TRUE(instant.IsFinished());
+    EXPECT_EQ(picture, two.frames[1].get());
+
+    AnimationPlayer looping(&widget, &picture, &two, 0.5f, true);
+    for (int i = 0; i < 10; ++i)
+        looping.Update(0.5f);
+    EXPECT_FALSE(looping.IsFinished());
 }
