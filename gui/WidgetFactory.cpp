@@ -2,6 +2,7 @@
 
 #include "gui/GameFieldHook.h"
 #include "gui/controllers/ControllerFactory.h"
+#include "gui/scenes/LayeredAnimation.h"
 #include "gui/widgets/Text.h"
 
 namespace {
@@ -33,7 +34,7 @@ const WidgetKind kWidgetKinds[] = {
     {"MultList", nullptr},
     {"MenuEffect", nullptr},
     {"Water", nullptr},
-    {"LayeredAnimation", nullptr},
+    {"LayeredAnimation", CreateLayeredAnimation},
     {"History", nullptr},
     {"ProfileButton", nullptr},
     {"Credits", nullptr},

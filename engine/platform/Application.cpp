@@ -18,6 +18,7 @@
 #include "gui/Layer.h"
 #include "gui/Widget.h"
 #include "gui/WidgetFactory.h"
+#include "gui/scenes/SceneLibrary.h"
 #include "gui/script_api/ScriptBindings.h"
 
 #include <tinyxml.h>
@@ -319,6 +320,7 @@ void ShutdownApplication()
     ReleaseSplashSprite();
     g_customCursor.Release();
     g_resourceManager.DestroyTextures();
+    ReleaseSceneTextures();
     g_renderDevice.Release();
     g_log.Write("Application shutdown!", "DarkBlue");
     SDL_ShowCursor(SDL_ENABLE);

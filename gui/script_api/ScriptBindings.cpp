@@ -12,6 +12,7 @@
 #include "gui/script_api/ControllerFactoryBindings.h"
 #include "gui/script_api/GUIManagerBindings.h"
 #include "gui/script_api/LayerBindings.h"
+#include "gui/script_api/SceneBindings.h"
 #include "gui/script_api/ScreenBindings.h"
 #include "gui/script_api/DisplayModeBindings.h"
 #include "gui/script_api/GameInfoBindings.h"
@@ -41,6 +42,7 @@ void RegisterScriptBindings(lua_State* L)
     RegisterControllerManagerBindings(L);
     RegisterControllerFactoryBindings(L);
     RegisterIControllerBindings(L);
+    RegisterSceneScriptClasses(L);
 
     // 2. Global functions.
     RegisterApplicationBindings(L);

@@ -1,0 +1,217 @@
+// Scenes drawn into a real GL context (the offscreen driver) and read back
+// through their LayeredAnimation window. A failing test leaves its picture
+// as <test>.ppm in the folder it ran in.
+
+#include "../../../engine/render/tests/ImageFixtures.h"
+
+#include "engine/backend/Window.h"
+#include "engine/platform/Settings.h"
+#include "engine/render/ImageBuffers.h"
+#include "engine/render/RenderDevice.h"
+#include "gui/scenes/AnimLayer.h"
+#include "gui/scenes/LayerSet.h"
+#include "gui/scenes/LayeredAnimation.h"
+#include "gui/scenes/SceneTextureCache.h"
+#include "gui/scenes/TextureLayerObject.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+#include <tinyxml.h>
+
+#include <array>
+#include <fstream>
+
+using namespace testing_support;
+
+namespace {
+
+using Rgb = std::array<int, 3>;
+const Rgb kBackground = {0x3C, 0x3C, 0x3C};
+const Rgb kRed = {255, 0, 0};
+const Rgb kGreen = {0, 255, 0};
+const Rgb kBlack = {0, 0, 0};
+
+// The window's top-left corner (y upward) and so its bottom-left in GL rows.
+constexpr int kLeft = 100;
+constexpr int kTop = 500;
+constexpr int kBottom = kTop - LayeredAnimation::kHeight;
+// Scene units to window pixels: 510 / 300 = 425 / 250 = 1.7.
+int ScreenX(float sceneX) { return kLeft + static_cast<int>(sceneX * 1.7f); }
+int ScreenY(float sceneY) { return kBottom + static_cast<int>(sceneY * 1.7f); }
+
+class SceneDrawingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        backend::WindowDesc desc;
+        desc.title = "scene test";
+        ASSERT_TRUE(_window.Create(desc)) << SDL_GetError();
+        AllocateImageBuffers();
+        g_settings.useJpegPairs = false;
+        g_renderDevice.Init(_window);
+
+        TiXmlElement element("LayeredAnimation");
+        TiXmlElement position("position");
+        position.SetAttribute("x", kLeft);
+        position.SetAttribute("y", kTop);
+        element.InsertEndChild(position);
+        _widget = std::make_unique<LayeredAnimation>("scene", &element);
+        _set.name = "Test";
+        _set.layers.push_back(std::make_unique<AnimLayer>("Back"));
+        _widget->scene = &_set;
+        _widget->blackScreen = false;
+    }
+
+    void TearDown() override
+    {
+        if (HasFailure() && _window.IsOpen())
+            SavePicture();
+        _widget.reset();
+        g_sceneTextures.ReleaseAll();
+        g_renderDevice.Release();
+        _window.Destroy();
+    }
+
+    AnimLayer& Layer() { return *_set.layers.front(); }
+
+    // A picture of w x h: its left half red, its right half green.
+    std::string HalvesPicture(int w, int h)
+    {
+        fixtures::PngSpec png;
+        png.width = w;
+        png.height = h;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                png.rows.push_back(x < w / 2 ? 255 : 0);
+                png.rows.push_back(x < w / 2 ? 0 : 255);
+                png.rows.push_back(0);
+            }
+        const std::string file = _dir.File("halves.png");
+        std::ofstream(file, std::ios::binary) << fixtures::MakePng(png);
+        return file;
+    }
+
+    void DrawFrame()
+    {
+        g_renderDevice.BeginFrame();
+        g_renderDevice.Begin2D();
+        _widget->Draw();
+        g_renderDevice.End2D();
+        g_renderDevice.EndFrame();
+    }
+
+    static void ExpectAt(int x, int y, const Rgb& expected, int tolerance = 3)
+    {
+        const auto p = g_renderDevice.Gl().ReadPixels(x, y, 1, 1);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(p[i], expected[i], tolerance)
+                << "pixel (" << x << ", " << y << ") channel " << i << ": got " << int(p[0]) << "," << int(p[1])
+                << "," << int(p[2]);
+    }
+
+    void SavePicture()
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
+        std::ofstream out(std::string(info->name()) + ".ppm", std::ios::binary);
+        out << "P6\n800 600\n255\n";
+        for (int y = 599; y >= 0; --y)
+            for (int x = 0; x < 800; ++x)
+                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
+    }
+
+    TempDir _dir;
+    backend::Window _window;
+    std::unique_ptr<LayeredAnimation> _widget;
+    LayerSet _set;
+};
+
+} // namespace
+
+TEST_F(SceneDrawingTest, PlainRectangleFillsItsSizeInSceneUnits)
+{
+    auto rect = std::make_unique<TextureLayerObject>();
+    rect->width = 60.0f;
+    rect->height = 50.0f;
+    rect->x = 30.0f; // centred: the rectangle covers 0..60 x 0..50
+    rect->y = 25.0f;
+    rect->color = Color(255, 0, 0);
+    Layer().objects.push_back(std::move(rect));
+    DrawFrame();
+    ExpectAt(ScreenX(2), ScreenY(2), kRed);
+    ExpectAt(ScreenX(58), ScreenY(48), kRed);
+    ExpectAt(ScreenX(62), ScreenY(25), kBackground);
+    ExpectAt(ScreenX(30), ScreenY(52), kBackground);
+    // The layer moves and scales its objects.
+    Layer().x = 100.0f;
+    Layer().scale = 2.0f;
+    DrawFrame();
+    ExpectAt(ScreenX(102), ScreenY(2), kRed);
+    ExpectAt(ScreenX(218), ScreenY(98), kRed);
+    ExpectAt(ScreenX(50), ScreenY(25), kBackground);
+}
+
+TEST_F(SceneDrawingTest, UploadedPictureSitsOnTheLayerOriginAndMirrors)
+{
+    auto picture = std::make_unique<TextureLayerObject>(HalvesPicture(64, 32));
+    TextureLayerObject* object = picture.get();
+    Layer().objects.push_back(std::move(picture));
+    // Registered but not uploaded: nothing visible.
+    DrawFrame();
+    ExpectAt(ScreenX(5), ScreenY(5), kBackground);
+
+    _widget->AcceptMessage(Message("UploadResources"));
+    EXPECT_FLOAT_EQ(object->x, 32.0f);
+    EXPECT_FLOAT_EQ(object->y, 16.0f);
+    DrawFrame();
+    ExpectAt(ScreenX(5), ScreenY(5), kRed);
+    ExpectAt(ScreenX(59), ScreenY(27), kGreen);
+    ExpectAt(ScreenX(70), ScreenY(5), kBackground);
+
+    object->Do("WrapH");
+    DrawFrame();
+    ExpectAt(ScreenX(5), ScreenY(5), kGreen);
+    ExpectAt(ScreenX(59), ScreenY(27), kRed);
+
+    // Released, it draws nothing again.
+    _widget->AcceptMessage(Message("ReleaseResources"));
+    DrawFrame();
+    ExpectAt(ScreenX(5), ScreenY(5), kBackground);
+}
+
+TEST_F(SceneDrawingTest, BlackScreenHidesTheSceneAndVisibleZeroHidesAll)
+{
+    auto rect = std::make_unique<TextureLayerObject>();
+    rect->width = 300.0f;
+    rect->height = 250.0f;
+    rect->x = 150.0f;
+    rect->y = 125.0f;
+    rect->color = Color(0, 255, 0);
+    Layer().objects.push_back(std::move(rect));
+    DrawFrame();
+    ExpectAt(ScreenX(150), ScreenY(125), kGreen);
+    ExpectAt(kLeft - 2, kBottom + 10, kBackground);
+
+    _widget->AcceptMessage(Message("BlackScreen", 1));
+    DrawFrame();
+    ExpectAt(ScreenX(150), ScreenY(125), kBlack);
+    ExpectAt(kLeft + 1, kTop - 1, kBlack);
+    ExpectAt(kLeft + LayeredAnimation::kWidth + 1, kBottom + 10, kBackground);
+
+    _widget->AcceptMessage(Message("Visible", 0));
+    DrawFrame();
+    ExpectAt(ScreenX(150), ScreenY(125), kBackground);
+}
+
+TEST_F(SceneDrawingTest, HiddenLayerDrawsNothing)
+{
+    auto rect = std::make_unique<TextureLayerObject>();
+    rect->width = 20.0f;
+    rect->height = 20.0f;
+    rect->x = 50.0f;
+    rect->y = 50.0f;
+    Layer().objects.push_back(std::move(rect));
+    Layer().isVisible = false;
+    DrawFrame();
+    ExpectAt(ScreenX(50), ScreenY(50), kBackground);
+}
