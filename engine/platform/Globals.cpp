@@ -19,6 +19,7 @@
 #include "gui/controllers/ControllerManager.h"
 #include "game/state/GameInfo.h"
 #include "gui/Message.h"
+#include "gui/widgets/Tooltip.h"
 
 #include <string>
 
@@ -67,3 +68,5 @@ CustomCursor* g_cursor = nullptr;
 unsigned char* g_pixelBuffer = nullptr;
 unsigned char* g_scratchBuffer = nullptr;
 Sprite* g_splashSprite = nullptr;
+Sprite* g_tooltipFramePicture = nullptr;
+Sprite* g_tooltipArrowPicture = nullptr;

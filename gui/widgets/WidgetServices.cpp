@@ -1,0 +1,46 @@
+#include "gui/widgets/WidgetServices.h"
+
+#include "engine/render/Sprite.h"
+#include "engine/sound/SoundSystemImpl.h"
+
+namespace {
+
+WidgetServiceHooks& Hooks()
+{
+    static WidgetServiceHooks hooks;
+    return hooks;
+}
+
+} // namespace
+
+Sprite* GetWidgetPicture(const std::string& name)
+{
+    if (Hooks().picture)
+        return Hooks().picture(name);
+    if (name.empty() || name[0] == '#')
+        return nullptr;
+    Sprite* sprite = new Sprite(name);
+    sprite->Upload(true);
+    return sprite;
+}
+
+void PlayWidgetSample(const std::string& name)
+{
+    if (Hooks().sample) {
+        Hooks().sample(name);
+        return;
+    }
+    g_sound.PlaySample(name);
+}
+
+Widget* FindLayerWidget(const std::string& layerName, const std::string& widgetName)
+{
+    if (Hooks().layerWidget)
+        return Hooks().layerWidget(layerName, widgetName);
+    return nullptr;
+}
+
+void InstallWidgetServiceHooks(const WidgetServiceHooks& hooks)
+{
+    Hooks() = hooks;
+}
