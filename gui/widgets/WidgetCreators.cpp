@@ -3,6 +3,7 @@
 #include "engine/util/XmlAttributes.h"
 #include "gui/widgets/Button.h"
 #include "gui/widgets/CheckBox.h"
+#include "gui/widgets/EditBox.h"
 #include "gui/widgets/Slider.h"
 #include "gui/widgets/Panel.h"
 #include "gui/widgets/SolidRect.h"
@@ -25,5 +26,6 @@ Widget* CreateNamed(const TiXmlElement* element)
 Widget* CreateButton(const TiXmlElement* element) { return CreateNamed<Button>(element); }
 Widget* CreateCheckBox(const TiXmlElement* element) { return CreateNamed<CheckBox>(element); }
 Widget* CreateSlider(const TiXmlElement* element) { return CreateNamed<Slider>(element); }
+Widget* CreateEditBox(const TiXmlElement* element) { return CreateNamed<EditBox>(element); }
 Widget* CreatePanel(const TiXmlElement* element) { return CreateNamed<Panel>(element); }
 Widget* CreateSolidRect(const TiXmlElement* element) { return CreateNamed<SolidRect>(element); }

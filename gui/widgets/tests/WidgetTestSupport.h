@@ -6,6 +6,7 @@
 
 #include "engine/render/Sprite.h"
 #include "gui/Message.h"
+#include "gui/controllers/ControllerManager.h"
 #include "gui/widgets/TextPainter.h"
 #include "gui/widgets/WidgetServices.h"
 
@@ -66,6 +67,9 @@ public:
     {
         InstallWidgetServiceHooks(WidgetServiceHooks());
         g_messageQueue.clear();
+        // Controllers of widgets deleted by now have finished: free them.
+        kernel.FlushPending();
+        kernel.Update(0.0f);
     }
 
     // A picture of that image size, padded to powers of two (not uploaded).
