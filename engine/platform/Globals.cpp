@@ -19,6 +19,7 @@
 #include "gui/controllers/ControllerManager.h"
 #include "game/state/GameInfo.h"
 #include "gui/Message.h"
+#include "gui/widgets/ListBoxTipBlink.h"
 #include "gui/widgets/Tooltip.h"
 
 #include <string>
@@ -70,3 +71,4 @@ unsigned char* g_scratchBuffer = nullptr;
 Sprite* g_splashSprite = nullptr;
 Sprite* g_tooltipFramePicture = nullptr;
 Sprite* g_tooltipArrowPicture = nullptr;
+ListBoxTipBlink* g_listBoxTipBlink = nullptr;

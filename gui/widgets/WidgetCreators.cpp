@@ -4,6 +4,7 @@
 #include "gui/widgets/Button.h"
 #include "gui/widgets/CheckBox.h"
 #include "gui/widgets/EditBox.h"
+#include "gui/widgets/ListBox.h"
 #include "gui/widgets/Slider.h"
 #include "gui/widgets/Panel.h"
 #include "gui/widgets/SolidRect.h"
@@ -27,5 +28,6 @@ Widget* CreateButton(const TiXmlElement* element) { return CreateNamed<Button>(e
 Widget* CreateCheckBox(const TiXmlElement* element) { return CreateNamed<CheckBox>(element); }
 Widget* CreateSlider(const TiXmlElement* element) { return CreateNamed<Slider>(element); }
 Widget* CreateEditBox(const TiXmlElement* element) { return CreateNamed<EditBox>(element); }
+Widget* CreateListBox(const TiXmlElement* element) { return CreateNamed<ListBox>(element); }
 Widget* CreatePanel(const TiXmlElement* element) { return CreateNamed<Panel>(element); }
 Widget* CreateSolidRect(const TiXmlElement* element) { return CreateNamed<SolidRect>(element); }

@@ -14,7 +14,7 @@ struct CreatorCase {
 
 const CreatorCase kCreators[] = {
     {"Button", CreateButton}, {"CheckBox", CreateCheckBox}, {"Slider", CreateSlider},
-    {"Panel", CreatePanel},   {"SolidRect", CreateSolidRect}, {"EditBox", CreateEditBox},
+    {"Panel", CreatePanel},   {"SolidRect", CreateSolidRect}, {"EditBox", CreateEditBox}, {"ListBox", CreateListBox},
 };
 
 TEST(WidgetCreators, ANamedElementMakesAWidgetOfThatName)
