@@ -4,8 +4,10 @@
 // sample, the widgets of a layer and the text painter, each recording what it
 // was asked; and XML elements parsed from text.
 
+#include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "gui/Message.h"
+#include "gui/Widget.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/widgets/TextPainter.h"
 #include "gui/widgets/WidgetServices.h"

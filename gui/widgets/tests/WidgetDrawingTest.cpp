@@ -1,0 +1,174 @@
+// Widgets drawing into a real GL context (the offscreen driver), read back.
+// A failing test leaves its picture as <test>.ppm in the folder it ran in.
+
+#include "WidgetTestSupport.h"
+
+#include "engine/backend/Window.h"
+#include "engine/render/ImageBuffers.h"
+#include "engine/render/RenderDevice.h"
+#include "gui/widgets/Tooltip.h"
+#include "gui/widgets/WidgetCreators.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <fstream>
+#include <functional>
+
+namespace {
+
+using Rgb = std::array<int, 3>;
+const Rgb kBackground = {0x3C, 0x3C, 0x3C};
+
+class WidgetDrawingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        backend::WindowDesc desc;
+        desc.title = "widget drawing test";
+        ASSERT_TRUE(_window.Create(desc)) << SDL_GetError();
+        AllocateImageBuffers();
+        g_renderDevice.Init(_window);
+        g_renderDevice.BeginFrame();
+        g_renderDevice.Begin2D();
+        g_tooltipFramePicture = nullptr;
+    }
+
+    void TearDown() override
+    {
+        if (HasFailure() && _window.IsOpen())
+            SavePicture();
+        g_tooltipFramePicture = nullptr;
+        g_renderDevice.End2D();
+        g_renderDevice.Release();
+        _window.Destroy();
+    }
+
+    static Rgb At(int x, int y)
+    {
+        const auto p = g_renderDevice.Gl().ReadPixels(x, y, 1, 1);
+        return {p[0], p[1], p[2]};
+    }
+
+    static void ExpectAt(int x, int y, const Rgb& expected, int tolerance = 3)
+    {
+        const Rgb actual = At(x, y);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(actual[i], expected[i], tolerance)
+                << "pixel (" << x << ", " << y << ") channel " << i << ": got " << actual[0] << "," << actual[1] << ","
+                << actual[2];
+    }
+
+    void SavePicture()
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
+        std::ofstream out(std::string(info->name()) + ".ppm", std::ios::binary);
+        out << "P6\n800 600\n255\n";
+        for (int y = 599; y >= 0; --y)
+            for (int x = 0; x < 800; ++x)
+                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
+    }
+
+    // Registers "#id": a picture of width x height in a texture of the padded
+    // size, each texel's ARGB from argb(x, y) (y from the bottom).
+    Sprite* AddUploadedPicture(const std::string& id, int width, int height,
+                               const std::function<std::uint32_t(int, int)>& argb)
+    {
+        Sprite* sprite = services.AddPicture(id, width, height);
+        const int tw = sprite->textureWidth, th = sprite->textureHeight;
+        std::vector<std::uint32_t> pixels(static_cast<std::size_t>(tw) * th);
+        for (int y = 0; y < th; ++y)
+            for (int x = 0; x < tw; ++x)
+                pixels[static_cast<std::size_t>(y) * tw + x] = argb(x, y);
+        std::memcpy(g_pixelBuffer, pixels.data(), pixels.size() * 4);
+        sprite->image.width = tw;
+        sprite->image.height = th;
+        sprite->image.bytesPerPixel = 4;
+        sprite->image.hasAlpha = true;
+        sprite->Upload(true);
+        return sprite;
+    }
+
+    FakeWidgetServices services;
+    backend::Window _window;
+};
+
+TEST_F(WidgetDrawingTest, SolidRectangleIsInScreenCoordinates)
+{
+    XmlElement element("<SolidRect name=\"Floor\"><color r=\"255\" g=\"0\" b=\"0\"/>"
+                       "<rectangle x=\"0\" y=\"0\" width=\"800\" height=\"100\"/></SolidRect>");
+    std::unique_ptr<Widget> rect(CreateSolidRect(element));
+    rect->setVisible(false); // drawn all the same
+    rect->Draw();
+    ExpectAt(0, 0, {255, 0, 0});
+    ExpectAt(799, 99, {255, 0, 0});
+    ExpectAt(400, 100, kBackground);
+    EXPECT_EQ(0xFFFFFFFFu, g_renderDevice.CurrentColor());
+}
+
+TEST_F(WidgetDrawingTest, SolidRectangleWithOnlyAnAlphaIsHalfTransparentWhite)
+{
+    XmlElement element("<SolidRect name=\"Veil\"><color a=\"128\"/>"
+                       "<rectangle x=\"100\" y=\"200\" width=\"50\" height=\"50\"/></SolidRect>");
+    std::unique_ptr<Widget> rect(CreateSolidRect(element));
+    rect->Draw();
+    const int mixed = (255 * 128 + 0x3C * 127) / 255;
+    ExpectAt(125, 225, {mixed, mixed, mixed});
+    ExpectAt(125, 199, kBackground);
+    ExpectAt(125, 250, kBackground);
+}
+
+TEST_F(WidgetDrawingTest, PanelStretchedToTheScreenUsesOnlyThePicture)
+{
+    // A 200 x 100 green picture in a 256 x 128 texture padded with red.
+    AddUploadedPicture("#Back", 200, 100,
+                       [](int x, int y) { return x < 200 && y < 100 ? 0xFF00FF00u : 0xFFFF0000u; });
+    XmlElement element("<Panel name=\"Back\" scaleTextureToScreen=\"true\">"
+                       "<position x=\"300\" y=\"300\"/><texture name=\"#Back\"/></Panel>");
+    std::unique_ptr<Widget> panel(CreatePanel(element));
+    panel->Draw();
+    // The filter blends across the texture's (wrapping) edges within a
+    // texel of the screen border; inside, only the picture shows.
+    ExpectAt(8, 8, {0, 255, 0});
+    ExpectAt(791, 591, {0, 255, 0});
+    ExpectAt(400, 300, {0, 255, 0});
+}
+
+TEST_F(WidgetDrawingTest, TooltipFrameCornersAndOrnaments)
+{
+    // The atlas: a 3 x 3 grid of 12-pixel cells at the bottom left (the
+    // upper-right corner cell red, the lower-left cyan, the centre blue, the
+    // rest green); above it the left ornament transparent and the right one
+    // white with a transparent 12-pixel hole at its top right.
+    AddUploadedPicture("#ToolTip_Ramka", 64, 64, [](int x, int y) -> std::uint32_t {
+        if (y < 36) {
+            if (x >= 36)
+                return 0;
+            const int cx = x / 12, cy = y / 12;
+            if (cx == 2 && cy == 2)
+                return 0xFFFF0000u;
+            if (cx == 0 && cy == 0)
+                return 0xFF00FFFFu;
+            if (cx == 1 && cy == 1)
+                return 0xFF0000FFu;
+            return 0xFF00FF00u;
+        }
+        if (x < 32)
+            return 0;
+        return (x >= 52 && y >= 52) ? 0u : 0xFFFFFFFFu;
+    });
+    DrawTooltipFrame(100, 100, 160, 137);
+    ExpectAt(254, 231, {255, 0, 0});    // upper-right corner quad at (248, 225)
+    ExpectAt(247, 231, {255, 255, 255}); // left of it: the ornament
+    ExpectAt(240, 215, {255, 255, 255}); // the upper-right ornament at (228, 209)
+    ExpectAt(226, 215, {0, 0, 255});     // just left of the ornament: the centre
+    ExpectAt(240, 207, {0, 0, 255});     // just below it
+    ExpectAt(105, 105, {0, 255, 255});   // lower-left corner under a clear ornament
+    ExpectAt(180, 105, {0, 255, 0});     // lower edge
+    ExpectAt(261, 231, kBackground);
+    ExpectAt(254, 238, kBackground);
+}
+
+} // namespace
