@@ -1,15 +1,19 @@
 // Widgets drawing into a real GL context (the offscreen driver), read back.
 // A failing test leaves its picture as <test>.ppm in the folder it ran in.
 
+#include "ImageFixtures.h"
 #include "WidgetTestSupport.h"
 
 #include "engine/backend/Window.h"
+#include "engine/platform/Settings.h"
 #include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "gui/widgets/Tooltip.h"
 #include "gui/widgets/WidgetCreators.h"
+#include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include <array>
 #include <cstring>
@@ -169,6 +173,40 @@ TEST_F(WidgetDrawingTest, TooltipFrameCornersAndOrnaments)
     ExpectAt(180, 105, {0, 255, 0});     // lower edge
     ExpectAt(261, 231, kBackground);
     ExpectAt(254, 238, kBackground);
+}
+
+TEST_F(WidgetDrawingTest, AMaskBeforeThePictureCutsItToTheMasksShape)
+{
+    g_settings.useJpegPairs = false;
+    testing_support::TempDir dir;
+    // The mask: blue (its first byte) 255 in the left half; red and green
+    // 255 everywhere, so that only the first byte tells the halves apart.
+    fixtures::PngSpec mask;
+    mask.width = 8;
+    mask.height = 4;
+    mask.colorType = PNG_COLOR_TYPE_RGB;
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 8; ++x)
+            mask.rows.insert(mask.rows.end(), {255, 255, static_cast<std::uint8_t>(x < 4 ? 255 : 0)});
+    fixtures::PngSpec picture;
+    picture.width = 8;
+    picture.height = 4;
+    picture.colorType = PNG_COLOR_TYPE_RGB;
+    for (int i = 0; i < 32; ++i)
+        picture.rows.insert(picture.rows.end(), {255, 0, 0});
+    std::ofstream(dir.File("mask.png"), std::ios::binary) << fixtures::MakePng(mask);
+    std::ofstream(dir.File("door.png"), std::ios::binary) << fixtures::MakePng(picture);
+
+    XmlElement element("<Panel name=\"Door\"><position x=\"100\" y=\"500\"/><input_mask><texture name=\"" +
+                       dir.File("mask.png") + "\"/></input_mask><texture name=\"" + dir.File("door.png") +
+                       "\"/></Panel>");
+    std::unique_ptr<Widget> panel(CreatePanel(element));
+    ASSERT_EQ(Point(8, 4), panel->size);
+    panel->Draw();
+    ExpectAt(101, 101, {255, 0, 0});
+    ExpectAt(103, 102, {255, 0, 0});
+    ExpectAt(105, 101, kBackground);
+    ExpectAt(107, 102, kBackground);
 }
 
 } // namespace
