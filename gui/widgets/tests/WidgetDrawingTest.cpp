@@ -209,4 +209,21 @@ TEST_F(WidgetDrawingTest, AMaskBeforeThePictureCutsItToTheMasksShape)
     ExpectAt(107, 102, kBackground);
 }
 
+TEST_F(WidgetDrawingTest, SliderFillsTheTrackUpToTheManipulator)
+{
+    AddUploadedPicture("#track", 200, 20, [](int, int) { return 0xFF0000FFu; });
+    AddUploadedPicture("#fill", 200, 20, [](int x, int y) { return x < 200 && y < 20 ? 0xFFFF0000u : 0xFF000000u; });
+    AddUploadedPicture("#knob", 10, 20, [](int, int) { return 0xFF00FF00u; });
+    XmlElement element("<Slider name=\"Volume\"><position x=\"100\" y=\"500\"/>"
+                       "<manipulatorOffset><at x=\"0\" y=\"0\"/></manipulatorOffset>"
+                       "<state inactive=\"#track\" active=\"#fill\" manipulator=\"#knob\"/></Slider>");
+    std::unique_ptr<Widget> slider(CreateSlider(element));
+    slider->AcceptMessage(Message("SetPos", "50"));
+    slider->Draw();
+    ExpectAt(110, 110, {255, 0, 0}); // filled part
+    ExpectAt(190, 110, {255, 0, 0});
+    ExpectAt(205, 110, {0, 255, 0}); // manipulator at the value
+    ExpectAt(250, 110, {0, 0, 255}); // empty track
+}
+
 } // namespace
