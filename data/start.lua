@@ -1,2 +1,3 @@
 -- The start script: loads what the first screen needs and shows it.
+LoadResource("resources.xml")
 ShowWindowIfNoSplashes()

@@ -11,6 +11,7 @@
 #include "gui/script_api/MathBindings.h"
 #include "gui/script_api/MessageBindings.h"
 #include "gui/script_api/PointBindings.h"
+#include "gui/script_api/ResourceBindings.h"
 #include "gui/script_api/SoundBindings.h"
 #include "gui/script_api/SplineBindings.h"
 #include "gui/script_api/VariableSetBindings.h"
@@ -34,6 +35,7 @@ void RegisterScriptBindings(lua_State* L)
     RegisterApplicationBindings(L);
     RegisterDisplayModeBindings(L);
     RegisterMathBindings(L);
+    RegisterResourceBindings(L);
 
     // 3. Sound, hi-scores and the game state.
     RegisterSoundBindings(L);
