@@ -1,6 +1,6 @@
 #include "gui/widgets/WidgetServices.h"
 
-#include "engine/render/Sprite.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/sound/SoundSystemImpl.h"
 
 namespace {
@@ -17,11 +17,7 @@ Sprite* GetWidgetPicture(const std::string& name)
 {
     if (Hooks().picture)
         return Hooks().picture(name);
-    if (name.empty() || name[0] == '#')
-        return nullptr;
-    Sprite* sprite = new Sprite(name);
-    sprite->Upload(true);
-    return sprite;
+    return g_resourceManager.GetTexture(name);
 }
 
 void PlayWidgetSample(const std::string& name)
