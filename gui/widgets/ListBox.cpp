@@ -69,10 +69,7 @@ ListBox::ListBox(const std::string& widgetName, const TiXmlElement* element)
 
 ListBox::~ListBox()
 {
-    if (fade) {
-        fade->listBox = nullptr;
-        fade->_finished = true;
-    }
+    kernel.StopControllersOf(this);
 }
 
 int ListBox::RowAt(const Point& p) const
@@ -234,8 +231,7 @@ void ListBox::SelectItem(const std::string& text)
 
 void ListBox::StartScroll(bool towardEnd)
 {
-    fade = new ListBoxFade(this, towardEnd, kScrollSeconds);
-    kernel.AddController(fade);
+    kernel.AddController(new ListBoxFade(this, towardEnd, kScrollSeconds));
 }
 
 void ListBox::AcceptMessage(const Message& message)

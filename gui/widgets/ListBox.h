@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-class ListBoxFade;
 class Player;
 class Sprite;
 class TiXmlElement;
@@ -56,7 +55,6 @@ public:
     int selectedRow = 0;
     int hoverRow = -1;
     bool busy = false;
-    ListBoxFade* fade = nullptr; // the running scroll, owned by the controller manager
 
 private:
     void StartScroll(bool towardEnd);

@@ -39,8 +39,15 @@ bool ListBoxFade::IsFinished()
         box.selectedRow = std::min(box.selectedRow, box.numOfItems - 1);
     }
     box.busy = false;
-    box.fade = nullptr;
     listBox = nullptr;
     box.UpdateButtons();
     return true;
+}
+
+void ListBoxFade::OnWidgetDeleted(const Widget* widget)
+{
+    if (widget != listBox)
+        return;
+    listBox = nullptr;
+    _finished = true;
 }

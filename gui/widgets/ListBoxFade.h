@@ -15,6 +15,8 @@ public:
     void Update(float dt) override;
     // At the end moves the window by one row and updates the scroll buttons.
     bool IsFinished() override;
+    // The list box is going away: the fade ends without touching it.
+    void OnWidgetDeleted(const Widget* widget) override;
 
     // Null once the list box has gone: the fade then ends at once.
     ListBox* listBox;

@@ -1,6 +1,7 @@
 #include "gui/widgets/WidgetCreators.h"
 
 #include "engine/util/XmlAttributes.h"
+#include "gui/widgets/Animation.h"
 #include "gui/widgets/Button.h"
 #include "gui/widgets/CheckBox.h"
 #include "gui/widgets/EditBox.h"
@@ -8,6 +9,7 @@
 #include "gui/widgets/Slider.h"
 #include "gui/widgets/Panel.h"
 #include "gui/widgets/SolidRect.h"
+#include "gui/widgets/Water.h"
 
 #include <string>
 
@@ -31,3 +33,5 @@ Widget* CreateEditBox(const TiXmlElement* element) { return CreateNamed<EditBox>
 Widget* CreateListBox(const TiXmlElement* element) { return CreateNamed<ListBox>(element); }
 Widget* CreatePanel(const TiXmlElement* element) { return CreateNamed<Panel>(element); }
 Widget* CreateSolidRect(const TiXmlElement* element) { return CreateNamed<SolidRect>(element); }
+Widget* CreateAnimation(const TiXmlElement* element) { return CreateNamed<Animation>(element); }
+Widget* CreateWater(const TiXmlElement* element) { return CreateNamed<Water>(element); }

@@ -2,6 +2,8 @@
 
 #include "engine/resources/ResourceManager.h"
 #include "engine/sound/SoundSystemImpl.h"
+#include "gui/GUIManager.h"
+#include "gui/Layer.h"
 
 namespace {
 
@@ -33,7 +35,8 @@ Widget* FindLayerWidget(const std::string& layerName, const std::string& widgetN
 {
     if (Hooks().layerWidget)
         return Hooks().layerWidget(layerName, widgetName);
-    return nullptr;
+    const Layer* layer = GUI.getLayer(layerName);
+    return layer ? layer->getWidget(widgetName) : nullptr;
 }
 
 void InstallWidgetServiceHooks(const WidgetServiceHooks& hooks)

@@ -14,7 +14,7 @@ struct CreatorCase {
 
 const CreatorCase kCreators[] = {
     {"Button", CreateButton}, {"CheckBox", CreateCheckBox}, {"Slider", CreateSlider},
-    {"Panel", CreatePanel},   {"SolidRect", CreateSolidRect}, {"EditBox", CreateEditBox}, {"ListBox", CreateListBox},
+    {"Panel", CreatePanel},   {"SolidRect", CreateSolidRect}, {"EditBox", CreateEditBox}, {"ListBox", CreateListBox}, {"Animation", CreateAnimation}, {"Water", CreateWater},
 };
 
 TEST(WidgetCreators, ANamedElementMakesAWidgetOfThatName)

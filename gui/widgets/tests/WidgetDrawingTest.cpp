@@ -226,4 +226,21 @@ TEST_F(WidgetDrawingTest, SliderFillsTheTrackUpToTheManipulator)
     ExpectAt(250, 110, {0, 0, 255}); // empty track
 }
 
+TEST_F(WidgetDrawingTest, WaterWithoutChildrenCoversTheMapArea)
+{
+    // Dark blue: three additive copies over the background stay short of white.
+    AddUploadedPicture("#MAP_WATER", 64, 64, [](int, int) { return 0xFF000040u; });
+    XmlElement element("<Water name=\"Sea\"/>");
+    std::unique_ptr<Widget> water(CreateWater(element));
+    water->setVisible(false); // drawn all the same
+    water->Draw();
+    const Rgb sea = {0x3C, 0x3C, 0x3C + 3 * 0x40};
+    ExpectAt(40, 0, sea);
+    ExpectAt(639, 599, sea);
+    ExpectAt(300, 300, sea);
+    ExpectAt(39, 300, kBackground);
+    ExpectAt(640, 300, kBackground);
+    EXPECT_EQ(RenderDevice::kWorld, g_renderDevice.GetMatrixMode());
+}
+
 } // namespace
