@@ -1,5 +1,6 @@
 #include "WidgetTestSupport.h"
 
+#include "engine/platform/CustomCursor.h"
 #include "gui/StringTable.h"
 #include "gui/widgets/Button.h"
 #include "gui/widgets/WidgetCreators.h"
@@ -166,6 +167,19 @@ TEST_F(ButtonTest, ADisabledButtonShowsItsCaptionOnlyWithADeactivePicture)
     withPicture->Draw();
     ASSERT_FALSE(painter.calls.empty());
     EXPECT_EQ("SelectFont ButtonNormalBW", painter.calls[0]);
+}
+
+TEST_F(ButtonTest, ADisabledButtonNeverShowsTheActiveCursor)
+{
+    CustomCursor cursor;
+    g_cursor = &cursor;
+    auto button = Make("<rectangle width=\"60\" height=\"30\"/>");
+    button->MouseMove(Point(10, 10));
+    EXPECT_EQ(CustomCursor::Image::Active, cursor.current);
+    button->AcceptMessage(Message("Active", 0));
+    button->MouseMove(Point(10, 10));
+    EXPECT_EQ(CustomCursor::Image::Normal, cursor.current);
+    g_cursor = nullptr;
 }
 
 TEST(ButtonCreator, NoNameNoButtonAndAnEmptyNameIsAName)

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // Keeps the "Active" values it is sent.
@@ -281,6 +283,59 @@ TEST_F(ListBoxTest, DeletingTheListBoxDuringAScrollEndsTheFade)
     box.reset();
     RunFrames(4, 0.1f); // would touch the deleted list box otherwise
     SUCCEED();
+}
+
+TEST_F(ListBoxTest, DrawShowsTheWindowWithTheSelectedRowTwice)
+{
+    auto box = Make(5);
+    box->firstItem = 1;
+    box->selectedRow = 1;
+    box->Draw();
+    EXPECT_EQ((std::vector<std::string>{
+                  "SelectFont Plain", "DrawString 400,300 Player1 1 2 0",
+                  "SelectFont Plain", "SelectFont Bright", "DrawString 400,248 Player2 1 2 0",
+                  "DrawString 400,248 Player2 1 2 0",
+                  "SelectFont Plain", "DrawString 400,196 Player3 1 2 0"}),
+              painter.calls);
+}
+
+TEST_F(ListBoxTest, ScrollingTowardTheStartDrawsTheEnteringRowAbove)
+{
+    auto box = Make(5);
+    box->firstItem = 2;
+    box->selectedRow = 2;
+    box->AcceptMessage(Message("ScrollUp"));
+    RunFrames(2, 0.1f); // half-way: the rows have moved 26 pixels down
+    ASSERT_EQ(-26, box->scrollOffset);
+    box->Draw();
+    std::vector<std::string> rows;
+    for (const std::string& call : painter.calls)
+        if (call.rfind("DrawString", 0) == 0)
+            rows.push_back(call);
+    EXPECT_EQ((std::vector<std::string>{"DrawString 400,326 Player1 1 2 0", "DrawString 400,274 Player2 1 2 0",
+                                        "DrawString 400,222 Player3 1 2 0", "DrawString 400,170 Player4 1 2 0",
+                                        "DrawString 400,170 Player4 1 2 0"}),
+              rows);
+}
+
+TEST_F(ListBoxTest, TheHoveredRowShowsItsTipBesideItUnlessScrolling)
+{
+    StringTable table{{"Country1", "Phoenicia"}, {"Stage", "Stage"}, {"Cycle", "Cycle"}};
+    g_stringTable = &table;
+    auto box = Make(5);
+    box->MouseMove(Point(400, 250)); // row 1, at y 248
+    box->Draw();
+    const auto has = [this](const std::string& call) {
+        return std::find(painter.calls.begin(), painter.calls.end(), call) != painter.calls.end();
+    };
+    EXPECT_TRUE(has("DrawString 680,243 Phoenicia - Stage 1 1 2 0"));
+    EXPECT_TRUE(has("DrawString 680,222 Cycle 1 1 2 0"));
+
+    painter.calls.clear();
+    box->AcceptMessage(Message("ScrollDown"));
+    box->Draw();
+    EXPECT_FALSE(has("DrawString 680,222 Cycle 1 1 2 0"));
+    g_stringTable = nullptr;
 }
 
 TEST(ListBoxTipBlink, TipFadesInOverHalfASecond)

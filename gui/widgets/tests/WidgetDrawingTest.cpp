@@ -8,6 +8,7 @@
 #include "engine/platform/Settings.h"
 #include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
+#include "gui/controllers/ControllerManager.h"
 #include "gui/widgets/Tooltip.h"
 #include "gui/widgets/WidgetCreators.h"
 #include "tests/support/TestEnvironment.h"
@@ -240,6 +241,51 @@ TEST_F(WidgetDrawingTest, WaterWithoutChildrenCoversTheMapArea)
     ExpectAt(300, 300, sea);
     ExpectAt(39, 300, kBackground);
     ExpectAt(640, 300, kBackground);
+    EXPECT_EQ(RenderDevice::kWorld, g_renderDevice.GetMatrixMode());
+}
+
+TEST_F(WidgetDrawingTest, EditBoxCaretStandsTwoPixelsAfterTheText)
+{
+    RecordingTextPainter painter; // 10 pixels a character, 20 high
+    for (int c = 'a'; c <= 'z'; ++c)
+        painter.glyphs[static_cast<unsigned char>(c)] = true;
+    XmlElement element("<EditBox name=\"Name\"><position x=\"100\" y=\"500\"/></EditBox>");
+    std::unique_ptr<Widget> box(CreateEditBox(element));
+    box->AcceptMessage(Message("KeyPress", "97"));
+    box->AcceptMessage(Message("KeyPress", "98"));
+    kernel.FlushPending(); // the caret: fully visible
+    box->Draw();
+    ExpectAt(123, 105, {255, 255, 255}); // x 100 + 20 + 2, 4 wide
+    ExpectAt(125, 119, {255, 255, 255});
+    ExpectAt(121, 105, kBackground);
+    ExpectAt(126, 105, kBackground);
+    ExpectAt(123, 120, kBackground);
+    box.reset();
+    kernel.Update(0.0f);
+}
+
+TEST_F(WidgetDrawingTest, TooltipArrowBobsAlongItsDirection)
+{
+    // Arrow red in the left half, its shadow transparent in the right.
+    AddUploadedPicture("#ToolTip_Strelka", 128, 64, [](int x, int) { return x < 64 ? 0xFFFF0000u : 0u; });
+    g_tooltipArrowPicture = nullptr;
+    // t = 0: not lifted; the quad (-32, -6, 64, 64) scaled by about 1.14 x 0.97.
+    DrawTooltipArrow(Point(400, 300), 0.0f, 0);
+    ExpectAt(400, 297, {255, 0, 0});
+    ExpectAt(400, 358, kBackground);
+    ExpectAt(366, 330, {255, 0, 0});
+    g_renderDevice.BeginFrame();
+    // t = 0.5: lifted by 8 pixels.
+    DrawTooltipArrow(Point(400, 300), 0.5f, 0);
+    ExpectAt(400, 297, kBackground);
+    ExpectAt(400, 358, {255, 0, 0});
+    g_renderDevice.BeginFrame();
+    // Turned by 180 degrees it points the other way.
+    DrawTooltipArrow(Point(400, 300), 0.0f, 180);
+    ExpectAt(400, 303, {255, 0, 0});
+    ExpectAt(400, 250, {255, 0, 0});
+    ExpectAt(400, 320, kBackground);
+    g_tooltipArrowPicture = nullptr;
     EXPECT_EQ(RenderDevice::kWorld, g_renderDevice.GetMatrixMode());
 }
 
