@@ -11,7 +11,9 @@
 #include "engine/sound/SoundSystemImpl.h"
 #include "engine/util/XmlAttributes.h"
 #include "engine/util/XmlFile.h"
+#include "game/state/ArtefactCatalogue.h"
 #include "game/state/GameInfo.h"
+#include "gui/effects/EffectObserver.h"
 #include "gui/script_api/ScriptBindings.h"
 
 #include <tinyxml.h>
@@ -52,6 +54,7 @@ void Application::Start()
     LoadKeyMap();
     customCursorInUse = customCursorOption;
     DrawSplashFrame();
+    LoadArtefacts();
 
     RunScriptFile("start.lua");
     // A start script that failed must not leave an invisible window.
@@ -99,6 +102,7 @@ void Application::Run()
     _loopEnded = false;
     timer.Restart();
     _frame->ActivatePendingControllers();
+    AddEffectObserver();
     framesDrawn = 0;
     frameRateShown = 0;
     frameTimeGathered = 0.0f;

@@ -15,10 +15,13 @@
 #include "engine/render/Sprite.h"
 #include "engine/render/VertexBatch.h"
 #include "engine/sound/SoundSystemImpl.h"
+#include "game/state/ArtefactCatalogue.h"
 #include "game/state/CountryNames.h"
 #include "gui/controllers/ControllerManager.h"
 #include "game/state/GameInfo.h"
 #include "gui/Message.h"
+#include "gui/effects/EffectObserver.h"
+#include "gui/effects/ParticleManager.h"
 
 #include <string>
 
@@ -26,6 +29,7 @@
 const std::string g_splashPaths[2] = {"..\\fsdata\\splash2.jpg", "..\\fsdata\\splash1.jpg"};
 // 2. Custom cursor.
 // 3. Artefact catalogue.
+ArtefactCatalogue g_artefacts;
 // 4. Controller manager ("kernel").
 Core::ControllerManager kernel;
 // 5. Input map.
@@ -35,6 +39,7 @@ MessageQueue g_messageQueue;
 // 7. Resource manager.
 // 8. Screen.
 // 9. Effect observer.
+EffectObserver g_effectObserver;
 // 10. The log.
 HtmlLog g_log;
 // 11. Controller factory ("controlFactory").
@@ -45,9 +50,11 @@ GameInfo gameInfo;
 // 15. Country names, in stage order.
 const std::string g_countryNames[7] = {"Phoenicia", "Babylon", "Egypt", "Carthage", "Rome", "Greece", "Troy"};
 // 16. Particle library.
-// 17. Render device (no GL until Init), and the shared quad batch it fills.
+ParticleManager g_particleManager;
+// 17. Render device (no GL until Init), and the shared batches it fills.
 RenderDevice g_renderDevice;
 VertexBatch g_quadBatch;
+VertexBatch g_particleBatch;
 // 18. Sound system ("Sound").
 Sound::SoundSystemImpl g_sound;
 // 19. Window title.

@@ -38,6 +38,7 @@ void RenderDevice::Init(backend::Window& mainWindow)
     SetFullViewport();
     lastTexture = 0;
     initialized = true;
+    CreateParticleBuffer();
     CreateQuadBatch();
 }
 
@@ -47,6 +48,7 @@ void RenderDevice::Release()
         return;
     gl.Shutdown();
     g_quadBatch.buffer = 0;
+    g_particleBatch.buffer = 0;
     lastTexture = 0;
     window = nullptr;
     initialized = false;
