@@ -2,10 +2,13 @@
 
 #include "game/state/GameInfo.h"
 #include "gui/script_api/ApplicationBindings.h"
+#include "gui/script_api/ArtefactBindings.h"
 #include "gui/script_api/ColorBindings.h"
 #include "gui/script_api/DisplayModeBindings.h"
+#include "gui/script_api/EffectBindings.h"
 #include "gui/script_api/GameInfoBindings.h"
 #include "gui/script_api/MessageBindings.h"
+#include "gui/script_api/ParticleBindings.h"
 #include "gui/script_api/PointBindings.h"
 #include "gui/script_api/VariableSetBindings.h"
 #include "gui/script_api/WidgetBindings.h"
@@ -20,10 +23,13 @@ void RegisterScriptBindings(lua_State* L)
     RegisterMessageBindings(L);
     RegisterVariableSetBindings(L);
     RegisterWidgetBindings(L);
+    RegisterEffectBindings(L);
     // Global functions.
     RegisterApplicationBindings(L);
     RegisterDisplayModeBindings(L);
     RegisterGameInfoBindings(L);
+    RegisterParticleBindings(L);
+    RegisterArtefactBindings(L);
 
     luabind::globals(L)["gameInfo"] = &gameInfo;
 }
