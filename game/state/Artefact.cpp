@@ -111,7 +111,9 @@ ArtefactGlowLayer Artefact::GlowLayer(int j, float g, float x, float y, float t,
     ArtefactGlowLayer layer;
     layer.color = Color(static_cast<std::uint8_t>(Channel(a.r, b.r, f)), static_cast<std::uint8_t>(Channel(a.g, b.g, f)),
                         static_cast<std::uint8_t>(Channel(a.b, b.b, f)), 255);
-    layer.alpha = static_cast<int>((1.0f - static_cast<float>(j) * kLayerStep) * static_cast<float>(alpha));
+    // The single-precision step with the product kept wide: each layer's
+    // alpha falls just below a whole number (255, 237, ..., 33, 16).
+    layer.alpha = static_cast<int>((1.0 - static_cast<double>(j) * static_cast<double>(kLayerStep)) * alpha);
     layer.skipped = (layer.alpha & 0xFF) == 0;
     const float q = 64.0f / (g + 64.0f);
     const float A = 34.0f - static_cast<float>(w) / 2.0f;
