@@ -1,15 +1,21 @@
 #include "gui/script_api/ScriptBindings.h"
 
+#include "engine/sound/SoundSystemImpl.h"
 #include "game/state/GameInfo.h"
+#include "gui/controllers/ControllerManager.h"
 #include "gui/script_api/ApplicationBindings.h"
 #include "gui/script_api/ArtefactBindings.h"
 #include "gui/script_api/ColorBindings.h"
+#include "gui/script_api/ControllerBindings.h"
 #include "gui/script_api/DisplayModeBindings.h"
 #include "gui/script_api/EffectBindings.h"
 #include "gui/script_api/GameInfoBindings.h"
+#include "gui/script_api/MathBindings.h"
 #include "gui/script_api/MessageBindings.h"
 #include "gui/script_api/ParticleBindings.h"
 #include "gui/script_api/PointBindings.h"
+#include "gui/script_api/SoundBindings.h"
+#include "gui/script_api/SplineBindings.h"
 #include "gui/script_api/VariableSetBindings.h"
 #include "gui/script_api/WidgetBindings.h"
 
@@ -17,19 +23,31 @@
 
 void RegisterScriptBindings(lua_State* L)
 {
-    // Classes, in their fixed order.
+    // 1. Classes, in their fixed order.
+    RegisterSplineBindings(L);
     RegisterPointBindings(L);
     RegisterColorBindings(L);
     RegisterMessageBindings(L);
     RegisterVariableSetBindings(L);
     RegisterWidgetBindings(L);
     RegisterEffectBindings(L);
-    // Global functions.
+    RegisterControllerManagerBindings(L);
+    RegisterIControllerBindings(L);
+
+    // 2. Global functions.
     RegisterApplicationBindings(L);
     RegisterDisplayModeBindings(L);
-    RegisterGameInfoBindings(L);
+    RegisterMathBindings(L);
     RegisterParticleBindings(L);
+
+    // 3. Sound, hi-scores and the game state.
+    RegisterSoundBindings(L);
+    RegisterGameInfoBindings(L);
     RegisterArtefactBindings(L);
 
-    luabind::globals(L)["gameInfo"] = &gameInfo;
+    // 4. The global objects.
+    luabind::object globals = luabind::globals(L);
+    globals["Sound"] = &g_sound;
+    globals["kernel"] = &kernel;
+    globals["gameInfo"] = &gameInfo;
 }

@@ -1,0 +1,6 @@
+#pragma once
+
+struct lua_State;
+
+// lerp, ease and getPeriod.
+void RegisterMathBindings(lua_State* L);
