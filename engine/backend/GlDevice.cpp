@@ -494,6 +494,14 @@ void GlDevice::DrawTriangleStrip(const Vertex* vertices, unsigned primitiveCount
     DrawArrays(GL_TRIANGLE_STRIP, vertices, primitiveCount + 2);
 }
 
+void GlDevice::DrawTriangleList(const Vertex* vertices, unsigned triangleCount)
+{
+    if (!_window || triangleCount == 0)
+        return;
+    Flush();
+    DrawArrays(GL_TRIANGLES, vertices, triangleCount * 3);
+}
+
 void GlDevice::Flush()
 {
     if (_batch.empty())

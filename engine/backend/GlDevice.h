@@ -80,6 +80,8 @@ public:
     // Four corners bottom-left, bottom-right, top-left, top-right (a strip).
     void DrawQuad(const Vertex* corners);
     void DrawTriangleStrip(const Vertex* vertices, unsigned primitiveCount);
+    // Three vertices per triangle.
+    void DrawTriangleList(const Vertex* vertices, unsigned triangleCount);
     // Sends what is batched.
     void Flush();
 

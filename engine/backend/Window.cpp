@@ -209,4 +209,37 @@ void Window::DrawableSize(int& width, int& height) const
         SDL_GL_GetDrawableSize(_window, &width, &height);
 }
 
+
+SDL_Cursor* CreateSystemCursor(bool hand)
+{
+    return SDL_CreateSystemCursor(hand ? SDL_SYSTEM_CURSOR_HAND : SDL_SYSTEM_CURSOR_ARROW);
+}
+
+void SetCursor(SDL_Cursor* cursor)
+{
+    if (cursor)
+        SDL_SetCursor(cursor);
+}
+
+void FreeCursor(SDL_Cursor* cursor)
+{
+    if (cursor && SDL_WasInit(SDL_INIT_VIDEO))
+        SDL_FreeCursor(cursor);
+}
+
+void ShowSystemCursor(bool visible)
+{
+    SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+bool GlobalMousePosition(int& x, int& y)
+{
+    x = 0;
+    y = 0;
+    if (!SDL_WasInit(SDL_INIT_VIDEO))
+        return false;
+    SDL_GetGlobalMouseState(&x, &y);
+    return true;
+}
+
 } // namespace backend

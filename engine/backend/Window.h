@@ -62,6 +62,16 @@ bool InitVideo();
 // The desktop's size; false when no display answers.
 bool DesktopSize(int& width, int& height);
 
+// The system's cursors. A cursor made here is freed with FreeCursor before
+// the video system shuts down.
+SDL_Cursor* CreateSystemCursor(bool hand);
+void SetCursor(SDL_Cursor* cursor);
+void FreeCursor(SDL_Cursor* cursor);
+// The system cursor's display: showing or hiding twice changes nothing.
+void ShowSystemCursor(bool visible);
+// The pointer on the desktop; false when the system cannot tell.
+bool GlobalMousePosition(int& x, int& y);
+
 // True when an OpenGL 2.1 compatibility context can be created.
 bool CanCreateGl21Context(std::string& failure);
 

@@ -1,10 +1,12 @@
 #include "engine/platform/Application.h"
 
+#include "engine/platform/CustomCursor.h"
 #include "engine/platform/HtmlLog.h"
 #include "engine/platform/MainWindow.h"
 #include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/platform/StartUp.h"
 #include "engine/util/FileSystem.h"
 #include "engine/script/ScriptHost.h"
@@ -32,6 +34,7 @@ Application::Application(bool fullscreenOption, std::unique_ptr<FrameServices> s
 
 Application::~Application()
 {
+    FreeSystemCursors();
     delete mainWindow;
     mainWindow = nullptr;
     if (g_application == this)
@@ -53,6 +56,15 @@ void Application::Start()
         g_sound.Init();
     LoadKeyMap();
     customCursorInUse = customCursorOption;
+    if (mainWindow->IsCreated()) {
+        g_customCursor.Load();
+        g_cursor = &g_customCursor;
+        arrowCursor = backend::CreateSystemCursor(false);
+        handCursor = backend::CreateSystemCursor(true);
+        backend::SetCursor(arrowCursor);
+        _handShown = false;
+        UpdateCursorVisibility();
+    }
     DrawSplashFrame();
     LoadArtefacts();
 
@@ -237,11 +249,60 @@ void Application::LoadKeyMap()
     }
 }
 
+void Application::UpdateCursorVisibility()
+{
+    int x = 0;
+    int y = 0;
+    backend::GlobalMousePosition(x, y);
+    bool inside = false;
+    if (!fullscreen && mainWindow && mainWindow->IsCreated()) {
+        // The window's place is its client area's; its rectangle reaches up
+        // over the caption.
+        int left = 0, clientTop = 0, w = 0, h = 0;
+        mainWindow->Platform().Position(left, clientTop);
+        mainWindow->Platform().Size(w, h);
+        inside = PointerInsideWindow(x, y, left, clientTop - g_captionHeight, left + w, clientTop + h, g_captionHeight);
+    }
+    const CursorVisibility decided = DecideCursorVisibility(fullscreen, customCursorOption, inside);
+    customCursorInUse = decided.customCursorInUse;
+    backend::ShowSystemCursor(decided.showSystemCursor);
+}
+
+Application::CursorVisibility Application::DecideCursorVisibility(bool fullscreenMode, bool option, bool pointerInside)
+{
+    if (fullscreenMode)
+        return {option, !option};
+    const bool custom = pointerInside && option;
+    return {custom, !custom};
+}
+
+bool Application::PointerInsideWindow(int x, int y, int left, int top, int right, int bottom, int captionHeight)
+{
+    return left <= x && x <= right && top + captionHeight <= y && y <= bottom;
+}
+
+void Application::SetSystemCursor(bool hand)
+{
+    if (hand == _handShown)
+        return;
+    _handShown = hand;
+    backend::SetCursor(hand ? handCursor : arrowCursor);
+}
+
+void Application::FreeSystemCursors()
+{
+    backend::FreeCursor(arrowCursor);
+    backend::FreeCursor(handCursor);
+    arrowCursor = handCursor = nullptr;
+}
+
 void ShutdownApplication()
 {
     gameInfo.SaveGameState();
     // Every GPU object goes while the window's context still lives.
     ReleaseSplashSprite();
+    g_customCursor.Release();
+    g_resourceManager.DestroyTextures();
     g_renderDevice.Release();
     g_log.Write("Application shutdown!", "DarkBlue");
     SDL_ShowCursor(SDL_ENABLE);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include <SDL2/SDL_events.h>
+#include <SDL2/SDL_mouse.h>
 
 class MainWindow;
 
@@ -44,10 +45,27 @@ public:
     void OnDeactivated();
     // Binds keys to script text from KeyMap.xml in the current folder.
     void LoadKeyMap();
+    // Decides whether the custom cursor is drawn, and shows or hides the
+    // system cursor accordingly.
+    void UpdateCursorVisibility();
+    // The system cursor while the custom one is not in use.
+    void SetSystemCursor(bool hand);
+
+    // What the cursor rules decide: full screen follows the option; windowed
+    // uses the custom cursor only while the pointer is over the client area.
+    struct CursorVisibility {
+        bool customCursorInUse;
+        bool showSystemCursor;
+    };
+    static CursorVisibility DecideCursorVisibility(bool fullscreenMode, bool option, bool pointerInside);
+    // The pointer counts as inside the window's rectangle below its caption.
+    static bool PointerInsideWindow(int x, int y, int left, int top, int right, int bottom, int captionHeight);
 
     MainWindow* mainWindow = nullptr;
     bool fullscreen = false;
     bool customCursorInUse = false;
+    SDL_Cursor* arrowCursor = nullptr;
+    SDL_Cursor* handCursor = nullptr;
     bool running = false;
     std::vector<std::string> keyScripts;
     bool customCursorOption = false;
@@ -62,11 +80,13 @@ public:
 
 private:
     void DrawSplashFrame();
+    void FreeSystemCursors();
     void HandleEvent(const SDL_Event& event);
 
     std::unique_ptr<FrameServices> _frame;
     bool _loopEnded = false;
     bool _closeHandled = false;
+    bool _handShown = false;
 };
 
 extern Application* g_application;

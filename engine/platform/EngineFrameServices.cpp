@@ -1,6 +1,7 @@
 #include "engine/platform/FrameServices.h"
 
 #include "engine/platform/Application.h"
+#include "engine/platform/CustomCursor.h"
 #include "engine/platform/InputMap.h"
 #include "engine/platform/InputState.h"
 #include "engine/platform/LogoWidget.h"
@@ -11,13 +12,19 @@
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 
+#include <string>
+
 bool EngineFrameServices::DeviceReady()
 {
     // A GL context is never lost.
     return g_application && g_application->mainWindow && g_application->mainWindow->IsCreated();
 }
 
-void EngineFrameServices::ResetCursorImage() {}
+void EngineFrameServices::ResetCursorImage()
+{
+    if (g_cursor)
+        g_cursor->SetNormal();
+}
 
 void EngineFrameServices::DrainMessages() {}
 
@@ -70,12 +77,28 @@ void EngineFrameServices::DrawScreen(bool) {}
 
 void EngineFrameServices::DrawCursor()
 {
+    if (g_cursor && g_input.buttonDown && g_cursor->IsActive())
+        g_cursor->SetPressed();
     // Normal alpha blending for the cursor and everything after it.
     g_renderDevice.EnableAlphaBlend(true);
     g_renderDevice.SetBlendMode(0);
+    if (!g_application)
+        return;
+    g_application->UpdateCursorVisibility();
+    if (g_application->customCursorInUse) {
+        if (g_cursor)
+            g_cursor->Draw(g_input.x, g_input.y);
+    } else {
+        g_application->SetSystemCursor(g_cursor && g_cursor->IsHighlighted());
+    }
 }
 
-void EngineFrameServices::DrawFrameRate(int) {}
+void EngineFrameServices::DrawFrameRate(int framesPerSecond)
+{
+    // Drawn outside the visible 800 x 600 screen; the font stays selected.
+    g_renderDevice.SelectFont("TitleLight");
+    g_renderDevice.DrawString(1790, 570, std::to_string(framesPerSecond), 1.0f, 0, false);
+}
 
 void EngineFrameServices::EndFrame()
 {

@@ -14,6 +14,7 @@
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "engine/render/VertexBatch.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/sound/SoundSystemImpl.h"
 #include "game/state/ArtefactCatalogue.h"
 #include "game/state/CountryNames.h"
@@ -28,6 +29,7 @@
 // 1. Splash image paths.
 const std::string g_splashPaths[2] = {"..\\fsdata\\splash2.jpg", "..\\fsdata\\splash1.jpg"};
 // 2. Custom cursor.
+CustomCursor g_customCursor;
 // 3. Artefact catalogue.
 ArtefactCatalogue g_artefacts;
 // 4. Controller manager ("kernel").
@@ -37,6 +39,7 @@ InputMap g_inputWidgets;
 // 6. Message queue.
 MessageQueue g_messageQueue;
 // 7. Resource manager.
+ResourceManager g_resourceManager;
 // 8. Screen.
 // 9. Effect observer.
 EffectObserver g_effectObserver;

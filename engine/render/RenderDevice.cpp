@@ -3,6 +3,7 @@
 #include "engine/backend/Window.h"
 #include "engine/platform/HtmlLog.h"
 #include "engine/platform/MainWindow.h"
+#include "engine/render/Font.h"
 #include "engine/render/ImageBuffers.h"
 #include "engine/render/ImageLoader.h"
 #include "engine/render/Texture.h"
@@ -22,7 +23,11 @@ RenderDevice::RenderDevice() : currentStack(&worldStack)
     worldStack.reserve(8);
     textureStack.reserve(8);
     projectionStack.reserve(8);
+    // Room for 100 glyphs; longer strings grow it.
+    glyphVertices.reserve(600);
 }
+
+RenderDevice::~RenderDevice() = default;
 
 void RenderDevice::Init(backend::Window& mainWindow)
 {
@@ -47,6 +52,11 @@ void RenderDevice::Release()
     if (!initialized)
         return;
     gl.Shutdown();
+    // Fonts hold device textures: they go with the device.
+    currentFont = nullptr;
+    fonts.clear();
+    ownedFonts.clear();
+    reportedMissingFonts.clear();
     g_quadBatch.buffer = 0;
     g_particleBatch.buffer = 0;
     lastTexture = 0;

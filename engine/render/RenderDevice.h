@@ -15,8 +15,15 @@
 #include "engine/util/Vector3.h"
 
 #include <cstdint>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
 #include <vector>
 
+#include "engine/render/RenderFont.h"
+
+class Font;
 class Texture;
 class VertexBatch;
 
@@ -29,7 +36,7 @@ public:
     enum MatrixMode { kWorld = 1, kProjection = 2, kTexture = 3 };
 
     RenderDevice();
-    ~RenderDevice() = default;
+    ~RenderDevice();
     RenderDevice(const RenderDevice&) = delete;
     RenderDevice& operator=(const RenderDevice&) = delete;
 
@@ -111,6 +118,35 @@ public:
                          const Color& c1, const Color& c2, const Color& c3, float uLeft, float uRight, float vBottom,
                          float vTop);
 
+    // Fonts and text. A font name that was never added selects nothing,
+    // draws nothing and measures 0; it is logged once.
+    // Keeps the font and enters its table under its name; a name already
+    // present keeps its old entry (the new font's texture is freed).
+    void AddFont(std::unique_ptr<Font> font);
+    // The table of a font, or null (silently).
+    const RenderFont* FindFont(const std::string& name) const;
+    // The same, logging an unknown name once.
+    const RenderFont* LookUpFont(const std::string& name);
+    void SelectFont(const std::string& name);
+    void SelectFont(const Font& font);
+    // Glyph colour from the vertex alone, coverage from the picture's alpha.
+    void SelectFontAlphaOnly(const std::string& name);
+    void SelectFontAlphaOnly(const Font& font);
+    // Lays text out in the current font into the glyph vertex array.
+    void LayoutText(const std::string& text);
+    // align: 0 left (x is the start), 1 right (x is the end), 2 centred.
+    void DrawString(int x, int y, const std::string& text, float scale, int align, bool centreVertically);
+    void DrawStringAt(const Point& p, const std::string& text, float scale, int align, bool centreVertically);
+    int TextWidth(const std::string& text);
+    int TextWidthInFont(const std::string& text, const std::string& fontName);
+    // The lines centred on p.x, going down from p.y, each moved down by its
+    // own scaled height before it is drawn.
+    void DrawTextRuns(const Point& p, const std::vector<TextLine>& lines);
+    int GlyphCount() const { return glyphCount; }
+    int LaidOutWidth() const { return textWidth; }
+    const std::vector<Vertex>& GlyphVertices() const { return glyphVertices; }
+    const RenderFont* CurrentFont() const { return currentFont; }
+
     backend::GlDevice& Gl() { return gl; }
 
 private:
@@ -119,6 +155,8 @@ private:
     void MultiplyTransform(int mode, const Matrix4& m);
     std::vector<Matrix4>* StackOf(int mode);
     void DrawCorners(float x0, float y0, float x1, float y1, const float uv[8]);
+    void DrawGlyphs();
+    float MeasureText(const RenderFont& font, const std::string& text) const;
 
     backend::GlDevice gl;
     backend::Window* window = nullptr;
@@ -131,6 +169,15 @@ private:
     unsigned lastTexture = 0;
     Matrix4 world, view, projection, texture;
     int viewport[4] = {0, 0, 800, 600};
+
+    std::vector<std::unique_ptr<Font>> ownedFonts;
+    std::map<std::string, RenderFont> fonts;
+    std::set<std::string> reportedMissingFonts;
+    const RenderFont* currentFont = nullptr;
+    // Six vertices per glyph; grows for long strings.
+    std::vector<Vertex> glyphVertices;
+    int glyphCount = 0;
+    int textWidth = 0;
 };
 
 extern RenderDevice g_renderDevice;

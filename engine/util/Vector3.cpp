@@ -16,3 +16,11 @@ Vector3 Cross(const Vector3& a, const Vector3& b)
 {
     return Vector3(a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x);
 }
+
+Vector3 UnitOr(const Vector3& v, const Vector3& fallback)
+{
+    const float length = v.Length();
+    if (!(length > 0.0f) || !std::isfinite(length))
+        return fallback;
+    return v * (1.0f / length);
+}

@@ -35,3 +35,6 @@ inline Vector3 operator*(float s, const Vector3& v)
 }
 
 Vector3 Cross(const Vector3& a, const Vector3& b);
+
+// v made unit length; a vector of no length (or not finite) gives fallback.
+Vector3 UnitOr(const Vector3& v, const Vector3& fallback);

@@ -1,13 +1,14 @@
 #include "gui/effects/ParticleTextures.h"
 
-#include "engine/render/Texture.h"
+#include "engine/render/Sprite.h"
+#include "engine/resources/ResourceManager.h"
 
 namespace {
 
-// The registered picture of an id, or null.
-Texture* FindRegisteredTexture(const std::string&)
+// The registered 2D texture of an id, or null.
+Texture* FindRegisteredTexture(const std::string& id)
 {
-    return nullptr;
+    return g_resourceManager.GetTexture("#" + id);
 }
 
 } // namespace

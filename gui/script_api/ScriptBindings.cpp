@@ -14,6 +14,7 @@
 #include "gui/script_api/MessageBindings.h"
 #include "gui/script_api/ParticleBindings.h"
 #include "gui/script_api/PointBindings.h"
+#include "gui/script_api/ResourceBindings.h"
 #include "gui/script_api/SoundBindings.h"
 #include "gui/script_api/SplineBindings.h"
 #include "gui/script_api/VariableSetBindings.h"
@@ -38,6 +39,7 @@ void RegisterScriptBindings(lua_State* L)
     RegisterApplicationBindings(L);
     RegisterDisplayModeBindings(L);
     RegisterMathBindings(L);
+    RegisterResourceBindings(L);
     RegisterParticleBindings(L);
 
     // 3. Sound, hi-scores and the game state.

@@ -1,4 +1,5 @@
 // Runs the real program in a scratch game folder, headless.
+#include "engine/render/tests/ImageFixtures.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -30,6 +32,16 @@ protected:
         // The game's data files, so that the game state loads without errors.
         for (const char* name : {"LevelMap.xml", "Music.xml", "GameplayConst.xml", "Level.xml"})
             WriteTextFile(game.File(std::string("data/") + name), ReadTextFile(SourceDir() + "/data/" + name));
+        // The custom cursor's pictures, as the default settings read them:
+        // JPEG pairs of colour and alpha.
+        std::filesystem::create_directories(game.File("data/textures"));
+        for (const char* name : {"cur_normal", "cur_active", "cur_press"}) {
+            const std::string base = game.File(std::string("data/textures/") + name);
+            std::ofstream(base + "_base.jpg", std::ios::binary)
+                << fixtures::MakeJpeg(8, 8, 3, std::vector<std::uint8_t>(8 * 8 * 3, 220));
+            std::ofstream(base + "_alpha.jpg", std::ios::binary)
+                << fixtures::MakeJpeg(8, 8, 1, std::vector<std::uint8_t>(8 * 8, 255));
+        }
     }
 
     pid_t Start()

@@ -2,6 +2,8 @@
 // and the load errors.
 
 #include "engine/platform/HtmlLog.h"
+#include "engine/render/Sprite.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/util/Random.h"
 #include "gui/effects/ParticleManager.h"
 #include "tests/support/TestEnvironment.h"
@@ -155,4 +157,21 @@ TEST_F(FilesFixture, TheBundledFilesDescribeTheirEffects)
         }
     }
     EXPECT_EQ(Log().find("file load error"), std::string::npos) << Log();
+}
+
+TEST_F(FilesFixture, HashNamesAreTheResourceManagersPicturesSharedByEveryCopy)
+{
+    auto& entry = g_resourceManager.textures2D["dot"];
+    entry.object = std::make_unique<Sprite>();
+    Write("p.xml", R"(<P><ParticleSystem name="a" texture="#dot" numOfParticles="1"/>
+  <ParticleSystem name="b" texture="#nothing" numOfParticles="1"/></P>)");
+    library.LoadParticles("p.xml");
+    const ParticleSystem& a = library._systems.at("a");
+    EXPECT_EQ(a._texture.get(), entry.object.get());
+    ParticleSystem copy;
+    copy.CopyDescription(a);
+    EXPECT_EQ(copy._texture.get(), entry.object.get());
+    EXPECT_EQ(library._systems.at("b")._texture, nullptr);
+    library._systems.clear();
+    g_resourceManager.textures2D.clear(); // the library never owned it
 }

@@ -9,6 +9,7 @@
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Texture.h"
 #include "engine/render/VertexBatch.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/util/Random.h"
 #include "gui/Widget.h"
 #include "gui/effects/EffectObserver.h"
@@ -50,6 +51,7 @@ protected:
             SavePicture(std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ppm");
         g_particleManager._effects.clear();
         g_particleManager._systems.clear();
+        g_resourceManager.DestroyTextures();
         g_renderDevice.End2D();
         g_renderDevice.Release();
         _window.Destroy();
@@ -142,9 +144,14 @@ TEST_F(ParticleGlTest, TheBundledEffectsShowOnWidgets)
         GTEST_SKIP() << "the game folder has not been assembled";
     const std::string picture = std::filesystem::current_path().string() + "/particle_effects.ppm";
     ScopedCurrentDir cwd(data);
+    g_resourceManager.LoadResources("resources.xml");
     g_particleManager.LoadParticles("particles.xml");
     g_particleManager.LoadEffects("effects.xml");
     ASSERT_EQ(g_particleManager._effects.size(), 4u);
+    for (const auto& [name, system] : g_particleManager._systems) {
+        ASSERT_NE(system._texture, nullptr) << name;
+        EXPECT_NE(system._texture->deviceTexture, 0u) << name;
+    }
 
     Widget sparkle("sparkle", Rect(150, 250, 100, 100));
     Widget glow("glow", Rect(350, 250, 100, 100));

@@ -1,0 +1,164 @@
+// Sprite animations on a sheet without a device: the play modes, the frame
+// rectangle of multi-row sheets, and degenerate animations that must neither
+// hang nor divide by zero. Frame sequences' file names.
+
+#include "engine/render/FrameSequence.h"
+#include "engine/render/Sprite.h"
+#include "engine/render/SpriteAnimation.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <vector>
+
+namespace {
+
+struct Sheet {
+    Sprite sprite;
+    SpriteAnimation animation;
+
+    Sheet(int imageSize, int textureSize, int frameSize, int count, int first, int last)
+    {
+        sprite.imageWidth = sprite.imageHeight = imageSize;
+        sprite.textureWidth = sprite.textureHeight = textureSize;
+        animation.SetSheet(&sprite);
+        animation.frameWidth = animation.frameHeight = frameSize;
+        animation.frameCount = count;
+        animation.SetFirstFrame(first);
+        animation.SetLastFrame(last);
+        animation.ComputeFrameSize();
+        animation.SetFps(10.0f);
+    }
+
+    // Plays the mode and returns the frames shown after each of the updates.
+    std::vector<int> Run(int mode, int updates)
+    {
+        animation.SetMode(mode);
+        animation.Play(true);
+        animation.Update(0.0f); // starts the clock
+        std::vector<int> shown{animation.current};
+        for (int i = 0; i < updates; ++i) {
+            animation.Update(0.1f + 1e-4f);
+            shown.push_back(animation.current);
+        }
+        return shown;
+    }
+};
+
+TEST(SpriteAnimation, ModeTable)
+{
+    const struct {
+        int mode;
+        int first, last, updates;
+        std::vector<int> shown;
+        bool playingAfter;
+    } cases[] = {
+        {0, 0, 3, 5, {0, 1, 2, 3, 0, 0}, false},          // forward once, ends on the first frame
+        {4, 2, 5, 6, {2, 3, 4, 5, 2, 3, 4}, true},        // forward loop over 2..5
+        {2, 0, 3, 7, {0, 1, 2, 3, 2, 1, 0, 0}, false},    // ping-pong once, stops on 0
+        {6, 0, 2, 6, {0, 1, 2, 1, 0, 1, 2}, true},        // ping-pong without end
+        {5, 0, 3, 5, {2, 1, 0, 3, 2, 1}, true},           // backwards loop (Play starts at last - 1)
+        {1, 0, 3, 4, {2, 1, 0, 0, 0}, false},             // backwards once
+        {3, 0, 3, 6, {2, 1, 0, 1, 2, 3, 0}, false},       // backwards, then forward, ends past the last
+    };
+    for (const auto& c : cases) {
+        Sheet sheet(128, 128, 16, 8, c.first, c.last);
+        EXPECT_EQ(sheet.Run(c.mode, c.updates), c.shown) << "mode " << c.mode;
+        EXPECT_EQ(sheet.animation.playing, c.playingAfter) << "mode " << c.mode;
+    }
+}
+
+TEST(SpriteAnimation, FirstUpdateAfterPlayOnlyStartsTheClock)
+{
+    Sheet sheet(128, 128, 16, 8, 0, 7);
+    sheet.animation.SetMode(4);
+    sheet.animation.Play(true);
+    sheet.animation.Update(5.0f);
+    EXPECT_EQ(sheet.animation.current, 0);
+    sheet.animation.Update(0.3f + 1e-4f); // three frame times
+    EXPECT_EQ(sheet.animation.current, 3);
+}
+
+TEST(SpriteAnimation, FramesOnLaterRowsAreCountedFromTheTop)
+{
+    // 512 x 512 with 128 x 128 frames: frame 5 is row 1, column 1.
+    Sheet sheet(512, 512, 128, 16, 0, 15);
+    sheet.animation.SetFrame(5);
+    EXPECT_FLOAT_EQ(sheet.animation.uLeft, 0.25f);
+    EXPECT_FLOAT_EQ(sheet.animation.uRight, 0.5f);
+    EXPECT_FLOAT_EQ(sheet.animation.vTop, 0.75f);
+    EXPECT_FLOAT_EQ(sheet.animation.vBottom, 0.5f);
+    // A picture narrower than its texture: 3 frames per row.
+    Sheet narrow(384, 512, 128, 9, 0, 8);
+    narrow.animation.SetFrame(4);
+    EXPECT_FLOAT_EQ(narrow.animation.uLeft, 0.25f);
+    EXPECT_FLOAT_EQ(narrow.animation.vTop, 0.75f);
+    narrow.animation.SetFrame(7);
+    EXPECT_FLOAT_EQ(narrow.animation.uLeft, 0.25f);
+    EXPECT_FLOAT_EQ(narrow.animation.vTop, 0.5f);
+}
+
+TEST(SpriteAnimation, DegenerateAnimationsNeitherHangNorDivideByZero)
+{
+    const struct {
+        const char* what;
+        int imageSize, frameSize, count;
+        float fps;
+    } cases[] = {
+        {"no frames", 128, 16, 0, 10.0f},        {"frames of no size", 128, 0, 4, 10.0f},
+        {"frames wider than the sheet", 64, 128, 4, 10.0f}, {"no sheet size", 0, 16, 4, 10.0f},
+    };
+    for (const auto& c : cases) {
+        Sheet sheet(c.imageSize, c.imageSize, c.frameSize, c.count, 0, c.count - 1);
+        for (int mode = 0; mode < 8; ++mode) {
+            sheet.Run(mode, 3);
+            for (int n : {-7, 0, 3, 100})
+                sheet.animation.SetFrame(n);
+            EXPECT_TRUE(sheet.animation.uLeft == sheet.animation.uLeft) << c.what; // not NaN
+        }
+    }
+    // Frame times of zero, below zero and not a number never advance.
+    for (float frameTime : {0.0f, -0.1f, std::numeric_limits<float>::quiet_NaN()}) {
+        Sheet sheet(128, 128, 16, 8, 0, 7);
+        sheet.animation.SetMode(4);
+        sheet.animation.Play(true);
+        sheet.animation.frameTime = frameTime;
+        sheet.animation.Update(0.0f);
+        sheet.animation.Update(1.0f);
+        EXPECT_EQ(sheet.animation.current, 0) << frameTime;
+    }
+    // A frame time too small to count against the clock ends the update.
+    Sheet tiny(128, 128, 16, 8, 0, 7);
+    tiny.animation.SetMode(4);
+    tiny.animation.Play(true);
+    tiny.animation.frameTime = 1e-9f;
+    tiny.animation.Update(0.0f);
+    tiny.animation.Update(1e5f);
+    SUCCEED();
+}
+
+TEST(SpriteAnimation, FrameRangeSetters)
+{
+    Sheet sheet(128, 128, 16, 8, 0, 7);
+    sheet.animation.SetFirstFrame(9);
+    EXPECT_EQ(sheet.animation.first, 0);
+    sheet.animation.SetLastFrame(-1);
+    EXPECT_EQ(sheet.animation.last, 7);
+    const float before = sheet.animation.frameTime;
+    sheet.animation.SetFps(0.0f);
+    EXPECT_EQ(sheet.animation.frameTime, before);
+}
+
+TEST(FrameSequence, FileNamesArePaddedBelowTen)
+{
+    FrameSequence sequence("anim\\", "fish", "png", 4, 8, 1);
+    EXPECT_EQ(sequence.frames.size(), 4u);
+    EXPECT_EQ(sequence.FrameFileName(0), "anim\\fish08.png");
+    EXPECT_EQ(sequence.FrameFileName(1), "anim\\fish09.png");
+    EXPECT_EQ(sequence.FrameFileName(2), "anim\\fish10.png");
+    EXPECT_EQ(sequence.FrameFileName(3), "anim\\fish11.png");
+    FrameSequence none("a", "b", "c", -3, 0, 1);
+    EXPECT_TRUE(none.frames.empty());
+}
+
+} // namespace
