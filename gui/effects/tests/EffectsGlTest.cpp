@@ -14,6 +14,7 @@
 #include "gui/Widget.h"
 #include "gui/effects/EffectObserver.h"
 #include "gui/effects/ParticleManager.h"
+#include "gui/effects/RayStrip.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,7 @@ namespace {
 
 using Rgb = std::array<int, 3>;
 
-class ParticleGlTest : public ::testing::Test {
+class EffectsGlTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -111,7 +112,7 @@ protected:
 
 } // namespace
 
-TEST_F(ParticleGlTest, AdditiveParticlesBrightenAndNormalOnesCover)
+TEST_F(EffectsGlTest, AdditiveParticlesBrightenAndNormalOnesCover)
 {
     ParticleEffect additive = TwoRedParticles(true, 200.0f, 200.0f);
     ParticleEffect normal = TwoRedParticles(false, 400.0f, 200.0f);
@@ -137,7 +138,7 @@ TEST_F(ParticleGlTest, AdditiveParticlesBrightenAndNormalOnesCover)
     EXPECT_NEAR(At(605, 305)[0], 157, 3);
 }
 
-TEST_F(ParticleGlTest, TheBundledEffectsShowOnWidgets)
+TEST_F(EffectsGlTest, TheBundledEffectsShowOnWidgets)
 {
     const std::string data = VELMORA_GAME_DATA;
     if (!PathExists(data + "/textures/particle.png"))
@@ -206,4 +207,35 @@ TEST_F(ParticleGlTest, TheBundledEffectsShowOnWidgets)
     for (int frame = 0; frame < 300 && g_effectObserver.Count() > 0; ++frame)
         g_effectObserver.Update(0.05f);
     EXPECT_EQ(g_effectObserver.Count(), 0u);
+}
+
+TEST_F(EffectsGlTest, ARayStripShowsItsBrightWindowAlongTheCurve)
+{
+    // A white texture, repeated or scrolled, stays white: only the window's
+    // alpha shapes what is seen.
+    const auto texture = WhiteTexture();
+    RayStrip ray;
+    ray.AddPoint(100.0f, 300.0f, 12.0f);
+    ray.AddPoint(400.0f, 300.0f, 12.0f);
+    ray.AddPoint(700.0f, 300.0f, 12.0f);
+    ray.Build(60);
+    ray.SetPairColor(Color(255, 200, 0));
+    ray.SetProgress(0.5f); // window centred on the middle of the ribbon
+    texture->Bind();
+    g_renderDevice.SetBlendMode(2);
+    ray.Draw();
+    g_renderDevice.SetBlendMode(1);
+
+    const Rgb middle = At(393, 300);
+    EXPECT_GE(middle[0], 250);
+    EXPECT_GE(middle[1], 240);
+    EXPECT_NEAR(middle[2], 60, 3);
+    const Rgb halfway = At(318, 300); // s near 0.375: about half bright
+    EXPECT_GT(halfway[1], 60 + 60);
+    EXPECT_LT(halfway[1], 60 + 160);
+    EXPECT_NEAR(At(150, 300)[1], 60, 3); // outside the window
+    EXPECT_NEAR(At(393, 320)[1], 60, 3); // beyond the half-width
+    EXPECT_GE(At(393, 290)[1], 240);
+    // The texture matrix is back to identity afterwards.
+    EXPECT_EQ(g_renderDevice.GetMatrixMode(), RenderDevice::kWorld);
 }
