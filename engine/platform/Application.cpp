@@ -16,12 +16,27 @@
 #include "game/state/ArtefactCatalogue.h"
 #include "game/state/GameInfo.h"
 #include "gui/effects/EffectObserver.h"
+#include "gui/GUIManager.h"
+#include "gui/Layer.h"
+#include "gui/Widget.h"
+#include "gui/WidgetFactory.h"
 #include "gui/script_api/ScriptBindings.h"
 
 #include <tinyxml.h>
 
 Application* g_application = nullptr;
 bool g_drawSplash = true;
+
+void ConnectConfirmationTexts()
+{
+    gameInfo.SetConfirmationTextSender(
+        [](const std::string& layerName, const std::string& widgetName, const std::string& textId) {
+            Layer* layer = GUI.getLayer(layerName);
+            Widget* widget = layer ? layer->getWidget(widgetName) : nullptr;
+            if (widget)
+                widget->AcceptMessage(Message("SetText", textId));
+        });
+}
 
 Application::Application(bool fullscreenOption, std::unique_ptr<FrameServices> services, Timer frameTimer)
     : fullscreen(fullscreenOption)
@@ -44,6 +59,11 @@ Application::~Application()
 void Application::Start()
 {
     SeedRandomFromCounter();
+    GUI.PublishTextVariables();
+    GUI.SetTextVariable("MaxCountry", "");
+    GUI.SetTextVariable("LivesLeftCount", "");
+    RegisterGuiFactories();
+    ConnectConfirmationTexts();
     OpenScriptState();
     RegisterScriptBindings(g_luaState);
     AllocateImageBuffers();

@@ -91,6 +91,10 @@ private:
 
 extern Application* g_application;
 
+// The game state's exit confirmations go to the widget of that name in the
+// layer of that name, as a "SetText" message.
+void ConnectConfirmationTexts();
+
 // Saves the game state and releases everything after the main loop.
 void ShutdownApplication();
 

@@ -7,6 +7,7 @@
 #include "engine/platform/LogoWidget.h"
 #include "engine/platform/MainWindow.h"
 #include "engine/sound/SoundSystemImpl.h"
+#include "gui/ScreenImpl.h"
 #include "gui/controllers/ControllerManager.h"
 
 #include "engine/render/RenderDevice.h"
@@ -26,7 +27,10 @@ void EngineFrameServices::ResetCursorImage()
         g_cursor->SetNormal();
 }
 
-void EngineFrameServices::DrainMessages() {}
+void EngineFrameServices::DrainMessages()
+{
+    Screen.DispatchMessages();
+}
 
 void EngineFrameServices::ResendMousePosition()
 {
@@ -73,7 +77,10 @@ void EngineFrameServices::DrawSplash()
                                    static_cast<float>(splash.imageHeight) / static_cast<float>(splash.textureHeight));
 }
 
-void EngineFrameServices::DrawScreen(bool) {}
+void EngineFrameServices::DrawScreen(bool paused)
+{
+    Screen.Draw(paused);
+}
 
 void EngineFrameServices::DrawCursor()
 {

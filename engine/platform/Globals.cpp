@@ -20,9 +20,13 @@
 #include "game/state/CountryNames.h"
 #include "gui/controllers/ControllerManager.h"
 #include "game/state/GameInfo.h"
+#include "gui/GUIManager.h"
 #include "gui/Message.h"
 #include "gui/effects/EffectObserver.h"
 #include "gui/effects/ParticleManager.h"
+#include "gui/ScreenImpl.h"
+#include "gui/WidgetFactory.h"
+#include "gui/controllers/ControllerFactory.h"
 
 #include <string>
 
@@ -40,16 +44,20 @@ InputMap g_inputWidgets;
 MessageQueue g_messageQueue;
 // 7. Resource manager.
 ResourceManager g_resourceManager;
-// 8. Screen.
+// 8. Screen ("Screen").
+Core::ScreenImpl Screen;
 // 9. Effect observer.
 EffectObserver g_effectObserver;
 // 10. The log.
 HtmlLog g_log;
 // 11. Controller factory ("controlFactory").
+ControllerFactory controlFactory;
 // 12. Widget factory.
+WidgetFactory g_widgetFactory;
 // 13. Game state ("gameInfo").
 GameInfo gameInfo;
 // 14. GUI manager ("GUI").
+Core::GUIManager GUI;
 // 15. Country names, in stage order.
 const std::string g_countryNames[7] = {"Phoenicia", "Babylon", "Egypt", "Carthage", "Rome", "Greece", "Troy"};
 // 16. Particle library.

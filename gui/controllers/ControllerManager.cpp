@@ -23,8 +23,11 @@ void ControllerManager::FlushPending()
     while (!_pending.empty()) {
         std::list<IController*> batch;
         batch.splice(batch.end(), _pending);
-        for (IController* controller : batch)
-            controller->Update(0.0f);
+        _activating.push_back(&batch);
+        for (IController*& controller : batch)
+            if (controller)
+                controller->Update(0.0f);
+        _activating.pop_back();
         _active.splice(_active.end(), batch);
     }
 }
@@ -35,6 +38,8 @@ void ControllerManager::DeleteFinished()
     // outermost pass: the controller running it must stay alive.
     if (_passDepth > 1)
         return;
+    SweepDetached(_active);
+    SweepDetached(_pending);
     for (auto it = _active.begin(); it != _active.end();) {
         if ((*it)->_finished) {
             IController* done = *it;
@@ -52,7 +57,7 @@ void ControllerManager::Update(float dt)
     DeleteFinished();
     for (auto it = _active.begin(); it != _active.end(); ++it) {
         IController* controller = *it;
-        if (controller->_finished)
+        if (!controller || controller->_finished)
             continue;
         if (controller->IsFinished()) {
             controller->_finished = true;
@@ -68,21 +73,21 @@ void ControllerManager::Update(float dt)
 void ControllerManager::RemoveController(const std::string& name)
 {
     for (IController* controller : _active)
-        if (controller->_name == name)
+        if (controller && controller->_name == name)
             controller->_finished = true;
 }
 
 void ControllerManager::PauseController(const std::string& name)
 {
     for (IController* controller : _active)
-        if (controller->_name == name)
+        if (controller && controller->_name == name)
             controller->_paused = true;
 }
 
 void ControllerManager::ResumeController(const std::string& name)
 {
     for (IController* controller : _active)
-        if (controller->_name == name)
+        if (controller && controller->_name == name)
             controller->_paused = false;
 }
 
@@ -90,8 +95,52 @@ void ControllerManager::LogControllers() const
 {
     g_log.WriteBlack("List of actual controllers:");
     for (const IController* controller : _active)
-        g_log.WriteBlack(controller->_name);
+        if (controller)
+            g_log.WriteBlack(controller->_name);
     g_log.WriteBlack("");
+}
+
+void ControllerManager::StopControllersOf(const Widget* widget)
+{
+    if (!widget)
+        return;
+    for (IController* controller : _active)
+        if (controller)
+            controller->OnWidgetDeleted(widget);
+    for (IController* controller : _pending)
+        if (controller)
+            controller->OnWidgetDeleted(widget);
+    for (std::list<IController*>* batch : _activating)
+        for (IController* controller : *batch)
+            if (controller)
+                controller->OnWidgetDeleted(widget);
+}
+
+void ControllerManager::Detach(const IController* controller)
+{
+    if (!controller)
+        return;
+    // A pass may be walking the lists: the entry is cleared now and its node
+    // swept out by the outermost pass.
+    for (IController*& entry : _active)
+        if (entry == controller)
+            entry = nullptr;
+    for (IController*& entry : _pending)
+        if (entry == controller)
+            entry = nullptr;
+    for (std::list<IController*>* batch : _activating)
+        for (IController*& entry : *batch)
+            if (entry == controller)
+                entry = nullptr;
+    if (_passDepth == 0) {
+        SweepDetached(_active);
+        SweepDetached(_pending);
+    }
+}
+
+void ControllerManager::SweepDetached(std::list<IController*>& list)
+{
+    list.remove(nullptr);
 }
 
 } // namespace Core

@@ -10,6 +10,7 @@
 
 #include <list>
 #include <string>
+#include <vector>
 
 namespace Core {
 
@@ -41,17 +42,27 @@ public:
     void ResumeController(const std::string& name);
     void LogControllers() const;
 
+    // Before a widget is deleted: every controller, running or pending, that
+    // points at it stops and will not touch it again.
+    void StopControllersOf(const Widget* widget);
+    // Takes a controller out of both lists without deleting it: for a
+    // controller embedded in an object that goes away.
+    void Detach(const IController* controller);
+
     // Running controllers in order (tests and diagnostics).
     const std::list<IController*>& Active() const { return _active; }
     const std::list<IController*>& Pending() const { return _pending; }
 
 private:
     void DeleteFinished();
+    static void SweepDetached(std::list<IController*>& list);
 
     std::list<IController*> _active;
     std::list<IController*> _pending;
     bool _hasPending = false;
     int _passDepth = 0;
+    // The batches being activated (a flush may nest inside another).
+    std::vector<std::list<IController*>*> _activating;
 };
 
 } // namespace Core

@@ -5,6 +5,8 @@
 
 #include <string>
 
+class Widget;
+
 class IController {
 public:
     IController() : _name("noname") {}
@@ -18,6 +20,10 @@ public:
     // Whether the controller has ended; end-of-run work may be done here the
     // first time it returns true.
     virtual bool IsFinished() = 0;
+
+    // The widget is about to be deleted: a controller that points at it
+    // forgets it and finishes without touching it again.
+    virtual void OnWidgetDeleted(const Widget* widget) {}
 
     std::string GetName() const { return _name; }
 

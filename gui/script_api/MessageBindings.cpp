@@ -1,5 +1,6 @@
 #include "gui/script_api/MessageBindings.h"
 
+#include "engine/script/ScriptHost.h"
 #include "gui/Message.h"
 
 #include <luabind/luabind.hpp>
@@ -24,4 +25,9 @@ void RegisterMessageBindings(lua_State* L)
             // The message's own set, not a copy.
             .def("getVariables", static_cast<Variables>(&Message::getVariables))
     ];
+}
+
+bool CallScriptFunctionWithMessage(const std::string& function, const Message& message)
+{
+    return CallScriptFunction(function, message);
 }

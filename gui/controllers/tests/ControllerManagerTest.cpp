@@ -173,3 +173,64 @@ TEST(ControllerManager, NullIsRefusedAndEmptyManagerDoesNothing)
     manager.Update(0.1f);
     EXPECT_TRUE(manager.Active().empty());
 }
+
+TEST(ControllerManager, DetachedControllerIsSkippedAndNeverDeleted)
+{
+    std::vector<std::string> journal;
+    Core::ControllerManager manager;
+    Probe embedded("embedded", journal);
+    auto* detacher = new Probe("detacher", journal);
+    manager.AddController(detacher);
+    manager.AddController(&embedded);
+    manager.FlushPending();
+    // Detached in the middle of a pass, before its own turn.
+    detacher->onUpdate = [&] { manager.Detach(&embedded); };
+    journal.clear();
+    manager.Update(0.1f);
+    EXPECT_EQ(journal, (std::vector<std::string>{"detacher.finished?", "detacher.update(100)"}));
+    ASSERT_EQ(manager.Active().size(), 1u);
+    EXPECT_EQ(manager.Active().front(), detacher);
+    detacher->finishNow = true;
+    manager.Update(0.1f);
+    EXPECT_TRUE(manager.Active().empty());
+}
+
+namespace {
+
+// Points at a widget until told that it goes away.
+class WidgetProbe : public IController {
+public:
+    explicit WidgetProbe(const Widget* widget) : _widget(widget) {}
+    void Update(float) override { ++updates; }
+    bool IsFinished() override { return false; }
+    void OnWidgetDeleted(const Widget* widget) override
+    {
+        if (widget == _widget)
+            _finished = true;
+    }
+    const Widget* _widget;
+    int updates = 0;
+};
+
+} // namespace
+
+TEST(ControllerManager, ControllersOfADeletedWidgetStopWhetherRunningOrPending)
+{
+    Core::ControllerManager manager;
+    const Widget* doomed = reinterpret_cast<const Widget*>(&manager); // only compared
+    auto* running = new WidgetProbe(doomed);
+    auto* other = new WidgetProbe(nullptr);
+    manager.AddController(running);
+    manager.AddController(other);
+    manager.FlushPending();
+    manager.AddController(new WidgetProbe(doomed));
+
+    manager.StopControllersOf(doomed);
+    manager.FlushPending();
+    manager.Update(0.1f);
+    ASSERT_EQ(manager.Active().size(), 1u);
+    EXPECT_EQ(manager.Active().front(), other);
+    EXPECT_EQ(other->updates, 2);
+    other->_finished = true;
+    manager.Update(0.1f);
+}

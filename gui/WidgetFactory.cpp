@@ -1,0 +1,71 @@
+#include "gui/WidgetFactory.h"
+
+#include "gui/GameFieldHook.h"
+#include "gui/controllers/ControllerFactory.h"
+#include "gui/widgets/Text.h"
+
+namespace {
+
+struct WidgetKind {
+    const char* typeName;
+    WidgetCreator creator; // null: the kind is not part of this build yet
+};
+
+// The widget kinds in registration order. A kind whose creator is still null
+// is skipped; filling in its creator is all it takes to register it.
+const WidgetKind kWidgetKinds[] = {
+    {"Animation", nullptr},
+    {"SolidRect", nullptr},
+    {"Button", nullptr},
+    {"EditBox", nullptr},
+    {"ListBox", nullptr},
+    {"CheckBox", nullptr},
+    {"Panel", nullptr},
+    {"Slider", nullptr},
+    {"Text", CreateText},
+    {"GameField", CreateGameField},
+    {"Map", nullptr},
+    {"Help", nullptr},
+    {"Parus", nullptr},
+    {"Shield", nullptr},
+    {"TestWidget", nullptr},
+    {"GameStatistics", nullptr},
+    {"MultList", nullptr},
+    {"MenuEffect", nullptr},
+    {"Water", nullptr},
+    {"LayeredAnimation", nullptr},
+    {"History", nullptr},
+    {"ProfileButton", nullptr},
+    {"Credits", nullptr},
+    {"SSView", nullptr},
+    {"CompleteScreen", nullptr},
+    {"SaverTooltip", nullptr},
+    {"SplashWait", nullptr},
+    {"QTVLogo", nullptr},
+    {"ParticleTest", nullptr},
+};
+
+} // namespace
+
+bool WidgetFactory::Register(const std::string& typeName, WidgetCreator creator)
+{
+    if (!creator)
+        return false;
+    return _creators.emplace(typeName, creator).second;
+}
+
+Widget* WidgetFactory::CreateWidget(const TiXmlElement* element) const
+{
+    if (!element)
+        return nullptr;
+    const auto found = _creators.find(element->ValueStr());
+    return found == _creators.end() ? nullptr : found->second(element);
+}
+
+void RegisterGuiFactories()
+{
+    RegisterControllerKinds();
+    for (const WidgetKind& kind : kWidgetKinds)
+        if (kind.creator)
+            g_widgetFactory.Register(kind.typeName, kind.creator);
+}

@@ -1,0 +1,63 @@
+#include "gui/WidgetFactory.h"
+#include "gui/controllers/ControllerFactory.h"
+#include "gui/widgets/Text.h"
+
+#include <gtest/gtest.h>
+#include <tinyxml.h>
+
+#include <memory>
+
+namespace {
+
+Widget* MakeNothing(const TiXmlElement*)
+{
+    return nullptr;
+}
+
+std::unique_ptr<Widget> Create(const WidgetFactory& factory, const char* xml)
+{
+    TiXmlDocument document;
+    document.Parse(xml);
+    return std::unique_ptr<Widget>(factory.CreateWidget(document.RootElement()));
+}
+
+} // namespace
+
+TEST(WidgetFactory, RegistrationIsNeverReplacedAndNamesAreExact)
+{
+    WidgetFactory factory;
+    EXPECT_TRUE(factory.Register("Text", CreateText));
+    EXPECT_FALSE(factory.Register("Text", MakeNothing));
+
+    const auto text = Create(factory, "<Text name='caption'/>");
+    ASSERT_NE(text, nullptr);
+    EXPECT_NE(dynamic_cast<Text*>(text.get()), nullptr);
+    EXPECT_EQ(text->name, "caption");
+
+    EXPECT_EQ(Create(factory, "<text name='caption'/>"), nullptr);
+    EXPECT_EQ(Create(factory, "<Button name='b'/>"), nullptr);
+}
+
+TEST(WidgetFactory, CreatorsNeedANameAttributeButAcceptAnEmptyOne)
+{
+    WidgetFactory factory;
+    factory.Register("Text", CreateText);
+    EXPECT_EQ(Create(factory, "<Text/>"), nullptr);
+    const auto unnamed = Create(factory, "<Text name=''/>");
+    ASSERT_NE(unnamed, nullptr);
+    EXPECT_EQ(unnamed->name, "");
+}
+
+TEST(WidgetFactory, RegistrationStepEntersControllerAndWidgetKinds)
+{
+    RegisterGuiFactories();
+    for (const char* kind : {"Fader", "CrossFade", "WidgetMover"})
+        EXPECT_TRUE(controlFactory.IsRegistered(kind)) << kind;
+    EXPECT_EQ(controlFactory.Size(), 3u);
+    // Only the kinds this build has are entered.
+    EXPECT_TRUE(g_widgetFactory.IsRegistered("Text"));
+    EXPECT_TRUE(g_widgetFactory.IsRegistered("GameField"));
+    EXPECT_FALSE(g_widgetFactory.IsRegistered("button"));
+    VariableSet none;
+    EXPECT_EQ(controlFactory.Create("Unknown", none), nullptr);
+}
