@@ -140,7 +140,7 @@ TEST_F(EffectsGlTest, AdditiveParticlesBrightenAndNormalOnesCover)
 
 TEST_F(EffectsGlTest, TheBundledEffectsShowOnWidgets)
 {
-    const std::string data = VELMORA_GAME_DATA;
+    const std::string data = std::string(std::getenv("VELMORA_GAME_DIR")) + "/data";
     if (!PathExists(data + "/textures/particle.png"))
         GTEST_SKIP() << "the game folder has not been assembled";
     const std::string picture = std::filesystem::current_path().string() + "/particle_effects.ppm";
