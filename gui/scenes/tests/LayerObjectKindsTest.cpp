@@ -1,6 +1,7 @@
 // The object kinds' commands and time steps, without a device.
 
 #include "engine/util/Random.h"
+#include "gui/effects/ParticleManager.h"
 #include "gui/scenes/ArtefactLayerObject.h"
 #include "gui/scenes/EffectLayerObject.h"
 #include "gui/scenes/PalmLayerObject.h"
@@ -128,6 +129,20 @@ TEST(EffectLayerObjectTest, OwnsItsEffectAndStepsItOnlyWhileVisible)
     EXPECT_FLOAT_EQ(log.y, 34.0f);
     object.Do("reset");
     EXPECT_EQ(log.restarts, 1);
+}
+
+TEST(EffectLayerObjectTest, CopiesTheLibraryEffectAndLeavesUnknownNamesOut)
+{
+    ParticleEffect& description = g_particleManager._effects["SceneSparks"];
+    description._finished = true;
+    std::unique_ptr<SceneEffect> copy = MakeSceneEffect("SceneSparks");
+    ASSERT_NE(copy, nullptr);
+    copy->Update(0.1f);
+    // The library's entry never runs.
+    EXPECT_TRUE(description._finished);
+    EXPECT_EQ(MakeSceneEffect("NoSuchEffect"), nullptr);
+    EXPECT_EQ(g_particleManager._effects.count("NoSuchEffect"), 0u);
+    g_particleManager._effects.erase("SceneSparks");
 }
 
 TEST(EffectLayerObjectTest, WithoutAnEffectDoesNothing)

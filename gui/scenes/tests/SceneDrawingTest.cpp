@@ -8,7 +8,9 @@
 #include "engine/platform/Settings.h"
 #include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
+#include "game/state/ArtefactCatalogue.h"
 #include "gui/scenes/AnimLayer.h"
+#include "gui/scenes/ArtefactLayerObject.h"
 #include "gui/scenes/LayerSet.h"
 #include "gui/scenes/LayeredAnimation.h"
 #include "gui/scenes/SceneTextureCache.h"
@@ -68,11 +70,30 @@ protected:
             SavePicture();
         _widget.reset();
         g_sceneTextures.ReleaseAll();
+        for (int i = 0; i < g_artefacts.Count(); ++i) {
+            g_artefacts.Find(i)->ReleaseTexture();
+            g_artefacts.Find(i)->ReleaseElements();
+        }
+        g_artefacts.Clear();
         g_renderDevice.Release();
         _window.Destroy();
     }
 
     AnimLayer& Layer() { return *_set.layers.front(); }
+
+    // A picture of w x h in one colour.
+    std::string SolidPicture(const std::string& name, int w, int h, const Rgb& c)
+    {
+        fixtures::PngSpec png;
+        png.width = w;
+        png.height = h;
+        for (int i = 0; i < w * h; ++i)
+            for (int channel : c)
+                png.rows.push_back(static_cast<std::uint8_t>(channel));
+        const std::string file = _dir.File(name);
+        std::ofstream(file, std::ios::binary) << fixtures::MakePng(png);
+        return file;
+    }
 
     // A picture of w x h: its left half red, its right half green.
     std::string HalvesPicture(int w, int h)
@@ -214,4 +235,103 @@ TEST_F(SceneDrawingTest, HiddenLayerDrawsNothing)
     Layer().isVisible = false;
     DrawFrame();
     ExpectAt(ScreenX(50), ScreenY(50), kBackground);
+}
+
+TEST_F(SceneDrawingTest, TextureCacheSharesUploadsAndReleases)
+{
+    const std::string file = SolidPicture("shared.png", 32, 32, kRed);
+    TextureLayerObject a(file);
+    TextureLayerObject b(file);
+    EXPECT_EQ(g_sceneTextures.Find(file), g_sceneTextures.Register(file));
+    a.UploadResources();
+    TextureInfo* entry = g_sceneTextures.Find(file);
+    ASSERT_TRUE(entry->uploaded);
+    const unsigned device = entry->sprite.deviceTexture;
+    ASSERT_NE(device, 0u);
+    // The second upload finds it up and reads nothing.
+    std::remove(file.c_str());
+    b.UploadResources();
+    EXPECT_EQ(b.texture, a.texture);
+    EXPECT_EQ(entry->sprite.deviceTexture, device);
+    EXPECT_FLOAT_EQ(b.x, 16.0f);
+    // Releasing through one object releases it for both.
+    b.ReleaseResources();
+    EXPECT_FALSE(entry->uploaded);
+    EXPECT_EQ(entry->sprite.deviceTexture, 0u);
+    a.ReleaseResources();
+}
+
+TEST_F(SceneDrawingTest, RegisteringAnUploadedPictureGivesItsTextureBack)
+{
+    const std::string file = SolidPicture("again.png", 16, 16, kGreen);
+    TextureLayerObject object(file);
+    object.UploadResources();
+    TextureInfo* entry = g_sceneTextures.Find(file);
+    ASSERT_NE(entry->sprite.deviceTexture, 0u);
+    // A scene built again while its pictures are up.
+    EXPECT_EQ(g_sceneTextures.Register(file), entry);
+    EXPECT_FALSE(entry->uploaded);
+    EXPECT_EQ(entry->sprite.deviceTexture, 0u);
+    // Every upload after a release reads the file again.
+    object.UploadResources();
+    EXPECT_TRUE(entry->uploaded);
+    EXPECT_NE(entry->sprite.deviceTexture, 0u);
+}
+
+TEST_F(SceneDrawingTest, ArtefactFadesOutShakingThenItsPiecesFall)
+{
+    Artefact& artefact = g_artefacts.Add();
+    artefact.path = _dir.File("a1_");
+    SolidPicture("a1_full.png", 256, 256, kRed);
+    artefact.UploadTexture();
+    for (int i = 0; i < 3; ++i) {
+        ArtefactElement& element = artefact.elements.emplace_back();
+        element.x = 64 * i;
+        element.y = 100;
+        element.width = element.height = 68;
+        SolidPicture("a1_" + std::to_string(i + 1) + ".png", 64, 64, kGreen);
+    }
+    auto object = std::make_unique<ArtefactLayerObject>();
+    ArtefactLayerObject* a = object.get();
+    Layer().objects.push_back(std::move(object));
+    a->Do("0");
+    ASSERT_EQ(a->paths.size(), 3u);
+    EXPECT_EQ(a->paths[1].x.keys.size(), 10u);
+    EXPECT_FLOAT_EQ(a->paths[1].x.getGlobalFrame(0.0f), 64.0f);
+    EXPECT_FLOAT_EQ(a->paths[1].y.getGlobalFrame(0.0f), 100.0f);
+    a->UploadResources();
+    EXPECT_TRUE(artefact.elementsUploaded);
+
+    // At 0.3 the full picture shows at about 57 % and shakes.
+    a->x = 0.3f;
+    DrawFrame();
+    EXPECT_TRUE(a->shaking);
+    const int mixed = static_cast<int>(255 * (1 - 0.15f / 0.35f) + 0x3C * (0.15f / 0.35f));
+    ExpectAt(ScreenX(150), ScreenY(125), {mixed, 0x3C * 3 / 7, 0x3C * 3 / 7}, 6);
+
+    // At 1 every piece has left and faded; shaking has stopped.
+    a->x = 1.5f;
+    DrawFrame();
+    EXPECT_FALSE(a->shaking);
+    ExpectAt(ScreenX(150), ScreenY(125), kBackground, 4);
+    a->ReleaseResources();
+    EXPECT_FALSE(artefact.elementsUploaded);
+}
+
+TEST_F(SceneDrawingTest, EmptyArtefactCatalogueDrawsNoArtefact)
+{
+    auto object = std::make_unique<ArtefactLayerObject>();
+    ArtefactLayerObject* a = object.get();
+    Layer().objects.push_back(std::move(object));
+    for (const char* country : {"0", "6", "12"}) {
+        a->Do(country);
+        a->UploadResources();
+        for (float t : {0.0f, 0.1f, 0.3f, 0.6f, 1.0f, 2.0f}) {
+            a->x = t;
+            a->Update(0.05f);
+            DrawFrame();
+            ExpectAt(ScreenX(150), ScreenY(125), kBackground);
+        }
+        a->ReleaseResources();
+    }
 }
