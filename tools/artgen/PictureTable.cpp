@@ -44,6 +44,8 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/map_back.png"}, 800, 600, Plain(DrawMap)},
         {{"data/textures/black.png"}, 8, 8, Plain([](Canvas& c) { c.Clear(Rgb(0x000000)); })},
         {{"data/textures/water.png"}, 256, 256, Plain(DrawWater)},
+        {{"data/textures/scene_frame.png"}, 510, 425, Plain(DrawSceneFrame)},
+        {{"data/textures/scene_ship.png"}, 128, 96, Plain(DrawSceneShip)},
 
         {{"data/textures/button_normal.png"}, 200, 48, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Normal); })},
         {{"data/textures/button_active.png"}, 200, 48, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Active); })},

@@ -324,3 +324,42 @@ void DrawWater(Canvas& canvas)
         return Mix(colour, Rgb(0xD8F0FF), std::pow(c, 8.0f) * 0.7f);
     });
 }
+
+void DrawSceneFrame(Canvas& canvas)
+{
+    const Box whole{0.0f, 0.0f, static_cast<float>(canvas.Width()), static_cast<float>(canvas.Height())};
+    const float border = 12.0f;
+    canvas.Shadow(*Subtract(RoundedRect(whole, 0.0f), RoundedRect(whole.Grown(-border), 6.0f)), {0.0f, 0.0f}, 8.0f,
+                  Rgb(0x000000, 0.6f));
+    DrawBronzeFrame(canvas, whole, border, 6.0f, palette::kBronze);
+    for (float x : {border * 0.5f, whole.right - border * 0.5f})
+        for (float y : {border * 0.5f, whole.bottom - border * 0.5f})
+            DrawRosette(canvas, {x, y}, 7.0f, palette::kGold);
+}
+
+void DrawSceneShip(Canvas& canvas)
+{
+    const float w = static_cast<float>(canvas.Width());
+    const float h = static_cast<float>(canvas.Height());
+    // Hull: a curved wooden body with a raised stern and a beak at the bow.
+    const ShapePtr hull = Polygon({{w * 0.06f, h * 0.62f}, {w * 0.2f, h * 0.7f}, {w * 0.86f, h * 0.7f},
+                                   {w * 0.98f, h * 0.6f}, {w * 0.84f, h * 0.92f}, {w * 0.2f, h * 0.92f}});
+    canvas.Fill(*hull, LinearGradient({0.0f, h * 0.62f}, Rgb(0x8A5A30), {0.0f, h * 0.92f}, Rgb(0x4A2A12)));
+    canvas.Bevel(*hull, 2.0f, 0.5f);
+    canvas.Fill(*Polyline({{w * 0.18f, h * 0.76f}, {w * 0.86f, h * 0.76f}}, 2.0f), Solid(palette::kGold));
+    // Oars along the side.
+    for (int i = 0; i < 6; ++i) {
+        const float x = w * (0.26f + 0.1f * static_cast<float>(i));
+        canvas.Fill(*Polyline({{x, h * 0.8f}, {x - w * 0.05f, h * 0.98f}}, 1.5f), Solid(Rgb(0x3A2410)));
+    }
+    // Mast and a square sail with a red stripe.
+    canvas.Fill(*Polyline({{w * 0.5f, h * 0.05f}, {w * 0.5f, h * 0.7f}}, 3.0f), Solid(Rgb(0x5A3A1A)));
+    const ShapePtr sail = Polygon({{w * 0.26f, h * 0.1f}, {w * 0.74f, h * 0.1f}, {w * 0.78f, h * 0.56f},
+                                   {w * 0.22f, h * 0.56f}});
+    canvas.Fill(*sail, LinearGradient({w * 0.2f, 0.0f}, Rgb(0xF4EAD0), {w * 0.8f, 0.0f}, Rgb(0xC8B890)));
+    canvas.Fill(*Intersect(Polygon({{w * 0.26f, h * 0.1f}, {w * 0.74f, h * 0.1f}, {w * 0.78f, h * 0.56f},
+                                    {w * 0.22f, h * 0.56f}}),
+                           RoundedRect(Box{0.0f, h * 0.28f, w, h * 0.38f}, 0.0f)),
+                Solid(Rgb(0xB03A2A)));
+    canvas.Stroke(*sail, 1.0f, Solid(Rgb(0x6A5A40)));
+}

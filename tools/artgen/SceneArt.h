@@ -24,3 +24,8 @@ void DrawPanelBackdrop(Canvas& canvas, const BackdropStyle& style);
 void DrawMap(Canvas& canvas);
 // Seamlessly tiling water.
 void DrawWater(Canvas& canvas);
+
+// The frame over a scene window: a bronze rim with an open middle.
+void DrawSceneFrame(Canvas& canvas);
+// A small sailing ship, seen from the side, bow to the right, on a clear ground.
+void DrawSceneShip(Canvas& canvas);

@@ -132,6 +132,7 @@ const Wanted kWanted[] = {
     {"data/textures/menu_back.png", 800, 600}, {"data/textures/options_back.png", 800, 600},
     {"data/textures/profile_back.png", 800, 600}, {"data/textures/map_back.png", 800, 600},
     {"data/textures/black.png", 8, 8},         {"data/textures/water.png", 256, 256},
+    {"data/textures/scene_frame.png", 510, 425}, {"data/textures/scene_ship.png", 128, 96},
     {"data/textures/button_normal.png", 200, 48}, {"data/textures/button_active.png", 200, 48},
     {"data/textures/button_press.png", 200, 48}, {"data/textures/button_disabled.png", 200, 48},
     {"data/textures/button_small_normal.png", 48, 48}, {"data/textures/button_small_active.png", 48, 48},
