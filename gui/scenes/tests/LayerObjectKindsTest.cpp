@@ -1,6 +1,7 @@
 // The object kinds' commands and time steps, without a device.
 
 #include "engine/util/Random.h"
+#include "gui/effects/EffectObserver.h"
 #include "gui/effects/ParticleManager.h"
 #include "gui/scenes/ArtefactLayerObject.h"
 #include "gui/scenes/EffectLayerObject.h"
@@ -143,6 +144,23 @@ TEST(EffectLayerObjectTest, CopiesTheLibraryEffectAndLeavesUnknownNamesOut)
     EXPECT_EQ(MakeSceneEffect("NoSuchEffect"), nullptr);
     EXPECT_EQ(g_particleManager._effects.count("NoSuchEffect"), 0u);
     g_particleManager._effects.erase("SceneSparks");
+}
+
+TEST(EffectLayerObjectTest, ObserverNeverTakesOrDeletesTheObjectsEffect)
+{
+    g_particleManager._effects["SceneShort"]; // no systems: finished after one step
+    const std::size_t watched = g_effectObserver.Count();
+    EffectLayerObject object(MakeSceneEffect("SceneShort"));
+    ASSERT_NE(object.effect, nullptr);
+    EXPECT_EQ(g_effectObserver.Count(), watched);
+    object.Update(0.1f);
+    g_effectObserver.Update(0.1f); // deletes the finished effects it watches
+    // The object's effect is still its own to step, restart and draw.
+    object.Update(0.1f);
+    object.Do("Reset");
+    object.Draw();
+    EXPECT_EQ(g_effectObserver.Count(), watched);
+    g_particleManager._effects.erase("SceneShort");
 }
 
 TEST(EffectLayerObjectTest, WithoutAnEffectDoesNothing)
