@@ -330,15 +330,23 @@ void ShutdownApplication()
     SDL_ShowCursor(SDL_ENABLE);
 }
 
+namespace {
+
+// Pauses nest (a scene's upload uploads resources that pause too): only the
+// outermost one stops and restarts the clock, so the time counts out once.
+int g_timerPauseDepth = 0;
+
+} // namespace
+
 ScopedTimerPause::ScopedTimerPause()
 {
-    if (g_application)
+    if (g_timerPauseDepth++ == 0 && g_application)
         g_application->timer.Pause();
 }
 
 ScopedTimerPause::~ScopedTimerPause()
 {
-    if (g_application)
+    if (--g_timerPauseDepth == 0 && g_application)
         g_application->timer.Resume();
 }
 

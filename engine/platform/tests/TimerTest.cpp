@@ -1,3 +1,4 @@
+#include "engine/platform/Application.h"
 #include "engine/platform/Timer.h"
 
 #include <gtest/gtest.h>
@@ -55,4 +56,24 @@ TEST(CutLongFrameStep, Table)
     const Case cases[] = {{0.016f, 0.016f}, {0.79f, 0.79f}, {0.8f, 0.02f}, {2.0f, 0.02f}, {-1.0f, -1.0f}};
     for (const Case& c : cases)
         EXPECT_FLOAT_EQ(CutLongFrameStep(c.step), c.expected) << c.step;
+}
+
+TEST(ScopedTimerPause, NestedPausesLeaveTheWholeTimeOutOnce)
+{
+    FakeCounter counter;
+    Application app(false, nullptr, counter.MakeTimer());
+    app.timer.Restart();
+    counter.now += 100;
+    {
+        // A scene's upload, which uploads resources that pause too.
+        ScopedTimerPause outer;
+        counter.now += 300;
+        {
+            ScopedTimerPause inner;
+            counter.now += 200;
+        }
+        counter.now += 100;
+    }
+    counter.now += 50;
+    EXPECT_FLOAT_EQ(app.timer.GetElapsedSeconds(), 0.15f);
 }
