@@ -13,6 +13,7 @@
 #include "gui/scenes/ArtefactLayerObject.h"
 #include "gui/scenes/LayerSet.h"
 #include "gui/scenes/LayeredAnimation.h"
+#include "gui/scenes/PalmLayerObject.h"
 #include "gui/scenes/SceneTextureCache.h"
 #include "gui/scenes/TextureLayerObject.h"
 #include "tests/support/TestEnvironment.h"
@@ -334,4 +335,32 @@ TEST_F(SceneDrawingTest, EmptyArtefactCatalogueDrawsNoArtefact)
         }
         a->ReleaseResources();
     }
+}
+
+TEST_F(SceneDrawingTest, PalmLeavesHangFromTheTrunkAndMirrorWithIt)
+{
+    auto palm = std::make_unique<PalmLayerObject>(SolidPicture("trunk.png", 16, 64, kRed));
+    PalmLeaf leaf;
+    leaf.textureFile = SolidPicture("leaf.png", 32, 8, kGreen);
+    leaf.time = 1.0f;
+    leaf.scale = 1.0f;
+    leaf.x = 10.0f;
+    leaf.y = 32.0f;
+    palm->AddLeaf(leaf);
+    palm->x = 150.0f;
+    palm->y = 100.0f;
+    PalmLayerObject* p = palm.get();
+    Layer().objects.push_back(std::move(palm));
+    p->UploadResources();
+    DrawFrame();
+    ExpectAt(ScreenX(150), ScreenY(110), kRed);
+    // The leaf: 32 x 8 centred 10 units right of the trunk's centre line, at its top.
+    ExpectAt(ScreenX(172), ScreenY(132), kGreen);
+    ExpectAt(ScreenX(128), ScreenY(132), kBackground);
+    p->Do("WrapH");
+    DrawFrame();
+    ExpectAt(ScreenX(150), ScreenY(110), kRed);
+    ExpectAt(ScreenX(128), ScreenY(132), kGreen);
+    ExpectAt(ScreenX(172), ScreenY(132), kBackground);
+    p->ReleaseResources();
 }
