@@ -7,6 +7,7 @@
 #include "gui/controllers/ControllerFactory.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/script_api/ApplicationBindings.h"
+#include "gui/script_api/ArtefactBindings.h"
 #include "gui/script_api/ColorBindings.h"
 #include "gui/script_api/ControllerBindings.h"
 #include "gui/script_api/ControllerFactoryBindings.h"
@@ -14,9 +15,11 @@
 #include "gui/script_api/LayerBindings.h"
 #include "gui/script_api/ScreenBindings.h"
 #include "gui/script_api/DisplayModeBindings.h"
+#include "gui/script_api/EffectBindings.h"
 #include "gui/script_api/GameInfoBindings.h"
 #include "gui/script_api/MathBindings.h"
 #include "gui/script_api/MessageBindings.h"
+#include "gui/script_api/ParticleBindings.h"
 #include "gui/script_api/PointBindings.h"
 #include "gui/script_api/ResourceBindings.h"
 #include "gui/script_api/SoundBindings.h"
@@ -38,6 +41,7 @@ void RegisterScriptBindings(lua_State* L)
     RegisterGUIManagerBindings(L);
     RegisterLayerBindings(L);
     RegisterWidgetBindings(L);
+    RegisterEffectBindings(L);
     RegisterControllerManagerBindings(L);
     RegisterControllerFactoryBindings(L);
     RegisterIControllerBindings(L);
@@ -47,10 +51,12 @@ void RegisterScriptBindings(lua_State* L)
     RegisterDisplayModeBindings(L);
     RegisterMathBindings(L);
     RegisterResourceBindings(L);
+    RegisterParticleBindings(L);
 
     // 3. Sound, hi-scores and the game state.
     RegisterSoundBindings(L);
     RegisterGameInfoBindings(L);
+    RegisterArtefactBindings(L);
 
     // 4. The global objects.
     luabind::object globals = luabind::globals(L);
