@@ -27,6 +27,8 @@
 #include "gui/ScreenImpl.h"
 #include "gui/WidgetFactory.h"
 #include "gui/controllers/ControllerFactory.h"
+#include "gui/widgets/ListBoxTipBlink.h"
+#include "gui/widgets/Tooltip.h"
 
 #include <string>
 
@@ -85,3 +87,6 @@ CustomCursor* g_cursor = nullptr;
 unsigned char* g_pixelBuffer = nullptr;
 unsigned char* g_scratchBuffer = nullptr;
 Sprite* g_splashSprite = nullptr;
+Sprite* g_tooltipFramePicture = nullptr;
+Sprite* g_tooltipArrowPicture = nullptr;
+ListBoxTipBlink* g_listBoxTipBlink = nullptr;
