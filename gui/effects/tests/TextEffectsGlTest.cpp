@@ -309,8 +309,11 @@ TEST_F(TextEffectsGlTest, APageBurnsInBehindTheBundledFlames)
         page.Update(1.0f / 60.0f);
         g_effectObserver.Update(1.0f / 60.0f);
         Clear();
-        page.Draw();
+        page.DrawAt(Point(0, 600)); // as the statistics page draws it
+        g_renderDevice.PushMatrix();
+        g_renderDevice.Translate(Vector3(0.0f, 600.0f, 0.0f));
         owner.Draw();
+        g_renderDevice.PopMatrix();
     }
     if (std::getenv("VELMORA_SAVE_PICTURES"))
         SavePicture(picturesDir + "/text_with_effects.ppm");

@@ -63,6 +63,7 @@ public:
 
     TextPage(const std::string& widgetName, const TiXmlElement*) : Widget(widgetName)
     {
+        SetPosition(Point(0, 0)); // strings hang from the top-left corner
         TiXmlDocument file;
         if (LoadXmlFile("TextWithEffects.xml", file))
             text.Load(file.RootElement()->FirstChildElement("Text"));
@@ -70,7 +71,7 @@ public:
         text.Reset();
         kernel.AddController(new Clock(this));
     }
-    void Draw() override { text.Draw(); }
+    void Draw() override { text.DrawAt(position); }
 
     TextWithEffects text;
 };
