@@ -15,10 +15,18 @@
 
 namespace {
 
-void DrawPicture(const std::string& name, int x, int y)
+// A registered picture that is in video memory, or null: what is missing
+// is skipped.
+Sprite* UploadedPicture(const std::string& name)
 {
     bool owned = false;
     Sprite* picture = GuiResources::GetTexture(name, owned);
+    return picture && picture->deviceTexture != 0 ? picture : nullptr;
+}
+
+void DrawPicture(const std::string& name, int x, int y)
+{
+    Sprite* picture = UploadedPicture(name);
     if (!picture)
         return;
     picture->Bind();
@@ -180,8 +188,7 @@ void Credits::DrawArcs()
 {
     RenderDevice& device = g_renderDevice;
     CreditsColorDrift* drift = _drift;
-    bool owned = false;
-    Sprite* mask = GuiResources::GetTexture("#HISTORY_ARC_MASK", owned);
+    Sprite* mask = UploadedPicture("#HISTORY_ARC_MASK");
     if (!drift || !mask)
         return;
     device.SetBlendMode(2);

@@ -223,3 +223,15 @@ TEST_F(CreditsGlTest, TheArcsLightTheBackdropOnBothSides)
     EXPECT_NEAR(left[0], expectedLeft, 3);
     EXPECT_NEAR(At(600, 300)[0], 60, 2); // beyond the 64-point mask
 }
+
+TEST_F(CreditsGlTest, APictureThatIsNotInVideoMemoryIsSkipped)
+{
+    auto& entry = g_resourceManager.textures2D["HISTORY_FIRST_PLANE"];
+    entry.object = std::make_unique<Sprite>();
+    entry.object->textureWidth = entry.object->textureHeight = 512;
+    Make(kPane);
+    DrawFrame();
+    const auto corner = At(10, 10);
+    EXPECT_NEAR(corner[0], 60, 2) << "no untextured plane over the backdrop";
+    EXPECT_NEAR(corner[2], 60, 2);
+}
