@@ -237,6 +237,9 @@ TEST_F(TextEffectsGlTest, StringsDrawAtThePointAndDisabledOnesNotAtAll)
     hidden._y = 100.0f;
     hidden._enabled = false;
     strings.Insert("Hidden", hidden);
+    Clear();
+    strings.DrawAt(Point(100, 200));
+    EXPECT_TRUE(Ink(0, 0, 800, 600).Empty()) << "waiting strings are invisible";
     strings.Finish();
     Clear();
     strings.DrawAt(Point(100, 200));
