@@ -1,6 +1,8 @@
 -- The start script: loads the resources, the texts and the screens, applies
 -- the saved options and shows the first screen.
 LoadResource("resources.xml")
+LoadParticles("particles.xml")
+LoadEffects("effects.xml")
 GUI:LoadText("gui\\Text.xml")
 GUI:LoadLayers("gui\\Common.xml")
 GUI:LoadLayers("gui\\Splash.xml")

@@ -13,7 +13,9 @@
 #include "engine/sound/SoundSystemImpl.h"
 #include "engine/util/XmlAttributes.h"
 #include "engine/util/XmlFile.h"
+#include "game/state/ArtefactCatalogue.h"
 #include "game/state/GameInfo.h"
+#include "gui/effects/EffectObserver.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/Widget.h"
@@ -84,6 +86,7 @@ void Application::Start()
         UpdateCursorVisibility();
     }
     DrawSplashFrame();
+    LoadArtefacts();
 
     RunScriptFile("start.lua");
     // A start script that failed must not leave an invisible window.
@@ -131,6 +134,7 @@ void Application::Run()
     _loopEnded = false;
     timer.Restart();
     _frame->ActivatePendingControllers();
+    AddEffectObserver();
     framesDrawn = 0;
     frameRateShown = 0;
     frameTimeGathered = 0.0f;

@@ -16,14 +16,19 @@
 #include "engine/render/VertexBatch.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/sound/SoundSystemImpl.h"
+#include "game/state/ArtefactCatalogue.h"
 #include "game/state/CountryNames.h"
 #include "gui/controllers/ControllerManager.h"
 #include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
 #include "gui/Message.h"
+#include "gui/effects/EffectObserver.h"
+#include "gui/effects/ParticleManager.h"
 #include "gui/ScreenImpl.h"
 #include "gui/WidgetFactory.h"
 #include "gui/controllers/ControllerFactory.h"
+#include "gui/widgets/ListBoxTipBlink.h"
+#include "gui/widgets/Tooltip.h"
 
 #include <string>
 
@@ -32,6 +37,7 @@ const std::string g_splashPaths[2] = {"..\\fsdata\\splash2.jpg", "..\\fsdata\\sp
 // 2. Custom cursor.
 CustomCursor g_customCursor;
 // 3. Artefact catalogue.
+ArtefactCatalogue g_artefacts;
 // 4. Controller manager ("kernel").
 Core::ControllerManager kernel;
 // 5. Input map.
@@ -43,6 +49,7 @@ ResourceManager g_resourceManager;
 // 8. Screen ("Screen").
 Core::ScreenImpl Screen;
 // 9. Effect observer.
+EffectObserver g_effectObserver;
 // 10. The log.
 HtmlLog g_log;
 // 11. Controller factory ("controlFactory").
@@ -56,9 +63,11 @@ Core::GUIManager GUI;
 // 15. Country names, in stage order.
 const std::string g_countryNames[7] = {"Phoenicia", "Babylon", "Egypt", "Carthage", "Rome", "Greece", "Troy"};
 // 16. Particle library.
-// 17. Render device (no GL until Init), and the shared quad batch it fills.
+ParticleManager g_particleManager;
+// 17. Render device (no GL until Init), and the shared batches it fills.
 RenderDevice g_renderDevice;
 VertexBatch g_quadBatch;
+VertexBatch g_particleBatch;
 // 18. Sound system ("Sound").
 Sound::SoundSystemImpl g_sound;
 // 19. Window title.
@@ -78,3 +87,6 @@ CustomCursor* g_cursor = nullptr;
 unsigned char* g_pixelBuffer = nullptr;
 unsigned char* g_scratchBuffer = nullptr;
 Sprite* g_splashSprite = nullptr;
+Sprite* g_tooltipFramePicture = nullptr;
+Sprite* g_tooltipArrowPicture = nullptr;
+ListBoxTipBlink* g_listBoxTipBlink = nullptr;

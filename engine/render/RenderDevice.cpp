@@ -43,6 +43,7 @@ void RenderDevice::Init(backend::Window& mainWindow)
     SetFullViewport();
     lastTexture = 0;
     initialized = true;
+    CreateParticleBuffer();
     CreateQuadBatch();
 }
 
@@ -57,6 +58,7 @@ void RenderDevice::Release()
     ownedFonts.clear();
     reportedMissingFonts.clear();
     g_quadBatch.buffer = 0;
+    g_particleBatch.buffer = 0;
     lastTexture = 0;
     window = nullptr;
     initialized = false;

@@ -56,6 +56,11 @@ void VertexBatch::LoadFromFile(const std::string& name)
     Upload();
 }
 
+void CreateParticleBuffer()
+{
+    g_particleBatch.Resize(1800);
+}
+
 void CreateQuadBatch()
 {
     g_quadBatch.Resize(3000);

@@ -47,3 +47,7 @@ public:
 // The shared quad batch: 3,000 vertices once the device exists.
 void CreateQuadBatch();
 extern VertexBatch g_quadBatch;
+
+// The shared particle batch: 1,800 vertices (300 quads) once the device exists.
+void CreateParticleBuffer();
+extern VertexBatch g_particleBatch;

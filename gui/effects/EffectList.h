@@ -1,7 +1,10 @@
 #pragma once
 
 // The particle effects an owner shows, in the order of their creation. The
-// list does not own them: the effect observer updates and deletes them.
+// list does not own them: the effect observer updates them and deletes each
+// one, after taking it out of this list, once it has finished.
+
+#include "gui/effects/EffectHandle.h"
 
 #include <list>
 #include <string>
@@ -10,9 +13,19 @@ class ParticleEffect;
 
 class EffectList {
 public:
-    // Makes the effect of that name and attaches it. Null while no effect
-    // library is present.
+    EffectList() = default;
+    // The observer stops reaching for a list that is gone.
+    ~EffectList();
+    EffectList(const EffectList&) = delete;
+    EffectList& operator=(const EffectList&) = delete;
+
+    // A reset copy of the library's effect of that name (an empty effect,
+    // and an empty library entry, for a name the library lacks), handed to
+    // the observer and attached here. The pointer is good until the effect
+    // finishes; keep a handle to reach it later.
     ParticleEffect* Add(const std::string& name);
+    // The same, answering a checked handle.
+    EffectHandle AddWithHandle(const std::string& name);
     // Draws every effect in list order; the owner sets the transform first.
     void Draw();
 
@@ -20,3 +33,6 @@ public:
 
     std::list<ParticleEffect*> effects;
 };
+
+// Used by the list's destructor; harmless once the observer is gone.
+void ForgetEffectOwner(const EffectList* owner);

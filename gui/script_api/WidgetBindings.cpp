@@ -1,8 +1,19 @@
 #include "gui/script_api/WidgetBindings.h"
 
 #include "gui/Widget.h"
+#include "gui/effects/EffectHandle.h"
 
 #include <luabind/luabind.hpp>
+
+namespace {
+
+// Scripts keep effects across frames: they get a checked handle.
+EffectHandle AddEffect(Widget& widget, const std::string& effectName)
+{
+    return widget.effects.AddWithHandle(effectName);
+}
+
+} // namespace
 
 void RegisterWidgetBindings(lua_State* L)
 {
@@ -11,6 +22,7 @@ void RegisterWidgetBindings(lua_State* L)
         class_<Widget>("Widget")
             .def("AcceptMessage", &Widget::AcceptMessage)
             .def("QueryState", &Widget::QueryState)
+            .def("AddEffect", &AddEffect)
             .def("setVisible", &Widget::setVisible)
             .def("setColor", &Widget::setColor)
     ];

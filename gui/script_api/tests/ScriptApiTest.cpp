@@ -2,6 +2,10 @@
 // own results with assert; a failing assert is logged and fails the test.
 #include "engine/platform/HtmlLog.h"
 #include "engine/script/ScriptHost.h"
+#include "gui/GUIManager.h"
+#include "gui/Message.h"
+#include "gui/ScreenImpl.h"
+#include "gui/WidgetFactory.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/script_api/ScriptBindings.h"
 #include "tests/support/TestEnvironment.h"
@@ -16,6 +20,7 @@ class ScriptApiTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
+        RegisterGuiFactories();
         OpenScriptState();
         RegisterScriptBindings(g_luaState);
     }
@@ -86,4 +91,58 @@ TEST_F(ScriptApiTest, GameStateNamesThatShareAnOperation)
     Run("assert(gameInfo:getNumOfWiseTips() == gameInfo:getWiseTipNumber())\n"
         "gameInfo:setWiseTipNumber(3)\n"
         "assert(gameInfo:getNumOfWiseTips() == 3)");
+}
+
+// Layers, the screen, widgets and controllers through the script globals.
+TEST_F(ScriptApiTest, LayersScreenAndControllersFromScripts)
+{
+    WriteTextFile(dir.File("inc.lua"),
+                  "handled = 0\n"
+                  "function OnMain(message)\n"
+                  "  handled = handled + 1\n"
+                  "  if message:is('Bad') then return message:getVariables():getInt('text') end\n"
+                  "end\n");
+    WriteTextFile(dir.File("layers.xml"),
+                  "<Layers><include>inc.lua</include>"
+                  "<Layer name=\"Main\"><Controls><Text name=\"Caption\" /></Controls><Script>OnMain</Script></Layer>"
+                  "<Layer name=\"Second\" /></Layers>");
+    ScopedCurrentDir cwd(dir.Path());
+    Screen.ClearLayers();
+    Run("assert(GUI:getLayer('Main') == nil)\n"
+        "GUI:LoadLayers('layers.xml')\n"
+        "assert(handled == 0)\n"
+        "local main = GUI:getLayer('Main')\n"
+        "assert(main ~= nil and GUI:getLayer('Nope') == nil)\n"
+        "Screen:pushLayer(main)\n"
+        "Screen:pushLayer(GUI:getLayer('Second'))\n"
+        "Screen:popLayer()\n"
+        "local caption = main:getWidget('Caption')\n"
+        "assert(caption ~= nil and main:getWidget('Missing') == nil)\n"
+        "local args = VariableSet()\n"
+        "args:setWidget('Widget', caption)\n"
+        "args:setColor('To', Color(10, 20, 30, 40))\n"
+        "local fader = controlFactory:Create('Fader', args)\n"
+        "assert(fader ~= nil)\n"
+        "kernel:addController(fader)\n"
+        "assert(controlFactory:Create('NoSuchKind', args) == nil)");
+    EXPECT_EQ(Screen.GetTopLayerName(), "Main");
+    ASSERT_TRUE(kernel.HasPending());
+    kernel.FlushPending();
+    kernel.Update(0.3f);
+    kernel.Update(0.3f);
+    kernel.Update(0.0f);
+    EXPECT_TRUE(kernel.Active().empty());
+
+    // The handler gets queued messages; a wrong-kind getter inside it is a
+    // script error that is logged, and the next message still arrives.
+    Message bad("Bad");
+    bad.getVariables().setString("text", "not a number");
+    PostMessage(bad);
+    PostMessage(Message("Good"));
+    Screen.DispatchMessages();
+    lua_getglobal(g_luaState, "handled");
+    EXPECT_EQ(lua_tonumber(g_luaState, -1), 2);
+    lua_pop(g_luaState, 1);
+    EXPECT_NE(Log().find("LUA Error calling [OnMain]"), std::string::npos);
+    Screen.ClearLayers();
 }

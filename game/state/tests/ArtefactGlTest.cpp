@@ -1,0 +1,89 @@
+// Artefact pieces drawn into a real GL context and read back.
+
+#include "engine/backend/Window.h"
+#include "engine/render/ImageBuffers.h"
+#include "engine/render/RenderDevice.h"
+#include "game/state/Artefact.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+using Rgb = std::array<int, 3>;
+
+class ArtefactGlTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        backend::WindowDesc desc;
+        desc.title = "artefact test";
+        ASSERT_TRUE(_window.Create(desc)) << SDL_GetError();
+        AllocateImageBuffers();
+        g_renderDevice.Init(_window);
+        g_renderDevice.BeginFrame();
+        g_renderDevice.Begin2D();
+        // One piece: a 2 x 2 picture, opaque green on the left, clear on the right.
+        ArtefactElement& piece = _artefact.elements.emplace_back();
+        piece.x = 100;
+        piece.y = 50;
+        piece.width = piece.height = 68;
+        const std::uint32_t pixels[4] = {0xFF00FF00u, 0x0000FF00u, 0xFF00FF00u, 0x0000FF00u};
+        std::memcpy(g_pixelBuffer, pixels, sizeof pixels);
+        piece.texture.image.width = piece.texture.image.height = 2;
+        piece.texture.image.bytesPerPixel = 4;
+        piece.texture.image.hasAlpha = true;
+        piece.texture.Upload(true);
+    }
+
+    void TearDown() override
+    {
+        g_renderDevice.End2D();
+        g_renderDevice.Release();
+        _window.Destroy();
+    }
+
+    static Rgb At(int x, int y)
+    {
+        const auto p = g_renderDevice.Gl().ReadPixels(x, y, 1, 1);
+        return {p[0], p[1], p[2]};
+    }
+
+    backend::Window _window;
+    Artefact _artefact;
+};
+
+} // namespace
+
+TEST_F(ArtefactGlTest, PiecesDrawAtTheirPlacesAndAsSilhouettes)
+{
+    _artefact.DrawElementAt(0, Point(10, 20)); // 64 x 64 at (110, 70)
+    EXPECT_EQ(At(115, 75), (Rgb{0, 255, 0}));
+    EXPECT_EQ(At(165, 75), (Rgb{60, 60, 60})); // the clear half
+    EXPECT_EQ(At(105, 75), (Rgb{60, 60, 60}));
+
+    g_renderDevice.SetColor(Color(255, 0, 0, 255));
+    _artefact.DrawElementHighlighted(0, 300, 70);
+    g_renderDevice.ResetColor();
+    EXPECT_EQ(At(305, 75), (Rgb{255, 0, 0}));
+    EXPECT_EQ(At(365, 75), (Rgb{60, 60, 60}));
+
+    _artefact.DrawElement(5, 500, 70); // no such piece: nothing drawn
+    EXPECT_EQ(At(505, 75), (Rgb{60, 60, 60}));
+}
+
+TEST_F(ArtefactGlTest, TheGlowAddsLightAndLeavesNormalBlendingAndWhite)
+{
+    _artefact.DrawElementGlowing(0, 200.0f, 300.0f, 1.0f, 255, 2.0f, 0.0f, 0.0f);
+    const Rgb lit = At(210, 330);
+    EXPECT_GT(lit[0] + lit[1] + lit[2], 3 * 60 + 100);
+    EXPECT_EQ(g_renderDevice.CurrentColor(), 0xFFFFFFFFu);
+    // Normal blending again: a half-transparent red quad mixes with the background.
+    g_renderDevice.EnableTexture(false);
+    g_renderDevice.SetColor(Color(255, 0, 0, 128));
+    g_renderDevice.DrawRect(600, 300, 10, 10);
+    g_renderDevice.ResetColor();
+    EXPECT_NEAR(At(605, 305)[0], 157, 3);
+}

@@ -1,0 +1,192 @@
+// The program's own start-up, layers and main-loop frames with particle
+// effects on widgets: the start script loads the resource, particles and
+// effects files, a layer with three labels is pushed, each label gets an
+// effect, and frames run through the controller manager and the effect
+// observer. Set VELMORA_SAVE_PICTURES to keep the picture
+// (<test>.ppm in the test's folder) of a passing run too.
+
+#include "engine/platform/Application.h"
+#include "engine/platform/FrameServices.h"
+#include "engine/platform/HtmlLog.h"
+#include "engine/platform/MainWindow.h"
+#include "engine/platform/Settings.h"
+#include "engine/platform/StartUp.h"
+#include "engine/render/RenderDevice.h"
+#include "game/state/GameInfo.h"
+#include "gui/GUIManager.h"
+#include "gui/Layer.h"
+#include "gui/ScreenImpl.h"
+#include "gui/Widget.h"
+#include "gui/effects/EffectObserver.h"
+#include "gui/effects/ParticleEffect.h"
+#include "gui/effects/ParticleManager.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+using namespace testing_support;
+
+namespace {
+
+class EffectEndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        WriteTextFile(_game.File("settings.ini"), "path = .\n"
+                                                  "useFullscreenAtFirst = false\n"
+                                                  "useScreensaver = false\n"
+                                                  "screensaver = saver.scr\n"
+                                                  "useExternalScreensaver = false\n"
+                                                  "splashes = 1\n"
+                                                  "png = true\n"
+                                                  "jpegPairs = false\n"
+                                                  "firstStart = false\n"
+                                                  "logInGameFolder = true\n"
+                                                  "clearLog = true\n"
+                                                  "gameInfoVersion = 1\n"
+                                                  "title = Effects Test\n"
+                                                  "highCharacters = false\n");
+        WriteTextFile(_game.File("KeyMap.xml"), "<KeyMap />\n");
+        WriteTextFile(_game.File("start.lua"), "LoadResource('resources.xml')\n"
+                                               "LoadParticles('particles.xml')\n"
+                                               "LoadEffects('effects.xml')\n"
+                                               "ShowWindowIfNoSplashes()\n");
+        WriteTextFile(_game.File("resources.xml"),
+                      "<Resources><Fonts><font name='Letter'/></Fonts><Textures2D>"
+                      "<texture2D id='particle' path='textures\\particle.png'/>"
+                      "<texture2D id='spark' path='textures\\spark.png'/></Textures2D></Resources>");
+        for (const char* file : {"particles.xml", "effects.xml"})
+            WriteTextFile(_game.File(file), ReadTextFile(SourceDir() + "/data/" + file));
+        const std::string data = std::string(std::getenv("VELMORA_GAME_DIR")) + "/data/";
+        std::filesystem::create_directories(_game.File("font"));
+        std::filesystem::create_directories(_game.File("textures"));
+        for (const char* file : {"font/Letter.txt", "font/Letter.png", "textures/particle.png", "textures/spark.png",
+                                 "textures/options_back.png"})
+            std::filesystem::copy_file(data + file, _game.File(file));
+        WriteTextFile(_game.File("Effects.xml"), R"(<Gui>
+  <Layer name="Effects">
+    <Background><texture name="textures\options_back.png"/></Background>
+    <Controls>
+      <Text name="sparkle"><position x="150" y="420"/><text>Sparkle</text><font name="Letter"/></Text>
+      <Text name="glow"><position x="350" y="420"/><text>Glow</text><font name="Letter"/></Text>
+      <Text name="smoke"><position x="550" y="420"/><text>Smoke</text><font name="Letter"/></Text>
+    </Controls>
+  </Layer>
+</Gui>)");
+
+        _inGame = std::make_unique<ScopedCurrentDir>(_game.Path());
+        g_settings = ReadSettingsFile("settings.ini");
+        gameInfo._numOfSplashes = 0;
+        OpenLogFile(_game.File("log.htm"), true);
+        _app = std::make_unique<Application>(false);
+        _app->Start();
+        ASSERT_TRUE(_app->mainWindow && _app->mainWindow->IsCreated());
+    }
+
+    void TearDown() override
+    {
+        if (_app && _app->mainWindow && _app->mainWindow->IsCreated() &&
+            (HasFailure() || std::getenv("VELMORA_SAVE_PICTURES")))
+            SavePicture();
+        for (const char* name : {"sparkle", "glow", "smoke"})
+            if (Layer* layer = GUI.getLayer("Effects"))
+                if (Widget* widget = layer->getWidget(name))
+                    for (ParticleEffect* effect : widget->effects.effects)
+                        effect->Stop();
+        Screen.ClearLayers();
+        _app.reset();
+        _inGame.reset();
+    }
+
+    // The screen drawn once more without presenting, for reading back.
+    void DrawScreen()
+    {
+        _services.BeginFrame();
+        _services.DrawScreen(false);
+    }
+
+    // The brightest pixel (sum of channels) and the darkest in a box.
+    static std::pair<int, int> Extremes(int x, int y, int w, int h)
+    {
+        const auto p = g_renderDevice.Gl().ReadPixels(x, y, w, h);
+        int brightest = 0;
+        int darkest = 3 * 255;
+        for (int i = 0; i < w * h; ++i) {
+            const int sum = p[i * 4] + p[i * 4 + 1] + p[i * 4 + 2];
+            brightest = std::max(brightest, sum);
+            darkest = std::min(darkest, sum);
+        }
+        return {brightest, darkest};
+    }
+
+    void SavePicture()
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
+        std::ofstream out(_startDir + "/" + info->name() + ".ppm", std::ios::binary);
+        out << "P6\n800 600\n255\n";
+        for (int y = 599; y >= 0; --y)
+            for (int x = 0; x < 800; ++x)
+                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
+    }
+
+    std::string _startDir = std::filesystem::current_path().string();
+    TempDir _game;
+    std::unique_ptr<ScopedCurrentDir> _inGame;
+    std::unique_ptr<Application> _app;
+    EngineFrameServices _services;
+};
+
+} // namespace
+
+TEST_F(EffectEndToEndTest, EffectsOnWidgetsRunInTheMainLoopAndShowOnTheLayer)
+{
+    ASSERT_EQ(g_particleManager._effects.count("Sparkle"), 1u) << "the start script loads the effects";
+    GUI.LoadLayers("Effects.xml");
+    Layer* layer = GUI.getLayer("Effects");
+    ASSERT_NE(layer, nullptr);
+    Screen.pushLayer(layer);
+
+    // The plain layer, before any effect.
+    DrawScreen();
+    const auto sparkleBefore = Extremes(170, 250, 60, 60);
+    const auto glowBefore = Extremes(370, 250, 60, 60);
+    const auto smokeBefore = Extremes(565, 250, 70, 90);
+
+    // Each effect sits 100 pixels above its label's position.
+    for (const char* name : {"sparkle", "glow", "smoke"}) {
+        Widget* widget = layer->getWidget(name);
+        ASSERT_NE(widget, nullptr) << name;
+        std::string effectName = name;
+        effectName[0] = static_cast<char>(effectName[0] - 'a' + 'A');
+        ParticleEffect* effect = widget->AddEffect(effectName);
+        effect->posX = 50.0f;
+        effect->posY = 100.0f;
+        effect->Reset(); // every particle starts from there
+    }
+
+    // The main loop's start puts the observer on the controller manager;
+    // then frames run as the loop runs them, about 1.5 seconds of them.
+    AddEffectObserver();
+    _app->running = true;
+    const Uint32 start = SDL_GetTicks();
+    while (SDL_GetTicks() - start < 1500) {
+        _app->Frame();
+        SDL_Delay(10);
+    }
+    ASSERT_EQ(layer->getWidget("sparkle")->effects.effects.size(), 1u);
+    EXPECT_GT(layer->getWidget("sparkle")->effects.effects.front()->_time, 1.0f);
+
+    DrawScreen();
+    const auto sparkle = Extremes(170, 250, 60, 60);
+    const auto glow = Extremes(370, 250, 60, 60);
+    const auto smoke = Extremes(565, 250, 70, 90);
+    EXPECT_GT(sparkle.first, sparkleBefore.first + 60);
+    EXPECT_GT(glow.first, glowBefore.first + 60);
+    EXPECT_LT(smoke.second, smokeBefore.second - 20);
+}

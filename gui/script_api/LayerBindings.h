@@ -1,0 +1,6 @@
+#pragma once
+
+struct lua_State;
+
+// Script class "Layer".
+void RegisterLayerBindings(lua_State* L);

@@ -1,0 +1,21 @@
+#pragma once
+
+// The one look of every tip box: a frame of nine quads with two ornaments
+// around a rectangle, and a bobbing arrow with its shadow. The pictures
+// "#ToolTip_Ramka" (the frame atlas) and "#ToolTip_Strelka" (arrow in the
+// left half, shadow in the right) are looked up on first use and kept.
+
+#include "engine/util/Point.h"
+
+class Sprite;
+
+// Rectangle in screen pixels, y upward; at least 32 x 28. Draws with the
+// current colour and leaves it as it was. Draws nothing while the frame
+// picture is not registered (and looks again at the next call).
+void DrawTooltipFrame(int x, int y, int w, int h);
+// The arrow's tip area at the point, turned by angle degrees, bobbing with t.
+void DrawTooltipArrow(const Point& p, float t, int angle);
+
+// The pictures once found (not owned).
+extern Sprite* g_tooltipFramePicture;
+extern Sprite* g_tooltipArrowPicture;

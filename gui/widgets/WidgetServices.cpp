@@ -1,0 +1,45 @@
+#include "gui/widgets/WidgetServices.h"
+
+#include "engine/resources/ResourceManager.h"
+#include "engine/sound/SoundSystemImpl.h"
+#include "gui/GUIManager.h"
+#include "gui/Layer.h"
+
+namespace {
+
+WidgetServiceHooks& Hooks()
+{
+    static WidgetServiceHooks hooks;
+    return hooks;
+}
+
+} // namespace
+
+Sprite* GetWidgetPicture(const std::string& name)
+{
+    if (Hooks().picture)
+        return Hooks().picture(name);
+    return g_resourceManager.GetTexture(name);
+}
+
+void PlayWidgetSample(const std::string& name)
+{
+    if (Hooks().sample) {
+        Hooks().sample(name);
+        return;
+    }
+    g_sound.PlaySample(name);
+}
+
+Widget* FindLayerWidget(const std::string& layerName, const std::string& widgetName)
+{
+    if (Hooks().layerWidget)
+        return Hooks().layerWidget(layerName, widgetName);
+    const Layer* layer = GUI.getLayer(layerName);
+    return layer ? layer->getWidget(widgetName) : nullptr;
+}
+
+void InstallWidgetServiceHooks(const WidgetServiceHooks& hooks)
+{
+    Hooks() = hooks;
+}
