@@ -3,6 +3,7 @@
 #include "gui/GameFieldHook.h"
 #include "gui/controllers/ControllerFactory.h"
 #include "gui/widgets/Text.h"
+#include "gui/widgets/WidgetCreators.h"
 
 namespace {
 
@@ -14,14 +15,14 @@ struct WidgetKind {
 // The widget kinds in registration order. A kind whose creator is still null
 // is skipped; filling in its creator is all it takes to register it.
 const WidgetKind kWidgetKinds[] = {
-    {"Animation", nullptr},
-    {"SolidRect", nullptr},
-    {"Button", nullptr},
-    {"EditBox", nullptr},
-    {"ListBox", nullptr},
-    {"CheckBox", nullptr},
-    {"Panel", nullptr},
-    {"Slider", nullptr},
+    {"Animation", CreateAnimation},
+    {"SolidRect", CreateSolidRect},
+    {"Button", CreateButton},
+    {"EditBox", CreateEditBox},
+    {"ListBox", CreateListBox},
+    {"CheckBox", CreateCheckBox},
+    {"Panel", CreatePanel},
+    {"Slider", CreateSlider},
     {"Text", CreateText},
     {"GameField", CreateGameField},
     {"Map", nullptr},
@@ -32,7 +33,7 @@ const WidgetKind kWidgetKinds[] = {
     {"GameStatistics", nullptr},
     {"MultList", nullptr},
     {"MenuEffect", nullptr},
-    {"Water", nullptr},
+    {"Water", CreateWater},
     {"LayeredAnimation", nullptr},
     {"History", nullptr},
     {"ProfileButton", nullptr},

@@ -24,6 +24,8 @@ end
 
 function PrepareMainMenu()
     Ink("MainMenu", "WelcomeLabel", "NoPlayerText")
+    -- The title in the gold of the opening picture.
+    FindWidget("MainMenu", "Title"):setColor(Color(255, 222, 150, 255))
     UpdateWelcome()
 end
 
