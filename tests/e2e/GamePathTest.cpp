@@ -258,6 +258,13 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
     Key(SDLK_RETURN);
     EXPECT_TRUE(gameInfo.isPlayerExist("Ann"));
     EXPECT_EQ(gameInfo.getName(), "Ann");
+    // An empty box and a name that is taken make nothing.
+    Click(560, 498);
+    Type("Ann");
+    Key(SDLK_RETURN);
+    EXPECT_EQ(gameInfo.getNumberOfPlayers(), 1);
+    for (int i = 0; i < 3; ++i)
+        Key(SDLK_BACKSPACE);
     // Another, with the Create button.
     Type("Bo");
     Click(560, 498);
