@@ -2,6 +2,8 @@
 #include "engine/platform/HtmlLog.h"
 #include "tests/support/TestEnvironment.h"
 
+#include "tests/support/NullFrameServices.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,24 +11,6 @@
 using namespace testing_support;
 
 namespace {
-
-class NoFrame : public FrameServices {
-public:
-    bool DeviceReady() override { return false; }
-    void ResetCursorImage() override {}
-    void DrainMessages() override {}
-    void ResendMousePosition() override {}
-    void ActivatePendingControllers() override {}
-    void UpdateControllers(float) override {}
-    void UpdateSound(float) override {}
-    void UpdateLogo(float) override {}
-    void BeginFrame() override {}
-    void DrawSplash() override {}
-    void DrawScreen(bool) override {}
-    void DrawCursor() override {}
-    void DrawFrameRate(int) override {}
-    void EndFrame() override {}
-};
 
 // An application in a game folder holding the given KeyMap.xml (none when
 // the text is empty), with its log beside it.
@@ -41,7 +25,7 @@ struct KeyMapFixture {
             WriteTextFile(game.File("keymap.xml"), keyMap);
         cwd = std::make_unique<ScopedCurrentDir>(game.Path());
         g_log.Open(game.File("log.htm"), true);
-        app = std::make_unique<Application>(false, std::make_unique<NoFrame>());
+        app = std::make_unique<Application>(false, std::make_unique<testing_support::NullFrameServices>());
         app->LoadKeyMap();
         g_log.Close();
     }

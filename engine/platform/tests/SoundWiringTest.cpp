@@ -5,36 +5,20 @@
 #include "engine/platform/FrameServices.h"
 #include "engine/sound/SoundSystemImpl.h"
 
+#include "tests/support/NullFrameServices.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
 
-class NoFrame : public FrameServices {
-public:
-    bool DeviceReady() override { return false; }
-    void ResetCursorImage() override {}
-    void DrainMessages() override {}
-    void ResendMousePosition() override {}
-    void ActivatePendingControllers() override {}
-    void UpdateControllers(float) override {}
-    void UpdateSound(float) override {}
-    void UpdateLogo(float) override {}
-    void BeginFrame() override {}
-    void DrawSplash() override {}
-    void DrawScreen(bool) override {}
-    void DrawCursor() override {}
-    void DrawFrameRate(int) override {}
-    void EndFrame() override {}
-};
-
 } // namespace
 
 TEST(SoundWiring, FocusPausesAndResumesAndClosingShutsDown)
 {
     g_sound.Init(); // the null driver of the tests
-    Application app(false, std::make_unique<NoFrame>());
+    Application app(false, std::make_unique<testing_support::NullFrameServices>());
     app.OnDeactivated();
     EXPECT_TRUE(g_sound.IsPaused());
     EXPECT_TRUE(app.paused);

@@ -15,6 +15,8 @@
 #include "engine/resources/ResourceManager.h"
 #include "tests/support/TestEnvironment.h"
 
+#include "tests/support/NullFrameServices.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -23,24 +25,6 @@
 using namespace testing_support;
 
 namespace {
-
-class NoFrame : public FrameServices {
-public:
-    bool DeviceReady() override { return false; }
-    void ResetCursorImage() override {}
-    void DrainMessages() override {}
-    void ResendMousePosition() override {}
-    void ActivatePendingControllers() override {}
-    void UpdateControllers(float) override {}
-    void UpdateSound(float) override {}
-    void UpdateLogo(float) override {}
-    void BeginFrame() override {}
-    void DrawSplash() override {}
-    void DrawScreen(bool) override {}
-    void DrawCursor() override {}
-    void DrawFrameRate(int) override {}
-    void EndFrame() override {}
-};
 
 class ResourceManagerTest : public ::testing::Test {
 protected:
@@ -211,7 +195,7 @@ TEST_F(ResourceManagerTest, AnimationsTakeTheirSheetByHashOrFile)
 TEST_F(ResourceManagerTest, GroupOperationsPauseTheFrameTimer)
 {
     std::int64_t ticks = 0;
-    Application app(false, std::make_unique<NoFrame>(), Timer([&ticks] { return ticks += 1000; }, 1000000));
+    Application app(false, std::make_unique<testing_support::NullFrameServices>(), Timer([&ticks] { return ticks += 1000; }, 1000000));
     WritePicture("a.tga", 4, 4);
     Load(R"(<Resources><Textures><texture id="a" path="a.tga" upload="false"/></Textures></Resources>)");
     app.timer.pausedTicks = 0;
