@@ -13,7 +13,12 @@
 #include "engine/backend/Window.h"
 #include "engine/render/RenderDevice.h"
 #include "game/state/GameInfo.h"
+#include "gui/GUIManager.h"
+#include "gui/Layer.h"
 #include "gui/ScreenImpl.h"
+#include "gui/StringTable.h"
+#include "gui/TextResource.h"
+#include "gui/widgets/Text.h"
 #include "tests/support/TestEnvironment.h"
 #include "tools/fontgen/PngWriter.h"
 
@@ -234,6 +239,27 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
     Frames(30);
     EXPECT_EQ(TopLayer(), "Splash");
     Picture("01_splash");
+
+    // What other parts of the game name is there: the cross-fade's veil, the
+    // exit confirmations with their texts, and the words of the pause, the
+    // stages and the list's tip.
+    ASSERT_NE(GUI.getLayer("Cross"), nullptr);
+    EXPECT_NE(GUI.getLayer("Cross")->getWidget("BlackScreen"), nullptr);
+    for (const char* layer : {"ExitGame", "ExitGameNoLostLife"}) {
+        ASSERT_NE(GUI.getLayer(layer), nullptr) << layer;
+        const auto* confirm = dynamic_cast<const Text*>(GUI.getLayer(layer)->getWidget("ConfirmText"));
+        ASSERT_NE(confirm, nullptr) << layer;
+        gameInfo.ShowExitConfirmation();
+        EXPECT_NE(confirm->resource, nullptr);
+        EXPECT_TRUE(confirm->resource == FindTextResource("EndGameAndLostLife") ||
+                    confirm->resource == FindTextResource("EndGameAndLostLastLife"));
+        gameInfo.ShowEndGameConfirmation();
+        EXPECT_EQ(confirm->resource, FindTextResource("EndGame"));
+    }
+    for (const char* id : {"Pause", "Country1", "Country2", "Country3", "Country4", "Country5", "Country6",
+                           "Country7", "Stage", "Cycle"})
+        EXPECT_FALSE(GetText(id).empty()) << id;
+    EXPECT_EQ(GetText("Country7"), "Troy");
 
     // A click leaves it for the title picture.
     Click(400, 300);
