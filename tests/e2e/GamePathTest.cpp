@@ -256,6 +256,12 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
         gameInfo.ShowEndGameConfirmation();
         EXPECT_EQ(confirm->resource, FindTextResource("EndGame"));
     }
+    // The board shows this one; here it stands over the splash for its picture.
+    Screen.pushLayer(GUI.getLayer("ExitGame"));
+    gameInfo.ShowExitConfirmation();
+    Picture("01b_exit_level_confirmation");
+    gameInfo.ShowEndGameConfirmation();
+    Screen.popLayer();
     for (const char* id : {"Pause", "Country1", "Country2", "Country3", "Country4", "Country5", "Country6",
                            "Country7", "Stage", "Cycle"})
         EXPECT_FALSE(GetText(id).empty()) << id;
