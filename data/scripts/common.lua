@@ -55,14 +55,35 @@ end
 
 -- Fades through black to a screen: the layers shown now are left (their
 -- resource groups released), the new one's group is loaded at full black,
--- and crossHandler (a global function's name, optional) runs there.
+-- and crossHandler (a global function's name, optional) runs there. One fade
+-- at a time: a request while one runs is refused (false).
+local fading = false
+
 function GoTo(layerName, crossHandler)
+    if fading then
+        return false
+    end
     local arguments = VariableSet()
     arguments:setString("Layer1", layerName)
     if crossHandler ~= nil then
         arguments:setString("CrossHandler", crossHandler)
     end
-    kernel:addController(controlFactory:Create("CrossFade", arguments))
+    arguments:setString("EndHandler", "OnCrossFadeDone")
+    local fade = controlFactory:Create("CrossFade", arguments)
+    if fade == nil then
+        return false
+    end
+    fading = true
+    kernel:addController(fade)
+    return true
+end
+
+function OnCrossFadeDone()
+    fading = false
+end
+
+function IsFading()
+    return fading
 end
 
 -- Shows a dialog over the current screen; CloseDialog returns to it.

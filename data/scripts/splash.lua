@@ -20,7 +20,7 @@ function SkipSplash()
 end
 
 function LeaveSplash()
-    if shownSplash ~= "Splash" then
+    if shownSplash ~= "Splash" or IsFading() then
         return
     end
     shownSplash = "TitleSplash"
@@ -36,7 +36,7 @@ function OnTitleSplashShown()
 end
 
 function LeaveTitleSplash()
-    if shownSplash ~= "TitleSplash" then
+    if shownSplash ~= "TitleSplash" or IsFading() then
         return
     end
     shownSplash = nil

@@ -267,10 +267,13 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
         EXPECT_FALSE(GetText(id).empty()) << id;
     EXPECT_EQ(GetText("Country7"), "Troy");
 
-    // A click leaves it for the title picture.
+    // A click leaves it for the title picture; the space bar pressed during
+    // the fade does not start a second one.
     Click(400, 300);
+    Key(SDLK_SPACE);
     Frames(kFadeFrames);
     EXPECT_EQ(TopLayer(), "TitleSplash");
+    EXPECT_TRUE(Screen.GetStack().empty());
     Picture("02_title");
 
     // The space bar (bound in KeyMap.xml) leaves the title for the menu.
