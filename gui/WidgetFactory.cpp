@@ -3,6 +3,7 @@
 #include "gui/GameFieldHook.h"
 #include "gui/controllers/ControllerFactory.h"
 #include "gui/scenes/LayeredAnimation.h"
+#include "gui/widgets/Credits.h"
 #include "gui/widgets/Text.h"
 #include "gui/widgets/WidgetCreators.h"
 
@@ -38,7 +39,7 @@ const WidgetKind kWidgetKinds[] = {
     {"LayeredAnimation", CreateLayeredAnimation},
     {"History", nullptr},
     {"ProfileButton", nullptr},
-    {"Credits", nullptr},
+    {"Credits", CreateCredits},
     {"SSView", nullptr},
     {"CompleteScreen", nullptr},
     {"SaverTooltip", nullptr},
