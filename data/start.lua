@@ -3,6 +3,7 @@
 LoadResource("resources.xml")
 LoadParticles("particles.xml")
 LoadEffects("effects.xml")
+LoadAnimation()
 GUI:LoadText("gui\\Text.xml")
 GUI:LoadLayers("gui\\Common.xml")
 GUI:LoadLayers("gui\\Splash.xml")
