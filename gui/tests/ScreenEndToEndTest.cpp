@@ -23,12 +23,12 @@
 #include "gui/ScreenImpl.h"
 #include "gui/Widget.h"
 #include "gui/WidgetFactory.h"
+#include "tests/support/GlTestContext.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
-#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -66,8 +66,6 @@ public:
         g_renderDevice.EnableTexture(true);
     }
 };
-
-using Rgb = std::array<int, 3>;
 
 class ScreenEndToEndTest : public ::testing::Test {
 protected:
@@ -125,7 +123,7 @@ protected:
     {
         if (_app && _app->mainWindow && _app->mainWindow->IsCreated() &&
             (HasFailure() || std::getenv("VELMORA_SAVE_PICTURES")))
-            SavePicture();
+            SaveScreenPicture(TestPicturePath());
         Screen.ClearLayers();
         _app.reset();
         _inGame.reset();
@@ -141,20 +139,6 @@ protected:
         _drawing = true;
     }
 
-    static Rgb At(int x, int y)
-    {
-        const auto p = g_renderDevice.Gl().ReadPixels(x, y, 1, 1);
-        return {p[0], p[1], p[2]};
-    }
-
-    static void ExpectAt(int x, int y, const Rgb& expected, int tolerance = 3)
-    {
-        const Rgb actual = At(x, y);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_NEAR(actual[i], expected[i], tolerance)
-                << "pixel (" << x << ", " << y << "): got " << actual[0] << "," << actual[1] << "," << actual[2];
-    }
-
     template <typename Test>
     static bool AnyPixelIn(int x, int y, int w, int h, Test test)
     {
@@ -165,18 +149,6 @@ protected:
         return false;
     }
 
-    void SavePicture(const std::string& suffix = std::string())
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
-        std::ofstream out(_startDir + "/" + info->name() + suffix + ".ppm", std::ios::binary);
-        out << "P6\n800 600\n255\n";
-        for (int y = 599; y >= 0; --y)
-            for (int x = 0; x < 800; ++x)
-                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
-    }
-
-    std::string _startDir = std::filesystem::current_path().string();
     TempDir _game;
     std::unique_ptr<ScopedCurrentDir> _inGame;
     std::unique_ptr<Application> _app;
@@ -221,7 +193,7 @@ TEST_F(ScreenEndToEndTest, LayerFileWithIncludeBackgroundAndNestedWidgetsShowsWh
     ExpectAt(115, 495, {255, 0, 0});          // its child at the panel's top edge
     ExpectAt(115, 445, {0, 0, 255});
     if (std::getenv("VELMORA_SAVE_PICTURES"))
-        SavePicture(".shown");
+        SaveScreenPicture(TestPicturePath(".shown"));
 
     // The frame's drain reaches the layer's script.
     PostMessage(Message("hello"));

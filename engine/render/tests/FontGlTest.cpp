@@ -1,19 +1,17 @@
 // Text in the game's generated fonts, drawn into a real GL context and read
 // back, and the layout and measuring rules on a real font table.
 
-#include "engine/backend/Window.h"
 #include "engine/platform/HtmlLog.h"
 #include "engine/platform/Settings.h"
 #include "engine/render/Font.h"
-#include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
+#include "tests/support/GlTestContext.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <memory>
 
 using namespace testing_support;
@@ -33,14 +31,8 @@ protected:
         ASSERT_NE(game, nullptr);
         cwd = std::make_unique<ScopedCurrentDir>(std::string(game) + "/data");
         g_log.Open(logDir.File("log.htm"), true);
-        backend::WindowDesc desc;
-        desc.title = "font test";
-        ASSERT_TRUE(window.Create(desc)) << SDL_GetError();
-        AllocateImageBuffers();
         g_settings.useJpegPairs = false;
-        g_renderDevice.Init(window);
-        g_renderDevice.BeginFrame();
-        g_renderDevice.Begin2D();
+        ASSERT_TRUE(gl.Open("font test"));
         for (const char* name : {"Title", "TitleLight"}) {
             auto font = std::make_unique<Font>(name, 1.0f);
             ASSERT_TRUE(font->IsLoaded()) << name;
@@ -51,11 +43,7 @@ protected:
 
     void TearDown() override
     {
-        if (HasFailure() && window.IsOpen())
-            SavePicture();
-        g_renderDevice.End2D();
-        g_renderDevice.Release();
-        window.Destroy();
+        gl.Close();
         g_log.Close();
     }
 
@@ -77,17 +65,6 @@ protected:
         return box;
     }
 
-    void SavePicture()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
-        std::ofstream out(std::string(info->name()) + ".ppm", std::ios::binary);
-        out << "P6\n800 600\n255\n";
-        for (int y = 599; y >= 0; --y)
-            for (int x = 0; x < 800; ++x)
-                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
-    }
-
     std::string Log()
     {
         g_log.Close();
@@ -98,7 +75,7 @@ protected:
 
     TempDir logDir;
     std::unique_ptr<ScopedCurrentDir> cwd;
-    backend::Window window;
+    GlTestContext gl;
 };
 
 TEST_F(FontGlTest, InkLandsInsideTheLaidOutLine)

@@ -1,30 +1,23 @@
 // Artefact pieces drawn into a real GL context and read back.
 
-#include "engine/backend/Window.h"
 #include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "game/state/Artefact.h"
+#include "tests/support/GlTestContext.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstring>
 
-namespace {
+using namespace testing_support;
 
-using Rgb = std::array<int, 3>;
+namespace {
 
 class ArtefactGlTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        backend::WindowDesc desc;
-        desc.title = "artefact test";
-        ASSERT_TRUE(_window.Create(desc)) << SDL_GetError();
-        AllocateImageBuffers();
-        g_renderDevice.Init(_window);
-        g_renderDevice.BeginFrame();
-        g_renderDevice.Begin2D();
+        ASSERT_TRUE(_gl.Open("artefact test"));
         // One piece: a 2 x 2 picture, opaque green on the left, clear on the right.
         ArtefactElement& piece = _artefact.elements.emplace_back();
         piece.x = 100;
@@ -38,20 +31,9 @@ protected:
         piece.texture.Upload(true);
     }
 
-    void TearDown() override
-    {
-        g_renderDevice.End2D();
-        g_renderDevice.Release();
-        _window.Destroy();
-    }
+    void TearDown() override { _gl.Close(); }
 
-    static Rgb At(int x, int y)
-    {
-        const auto p = g_renderDevice.Gl().ReadPixels(x, y, 1, 1);
-        return {p[0], p[1], p[2]};
-    }
-
-    backend::Window _window;
+    GlTestContext _gl;
     Artefact _artefact;
 };
 

@@ -20,6 +20,7 @@
 #include "gui/effects/EffectObserver.h"
 #include "gui/effects/ParticleEffect.h"
 #include "gui/effects/ParticleManager.h"
+#include "tests/support/GlTestContext.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <SDL.h>
@@ -27,7 +28,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 using namespace testing_support;
 
@@ -92,7 +92,7 @@ protected:
     {
         if (_app && _app->mainWindow && _app->mainWindow->IsCreated() &&
             (HasFailure() || std::getenv("VELMORA_SAVE_PICTURES")))
-            SavePicture();
+            SaveScreenPicture(TestPicturePath());
         for (const char* name : {"sparkle", "glow", "smoke"})
             if (Layer* layer = GUI.getLayer("Effects"))
                 if (Widget* widget = layer->getWidget(name))
@@ -124,18 +124,6 @@ protected:
         return {brightest, darkest};
     }
 
-    void SavePicture()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
-        std::ofstream out(_startDir + "/" + info->name() + ".ppm", std::ios::binary);
-        out << "P6\n800 600\n255\n";
-        for (int y = 599; y >= 0; --y)
-            for (int x = 0; x < 800; ++x)
-                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
-    }
-
-    std::string _startDir = std::filesystem::current_path().string();
     TempDir _game;
     std::unique_ptr<ScopedCurrentDir> _inGame;
     std::unique_ptr<Application> _app;
