@@ -1,11 +1,11 @@
 // Text in the game's generated fonts, drawn into a real GL context and read
 // back, and the layout and measuring rules on a real font table.
 
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/Settings.h"
 #include "engine/render/Font.h"
 #include "engine/render/RenderDevice.h"
 #include "tests/support/GlTestContext.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +30,6 @@ protected:
         const char* game = std::getenv("VELMORA_GAME_DIR");
         ASSERT_NE(game, nullptr);
         cwd = std::make_unique<ScopedCurrentDir>(std::string(game) + "/data");
-        g_log.Open(logDir.File("log.htm"), true);
         g_settings.useJpegPairs = false;
         ASSERT_TRUE(gl.Open("font test"));
         for (const char* name : {"Title", "TitleLight"}) {
@@ -44,7 +43,6 @@ protected:
     void TearDown() override
     {
         gl.Close();
-        g_log.Close();
     }
 
     // Bright pixels (the white text on the grey clear) inside a rectangle,
@@ -65,15 +63,7 @@ protected:
         return box;
     }
 
-    std::string Log()
-    {
-        g_log.Close();
-        const std::string text = ReadTextFile(logDir.File("log.htm"));
-        g_log.Open(logDir.File("log.htm"), false);
-        return text;
-    }
-
-    TempDir logDir;
+    ScopedLogFile logFile;
     std::unique_ptr<ScopedCurrentDir> cwd;
     GlTestContext gl;
 };
@@ -179,7 +169,7 @@ TEST_F(FontGlTest, UnknownFontsDrawNothingMeasureZeroAndAreLoggedOnce)
     std::vector<GlyphBox> boxes;
     TextGlyphBoxes("HELLO", "Nowhere", boxes);
     EXPECT_TRUE(boxes.empty());
-    const std::string log = Log();
+    const std::string log = logFile.Text();
     const auto first = log.find("Nowhere");
     ASSERT_NE(first, std::string::npos);
     EXPECT_EQ(log.find("Nowhere", first + 1), std::string::npos);
@@ -203,7 +193,7 @@ TEST_F(FontGlTest, GarbledOrMissingFontsAreSkippedWithALogLine)
     EXPECT_FALSE(bad.IsLoaded());
     Font missing("Missing", 1.0f);
     EXPECT_FALSE(missing.IsLoaded());
-    const std::string log = Log();
+    const std::string log = logFile.Text();
     EXPECT_NE(log.find("Font \"Bad\" skipped"), std::string::npos);
     EXPECT_NE(log.find("Font \"Missing\" skipped"), std::string::npos);
 }

@@ -6,7 +6,6 @@
 
 #include "engine/platform/Application.h"
 #include "engine/platform/FrameServices.h"
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/Settings.h"
 #include "engine/render/BigTexture.h"
 #include "engine/render/DrawRoutines.h"
@@ -15,6 +14,7 @@
 #include "engine/render/Sprite.h"
 #include "engine/render/VertexBatch.h"
 #include "tests/support/GlTestContext.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -355,11 +355,10 @@ TEST_F(RenderDeviceGlTest, SplashFrameShowsTheSplashPicture)
 
 TEST_F(RenderDeviceGlTest, AdapterLinesAreLogged)
 {
-    TempDir dir;
-    g_log.Open(dir.File("log.htm"), true);
+    ScopedLogFile logFile;
     g_renderDevice.LogAdapterInfo();
-    g_log.Close();
-    const std::string log = ReadTextFile(dir.File("log.htm"));
+    logFile.Close();
+    const std::string log = logFile.Text();
     std::string vendor, renderer, version;
     g_renderDevice.Gl().AdapterStrings(vendor, renderer, version);
     ASSERT_FALSE(vendor.empty());
