@@ -7,22 +7,18 @@
 
 #include "engine/platform/Application.h"
 #include "engine/platform/FrameServices.h"
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/InputMap.h"
-#include "engine/platform/MainWindow.h"
-#include "engine/platform/Settings.h"
-#include "engine/platform/StartUp.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/script/ScriptHost.h"
 #include "engine/util/XmlAttributes.h"
-#include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/ScreenImpl.h"
 #include "gui/Widget.h"
 #include "gui/WidgetFactory.h"
+#include "tests/support/EndToEndGame.h"
 #include "tests/support/GlTestContext.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -71,22 +67,6 @@ class ScreenEndToEndTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        WriteTextFile(_game.File("settings.ini"), "path = .\n"
-                                                  "useFullscreenAtFirst = false\n"
-                                                  "useScreensaver = false\n"
-                                                  "screensaver = saver.scr\n"
-                                                  "useExternalScreensaver = false\n"
-                                                  "splashes = 1\n"
-                                                  "png = true\n"
-                                                  "jpegPairs = false\n"
-                                                  "firstStart = false\n"
-                                                  "logInGameFolder = true\n"
-                                                  "clearLog = true\n"
-                                                  "gameInfoVersion = 1\n"
-                                                  "title = Screen Test\n"
-                                                  "highCharacters = false\n");
-        WriteTextFile(_game.File("start.lua"), "ShowWindowIfNoSplashes()\n");
-        WriteTextFile(_game.File("KeyMap.xml"), "<KeyMap />\n");
         WriteTextFile(_game.File("ScreenDemo.xml"), ReadTextFile(SourceDir() + "/gui/tests/fixtures/ScreenDemo.xml"));
         WriteTextFile(_game.File("scripts/screen_demo.lua"),
                       ReadTextFile(SourceDir() + "/gui/tests/fixtures/screen_demo.lua"));
@@ -109,25 +89,11 @@ protected:
         std::filesystem::create_directories(_game.File("textures"));
         std::ofstream(_game.File("textures/back.png"), std::ios::binary) << fixtures::MakePng(png);
 
-        _inGame = std::make_unique<ScopedCurrentDir>(_game.Path());
-        g_settings = ReadSettingsFile("settings.ini");
-        gameInfo._numOfSplashes = 0;
-        OpenLogFile(_game.File("log.htm"), true);
         g_widgetFactory.Register("ColorBox", CreateWidgetOfKind<ColorBox>);
-        _app = std::make_unique<Application>(false);
-        _app->Start();
-        ASSERT_TRUE(_app->mainWindow && _app->mainWindow->IsCreated());
+        ASSERT_TRUE(_game.Start());
     }
 
-    void TearDown() override
-    {
-        if (_app && _app->mainWindow && _app->mainWindow->IsCreated() &&
-            (HasFailure() || std::getenv("VELMORA_SAVE_PICTURES")))
-            SaveScreenPicture(TestPicturePath());
-        Screen.ClearLayers();
-        _app.reset();
-        _inGame.reset();
-    }
+    void TearDown() override { _game.Stop(); }
 
     // Draws one frame the way the main loop does, without presenting it.
     void DrawScreen(bool paused)
@@ -149,9 +115,7 @@ protected:
         return false;
     }
 
-    TempDir _game;
-    std::unique_ptr<ScopedCurrentDir> _inGame;
-    std::unique_ptr<Application> _app;
+    EndToEndGame _game{"Screen Test"};
     EngineFrameServices _services;
     bool _drawing = false;
 };
@@ -197,8 +161,8 @@ TEST_F(ScreenEndToEndTest, LayerFileWithIncludeBackgroundAndNestedWidgetsShowsWh
 
     // The frame's drain reaches the layer's script.
     PostMessage(Message("hello"));
-    _app->running = true;
-    _app->Frame();
+    _game.App().running = true;
+    _game.App().Frame();
     lua_getglobal(g_luaState, "lastDemoMessage");
     EXPECT_STREQ(lua_tostring(g_luaState, -1), "hello");
     lua_pop(g_luaState, 1);
