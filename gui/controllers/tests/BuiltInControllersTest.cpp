@@ -1,7 +1,6 @@
 // The controller factory and the built-in controllers, run by the global
 // controller manager frame by frame as the main loop runs them.
 
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/InputMap.h"
 #include "engine/script/ScriptHost.h"
 #include "gui/GUIManager.h"
@@ -18,6 +17,7 @@
 #include "gui/controllers/Fader.h"
 #include "gui/controllers/WaterPhase.h"
 #include "gui/controllers/WidgetMover.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -69,7 +69,6 @@ protected:
     void SetUp() override
     {
         g_journal.clear();
-        OpenLogFile(_dir.File("log.htm"), true);
         if (!g_luaState)
             OpenScriptState();
         lua_register(g_luaState, "note", Note);
@@ -112,11 +111,10 @@ protected:
             kernel.FlushPending();
     }
 
-    std::string Log() const { return ReadTextFile(_dir.File("log.htm")); }
-
     static Widget* WidgetOf(const char* layer, const char* widget) { return GUI.getLayer(layer)->getWidget(widget); }
 
     TempDir _dir;
+    ScopedLogFile _log;
     RecordingGroups _groups;
 };
 
@@ -182,7 +180,7 @@ TEST_F(BuiltInControllersTest, FaderWithAMissingEndHandlerLogsOnceAndFinishes)
     for (int i = 0; i < 5; ++i)
         Frame(0.25f);
     EXPECT_TRUE(kernel.Active().empty());
-    const std::string log = Log();
+    const std::string log = _log.Text();
     const std::string title = "LUA Error calling [NoSuchHandler]";
     const auto first = log.find(title);
     ASSERT_NE(first, std::string::npos);
@@ -213,7 +211,7 @@ TEST_F(BuiltInControllersTest, CreateRefusesMissingOrMistypedArguments)
         c.fill(args);
         EXPECT_EQ(controlFactory.Create(c.kind, args), nullptr) << c.kind;
     }
-    EXPECT_NE(Log().find("Controller error"), std::string::npos);
+    EXPECT_NE(_log.Text().find("Controller error"), std::string::npos);
     EXPECT_TRUE(Screen.GetStack().empty());
     EXPECT_EQ(Screen.GetCurrent(), nullptr);
 
