@@ -2,7 +2,9 @@
 
 #include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
+#include "engine/render/Texture.h"
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -28,6 +30,16 @@ void ExpectAt(int x, int y, const Rgb& expected, int tolerance)
         EXPECT_NEAR(actual[i], expected[i], tolerance)
             << "pixel (" << x << ", " << y << ") channel " << i << ": got " << actual[0] << "," << actual[1] << ","
             << actual[2];
+}
+
+void UploadTexture(Texture& texture, int w, int h, const std::vector<std::uint32_t>& argb, bool alpha)
+{
+    std::memcpy(g_pixelBuffer, argb.data(), argb.size() * 4);
+    texture.image.width = w;
+    texture.image.height = h;
+    texture.image.bytesPerPixel = 4;
+    texture.image.hasAlpha = alpha;
+    texture.Upload(true);
 }
 
 void SaveScreenPicture(const std::string& path)

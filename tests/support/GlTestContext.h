@@ -9,7 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
+
+class Texture;
 
 namespace testing_support {
 
@@ -21,6 +25,10 @@ const Rgb kBackground = {0x3C, 0x3C, 0x3C};
 // The pixel at (x, y) of the screen, y counted from the bottom.
 Rgb At(int x, int y);
 void ExpectAt(int x, int y, const Rgb& expected, int tolerance = 3);
+
+// Puts w x h pixels (ARGB words, bottom row first) on the device as the
+// texture's picture.
+void UploadTexture(Texture& texture, int w, int h, const std::vector<std::uint32_t>& argb, bool alpha = true);
 
 // The 800 x 600 screen as a binary PPM file.
 void SaveScreenPicture(const std::string& path);

@@ -9,7 +9,6 @@
 #include "engine/platform/Settings.h"
 #include "engine/render/BigTexture.h"
 #include "engine/render/DrawRoutines.h"
-#include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "engine/render/VertexBatch.h"
@@ -19,7 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 using namespace testing_support;
 
@@ -38,12 +36,7 @@ protected:
     // A texture of w x h from BGRA pixels, bottom row first.
     static void MakeTexture(Texture& texture, int w, int h, const std::vector<std::uint32_t>& argb, bool alpha = true)
     {
-        std::memcpy(g_pixelBuffer, argb.data(), argb.size() * 4);
-        texture.image.width = w;
-        texture.image.height = h;
-        texture.image.bytesPerPixel = 4;
-        texture.image.hasAlpha = alpha;
-        texture.Upload(true);
+        UploadTexture(texture, w, h, argb, alpha);
         ASSERT_NE(texture.deviceTexture, 0u);
     }
 

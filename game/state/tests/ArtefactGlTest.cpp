@@ -1,13 +1,11 @@
 // Artefact pieces drawn into a real GL context and read back.
 
-#include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "game/state/Artefact.h"
 #include "tests/support/GlTestContext.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 using namespace testing_support;
 
@@ -23,12 +21,7 @@ protected:
         piece.x = 100;
         piece.y = 50;
         piece.width = piece.height = 68;
-        const std::uint32_t pixels[4] = {0xFF00FF00u, 0x0000FF00u, 0xFF00FF00u, 0x0000FF00u};
-        std::memcpy(g_pixelBuffer, pixels, sizeof pixels);
-        piece.texture.image.width = piece.texture.image.height = 2;
-        piece.texture.image.bytesPerPixel = 4;
-        piece.texture.image.hasAlpha = true;
-        piece.texture.Upload(true);
+        UploadTexture(piece.texture, 2, 2, {0xFF00FF00u, 0x0000FF00u, 0xFF00FF00u, 0x0000FF00u});
     }
 
     void TearDown() override { _gl.Close(); }

@@ -4,7 +4,6 @@
 // (failing tests always leave theirs).
 
 #include "engine/platform/Settings.h"
-#include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Texture.h"
 #include "engine/render/VertexBatch.h"
@@ -20,7 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 
 using namespace testing_support;
@@ -48,12 +46,7 @@ protected:
     static std::shared_ptr<Texture> WhiteTexture()
     {
         auto texture = std::make_shared<Texture>();
-        const std::uint32_t white[4] = {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu};
-        std::memcpy(g_pixelBuffer, white, sizeof white);
-        texture->image.width = texture->image.height = 2;
-        texture->image.bytesPerPixel = 4;
-        texture->image.hasAlpha = true;
-        texture->Upload(true);
+        UploadTexture(*texture, 2, 2, {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu});
         return texture;
     }
 

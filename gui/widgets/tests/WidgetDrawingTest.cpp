@@ -5,7 +5,6 @@
 #include "WidgetTestSupport.h"
 
 #include "engine/platform/Settings.h"
-#include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/widgets/Tooltip.h"
@@ -16,7 +15,6 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
-#include <cstring>
 #include <fstream>
 #include <functional>
 
@@ -49,12 +47,7 @@ protected:
         for (int y = 0; y < th; ++y)
             for (int x = 0; x < tw; ++x)
                 pixels[static_cast<std::size_t>(y) * tw + x] = argb(x, y);
-        std::memcpy(g_pixelBuffer, pixels.data(), pixels.size() * 4);
-        sprite->image.width = tw;
-        sprite->image.height = th;
-        sprite->image.bytesPerPixel = 4;
-        sprite->image.hasAlpha = true;
-        sprite->Upload(true);
+        UploadTexture(*sprite, tw, th, pixels);
         return sprite;
     }
 
