@@ -17,6 +17,7 @@
 #include "gui/controllers/Fader.h"
 #include "gui/controllers/WaterPhase.h"
 #include "gui/controllers/WidgetMover.h"
+#include "gui/tests/TestBox.h"
 #include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -47,23 +48,6 @@ public:
     void ReleaseGroup(const std::string& group) override { g_journal.push_back("release " + group); }
 };
 
-// A plain widget kind for these layers: "Box" with "x", "y", "width", "height".
-class Box : public Widget {
-public:
-    Box(const std::string& widgetName, const TiXmlElement* element) : Widget(widgetName)
-    {
-        int x = 0, y = 0, w = 0, h = 0;
-        element->QueryIntAttribute("x", &x);
-        element->QueryIntAttribute("y", &y);
-        element->QueryIntAttribute("width", &w);
-        element->QueryIntAttribute("height", &h);
-        size = Point(w, h);
-        position = Point(x, 600 - y - h);
-        offset = position;
-        rect = Rect(position, size);
-    }
-};
-
 class BuiltInControllersTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -73,7 +57,7 @@ protected:
             OpenScriptState();
         lua_register(g_luaState, "note", Note);
         RegisterControllerKinds();
-        g_widgetFactory.Register("Box", CreateWidgetOfKind<Box>);
+        g_widgetFactory.Register("Box", CreateWidgetOfKind<TestBox>); // a plain box
         GuiResources::SetGroupService(&_groups);
         const std::string file = _dir.File("layers.xml");
         WriteTextFile(file, "<Gui>"
