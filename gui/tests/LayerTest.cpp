@@ -12,7 +12,7 @@
 #include "gui/LayerHandler.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/controllers/WidgetMover.h"
-#include "gui/script_api/ScriptBindings.h"
+#include "tests/support/BoundScriptState.h"
 #include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -29,10 +29,7 @@ protected:
         TestBox::Register();
         TestBox::Created() = 0;
         g_inputWidgets.Clear();
-        if (!g_luaState) {
-            OpenScriptState();
-            RegisterScriptBindings(g_luaState);
-        }
+        OpenBoundScriptState();
     }
 
     void TearDown() override { g_inputWidgets.Clear(); }

@@ -5,7 +5,7 @@
 #include "gui/Widget.h"
 #include "gui/effects/EffectObserver.h"
 #include "gui/effects/ParticleManager.h"
-#include "gui/script_api/ScriptBindings.h"
+#include "tests/support/BoundScriptState.h"
 #include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -20,12 +20,7 @@ class EffectScriptTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        static bool registered = false; // names are registered once per state
-        OpenScriptState();
-        if (!registered) {
-            RegisterScriptBindings(g_luaState);
-            registered = true;
-        }
+        OpenBoundScriptState();
         cwd = std::make_unique<ScopedCurrentDir>(dir.Path());
     }
     void TearDown() override

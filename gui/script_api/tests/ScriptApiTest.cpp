@@ -7,6 +7,7 @@
 #include "gui/WidgetFactory.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/script_api/ScriptBindings.h"
+#include "tests/support/BoundScriptState.h"
 #include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -21,8 +22,7 @@ protected:
     static void SetUpTestSuite()
     {
         RegisterGuiFactories();
-        OpenScriptState();
-        RegisterScriptBindings(g_luaState);
+        OpenBoundScriptState();
     }
     TempDir dir;
     ScopedLogFile logFile;
