@@ -128,6 +128,13 @@ void ReleaseSplashSprite()
 
 void Application::Run()
 {
+    BeginLoop();
+    while (Pump()) {
+    }
+}
+
+void Application::BeginLoop()
+{
     g_log.Write("Start main loop", "Blue");
     // The start script may already have closed the application.
     running = !_closeHandled;
@@ -138,8 +145,6 @@ void Application::Run()
     framesDrawn = 0;
     frameRateShown = 0;
     frameTimeGathered = 0.0f;
-    while (Pump()) {
-    }
 }
 
 bool Application::Pump()

@@ -29,6 +29,9 @@ public:
     void Start();
     // The main loop; returns when it ends.
     void Run();
+    // What the main loop does before its first pass (Run = BeginLoop, then
+    // Pump until it returns false).
+    void BeginLoop();
     // One pass of the loop: one window event, or one frame when none waits.
     // False once the loop has ended.
     bool Pump();

@@ -84,16 +84,8 @@ void OpenFileIfExists(const std::string& path)
         backend::OpenWithShell(ResolvePath(path));
 }
 
-int RunGame()
+bool PrepareGame(const std::string& appDataFolder)
 {
-    // 1. One running instance: a second copy leaves at once and writes nothing.
-    const std::string lockFolder = PrepareAppDataFolder();
-    if (!lockFolder.empty() && backend::AcquireInstanceLock(lockFolder + "/instance.lock") < 0)
-        return 0;
-
-    // 2. Crash handler.
-    InstallCrashHandler();
-
     // 3. settings.ini, whose first line may change the folder.
     g_settings = ReadSettingsFile("settings.ini");
     gameInfo._useScreensaver = g_settings.useScreensaver;
@@ -106,7 +98,7 @@ int RunGame()
         gameInfo._numOfSplashes = CountSplashes();
 
     // 5. Application-data folder.
-    g_appDataFolder = lockFolder;
+    g_appDataFolder = appDataFolder;
 
     // 6. First-start step.
     if (g_settings.runFirstStart && !g_appDataFolder.empty())
@@ -126,23 +118,41 @@ int RunGame()
     gameInfo.LoadGameState();
 
     // 10. The renderer.
-    if (!CheckRenderer())
+    return CheckRenderer();
+}
+
+int RunApplication(Timer timer)
+{
+    int status = 0;
+    Application application(gameInfo.getFullscreen(), nullptr, std::move(timer));
+    application.Start();
+    if (application.mainWindow && application.mainWindow->IsCreated()) {
+        application.Run();
+    } else {
+        status = 1;
+    }
+    ShutdownApplication();
+    // 12. The exit action.
+    CarryOutExitAction();
+    return status;
+}
+
+int RunGame()
+{
+    // 1. One running instance: a second copy leaves at once and writes nothing.
+    const std::string lockFolder = PrepareAppDataFolder();
+    if (!lockFolder.empty() && backend::AcquireInstanceLock(lockFolder + "/instance.lock") < 0)
+        return 0;
+
+    // 2. Crash handler.
+    InstallCrashHandler();
+
+    // 3. to 10.
+    if (!PrepareGame(lockFolder))
         return 1;
 
-    // 11. The application.
-    int status = 0;
-    {
-        Application application(gameInfo.getFullscreen());
-        application.Start();
-        if (application.mainWindow && application.mainWindow->IsCreated()) {
-            application.Run();
-        } else {
-            status = 1;
-        }
-        ShutdownApplication();
-        // 12. The exit action.
-        CarryOutExitAction();
-    }
+    // 11. The application, then 12. the exit action.
+    const int status = RunApplication(Timer());
     SDL_Quit();
     return status;
 }

@@ -5,6 +5,8 @@
 // first-start step, log, GameInfo.xml, game state, renderer check, the
 // application's run and shut-down, and the exit action a script asked for.
 
+#include "engine/platform/Timer.h"
+
 #include <string>
 
 extern const std::string g_splashPaths[2]; // "..\fsdata\splash2.jpg", "..\fsdata\splash1.jpg"
@@ -32,6 +34,15 @@ void NeedGetScreensaver();
 // The exit action: opens line 4's target with the desktop (line 5 true);
 // installing a screensaver has no meaning here and is only logged.
 void CarryOutExitAction();
+
+// Start-up steps 3 to 10, after the single-instance lock and the crash
+// handler: settings.ini, splash count, first-start step, log, GameInfo.xml,
+// game state and renderer check. False when the program must stop.
+bool PrepareGame(const std::string& appDataFolder);
+
+// Step 11 and 12: the application on that frame clock, its main loop, its
+// shut-down and the exit action. The process's exit status.
+int RunApplication(Timer timer);
 
 // The whole run; the process's exit status.
 int RunGame();

@@ -16,3 +16,13 @@ void LogControllerArgumentError(const std::string& kind, const std::string& prob
 {
     LogError("Controller error", kind + ": " + problem);
 }
+
+Widget* RequiredWidgetArgument(VariableSet& variables, const std::string& kind)
+{
+    Widget* const* widget = RequiredArgument<Widget*>(variables, kind, "Widget");
+    if (!widget)
+        return nullptr;
+    if (!*widget)
+        LogControllerArgumentError(kind, "the argument \"Widget\" names no widget; no controller was made");
+    return *widget;
+}

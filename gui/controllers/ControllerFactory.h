@@ -33,6 +33,9 @@ const T* RequiredArgument(VariableSet& variables, const std::string& kind, const
     return value;
 }
 
+// The required argument "Widget": a widget that exists, or null (logged).
+Widget* RequiredWidgetArgument(VariableSet& variables, const std::string& kind);
+
 // The value of an optional argument, or null when it is absent; a value of
 // another kind is logged and ignored.
 template <typename T>

@@ -59,18 +59,14 @@ void Fader::OnWidgetDeleted(const Widget* widget)
 IController* CreateFader(VariableSet& variables)
 {
     const char* kind = "Fader";
-    Widget* const* widget = RequiredArgument<Widget*>(variables, kind, "Widget");
+    Widget* widget = RequiredWidgetArgument(variables, kind);
     if (!widget)
         return nullptr;
-    if (!*widget) {
-        LogControllerArgumentError(kind, "the argument \"Widget\" names no widget; no controller was made");
-        return nullptr;
-    }
     const Color* to = RequiredArgument<Color>(variables, kind, "To");
     if (!to)
         return nullptr;
     const bool* popLayer = OptionalArgument<bool>(variables, kind, "PopLayer");
-    auto* fader = new Fader(*widget, *to, popLayer ? *popLayer : false, 2.0f);
+    auto* fader = new Fader(widget, *to, popLayer ? *popLayer : false, 2.0f);
     if (const std::string* handler = OptionalArgument<std::string>(variables, kind, "EndHandler"))
         fader->SetEndHandler(*handler);
     g_inputWidgets.Clear();

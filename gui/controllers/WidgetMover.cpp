@@ -52,16 +52,12 @@ void WidgetMover::OnWidgetDeleted(const Widget* widget)
 IController* CreateWidgetMover(VariableSet& variables)
 {
     const char* kind = "WidgetMover";
-    Widget* const* widget = RequiredArgument<Widget*>(variables, kind, "Widget");
+    Widget* widget = RequiredWidgetArgument(variables, kind);
     if (!widget)
         return nullptr;
-    if (!*widget) {
-        LogControllerArgumentError(kind, "the argument \"Widget\" names no widget; no controller was made");
-        return nullptr;
-    }
     const Point* to = RequiredArgument<Point>(variables, kind, "To");
     if (!to)
         return nullptr;
     const bool* popLayer = OptionalArgument<bool>(variables, kind, "PopLayer");
-    return new WidgetMover(*widget, *to, popLayer ? *popLayer : false);
+    return new WidgetMover(widget, *to, popLayer ? *popLayer : false);
 }

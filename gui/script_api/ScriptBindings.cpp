@@ -52,11 +52,11 @@ void RegisterScriptBindings(lua_State* L)
     RegisterMathBindings(L);
     RegisterResourceBindings(L);
     RegisterParticleBindings(L);
+    RegisterArtefactBindings(L);
 
     // 3. Sound, hi-scores and the game state.
     RegisterSoundBindings(L);
     RegisterGameInfoBindings(L);
-    RegisterArtefactBindings(L);
 
     // 4. The global objects.
     luabind::object globals = luabind::globals(L);

@@ -1,0 +1,197 @@
+-- Helpers that every screen's script uses.
+
+-- The ink of words written on papyrus and marble.
+InkColor = { 62, 36, 16 }
+
+-- The widget of that name on that layer, or nil.
+function FindWidget(layerName, widgetName)
+    local layer = GUI:getLayer(layerName)
+    if layer == nil then
+        return nil
+    end
+    return layer:getWidget(widgetName)
+end
+
+-- Sends a message made of the remaining arguments to a widget.
+function Tell(layerName, widgetName, ...)
+    local widget = FindWidget(layerName, widgetName)
+    if widget ~= nil then
+        widget:AcceptMessage(Message(...))
+    end
+end
+
+-- Asks a widget and returns the answer's data ("" without the widget).
+function Ask(layerName, widgetName, query)
+    local widget = FindWidget(layerName, widgetName)
+    if widget == nil then
+        return ""
+    end
+    return widget:QueryState(Message(query)):getData()
+end
+
+function Show(layerName, widgetName, visible)
+    local widget = FindWidget(layerName, widgetName)
+    if widget ~= nil then
+        widget:setVisible(visible)
+    end
+end
+
+-- Gives the named widgets of a layer the ink colour.
+function Ink(layerName, ...)
+    for _, widgetName in ipairs({ ... }) do
+        local widget = FindWidget(layerName, widgetName)
+        if widget ~= nil then
+            widget:setColor(Color(InkColor[1], InkColor[2], InkColor[3], 255))
+        end
+    end
+end
+
+function BoolText(value)
+    if value then
+        return "1"
+    end
+    return "0"
+end
+
+-- Fades through black to a screen: the layers shown now are left (their
+-- resource groups released), the new one's group is loaded at full black,
+-- and crossHandler (a global function's name, optional) runs there. One fade
+-- at a time: a request while one runs is refused (false).
+local fading = false
+
+function GoTo(layerName, crossHandler)
+    if fading then
+        return false
+    end
+    local arguments = VariableSet()
+    arguments:setString("Layer1", layerName)
+    if crossHandler ~= nil then
+        arguments:setString("CrossHandler", crossHandler)
+    end
+    arguments:setString("EndHandler", "OnCrossFadeDone")
+    local fade = controlFactory:Create("CrossFade", arguments)
+    if fade == nil then
+        return false
+    end
+    fading = true
+    kernel:addController(fade)
+    return true
+end
+
+function OnCrossFadeDone()
+    fading = false
+end
+
+function IsFading()
+    return fading
+end
+
+-- Shows a dialog over the current screen; CloseDialog returns to it.
+function OpenDialog(layerName)
+    Screen:pushLayer(GUI:getLayer(layerName))
+end
+
+function CloseDialog()
+    Screen:popLayer()
+end
+
+-- A delay measured in half-second steps of a fader that changes nothing
+-- (the engine has no other timer that calls a script). A fader takes every
+-- widget out of the input while it runs, so each step gives the current
+-- screen its input back at once: stepping off the screen and back onto it
+-- rebuilds the input of its widgets.
+local delay = { steps = 0, action = nil, layer = "", widget = "", running = false }
+
+local function RunDelayStep()
+    local widget = FindWidget(delay.layer, delay.widget)
+    if widget == nil then
+        delay.running = false
+        return
+    end
+    local arguments = VariableSet()
+    arguments:setWidget("Widget", widget)
+    arguments:setColor("To", Color(255, 255, 255, 255))
+    arguments:setString("EndHandler", "OnDelayStep")
+    kernel:addController(controlFactory:Create("Fader", arguments))
+    delay.running = true
+    Screen:pushLayer(nil)
+    Screen:popLayer()
+end
+
+-- Calls action after about that many seconds, unless StopDelay comes first.
+-- The fader runs on an invisible widget of the given layer.
+function StartDelay(layerName, widgetName, seconds, action)
+    delay.steps = math.max(1, math.floor(seconds * 2 + 0.5))
+    delay.action = action
+    delay.layer = layerName
+    delay.widget = widgetName
+    if not delay.running then
+        RunDelayStep()
+    end
+end
+
+function StopDelay()
+    delay.action = nil
+end
+
+function OnDelayStep()
+    delay.running = false
+    if delay.action == nil then
+        return
+    end
+    delay.steps = delay.steps - 1
+    if delay.steps > 0 then
+        RunDelayStep()
+        return
+    end
+    local action = delay.action
+    delay.action = nil
+    action()
+end
+
+-- The options of the game state applied to the engine.
+function ApplySavedOptions()
+    Sound:SetSoundVolume(gameInfo:getSoundVolume())
+    Sound:SetMusicVolume(gameInfo:getMusicVolume())
+    SetCustomCursor(gameInfo:getCustomCursor())
+end
+
+-- Dialogs shared by the screens.
+
+function QuitConfirmHandler(message)
+    local sender = message:getPublisher()
+    if sender == "Yes" and message:getData() == "press" then
+        gameInfo:Save()
+        CloseApplication()
+    elseif (sender == "No" and message:getData() == "press") or sender == "Escape" then
+        CloseDialog()
+    elseif sender == "Enter" then
+        gameInfo:Save()
+        CloseApplication()
+    end
+end
+
+function ComingSoonHandler(message)
+    local sender = message:getPublisher()
+    if (sender == "Back" and message:getData() == "press") or sender == "Escape" or sender == "Enter" then
+        CloseDialog()
+    end
+end
+
+-- Leaving a level: the confirmation text is set by the game state
+-- (with or without the loss of a life).
+function ExitGameHandler(message)
+    local sender = message:getPublisher()
+    if sender == "Yes" and message:getData() == "press" then
+        gameInfo:Save()
+        GoTo("MainMenu", "OnMainMenuShown")
+    elseif (sender == "No" and message:getData() == "press") or sender == "Escape" then
+        CloseDialog()
+    end
+end
+
+function PrepareCommonScreens()
+    for _, layerName in ipairs({ "QuitConfirm", "ComingSoon", "ExitGame", "ExitGameNoLostLife" }) do
+        Ink(layerName, "ConfirmText")
+    end
+end

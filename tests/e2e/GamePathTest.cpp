@@ -1,0 +1,423 @@
+// The player's first path through the game, in the game folder that the
+// build assembles: the splash pictures, the main menu, a profile typed in and
+// chosen (and a second one deleted), every option changed, and the way out.
+// The program's library runs in-process as the program's start-up builds it;
+// input arrives as SDL events and frames run on a fixed time step. A
+// picture of each screen is saved beside the test's output
+// (game_path_screens/), with the run's log.htm.
+
+#include "engine/platform/Application.h"
+#include "engine/platform/FrameServices.h"
+#include "engine/platform/MainWindow.h"
+#include "engine/platform/StartUp.h"
+#include "engine/backend/Window.h"
+#include "engine/render/RenderDevice.h"
+#include "game/state/GameInfo.h"
+#include "gui/GUIManager.h"
+#include "gui/Layer.h"
+#include "gui/ScreenImpl.h"
+#include "gui/StringTable.h"
+#include "gui/TextResource.h"
+#include "gui/widgets/Text.h"
+#include "tests/support/TestEnvironment.h"
+#include "tools/fontgen/PngWriter.h"
+
+#include <SDL2/SDL.h>
+#include <gtest/gtest.h>
+#include <tinyxml.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace testing_support;
+
+namespace {
+
+constexpr std::int64_t kTicksPerSecond = 6000;
+constexpr std::int64_t kTicksPerFrame = 100; // 60 frames a second
+// A cross-fade lasts a second; its end handler runs a frame later.
+constexpr int kFadeFrames = 75;
+
+std::string GameFolder()
+{
+    const char* game = std::getenv("VELMORA_GAME_DIR");
+    return game ? game : "";
+}
+
+class GamePathTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(PathExists(GameFolder() + "/data/start.lua")) << "the build assembles the game folder";
+        std::filesystem::create_directories(_shots);
+        _inGame = std::make_unique<ScopedCurrentDir>(GameFolder() + "/data");
+        _appData = PrepareAppDataFolder();
+        ASSERT_FALSE(_appData.empty());
+        ASSERT_TRUE(PrepareGame(_appData));
+        auto ticks = std::make_shared<std::int64_t>(0);
+        _ticks = ticks;
+        _app = std::make_unique<Application>(gameInfo.getFullscreen(), nullptr,
+                                             Timer([ticks] { return *ticks; }, kTicksPerSecond));
+        _app->Start();
+        ASSERT_TRUE(_app->mainWindow && _app->mainWindow->IsCreated());
+        _app->BeginLoop();
+    }
+
+    void TearDown() override
+    {
+        if (_app) {
+            ShutdownApplication();
+            _app.reset();
+        }
+        _inGame.reset();
+    }
+
+    // Handles the waiting events, then runs frames on the fixed step.
+    void Frames(int count)
+    {
+        for (int i = 0; i < count && _app->running; ++i) {
+            SDL_PumpEvents();
+            while (_app->running && SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) {
+                _app->Pump();
+                SDL_PumpEvents();
+            }
+            *_ticks += kTicksPerFrame;
+            _app->Pump();
+        }
+    }
+
+    std::string TopLayer() const { return Screen.GetTopLayerName(); }
+
+    // Window coordinates of a point of the 800 x 600 screen (y downward),
+    // through the window's own mapping, which full screen letterboxes.
+    void ToWindow(int x, int y, int& windowX, int& windowY) const
+    {
+        int w = 800, h = 600;
+        _app->mainWindow->Platform().Size(w, h);
+        windowX = 0;
+        windowY = 0;
+        int lx = 0, ly = 0;
+        for (windowX = 0; windowX < w; ++windowX) {
+            MainWindow::MapToLogical(w, h, windowX, 0, lx, ly);
+            if (lx >= x)
+                break;
+        }
+        for (windowY = 0; windowY < h; ++windowY) {
+            MainWindow::MapToLogical(w, h, 0, windowY, lx, ly);
+            if (ly >= y)
+                break;
+        }
+    }
+
+    void MoveMouse(int x, int y)
+    {
+        SDL_Event event{};
+        event.type = SDL_MOUSEMOTION;
+        event.motion.windowID = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
+        ToWindow(x, y, event.motion.x, event.motion.y);
+        SDL_PushEvent(&event);
+        Frames(2);
+    }
+
+    void MouseButton(int x, int y, bool down)
+    {
+        SDL_Event event{};
+        event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        event.button.windowID = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
+        event.button.button = SDL_BUTTON_LEFT;
+        event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+        event.button.clicks = 1;
+        ToWindow(x, y, event.button.x, event.button.y);
+        SDL_PushEvent(&event);
+    }
+
+    // Moves there, presses and releases, then lets two frames handle it.
+    void Click(int x, int y)
+    {
+        MoveMouse(x, y);
+        MouseButton(x, y, true);
+        Frames(1);
+        MouseButton(x, y, false);
+        Frames(2);
+    }
+
+    void Key(SDL_Keycode key)
+    {
+        SDL_Event event{};
+        event.type = SDL_KEYDOWN;
+        event.key.windowID = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
+        event.key.state = SDL_PRESSED;
+        event.key.keysym.sym = key;
+        SDL_PushEvent(&event);
+        event.type = SDL_KEYUP;
+        event.key.state = SDL_RELEASED;
+        SDL_PushEvent(&event);
+        Frames(2);
+    }
+
+    void Type(const std::string& text)
+    {
+        SDL_Event event{};
+        event.type = SDL_TEXTINPUT;
+        event.text.windowID = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
+        SDL_strlcpy(event.text.text, text.c_str(), sizeof event.text.text);
+        SDL_PushEvent(&event);
+        Frames(2);
+    }
+
+    // Draws the screen as the frame does and saves the picture of the whole
+    // drawable (full screen scales the 800 x 600 picture into it).
+    void Picture(const std::string& name)
+    {
+        EngineFrameServices frame;
+        frame.BeginFrame();
+        frame.DrawSplash();
+        frame.DrawScreen(false);
+        int w = 800, h = 600;
+        _app->mainWindow->Platform().DrawableSize(w, h);
+        const std::vector<std::uint8_t> bottomUp = g_renderDevice.Gl().ReadPixels(0, 0, w, h);
+        frame.EndFrame();
+        std::vector<std::uint8_t> topDown(bottomUp.size());
+        const std::size_t row = static_cast<std::size_t>(w) * 4;
+        for (int y = 0; y < h; ++y)
+            std::copy_n(&bottomUp[static_cast<std::size_t>(h - 1 - y) * row], row, &topDown[y * row]);
+        for (std::size_t i = 3; i < topDown.size(); i += 4)
+            topDown[i] = 255;
+        EXPECT_TRUE(WriteRgbaPng(_shots + "/" + name + ".png", w, h, topDown)) << name;
+    }
+
+    std::string LogText() const { return ReadTextFile(_appData + "/log.htm"); }
+
+    const std::string _shots = std::filesystem::current_path().string() + "/game_path_screens";
+    std::unique_ptr<ScopedCurrentDir> _inGame;
+    std::string _appData;
+    std::shared_ptr<std::int64_t> _ticks;
+    std::unique_ptr<Application> _app;
+};
+
+// The live save file, read back.
+struct SavedGame {
+    TiXmlDocument document;
+    const TiXmlElement* root = nullptr;
+
+    explicit SavedGame(const std::string& path)
+    {
+        if (document.LoadFile(path.c_str()))
+            root = document.RootElement();
+    }
+
+    std::string Attribute(const char* element, const char* name) const
+    {
+        const TiXmlElement* e = root ? root->FirstChildElement(element) : nullptr;
+        const char* value = e ? e->Attribute(name) : nullptr;
+        return value ? value : "";
+    }
+
+    std::vector<std::string> Profiles() const
+    {
+        std::vector<std::string> names;
+        const TiXmlElement* profiles = root ? root->FirstChildElement("Profiles") : nullptr;
+        for (const TiXmlElement* p = profiles ? profiles->FirstChildElement("Player") : nullptr; p;
+             p = p->NextSiblingElement("Player"))
+            names.push_back(p->Attribute("name") ? p->Attribute("name") : "");
+        return names;
+    }
+};
+
+} // namespace
+
+TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
+{
+    // The engine's splash picture, under the splash layer.
+    Frames(30);
+    EXPECT_EQ(TopLayer(), "Splash");
+    Picture("01_splash");
+
+    // What other parts of the game name is there: the cross-fade's veil, the
+    // exit confirmations with their texts, and the words of the pause, the
+    // stages and the list's tip.
+    ASSERT_NE(GUI.getLayer("Cross"), nullptr);
+    EXPECT_NE(GUI.getLayer("Cross")->getWidget("BlackScreen"), nullptr);
+    for (const char* layer : {"ExitGame", "ExitGameNoLostLife"}) {
+        ASSERT_NE(GUI.getLayer(layer), nullptr) << layer;
+        const auto* confirm = dynamic_cast<const Text*>(GUI.getLayer(layer)->getWidget("ConfirmText"));
+        ASSERT_NE(confirm, nullptr) << layer;
+        gameInfo.ShowExitConfirmation();
+        EXPECT_NE(confirm->resource, nullptr);
+        EXPECT_TRUE(confirm->resource == FindTextResource("EndGameAndLostLife") ||
+                    confirm->resource == FindTextResource("EndGameAndLostLastLife"));
+        gameInfo.ShowEndGameConfirmation();
+        EXPECT_EQ(confirm->resource, FindTextResource("EndGame"));
+    }
+    // The board shows this one; here it stands over the splash for its picture.
+    Screen.pushLayer(GUI.getLayer("ExitGame"));
+    gameInfo.ShowExitConfirmation();
+    Picture("01b_exit_level_confirmation");
+    gameInfo.ShowEndGameConfirmation();
+    Screen.popLayer();
+    for (const char* id : {"Pause", "Country1", "Country2", "Country3", "Country4", "Country5", "Country6",
+                           "Country7", "Stage", "Cycle"})
+        EXPECT_FALSE(GetText(id).empty()) << id;
+    EXPECT_EQ(GetText("Country7"), "Troy");
+
+    // A click leaves it for the title picture; the space bar pressed during
+    // the fade does not start a second one.
+    Click(400, 300);
+    Key(SDLK_SPACE);
+    Frames(kFadeFrames);
+    EXPECT_EQ(TopLayer(), "TitleSplash");
+    EXPECT_TRUE(Screen.GetStack().empty());
+    Picture("02_title");
+
+    // The space bar (bound in KeyMap.xml) leaves the title for the menu.
+    Key(SDLK_SPACE);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "MainMenu");
+    Picture("03_main_menu");
+
+    // Play without a profile leads to the profiles.
+    Click(250, 348);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "Profiles");
+    Picture("04_profiles_empty");
+
+    // A name typed and Enter: the new player is active.
+    Type("Ann");
+    Key(SDLK_RETURN);
+    EXPECT_TRUE(gameInfo.isPlayerExist("Ann"));
+    EXPECT_EQ(gameInfo.getName(), "Ann");
+    // An empty box and a name that is taken make nothing.
+    Click(560, 498);
+    Type("Ann");
+    Key(SDLK_RETURN);
+    EXPECT_EQ(gameInfo.getNumberOfPlayers(), 1);
+    for (int i = 0; i < 3; ++i)
+        Key(SDLK_BACKSPACE);
+    // Another, with the Create button.
+    Type("Bo");
+    Click(560, 498);
+    EXPECT_TRUE(gameInfo.isPlayerExist("Bo"));
+    EXPECT_EQ(gameInfo.getName(), "Bo");
+    MoveMouse(250, 216); // over Ann's row: the tip shows
+    Frames(40);
+    Picture("05_profiles_two_players");
+
+    // Bo is deleted through the confirmation.
+    Click(250, 258);
+    Click(560, 286);
+    ASSERT_EQ(TopLayer(), "DeleteProfile");
+    Picture("06_delete_confirmation");
+    Click(400, 342);
+    EXPECT_EQ(TopLayer(), "Profiles");
+    EXPECT_FALSE(gameInfo.isPlayerExist("Bo"));
+    EXPECT_EQ(gameInfo.getName(), "Ann");
+
+    // Ann is chosen: back to the menu, which greets her.
+    Click(250, 216);
+    Click(560, 226);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "MainMenu");
+    Picture("07_main_menu_with_player");
+
+    // Play now says what comes next; Back closes it.
+    Click(250, 348);
+    ASSERT_EQ(TopLayer(), "ComingSoon");
+    Picture("08_coming_soon");
+    Click(400, 400);
+    ASSERT_EQ(TopLayer(), "MainMenu");
+
+    // Quit asks first; No stays.
+    Click(250, 510);
+    ASSERT_EQ(TopLayer(), "QuitConfirm");
+    Picture("09_quit_confirmation");
+    Click(400, 400);
+    ASSERT_EQ(TopLayer(), "MainMenu");
+
+    // The options: each change applies at once.
+    Click(250, 456);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "Options");
+    EXPECT_FALSE(gameInfo.getCustomCursor());
+    Click(266, 252); // the game's cursor
+    EXPECT_TRUE(gameInfo.getCustomCursor());
+    EXPECT_TRUE(_app->customCursorOption);
+    Click(352, 364); // sound volume: 102 of 256 points
+    EXPECT_EQ(gameInfo.getSoundVolume(), 39);
+    Click(404, 452); // music volume: 154 of 256 points
+    EXPECT_EQ(gameInfo.getMusicVolume(), 60);
+    Picture("10_options");
+    Click(266, 196); // full screen, and back to a window
+    EXPECT_TRUE(gameInfo.getFullscreen());
+    EXPECT_TRUE(_app->fullscreen);
+    Click(266, 196);
+    EXPECT_FALSE(gameInfo.getFullscreen());
+    EXPECT_FALSE(_app->fullscreen);
+    Click(266, 196); // full screen it stays
+    EXPECT_TRUE(gameInfo.getFullscreen());
+
+    // Escape goes back to the menu; Quit and Yes end the game.
+    Key(SDLK_ESCAPE);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "MainMenu");
+    Click(250, 510);
+    ASSERT_EQ(TopLayer(), "QuitConfirm");
+    Click(400, 342);
+    EXPECT_FALSE(_app->running);
+    ShutdownApplication();
+    _app.reset();
+
+    const std::string log = LogText();
+    WriteTextFile(_shots + "/log.htm", log);
+    EXPECT_EQ(log.find("Color = Red"), std::string::npos) << "the run's log has error lines";
+    EXPECT_NE(log.find("Application shutdown!"), std::string::npos);
+
+    // What the next start reads.
+    const SavedGame saved(_appData + "/GameInfo.xml");
+    ASSERT_NE(saved.root, nullptr);
+    EXPECT_EQ(saved.Profiles(), std::vector<std::string>{"Ann"});
+    EXPECT_EQ(saved.Attribute("ActivePlayer", "name"), "Ann");
+    EXPECT_EQ(saved.Attribute("Options", "fullscreen"), "true");
+    EXPECT_EQ(saved.Attribute("Options", "customCursor"), "1");
+    EXPECT_EQ(saved.Attribute("Options", "sound"), "39");
+    EXPECT_EQ(saved.Attribute("Options", "music"), "60");
+    const TiXmlElement* hiScores = saved.root->FirstChildElement("HiScores");
+    ASSERT_NE(hiScores, nullptr);
+    int entries = 0;
+    for (const TiXmlElement* e = hiScores->FirstChildElement("HiScoresElem"); e; e = e->NextSiblingElement())
+        ++entries;
+    EXPECT_EQ(entries, 10);
+
+    // The next start of the program itself selects Ann again and runs
+    // without an error line; it is stopped once its main loop runs.
+    const pid_t child = fork();
+    if (child == 0) {
+        execl(VELMORA_BINARY, VELMORA_BINARY, static_cast<char*>(nullptr));
+        _exit(98);
+    }
+    ASSERT_GT(child, 0);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    std::string nextLog;
+    while (std::chrono::steady_clock::now() < end) {
+        nextLog = LogText();
+        if (nextLog.find("Start main loop") != std::string::npos)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    kill(child, SIGTERM);
+    int status = 0;
+    waitpid(child, &status, 0);
+    nextLog = LogText();
+    WriteTextFile(_shots + "/log_next_start.htm", nextLog);
+    EXPECT_NE(nextLog.find("Start main loop"), std::string::npos);
+    EXPECT_NE(nextLog.find("Select player : </Font><Font Size = 1 Color = Black Face = Verdana>Ann</Font>"),
+              std::string::npos);
+    EXPECT_EQ(nextLog.find("Color = Red"), std::string::npos) << "the next start's log has error lines";
+}
