@@ -2,6 +2,7 @@
 
 #include "gui/GameFieldHook.h"
 #include "gui/controllers/ControllerFactory.h"
+#include "gui/widgets/Credits.h"
 #include "gui/widgets/Text.h"
 #include "gui/widgets/WidgetCreators.h"
 
@@ -37,7 +38,7 @@ const WidgetKind kWidgetKinds[] = {
     {"LayeredAnimation", nullptr},
     {"History", nullptr},
     {"ProfileButton", nullptr},
-    {"Credits", nullptr},
+    {"Credits", CreateCredits},
     {"SSView", nullptr},
     {"CompleteScreen", nullptr},
     {"SaverTooltip", nullptr},

@@ -21,8 +21,8 @@ bool Fish::Corners(float z, Vector3 corners[4], bool& headingLeft) const
     const Vector3 p = path->Position(sector, t);
     // A path that stands still points the sprite to the right.
     const Vector3 d = UnitOr(path->Tangent(sector, t), Vector3(1.0f, 0.0f, 0.0f));
-    const Vector3 a = d * (256.0f * scale);
-    Vector3 b = UnitOr(Vector3(-a.y, a.x, 0.0f), Vector3()) * (128.0f * scale);
+    const Vector3 a = d * (256.0f * scale * sizeFactor);
+    Vector3 b = UnitOr(Vector3(-a.y, a.x, 0.0f), Vector3()) * (128.0f * scale * sizeFactor);
     headingLeft = a.x < 0.0f;
     if (headingLeft)
         b = -b;

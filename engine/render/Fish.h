@@ -30,6 +30,9 @@ public:
     int sector = 0;
     float t = 0.0f;
     float scale = 1.0f;
+    // A second factor on the drawn size; the passes of DrawEx and its depth
+    // follow scale alone.
+    float sizeFactor = 1.0f;
     // 0 to 1 over the frames.
     float phase = 0.0f;
     Color color;

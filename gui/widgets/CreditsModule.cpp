@@ -1,0 +1,7 @@
+#include "gui/widgets/CreditsModule.h"
+
+CreditsModuleState& CreditsModule()
+{
+    static CreditsModuleState state;
+    return state;
+}
