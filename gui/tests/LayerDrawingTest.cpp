@@ -4,27 +4,23 @@
 
 #include "../../engine/render/tests/ImageFixtures.h"
 
-#include "engine/backend/Window.h"
 #include "engine/platform/Settings.h"
-#include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/ScreenImpl.h"
+#include "tests/support/GlTestContext.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <fstream>
 
 using namespace testing_support;
 
 namespace {
 
-using Rgb = std::array<int, 3>;
-const Rgb kBackground = {0x3C, 0x3C, 0x3C};
 const Rgb kRed = {255, 0, 0};
 const Rgb kGreen = {0, 255, 0};
 
@@ -32,12 +28,8 @@ class LayerDrawingTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        backend::WindowDesc desc;
-        desc.title = "layer test";
-        ASSERT_TRUE(_window.Create(desc)) << SDL_GetError();
-        AllocateImageBuffers();
         g_settings.useJpegPairs = false;
-        g_renderDevice.Init(_window);
+        ASSERT_TRUE(_gl.Open("layer test", false)); // each test draws whole frames
 
         // 300 x 200: red above, green below.
         fixtures::PngSpec png;
@@ -61,14 +53,11 @@ protected:
 
     void TearDown() override
     {
-        if (HasFailure() && _window.IsOpen())
-            SavePicture();
         Screen.ClearLayers();
         if (Layer* back = _gui.getLayer("Back"))
             if (back->background)
                 back->background->Release();
-        g_renderDevice.Release();
-        _window.Destroy();
+        _gl.Close();
     }
 
     static void DrawFrame(bool paused)
@@ -80,28 +69,8 @@ protected:
         g_renderDevice.EndFrame();
     }
 
-    static void ExpectAt(int x, int y, const Rgb& expected, int tolerance = 3)
-    {
-        const auto p = g_renderDevice.Gl().ReadPixels(x, y, 1, 1);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_NEAR(p[i], expected[i], tolerance)
-                << "pixel (" << x << ", " << y << ") channel " << i << ": got " << int(p[0]) << "," << int(p[1])
-                << "," << int(p[2]);
-    }
-
-    void SavePicture()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
-        std::ofstream out(std::string(info->name()) + ".ppm", std::ios::binary);
-        out << "P6\n800 600\n255\n";
-        for (int y = 599; y >= 0; --y)
-            for (int x = 0; x < 800; ++x)
-                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
-    }
-
     TempDir _dir;
-    backend::Window _window;
+    GlTestContext _gl;
     Core::GUIManager _gui;
 };
 

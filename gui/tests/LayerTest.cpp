@@ -4,7 +4,6 @@
 #include "TestBox.h"
 
 #include "engine/platform/Application.h"
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/InputMap.h"
 #include "engine/script/ScriptHost.h"
 #include "game/state/GameInfo.h"
@@ -13,7 +12,8 @@
 #include "gui/LayerHandler.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/controllers/WidgetMover.h"
-#include "gui/script_api/ScriptBindings.h"
+#include "tests/support/BoundScriptState.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -29,11 +29,7 @@ protected:
         TestBox::Register();
         TestBox::Created() = 0;
         g_inputWidgets.Clear();
-        OpenLogFile(_dir.File("log.htm"), true);
-        if (!g_luaState) {
-            OpenScriptState();
-            RegisterScriptBindings(g_luaState);
-        }
+        OpenBoundScriptState();
     }
 
     void TearDown() override { g_inputWidgets.Clear(); }
@@ -45,8 +41,6 @@ protected:
         return path;
     }
 
-    std::string Log() const { return ReadTextFile(_dir.File("log.htm")); }
-
     static int LuaNumber(const char* name)
     {
         lua_getglobal(g_luaState, name);
@@ -56,6 +50,7 @@ protected:
     }
 
     TempDir _dir;
+    ScopedLogFile _log;
     Core::GUIManager _gui;
 };
 
@@ -71,7 +66,7 @@ TEST_F(LayerTest, IncludesRunBeforeAnyLayerEvenWhenTheyComeLast)
     EXPECT_EQ(LuaNumber("runs"), 1);
     EXPECT_EQ(LuaNumber("seenBoxes"), 0);
     ASSERT_NE(_gui.getLayer("Menu"), nullptr);
-    EXPECT_NE(Log().find("Load GUI"), std::string::npos);
+    EXPECT_NE(_log.Text().find("Load GUI"), std::string::npos);
 
     // Loading again runs the script again but builds nothing.
     Layer* first = _gui.getLayer("Menu");
@@ -86,7 +81,7 @@ TEST_F(LayerTest, UnreadableFileIsLoggedAndRegistersNothing)
     _gui.LoadLayers(_dir.File("missing.xml"));
     _gui.LoadLayers(Write("broken.xml", "<Gui><Layer name='A'>"));
     EXPECT_TRUE(_gui.layers.empty());
-    EXPECT_NE(Log().find("GUI file load error"), std::string::npos);
+    EXPECT_NE(_log.Text().find("GUI file load error"), std::string::npos);
 }
 
 TEST_F(LayerTest, LaterHandlerElementReplacesTheEarlierOne)
@@ -119,7 +114,7 @@ TEST_F(LayerTest, ScriptHandlerCallsTheFunctionWithTheMessageAndLogsAMissingOne)
     _gui.getLayer("B")->GetHandler()->HandleMessage(Message("x"));
     _gui.getLayer("B")->GetHandler()->HandleMessage(Message("y"));
     EXPECT_EQ(lua_gettop(g_luaState), top);
-    const std::string log = Log();
+    const std::string log = _log.Text();
     const std::string title = "LUA Error calling [NoSuchFunction]";
     const auto first = log.find(title);
     ASSERT_NE(first, std::string::npos);

@@ -7,28 +7,24 @@
 
 #include "engine/platform/Application.h"
 #include "engine/platform/FrameServices.h"
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/InputMap.h"
-#include "engine/platform/MainWindow.h"
-#include "engine/platform/Settings.h"
-#include "engine/platform/StartUp.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/script/ScriptHost.h"
 #include "engine/util/XmlAttributes.h"
-#include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/ScreenImpl.h"
 #include "gui/Widget.h"
 #include "gui/WidgetFactory.h"
+#include "tests/support/EndToEndGame.h"
+#include "tests/support/GlTestContext.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
-#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -67,28 +63,10 @@ public:
     }
 };
 
-using Rgb = std::array<int, 3>;
-
 class ScreenEndToEndTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        WriteTextFile(_game.File("settings.ini"), "path = .\n"
-                                                  "useFullscreenAtFirst = false\n"
-                                                  "useScreensaver = false\n"
-                                                  "screensaver = saver.scr\n"
-                                                  "useExternalScreensaver = false\n"
-                                                  "splashes = 1\n"
-                                                  "png = true\n"
-                                                  "jpegPairs = false\n"
-                                                  "firstStart = false\n"
-                                                  "logInGameFolder = true\n"
-                                                  "clearLog = true\n"
-                                                  "gameInfoVersion = 1\n"
-                                                  "title = Screen Test\n"
-                                                  "highCharacters = false\n");
-        WriteTextFile(_game.File("start.lua"), "ShowWindowIfNoSplashes()\n");
-        WriteTextFile(_game.File("KeyMap.xml"), "<KeyMap />\n");
         WriteTextFile(_game.File("ScreenDemo.xml"), ReadTextFile(SourceDir() + "/gui/tests/fixtures/ScreenDemo.xml"));
         WriteTextFile(_game.File("scripts/screen_demo.lua"),
                       ReadTextFile(SourceDir() + "/gui/tests/fixtures/screen_demo.lua"));
@@ -111,25 +89,11 @@ protected:
         std::filesystem::create_directories(_game.File("textures"));
         std::ofstream(_game.File("textures/back.png"), std::ios::binary) << fixtures::MakePng(png);
 
-        _inGame = std::make_unique<ScopedCurrentDir>(_game.Path());
-        g_settings = ReadSettingsFile("settings.ini");
-        gameInfo._numOfSplashes = 0;
-        OpenLogFile(_game.File("log.htm"), true);
         g_widgetFactory.Register("ColorBox", CreateWidgetOfKind<ColorBox>);
-        _app = std::make_unique<Application>(false);
-        _app->Start();
-        ASSERT_TRUE(_app->mainWindow && _app->mainWindow->IsCreated());
+        ASSERT_TRUE(_game.Start());
     }
 
-    void TearDown() override
-    {
-        if (_app && _app->mainWindow && _app->mainWindow->IsCreated() &&
-            (HasFailure() || std::getenv("VELMORA_SAVE_PICTURES")))
-            SavePicture();
-        Screen.ClearLayers();
-        _app.reset();
-        _inGame.reset();
-    }
+    void TearDown() override { _game.Stop(); }
 
     // Draws one frame the way the main loop does, without presenting it.
     void DrawScreen(bool paused)
@@ -139,20 +103,6 @@ protected:
         _services.BeginFrame();
         _services.DrawScreen(paused);
         _drawing = true;
-    }
-
-    static Rgb At(int x, int y)
-    {
-        const auto p = g_renderDevice.Gl().ReadPixels(x, y, 1, 1);
-        return {p[0], p[1], p[2]};
-    }
-
-    static void ExpectAt(int x, int y, const Rgb& expected, int tolerance = 3)
-    {
-        const Rgb actual = At(x, y);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_NEAR(actual[i], expected[i], tolerance)
-                << "pixel (" << x << ", " << y << "): got " << actual[0] << "," << actual[1] << "," << actual[2];
     }
 
     template <typename Test>
@@ -165,21 +115,7 @@ protected:
         return false;
     }
 
-    void SavePicture(const std::string& suffix = std::string())
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
-        std::ofstream out(_startDir + "/" + info->name() + suffix + ".ppm", std::ios::binary);
-        out << "P6\n800 600\n255\n";
-        for (int y = 599; y >= 0; --y)
-            for (int x = 0; x < 800; ++x)
-                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
-    }
-
-    std::string _startDir = std::filesystem::current_path().string();
-    TempDir _game;
-    std::unique_ptr<ScopedCurrentDir> _inGame;
-    std::unique_ptr<Application> _app;
+    EndToEndGame _game{"Screen Test"};
     EngineFrameServices _services;
     bool _drawing = false;
 };
@@ -221,12 +157,12 @@ TEST_F(ScreenEndToEndTest, LayerFileWithIncludeBackgroundAndNestedWidgetsShowsWh
     ExpectAt(115, 495, {255, 0, 0});          // its child at the panel's top edge
     ExpectAt(115, 445, {0, 0, 255});
     if (std::getenv("VELMORA_SAVE_PICTURES"))
-        SavePicture(".shown");
+        SaveScreenPicture(TestPicturePath(".shown"));
 
     // The frame's drain reaches the layer's script.
     PostMessage(Message("hello"));
-    _app->running = true;
-    _app->Frame();
+    _game.App().running = true;
+    _game.App().Frame();
     lua_getglobal(g_luaState, "lastDemoMessage");
     EXPECT_STREQ(lua_tostring(g_luaState, -1), "hello");
     lua_pop(g_luaState, 1);

@@ -1,7 +1,7 @@
 #pragma once
 
-// Frame services that do nothing and report the device as not ready, for
-// tests that need an Application but no frames.
+// Frame services that do nothing, for tests that need an Application but no
+// frames. The device counts as not ready unless the test says otherwise.
 
 #include "engine/platform/FrameServices.h"
 
@@ -9,7 +9,12 @@ namespace testing_support {
 
 class NullFrameServices : public FrameServices {
 public:
-    bool DeviceReady() override { return false; }
+    explicit NullFrameServices(bool deviceReady = false)
+        : _deviceReady(deviceReady)
+    {
+    }
+
+    bool DeviceReady() override { return _deviceReady; }
     void ResetCursorImage() override {}
     void DrainMessages() override {}
     void ResendMousePosition() override {}
@@ -23,6 +28,9 @@ public:
     void DrawCursor() override {}
     void DrawFrameRate(int) override {}
     void EndFrame() override {}
+
+private:
+    bool _deviceReady;
 };
 
 } // namespace testing_support

@@ -5,9 +5,9 @@
 #include "tools/fontgen/BitmapFontBuilder.h"
 #include "tools/fontgen/FontMetrics.h"
 #include "tests/support/TestEnvironment.h"
+#include "tools/tests/PngPicture.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -45,28 +45,6 @@ bool ParseMetrics(const std::string& text, FontMetrics& metrics)
                                    &g.b, &g.c, &g.x, &g.y) != 6)
             return false;
     return !next() || line.empty();
-}
-
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> rgba;
-    const unsigned char* At(int x, int y) const { return &rgba[static_cast<size_t>(y * width + x) * 4]; }
-};
-
-bool ReadPng(const std::string& path, Picture& picture)
-{
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str()))
-        return false;
-    image.format = PNG_FORMAT_RGBA;
-    picture.width = static_cast<int>(image.width);
-    picture.height = static_cast<int>(image.height);
-    picture.rgba.resize(PNG_IMAGE_SIZE(image));
-    const bool ok = png_image_finish_read(&image, nullptr, picture.rgba.data(), 0, nullptr) != 0;
-    png_image_free(&image);
-    return ok;
 }
 
 bool IsPowerOfTwo(int v)
@@ -115,7 +93,7 @@ TEST(GeneratedFont, MetricsAndPictureAgree)
         const std::string base = std::string(gameDir) + "/data/font/" + name;
         FontMetrics m;
         ASSERT_TRUE(ParseMetrics(testing_support::ReadTextFile(base + ".txt"), m));
-        Picture picture;
+        PngPicture picture;
         ASSERT_TRUE(ReadPng(base + ".png", picture));
         EXPECT_TRUE(IsPowerOfTwo(picture.width));
         EXPECT_TRUE(IsPowerOfTwo(picture.height));
@@ -174,7 +152,7 @@ TEST(GeneratedFont, PlainFontsAreWhiteWithAlpha)
 {
     const char* gameDir = std::getenv("VELMORA_GAME_DIR");
     ASSERT_NE(gameDir, nullptr);
-    Picture picture;
+    PngPicture picture;
     ASSERT_TRUE(ReadPng(std::string(gameDir) + "/data/font/text.png", picture));
     int opaque = 0;
     for (int y = 0; y < picture.height; ++y)

@@ -4,6 +4,7 @@
 
 #include "tools/artgen/PictureTable.h"
 #include "tests/support/TestEnvironment.h"
+#include "tools/tests/PngPicture.h"
 
 #include <gtest/gtest.h>
 #include <png.h>
@@ -25,28 +26,6 @@ std::string GameDir()
     return dir ? dir : "";
 }
 
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> rgba;
-    const unsigned char* At(int x, int y) const { return &rgba[static_cast<size_t>(y * width + x) * 4]; }
-};
-
-bool ReadPng(const std::string& path, Picture& picture)
-{
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str()))
-        return false;
-    image.format = PNG_FORMAT_RGBA;
-    picture.width = static_cast<int>(image.width);
-    picture.height = static_cast<int>(image.height);
-    picture.rgba.resize(PNG_IMAGE_SIZE(image));
-    const bool ok = png_image_finish_read(&image, nullptr, picture.rgba.data(), 0, nullptr) != 0;
-    png_image_free(&image);
-    return ok;
-}
-
 // The IHDR fields: width, height, bit depth, colour type.
 bool ReadPngHeader(const std::string& path, int& width, int& height, int& depth, int& colourType)
 {
@@ -65,7 +44,7 @@ bool ReadPngHeader(const std::string& path, int& width, int& height, int& depth,
 }
 
 // An uncompressed 32-bit TGA as RGBA rows from the top.
-bool ReadTga(const std::string& path, Picture& picture)
+bool ReadTga(const std::string& path, PngPicture& picture)
 {
     const std::string file = testing_support::ReadTextFile(path);
     if (file.size() < 18)
@@ -148,9 +127,9 @@ const Wanted kWanted[] = {
     {"data/textures/particle.png", 32, 32},    {"data/textures/spark.png", 32, 32},
 };
 
-Picture Load(const std::string& relative)
+PngPicture Load(const std::string& relative)
 {
-    Picture picture;
+    PngPicture picture;
     const std::string path = GameDir() + "/" + relative;
     const bool ok = EndsWith(path, ".tga") ? ReadTga(path, picture) : ReadPng(path, picture);
     EXPECT_TRUE(ok) << path;
@@ -175,7 +154,7 @@ TEST(GeneratedPictures, EveryPictureIsThereInItsFormatAndSize)
             EXPECT_EQ(depth, 8);
             EXPECT_EQ(colourType, PNG_COLOR_TYPE_RGBA);
         } else if (EndsWith(path, ".tga")) {
-            Picture picture;
+            PngPicture picture;
             ASSERT_TRUE(ReadTga(path, picture));
             width = picture.width;
             height = picture.height;
@@ -195,18 +174,18 @@ TEST(GeneratedPictures, BackdropsAreOpaqueAndTheVeilIsBlack)
 {
     for (const char* name : {"menu_back", "options_back", "profile_back", "map_back", "water", "black"}) {
         SCOPED_TRACE(name);
-        const Picture p = Load(std::string("data/textures/") + name + ".png");
+        const PngPicture p = Load(std::string("data/textures/") + name + ".png");
         for (size_t i = 3; i < p.rgba.size(); i += 4)
             ASSERT_EQ(p.rgba[i], 255);
     }
-    const Picture black = Load("data/textures/black.png");
+    const PngPicture black = Load("data/textures/black.png");
     for (size_t i = 0; i < black.rgba.size(); i += 4)
         EXPECT_EQ(black.rgba[i] + black.rgba[i + 1] + black.rgba[i + 2], 0);
 }
 
 TEST(GeneratedPictures, WaterTilesWithoutASeam)
 {
-    const Picture water = Load("data/textures/water.png");
+    const PngPicture water = Load("data/textures/water.png");
     ASSERT_EQ(water.width, 256);
     // The step across the wrap is no larger than steps inside the picture.
     auto step = [&](int x0, int y0, int x1, int y1) {
@@ -239,21 +218,21 @@ TEST(GeneratedPictures, SpritesHaveClearSurroundings)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
-        const Picture p = Load(c.path);
+        const PngPicture p = Load(c.path);
         EXPECT_EQ(p.At(c.clearX, c.clearY)[3], 0);
         EXPECT_EQ(p.At(c.solidX, c.solidY)[3], 255);
     }
     // The cursor's tip is its top-left corner.
-    const Picture cursor = Load("data/textures/cur_normal.tga");
+    const PngPicture cursor = Load("data/textures/cur_normal.tga");
     EXPECT_GT(cursor.At(1, 1)[3], 128);
     // Particles are white so effects can tint them.
-    const Picture particle = Load("data/textures/particle.png");
+    const PngPicture particle = Load("data/textures/particle.png");
     EXPECT_EQ(particle.At(16, 16)[0] + particle.At(16, 16)[1] + particle.At(16, 16)[2], 3 * 255);
 }
 
 TEST(GeneratedPictures, ChipsDifferFromEachOther)
 {
-    const Picture chips = Load("data/textures/chips.png");
+    const PngPicture chips = Load("data/textures/chips.png");
     std::vector<std::array<long, 3>> means;
     for (int chip = 0; chip < 8; ++chip) {
         std::array<long, 3> sum{};

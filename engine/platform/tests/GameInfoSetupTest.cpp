@@ -1,6 +1,6 @@
 #include "engine/platform/GameInfoSetup.h"
-#include "engine/platform/HtmlLog.h"
 
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -24,13 +24,8 @@ protected:
     TempDir dir;
     std::string live = dir.File("app/GameInfo.xml");
     std::string defaults = dir.File("game/GameInfo.xml");
-    void SetUp() override
-    {
-        WriteTextFile(dir.File("app/.keep"), "");
-        g_log.Open(dir.File("log.htm"), true);
-    }
-    void TearDown() override { g_log.Close(); }
-    std::string Log() { return ReadTextFile(dir.File("log.htm")); }
+    ScopedLogFile logFile;
+    void SetUp() override { WriteTextFile(dir.File("app/.keep"), ""); }
 };
 
 } // namespace
@@ -75,7 +70,7 @@ TEST_F(GameInfoSetupTest, BrokenLiveCopyIsMovedAsideAndTheBackupRestored)
     EXPECT_EQ(PrepareLiveGameInfo(live, defaults, 1), GameInfoSetupResult::RestoredBackup);
     EXPECT_TRUE(Holds(live, "backup"));
     EXPECT_EQ(ReadTextFile(live + ".broken"), "<GameInfo version=\"1\"><Options marker=\"trunc");
-    EXPECT_NE(Log().find("moved aside"), std::string::npos);
+    EXPECT_NE(logFile.Text().find("moved aside"), std::string::npos);
 }
 
 TEST_F(GameInfoSetupTest, BrokenLiveCopyWithoutBackupTakesTheDefault)
@@ -97,5 +92,5 @@ TEST_F(GameInfoSetupTest, BrokenDefaultCopyWritesNothing)
     WriteTextFile(live, Save(1, "live"));
     EXPECT_EQ(PrepareLiveGameInfo(live, defaults, 2), GameInfoSetupResult::Failed);
     EXPECT_TRUE(Holds(live, "live"));
-    EXPECT_NE(Log().find("Can't load the default copy"), std::string::npos);
+    EXPECT_NE(logFile.Text().find("Can't load the default copy"), std::string::npos);
 }

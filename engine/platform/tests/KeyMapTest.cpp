@@ -1,5 +1,5 @@
 #include "engine/platform/Application.h"
-#include "engine/platform/HtmlLog.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include "tests/support/NullFrameServices.h"
@@ -13,9 +13,10 @@ using namespace testing_support;
 namespace {
 
 // An application in a game folder holding the given KeyMap.xml (none when
-// the text is empty), with its log beside it.
+// the text is empty), and what loading it logged.
 struct KeyMapFixture {
     TempDir game;
+    ScopedLogFile logFile;
     std::unique_ptr<ScopedCurrentDir> cwd;
     std::unique_ptr<Application> app;
 
@@ -24,12 +25,10 @@ struct KeyMapFixture {
         if (!keyMap.empty())
             WriteTextFile(game.File("keymap.xml"), keyMap);
         cwd = std::make_unique<ScopedCurrentDir>(game.Path());
-        g_log.Open(game.File("log.htm"), true);
         app = std::make_unique<Application>(false, std::make_unique<testing_support::NullFrameServices>());
         app->LoadKeyMap();
-        g_log.Close();
+        logFile.Close();
     }
-    std::string Log() const { return ReadTextFile(game.File("log.htm")); }
 };
 
 } // namespace
@@ -56,7 +55,7 @@ TEST(KeyMap, KeysBindByTheCodeOfTheirFirstCharacter)
     EXPECT_EQ(f.app->keyScripts['Z'], "");
     EXPECT_EQ(f.app->keyScripts[0], "nokey()");
     EXPECT_EQ(f.app->keyScripts['B'], "");
-    EXPECT_EQ(f.Log().find("Can't load KeyMap.xml!"), std::string::npos);
+    EXPECT_EQ(f.logFile.Text().find("Can't load KeyMap.xml!"), std::string::npos);
 }
 
 TEST(KeyMap, AMissingOrBrokenFileIsLoggedAndBindsNothing)
@@ -65,7 +64,7 @@ TEST(KeyMap, AMissingOrBrokenFileIsLoggedAndBindsNothing)
         KeyMapFixture f(keyMap);
         for (const std::string& script : f.app->keyScripts)
             EXPECT_EQ(script, "");
-        const std::string log = f.Log();
+        const std::string log = f.logFile.Text();
         EXPECT_NE(log.find("ERROR : </B></Font><Font Size = 1 Color = Black Face = Verdana>Can't load KeyMap.xml!"),
                   std::string::npos)
             << log;

@@ -1,9 +1,8 @@
 #pragma once
 
 // A widget that writes every input it receives into a shared journal as
-// "name:event", and a frame-services stand-in that does nothing.
+// "name:event".
 
-#include "engine/platform/FrameServices.h"
 #include "engine/platform/InputState.h"
 #include "gui/Widget.h"
 
@@ -48,20 +47,3 @@ private:
     Journal& _journal;
 };
 
-class NullFrameServices : public FrameServices {
-public:
-    bool DeviceReady() override { return true; }
-    void ResetCursorImage() override {}
-    void DrainMessages() override {}
-    void ResendMousePosition() override {}
-    void ActivatePendingControllers() override {}
-    void UpdateControllers(float) override {}
-    void UpdateSound(float) override {}
-    void UpdateLogo(float) override {}
-    void BeginFrame() override {}
-    void DrawSplash() override {}
-    void DrawScreen(bool) override {}
-    void DrawCursor() override {}
-    void DrawFrameRate(int) override {}
-    void EndFrame() override {}
-};

@@ -11,35 +11,18 @@
 #include "engine/platform/tests/RecordingWidget.h"
 #include "engine/script/ScriptHost.h"
 #include "game/state/GameInfo.h"
+#include "tests/support/EndToEndGame.h"
+#include "tests/support/NullFrameServices.h"
+#include "tests/support/SdlEvents.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 
+using namespace testing_support;
+
 namespace {
-
-using testing_support::ReadTextFile;
-using testing_support::ScopedCurrentDir;
-using testing_support::TempDir;
-using testing_support::WriteTextFile;
-
-const char* kSettings =
-    "path = .\n"
-    "useFullscreenAtFirst = false\n"
-    "useScreensaver = false\n"
-    "screensaver = saver.scr\n"
-    "useExternalScreensaver = false\n"
-    "splashes = 1\n"
-    "png = true\n"
-    "jpegPairs = false\n"
-    "firstStart = false\n"
-    "logInGameFolder = true\n"
-    "clearLog = true\n"
-    "gameInfoVersion = 1\n"
-    "title = Window Test Title\n"
-    "highCharacters = false\n";
 
 bool EventsWaiting()
 {
@@ -59,11 +42,7 @@ void Settle(Application& app)
 
 void PushWindowEvent(SDL_WindowEventID id, Uint32 windowId)
 {
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_WINDOWEVENT;
-    event.window.event = id;
-    event.window.windowID = windowId;
+    SDL_Event event = WindowEvent(id, windowId);
     ASSERT_EQ(SDL_PushEvent(&event), 1);
 }
 
@@ -72,7 +51,7 @@ void PushWindowEvent(SDL_WindowEventID id, Uint32 windowId)
 TEST(WindowEndToEnd, OpensSwitchesModesAndPausesOnFocusLoss)
 {
     TempDir game;
-    WriteTextFile(game.File("settings.ini"), kSettings);
+    WriteTextFile(game.File("settings.ini"), WindowedGameSettings("Window Test Title"));
     WriteTextFile(game.File("start.lua"), "ShowWindowIfNoSplashes()\n");
     ScopedCurrentDir inGame(game.Path());
     g_settings = ReadSettingsFile("settings.ini");
@@ -81,7 +60,7 @@ TEST(WindowEndToEnd, OpensSwitchesModesAndPausesOnFocusLoss)
     OpenLogFile(game.File("log.htm"), true);
 
     std::int64_t now = 0;
-    Application app(false, std::make_unique<NullFrameServices>(), Timer([&now] { return now += 10; }, 1000));
+    Application app(false, std::make_unique<NullFrameServices>(true), Timer([&now] { return now += 10; }, 1000));
     app.Start();
     ASSERT_NE(app.mainWindow, nullptr);
     ASSERT_TRUE(app.mainWindow->IsCreated());
@@ -116,12 +95,7 @@ TEST(WindowEndToEnd, OpensSwitchesModesAndPausesOnFocusLoss)
 
     // The pointer maps back to the 800 x 600 screen.
     SDL_GetWindowSize(window, &w, &h);
-    SDL_Event motion;
-    std::memset(&motion, 0, sizeof motion);
-    motion.type = SDL_MOUSEMOTION;
-    motion.motion.x = w / 2;
-    motion.motion.y = h / 2;
-    WindowProc(motion);
+    WindowProc(MotionEvent(w / 2, h / 2));
     EXPECT_NEAR(g_input.x, 400, 1);
     EXPECT_NEAR(g_input.y, 300, 1);
 

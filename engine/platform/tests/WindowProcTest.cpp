@@ -3,63 +3,17 @@
 #include "engine/platform/MainWindow.h"
 #include "engine/platform/tests/RecordingWidget.h"
 #include "engine/script/ScriptHost.h"
+#include "tests/support/NullFrameServices.h"
+#include "tests/support/SdlEvents.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
 
+using namespace testing_support;
+
 namespace {
-
-SDL_Event KeyEvent(Uint32 type, SDL_Keycode key, bool repeat = false)
-{
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = type;
-    event.key.keysym.sym = key;
-    event.key.repeat = repeat ? 1 : 0;
-    return event;
-}
-
-SDL_Event TextEvent(const char* utf8)
-{
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_TEXTINPUT;
-    std::strncpy(event.text.text, utf8, sizeof event.text.text - 1);
-    return event;
-}
-
-SDL_Event ButtonEvent(Uint32 type, Uint8 button, int x, int y, Uint8 clicks = 1)
-{
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = type;
-    event.button.button = button;
-    event.button.clicks = clicks;
-    event.button.x = x;
-    event.button.y = y;
-    return event;
-}
-
-SDL_Event MotionEvent(int x, int y)
-{
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_MOUSEMOTION;
-    event.motion.x = x;
-    event.motion.y = y;
-    return event;
-}
-
-SDL_Event WindowEvent(SDL_WindowEventID id)
-{
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_WINDOWEVENT;
-    event.window.event = id;
-    return event;
-}
 
 int LuaNumber(const char* name)
 {
@@ -72,7 +26,7 @@ int LuaNumber(const char* name)
 class WindowProcTest : public testing::Test {
 protected:
     WindowProcTest()
-        : app(false, std::make_unique<NullFrameServices>(), Timer([this] { return now; }, 1000))
+        : app(false, std::make_unique<NullFrameServices>(true), Timer([this] { return now; }, 1000))
         , widget("w", Rect(0, 0, 800, 600), journal)
     {
     }

@@ -1,19 +1,17 @@
 // Text in the game's generated fonts, drawn into a real GL context and read
 // back, and the layout and measuring rules on a real font table.
 
-#include "engine/backend/Window.h"
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/Settings.h"
 #include "engine/render/Font.h"
-#include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
+#include "tests/support/GlTestContext.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <memory>
 
 using namespace testing_support;
@@ -32,15 +30,8 @@ protected:
         const char* game = std::getenv("VELMORA_GAME_DIR");
         ASSERT_NE(game, nullptr);
         cwd = std::make_unique<ScopedCurrentDir>(std::string(game) + "/data");
-        g_log.Open(logDir.File("log.htm"), true);
-        backend::WindowDesc desc;
-        desc.title = "font test";
-        ASSERT_TRUE(window.Create(desc)) << SDL_GetError();
-        AllocateImageBuffers();
         g_settings.useJpegPairs = false;
-        g_renderDevice.Init(window);
-        g_renderDevice.BeginFrame();
-        g_renderDevice.Begin2D();
+        ASSERT_TRUE(gl.Open("font test"));
         for (const char* name : {"Title", "TitleLight"}) {
             auto font = std::make_unique<Font>(name, 1.0f);
             ASSERT_TRUE(font->IsLoaded()) << name;
@@ -51,12 +42,7 @@ protected:
 
     void TearDown() override
     {
-        if (HasFailure() && window.IsOpen())
-            SavePicture();
-        g_renderDevice.End2D();
-        g_renderDevice.Release();
-        window.Destroy();
-        g_log.Close();
+        gl.Close();
     }
 
     // Bright pixels (the white text on the grey clear) inside a rectangle,
@@ -77,28 +63,9 @@ protected:
         return box;
     }
 
-    void SavePicture()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
-        std::ofstream out(std::string(info->name()) + ".ppm", std::ios::binary);
-        out << "P6\n800 600\n255\n";
-        for (int y = 599; y >= 0; --y)
-            for (int x = 0; x < 800; ++x)
-                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
-    }
-
-    std::string Log()
-    {
-        g_log.Close();
-        const std::string text = ReadTextFile(logDir.File("log.htm"));
-        g_log.Open(logDir.File("log.htm"), false);
-        return text;
-    }
-
-    TempDir logDir;
+    ScopedLogFile logFile;
     std::unique_ptr<ScopedCurrentDir> cwd;
-    backend::Window window;
+    GlTestContext gl;
 };
 
 TEST_F(FontGlTest, InkLandsInsideTheLaidOutLine)
@@ -202,7 +169,7 @@ TEST_F(FontGlTest, UnknownFontsDrawNothingMeasureZeroAndAreLoggedOnce)
     std::vector<GlyphBox> boxes;
     TextGlyphBoxes("HELLO", "Nowhere", boxes);
     EXPECT_TRUE(boxes.empty());
-    const std::string log = Log();
+    const std::string log = logFile.Text();
     const auto first = log.find("Nowhere");
     ASSERT_NE(first, std::string::npos);
     EXPECT_EQ(log.find("Nowhere", first + 1), std::string::npos);
@@ -226,7 +193,7 @@ TEST_F(FontGlTest, GarbledOrMissingFontsAreSkippedWithALogLine)
     EXPECT_FALSE(bad.IsLoaded());
     Font missing("Missing", 1.0f);
     EXPECT_FALSE(missing.IsLoaded());
-    const std::string log = Log();
+    const std::string log = logFile.Text();
     EXPECT_NE(log.find("Font \"Bad\" skipped"), std::string::npos);
     EXPECT_NE(log.find("Font \"Missing\" skipped"), std::string::npos);
 }

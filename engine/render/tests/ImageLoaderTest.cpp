@@ -1,10 +1,10 @@
 #include "ImageFixtures.h"
 
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/Settings.h"
 #include "engine/render/ImageBuffers.h"
 #include "engine/render/ImageLoader.h"
 #include "engine/util/FileSystem.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -28,13 +28,8 @@ protected:
         g_settings.useJpegPairs = false;
         g_settings.loadPngImages = false;
         AllocateImageBuffers();
-        g_log.Open(_dir.File("log.htm"), true);
     }
-    void TearDown() override
-    {
-        g_log.Close();
-        g_settings = Settings();
-    }
+    void TearDown() override { g_settings = Settings(); }
 
     void Write(const std::string& name, const std::string& bytes) { WriteTextFile(_dir.File(name), bytes); }
 
@@ -51,9 +46,8 @@ protected:
         return {p[0], p[1], p[2], p[3]};
     }
 
-    std::string Log() const { return ReadTextFile(_dir.File("log.htm")); }
-
     TempDir _dir;
+    ScopedLogFile _log;
 };
 
 void ExpectNear(const Bgra& actual, const Bgra& expected, int tolerance)
@@ -182,7 +176,7 @@ TEST_F(ImageLoaderTest, BadTgaFilesAreRejectedWithALogLine)
         image.height = 9;
         Load("bad.tga", image);
         EXPECT_TRUE(image.IsEmpty());
-        EXPECT_NE(Log().find(c.logged), std::string::npos);
+        EXPECT_NE(_log.Text().find(c.logged), std::string::npos);
     }
 }
 
@@ -225,7 +219,7 @@ TEST_F(ImageLoaderTest, BrokenJpegIsLoggedAndTheProcessGoesOn)
         Load("bad.jpg", image);
         EXPECT_TRUE(image.IsEmpty());
     }
-    EXPECT_NE(Log().find("Can't load texture bad.jpg"), std::string::npos);
+    EXPECT_NE(_log.Text().find("Can't load texture bad.jpg"), std::string::npos);
 }
 
 TEST_F(ImageLoaderTest, JpegPairMergesAlphaAndNamesChooseTheFiles)
@@ -277,7 +271,7 @@ TEST_F(ImageLoaderTest, JpegPairMergesAlphaAndNamesChooseTheFiles)
     ImageData odd;
     Load("gfx\\odd.tga", odd);
     EXPECT_TRUE(odd.IsEmpty());
-    EXPECT_NE(Log().find("size differs"), std::string::npos);
+    EXPECT_NE(_log.Text().find("size differs"), std::string::npos);
 }
 
 TEST_F(ImageLoaderTest, PngSettingReplacesTheExtension)
@@ -424,7 +418,7 @@ TEST_F(ImageLoaderTest, BrokenPngIsLoggedAndEmpty)
         ImageData image;
         Load("pic.png", image);
         EXPECT_TRUE(image.IsEmpty());
-        EXPECT_NE(Log().find(c.logged), std::string::npos);
+        EXPECT_NE(_log.Text().find(c.logged), std::string::npos);
     }
 }
 
@@ -458,7 +452,7 @@ TEST_F(ImageLoaderTest, PaddingThatWouldOverflowTheBufferIsRefused)
     image.bytesPerPixel = 4;
     PadImageToPowerOfTwo(image);
     EXPECT_TRUE(image.IsEmpty());
-    EXPECT_NE(Log().find("does not fit"), std::string::npos);
+    EXPECT_NE(_log.Text().find("does not fit"), std::string::npos);
 }
 
 TEST_F(ImageLoaderTest, MaskOwnsItsPaddedPixelsAndMergesIntoAlpha)

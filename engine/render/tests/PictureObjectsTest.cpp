@@ -3,12 +3,12 @@
 
 #include "ImageFixtures.h"
 
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/Settings.h"
 #include "engine/render/BigTexture.h"
 #include "engine/render/ImageBuffers.h"
 #include "engine/render/Sprite.h"
 #include "engine/render/VertexBatch.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -26,13 +26,8 @@ protected:
         g_settings = Settings();
         g_settings.useJpegPairs = false;
         AllocateImageBuffers();
-        g_log.Open(_dir.File("log.htm"), true);
     }
-    void TearDown() override
-    {
-        g_log.Close();
-        g_settings = Settings();
-    }
+    void TearDown() override { g_settings = Settings(); }
 
     // A 32-bit TGA whose pixel (x, y) is B = x & 255, G = y & 255, R = 7, A = 255.
     void WritePicture(const std::string& name, int w, int h)
@@ -46,6 +41,7 @@ protected:
     }
 
     TempDir _dir;
+    ScopedLogFile _log;
 };
 
 std::string Le32(std::uint32_t v)
@@ -126,7 +122,7 @@ TEST_F(PictureObjectsTest, ExactBigTextureNeedsNoPaddingAndOversizedCanvasesAreR
     wide.chunkHeight = 1024;
     wide.Split("wide.tga"); // 2048 x 1024 canvas: more than the buffer holds
     EXPECT_TRUE(wide.chunks.empty());
-    EXPECT_NE(ReadTextFile(_dir.File("log.htm")).find("does not fit"), std::string::npos);
+    EXPECT_NE(_log.Text().find("does not fit"), std::string::npos);
 }
 
 TEST_F(PictureObjectsTest, ShapeFileBuildsATriangleList)

@@ -4,91 +4,39 @@
 
 #include "ImageFixtures.h"
 
-#include "engine/backend/Window.h"
 #include "engine/platform/Application.h"
 #include "engine/platform/FrameServices.h"
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/Settings.h"
 #include "engine/render/BigTexture.h"
 #include "engine/render/DrawRoutines.h"
-#include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "engine/render/VertexBatch.h"
+#include "tests/support/GlTestContext.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstring>
-#include <fstream>
 
 using namespace testing_support;
 
 namespace {
 
-using Rgb = std::array<int, 3>;
-const Rgb kBackground = {0x3C, 0x3C, 0x3C};
-
 class RenderDeviceGlTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        backend::WindowDesc desc;
-        desc.title = "render test";
-        ASSERT_TRUE(_window.Create(desc)) << SDL_GetError();
-        AllocateImageBuffers();
         g_settings.useJpegPairs = false;
-        g_renderDevice.Init(_window);
-        g_renderDevice.BeginFrame();
-        g_renderDevice.Begin2D();
+        ASSERT_TRUE(_gl.Open("render test"));
     }
 
-    void TearDown() override
-    {
-        if (HasFailure() && _window.IsOpen())
-            SavePicture();
-        g_renderDevice.End2D();
-        g_renderDevice.Release();
-        _window.Destroy();
-    }
-
-    // Pixel at (x, y) of the screen, y counted from the bottom.
-    static Rgb At(int x, int y)
-    {
-        const auto p = g_renderDevice.Gl().ReadPixels(x, y, 1, 1);
-        return {p[0], p[1], p[2]};
-    }
-
-    static void ExpectAt(int x, int y, const Rgb& expected, int tolerance = 3)
-    {
-        const Rgb actual = At(x, y);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_NEAR(actual[i], expected[i], tolerance)
-                << "pixel (" << x << ", " << y << ") channel " << i << ": got " << actual[0] << "," << actual[1] << ","
-                << actual[2];
-    }
-
-    void SavePicture()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
-        std::ofstream out(std::string(info->name()) + ".ppm", std::ios::binary);
-        out << "P6\n800 600\n255\n";
-        for (int y = 599; y >= 0; --y)
-            for (int x = 0; x < 800; ++x)
-                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
-    }
+    void TearDown() override { _gl.Close(); }
 
     // A texture of w x h from BGRA pixels, bottom row first.
     static void MakeTexture(Texture& texture, int w, int h, const std::vector<std::uint32_t>& argb, bool alpha = true)
     {
-        std::memcpy(g_pixelBuffer, argb.data(), argb.size() * 4);
-        texture.image.width = w;
-        texture.image.height = h;
-        texture.image.bytesPerPixel = 4;
-        texture.image.hasAlpha = alpha;
-        texture.Upload(true);
+        UploadTexture(texture, w, h, argb, alpha);
         ASSERT_NE(texture.deviceTexture, 0u);
     }
 
@@ -98,7 +46,7 @@ protected:
         MakeTexture(texture, 2, 2, {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFFFFu});
     }
 
-    backend::Window _window;
+    GlTestContext _gl;
 };
 
 } // namespace
@@ -400,11 +348,10 @@ TEST_F(RenderDeviceGlTest, SplashFrameShowsTheSplashPicture)
 
 TEST_F(RenderDeviceGlTest, AdapterLinesAreLogged)
 {
-    TempDir dir;
-    g_log.Open(dir.File("log.htm"), true);
+    ScopedLogFile logFile;
     g_renderDevice.LogAdapterInfo();
-    g_log.Close();
-    const std::string log = ReadTextFile(dir.File("log.htm"));
+    logFile.Close();
+    const std::string log = logFile.Text();
     std::string vendor, renderer, version;
     g_renderDevice.Gl().AdapterStrings(vendor, renderer, version);
     ASSERT_FALSE(vendor.empty());

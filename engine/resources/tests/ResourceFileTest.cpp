@@ -1,8 +1,8 @@
 // The resource file reader: sections, defaults, skipped elements and the
 // numbers that count as absent.
 
-#include "engine/platform/HtmlLog.h"
 #include "engine/resources/ResourceFile.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -191,13 +191,13 @@ TEST(ResourceFile, UnreadableFilesAreLoggedAndGiveNothing)
     ScopedCurrentDir cwd(dir.Path());
     WriteTextFile(dir.File("broken.xml"), "<Resources><Fonts>");
     WriteTextFile(dir.File("other.xml"), "<Other/>");
-    g_log.Open(dir.File("log.htm"), true);
+    ScopedLogFile logFile;
     for (const char* name : {"missing.xml", "broken.xml", "other.xml"}) {
         ResourceFile file;
         EXPECT_FALSE(file.Load(name)) << name;
     }
-    g_log.Close();
-    const std::string log = ReadTextFile(dir.File("log.htm"));
+    logFile.Close();
+    const std::string log = logFile.Text();
     for (const char* name : {"missing.xml", "broken.xml", "other.xml"})
         EXPECT_NE(log.find(std::string("Resource file load error : </B></Font><Font Size = 1 Color = Black Face = "
                                        "Verdana>") + name),

@@ -5,7 +5,6 @@
 #include "engine/render/tests/ImageFixtures.h"
 
 #include "engine/platform/Application.h"
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/Settings.h"
 #include "engine/render/BigTexture.h"
 #include "engine/render/FrameSequence.h"
@@ -13,6 +12,7 @@
 #include "engine/render/Sprite.h"
 #include "engine/render/SpriteAnimation.h"
 #include "engine/resources/ResourceManager.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include "tests/support/NullFrameServices.h"
@@ -33,13 +33,8 @@ protected:
         cwd = std::make_unique<ScopedCurrentDir>(dir.Path());
         AllocateImageBuffers();
         g_settings.useJpegPairs = false;
-        g_log.Open(dir.File("log.htm"), true);
     }
-    void TearDown() override
-    {
-        manager.DestroyTextures();
-        g_log.Close();
-    }
+    void TearDown() override { manager.DestroyTextures(); }
 
     void WritePicture(const std::string& name, int width, int height)
     {
@@ -53,9 +48,8 @@ protected:
         manager.LoadResources("resources.xml");
     }
 
-    std::string Log() { return ReadTextFile(dir.File("log.htm")); }
-
     TempDir dir;
+    ScopedLogFile logFile;
     std::unique_ptr<ScopedCurrentDir> cwd;
     ResourceManager manager;
 };
@@ -154,7 +148,7 @@ TEST_F(ResourceManagerTest, ARepeatedIdKeepsTheFirstEntry)
     // The later element's upload step finds the first entry.
     EXPECT_TRUE(entry->uploaded);
     EXPECT_EQ(entry->object->image.width, 4);
-    EXPECT_NE(Log().find("declared twice"), std::string::npos);
+    EXPECT_NE(logFile.Text().find("declared twice"), std::string::npos);
 }
 
 TEST_F(ResourceManagerTest, AnimationsTakeTheirSheetByHashOrFile)
@@ -172,7 +166,7 @@ TEST_F(ResourceManagerTest, AnimationsTakeTheirSheetByHashOrFile)
     const auto* own = manager.FindAnimation("own");
     ASSERT_TRUE(shared && own);
     EXPECT_EQ(manager.FindAnimation("lost"), nullptr);
-    EXPECT_NE(Log().find("#missing"), std::string::npos);
+    EXPECT_NE(logFile.Text().find("#missing"), std::string::npos);
 
     EXPECT_EQ(shared->object->sprite, manager.FindTexture2D("sheet")->object.get());
     EXPECT_EQ(shared->path, "None");

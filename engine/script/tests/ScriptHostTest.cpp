@@ -1,6 +1,6 @@
 #include "engine/script/ScriptHost.h"
 
-#include "engine/platform/HtmlLog.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -12,16 +12,11 @@ namespace {
 class ScriptHostTest : public ::testing::Test {
 protected:
     TempDir dir;
-    void SetUp() override
-    {
-        OpenScriptState();
-        g_log.Open(dir.File("log.htm"), true);
-    }
-    void TearDown() override { g_log.Close(); }
-    std::string Log() { return ReadTextFile(dir.File("log.htm")); }
+    ScopedLogFile logFile;
+    void SetUp() override { OpenScriptState(); }
     int Count(const std::string& needle)
     {
-        const std::string text = Log();
+        const std::string text = logFile.Text();
         int n = 0;
         for (auto pos = text.find(needle); pos != std::string::npos; pos = text.find(needle, pos + 1))
             ++n;
@@ -77,8 +72,8 @@ TEST_F(ScriptHostTest, FileErrorsCarryTheirTitles)
     EXPECT_TRUE(RunScriptFile("good.lua")); // any letter case
     EXPECT_EQ(Count("LUA COMPILE ERROR : "), 2);
     EXPECT_EQ(Count("LUA RUN ERROR [fails.lua] : "), 1);
-    EXPECT_NE(Log().find("boom"), std::string::npos);
-    EXPECT_NE(Log().find("cannot open"), std::string::npos);
+    EXPECT_NE(logFile.Text().find("boom"), std::string::npos);
+    EXPECT_NE(logFile.Text().find("cannot open"), std::string::npos);
     EXPECT_EQ(Global("good"), 1);
     EXPECT_EQ(lua_gettop(g_luaState), top);
 }
@@ -100,7 +95,7 @@ TEST_F(ScriptHostTest, NonStringErrorObjectGetsAFallbackText)
     ASSERT_TRUE(RunScriptString("function Raise() error({}) end"));
     const int top = lua_gettop(g_luaState);
     EXPECT_FALSE(CallScriptFunction("Raise"));
-    EXPECT_NE(Log().find("LUA Error calling [Raise] : </B></Font><Font Size = 1 Color = Black Face = Verdana>"
+    EXPECT_NE(logFile.Text().find("LUA Error calling [Raise] : </B></Font><Font Size = 1 Color = Black Face = Verdana>"
                          "(error object is a table value)"),
               std::string::npos);
     EXPECT_FALSE(RunScriptString("error(nil)"));

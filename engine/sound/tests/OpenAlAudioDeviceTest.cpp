@@ -3,8 +3,8 @@
 // without a crash, and a sample refuses more channels than its limit.
 
 #include "engine/backend/AudioDevice.h"
-#include "engine/platform/HtmlLog.h"
 #include "engine/sound/SoundSystemImpl.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -82,12 +82,11 @@ TEST(OpenAlAudioDevice, SoundSystemPlaysASampleAndALoopingTrack)
     WriteToneWav(dir.File("Sound/Click.wav"), 22050, 1, 0.2f);
     WriteToneWav(dir.File("Sound/Theme.wav"), 44100, 2, 0.5f);
     testing_support::ScopedCurrentDir cwd(dir.Path());
-    g_log.Open(dir.File("log.htm"), true);
+    testing_support::ScopedLogFile logFile;
 
     Sound::SoundSystemImpl sound;
     sound.Init();
     if (!sound.IsOpen()) {
-        g_log.Close();
         GTEST_SKIP() << "no OpenAL output, not even the null driver";
     }
     sound.LoadSample("Click", "click.wav", 2); // names are matched ignoring case
@@ -109,9 +108,9 @@ TEST(OpenAlAudioDevice, SoundSystemPlaysASampleAndALoopingTrack)
     sound.Shutdown();
     sound.PlaySample("Click");
     sound.FadeInTrack("Theme", 0.1f, true);
-    g_log.Close();
+    logFile.Close();
 
-    const std::string log = testing_support::ReadTextFile(dir.File("log.htm"));
+    const std::string log = logFile.Text();
     EXPECT_NE(log.find("Sample started: Click"), std::string::npos);
     EXPECT_NE(log.find("Track started: Theme"), std::string::npos);
 }

@@ -1,6 +1,6 @@
-#include "engine/platform/HtmlLog.h"
 #include "engine/sound/SoundSystemImpl.h"
 #include "engine/sound/tests/RecordingAudioDevice.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -33,14 +33,6 @@ struct SoundFixture {
         for (int i = 0; i < frames; ++i)
             sound->UpdateTracks(dt);
     }
-};
-
-// The log of one test, in a fresh folder.
-struct ScopedLog {
-    testing_support::TempDir dir;
-    ScopedLog() { g_log.Open(dir.File("log.htm"), true); }
-    ~ScopedLog() { g_log.Close(); }
-    std::string Text() const { return testing_support::ReadTextFile(dir.File("log.htm")); }
 };
 
 } // namespace
@@ -329,7 +321,7 @@ TEST(SoundSystem, PauseAndResumeActOnceOnTheWholeOutput)
 
 TEST(SoundSystem, WithoutADeviceEveryCallIsHarmlessAndLoggedOnce)
 {
-    ScopedLog log;
+    testing_support::ScopedLogFile log;
     SoundFixture f(false);
     EXPECT_FALSE(f.sound->IsOpen());
     f.sound->LoadSample("Click", "click.wav", 2);
@@ -345,7 +337,7 @@ TEST(SoundSystem, WithoutADeviceEveryCallIsHarmlessAndLoggedOnce)
     // The records still follow the calls.
     EXPECT_EQ(f.Track("Theme").state, TrackState::FadeIn);
     EXPECT_EQ(f.Track("Theme").volume, 37);
-    g_log.Close();
+    log.Close();
     const std::string text = log.Text();
     const std::string line = "No audio device could be opened";
     ASSERT_NE(text.find(line), std::string::npos);
@@ -374,12 +366,12 @@ TEST(SoundSystem, AfterShutdownNoCallReachesTheDevice)
 
 TEST(SoundSystem, AFileThatDoesNotLoadIsLoggedAndKeepsHandleZero)
 {
-    ScopedLog log;
+    testing_support::ScopedLogFile log;
     SoundFixture f;
     f.sound->LoadSample("Gone", "missing.wav", 2);
     EXPECT_EQ(f.sound->FindSample("Gone")->sample, 0u);
     f.sound->PlaySample("Gone");
     EXPECT_EQ(f.sound->LastChannel("Gone"), 0u);
-    g_log.Close();
+    log.Close();
     EXPECT_NE(log.Text().find("Can't load sample \"Gone\" from sound\\missing.wav"), std::string::npos);
 }

@@ -1,57 +1,32 @@
 // Artefact pieces drawn into a real GL context and read back.
 
-#include "engine/backend/Window.h"
-#include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "game/state/Artefact.h"
+#include "tests/support/GlTestContext.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstring>
+
+using namespace testing_support;
 
 namespace {
-
-using Rgb = std::array<int, 3>;
 
 class ArtefactGlTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        backend::WindowDesc desc;
-        desc.title = "artefact test";
-        ASSERT_TRUE(_window.Create(desc)) << SDL_GetError();
-        AllocateImageBuffers();
-        g_renderDevice.Init(_window);
-        g_renderDevice.BeginFrame();
-        g_renderDevice.Begin2D();
+        ASSERT_TRUE(_gl.Open("artefact test"));
         // One piece: a 2 x 2 picture, opaque green on the left, clear on the right.
         ArtefactElement& piece = _artefact.elements.emplace_back();
         piece.x = 100;
         piece.y = 50;
         piece.width = piece.height = 68;
-        const std::uint32_t pixels[4] = {0xFF00FF00u, 0x0000FF00u, 0xFF00FF00u, 0x0000FF00u};
-        std::memcpy(g_pixelBuffer, pixels, sizeof pixels);
-        piece.texture.image.width = piece.texture.image.height = 2;
-        piece.texture.image.bytesPerPixel = 4;
-        piece.texture.image.hasAlpha = true;
-        piece.texture.Upload(true);
+        UploadTexture(piece.texture, 2, 2, {0xFF00FF00u, 0x0000FF00u, 0xFF00FF00u, 0x0000FF00u});
     }
 
-    void TearDown() override
-    {
-        g_renderDevice.End2D();
-        g_renderDevice.Release();
-        _window.Destroy();
-    }
+    void TearDown() override { _gl.Close(); }
 
-    static Rgb At(int x, int y)
-    {
-        const auto p = g_renderDevice.Gl().ReadPixels(x, y, 1, 1);
-        return {p[0], p[1], p[2]};
-    }
-
-    backend::Window _window;
+    GlTestContext _gl;
     Artefact _artefact;
 };
 

@@ -2,11 +2,11 @@
 
 #include "ImageFixtures.h"
 
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/Settings.h"
 #include "engine/render/ImageBuffers.h"
 #include "game/state/ArtefactCatalogue.h"
 #include "game/state/ArtefactFile.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -30,13 +30,12 @@ struct ArtefactFixture : testing::Test {
     void SetUp() override
     {
         cwd = std::make_unique<ScopedCurrentDir>(dir.Path());
-        g_log.Open(dir.File("log.htm"), true);
         AllocateImageBuffers();
         g_settings.useJpegPairs = false;
     }
-    void TearDown() override { g_log.Close(); }
 
     TempDir dir;
+    ScopedLogFile logFile;
     std::unique_ptr<ScopedCurrentDir> cwd;
 };
 

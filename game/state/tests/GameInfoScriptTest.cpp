@@ -2,22 +2,13 @@
 
 #include "engine/script/ScriptHost.h"
 #include "game/state/tests/GameStateFixture.h"
-#include "gui/script_api/ScriptBindings.h"
+#include "tests/support/BoundScriptState.h"
 
 #include <gtest/gtest.h>
 
 class GameInfoScript : public GameStateTest {
 protected:
-    GameInfoScript()
-    {
-        // One Lua state per process; its classes are registered once.
-        static const bool registered = [] {
-            OpenScriptState();
-            RegisterScriptBindings(g_luaState);
-            return true;
-        }();
-        EXPECT_TRUE(registered);
-    }
+    GameInfoScript() { testing_support::OpenBoundScriptState(); }
 
     void Run(const std::string& script)
     {

@@ -1,10 +1,10 @@
 #pragma once
 
 // A game folder and an application-data folder of their own for each test,
-// the game folder current, and the log written into the test's folder.
+// the game folder current, and the log written into a file of its own.
 
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/StartUp.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -20,13 +20,8 @@ protected:
     {
         testing_support::WriteTextFile(_dir.File("appdata/keep"), "");
         g_appDataFolder = _dir.File("appdata");
-        g_log.Open(_dir.File("log.htm"), true);
     }
-    ~GameStateTest() override
-    {
-        g_log.Close();
-        g_appDataFolder.clear();
-    }
+    ~GameStateTest() override { g_appDataFolder.clear(); }
 
     std::string GameFile(const std::string& name) const { return _dir.File("game/" + name); }
     std::string AppFile(const std::string& name) const { return _dir.File("appdata/" + name); }
@@ -54,7 +49,7 @@ protected:
         return text + "</LevelMap>\n";
     }
 
-    std::string LogText() const { return testing_support::ReadTextFile(_dir.File("log.htm")); }
+    std::string LogText() const { return _log.Text(); }
     static int Count(const std::string& text, const std::string& piece)
     {
         int n = 0;
@@ -74,4 +69,5 @@ private:
     testing_support::TempDir _dir;
     std::string _gameDir;
     testing_support::ScopedCurrentDir _cwd;
+    testing_support::ScopedLogFile _log;
 };

@@ -1,7 +1,6 @@
 // The controller factory and the built-in controllers, run by the global
 // controller manager frame by frame as the main loop runs them.
 
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/InputMap.h"
 #include "engine/script/ScriptHost.h"
 #include "gui/GUIManager.h"
@@ -18,6 +17,8 @@
 #include "gui/controllers/Fader.h"
 #include "gui/controllers/WaterPhase.h"
 #include "gui/controllers/WidgetMover.h"
+#include "gui/tests/TestBox.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -47,34 +48,16 @@ public:
     void ReleaseGroup(const std::string& group) override { g_journal.push_back("release " + group); }
 };
 
-// A plain widget kind for these layers: "Box" with "x", "y", "width", "height".
-class Box : public Widget {
-public:
-    Box(const std::string& widgetName, const TiXmlElement* element) : Widget(widgetName)
-    {
-        int x = 0, y = 0, w = 0, h = 0;
-        element->QueryIntAttribute("x", &x);
-        element->QueryIntAttribute("y", &y);
-        element->QueryIntAttribute("width", &w);
-        element->QueryIntAttribute("height", &h);
-        size = Point(w, h);
-        position = Point(x, 600 - y - h);
-        offset = position;
-        rect = Rect(position, size);
-    }
-};
-
 class BuiltInControllersTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         g_journal.clear();
-        OpenLogFile(_dir.File("log.htm"), true);
         if (!g_luaState)
             OpenScriptState();
         lua_register(g_luaState, "note", Note);
         RegisterControllerKinds();
-        g_widgetFactory.Register("Box", CreateWidgetOfKind<Box>);
+        g_widgetFactory.Register("Box", CreateWidgetOfKind<TestBox>); // a plain box
         GuiResources::SetGroupService(&_groups);
         const std::string file = _dir.File("layers.xml");
         WriteTextFile(file, "<Gui>"
@@ -112,11 +95,10 @@ protected:
             kernel.FlushPending();
     }
 
-    std::string Log() const { return ReadTextFile(_dir.File("log.htm")); }
-
     static Widget* WidgetOf(const char* layer, const char* widget) { return GUI.getLayer(layer)->getWidget(widget); }
 
     TempDir _dir;
+    ScopedLogFile _log;
     RecordingGroups _groups;
 };
 
@@ -182,7 +164,7 @@ TEST_F(BuiltInControllersTest, FaderWithAMissingEndHandlerLogsOnceAndFinishes)
     for (int i = 0; i < 5; ++i)
         Frame(0.25f);
     EXPECT_TRUE(kernel.Active().empty());
-    const std::string log = Log();
+    const std::string log = _log.Text();
     const std::string title = "LUA Error calling [NoSuchHandler]";
     const auto first = log.find(title);
     ASSERT_NE(first, std::string::npos);
@@ -213,7 +195,7 @@ TEST_F(BuiltInControllersTest, CreateRefusesMissingOrMistypedArguments)
         c.fill(args);
         EXPECT_EQ(controlFactory.Create(c.kind, args), nullptr) << c.kind;
     }
-    EXPECT_NE(Log().find("Controller error"), std::string::npos);
+    EXPECT_NE(_log.Text().find("Controller error"), std::string::npos);
     EXPECT_TRUE(Screen.GetStack().empty());
     EXPECT_EQ(Screen.GetCurrent(), nullptr);
 

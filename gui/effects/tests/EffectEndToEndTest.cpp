@@ -7,12 +7,7 @@
 
 #include "engine/platform/Application.h"
 #include "engine/platform/FrameServices.h"
-#include "engine/platform/HtmlLog.h"
-#include "engine/platform/MainWindow.h"
-#include "engine/platform/Settings.h"
-#include "engine/platform/StartUp.h"
 #include "engine/render/RenderDevice.h"
-#include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/ScreenImpl.h"
@@ -20,6 +15,8 @@
 #include "gui/effects/EffectObserver.h"
 #include "gui/effects/ParticleEffect.h"
 #include "gui/effects/ParticleManager.h"
+#include "tests/support/EndToEndGame.h"
+#include "tests/support/GlTestContext.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <SDL.h>
@@ -27,7 +24,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 using namespace testing_support;
 
@@ -37,21 +33,6 @@ class EffectEndToEndTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        WriteTextFile(_game.File("settings.ini"), "path = .\n"
-                                                  "useFullscreenAtFirst = false\n"
-                                                  "useScreensaver = false\n"
-                                                  "screensaver = saver.scr\n"
-                                                  "useExternalScreensaver = false\n"
-                                                  "splashes = 1\n"
-                                                  "png = true\n"
-                                                  "jpegPairs = false\n"
-                                                  "firstStart = false\n"
-                                                  "logInGameFolder = true\n"
-                                                  "clearLog = true\n"
-                                                  "gameInfoVersion = 1\n"
-                                                  "title = Effects Test\n"
-                                                  "highCharacters = false\n");
-        WriteTextFile(_game.File("KeyMap.xml"), "<KeyMap />\n");
         WriteTextFile(_game.File("start.lua"), "LoadResource('resources.xml')\n"
                                                "LoadParticles('particles.xml')\n"
                                                "LoadEffects('effects.xml')\n"
@@ -79,28 +60,17 @@ protected:
   </Layer>
 </Gui>)");
 
-        _inGame = std::make_unique<ScopedCurrentDir>(_game.Path());
-        g_settings = ReadSettingsFile("settings.ini");
-        gameInfo._numOfSplashes = 0;
-        OpenLogFile(_game.File("log.htm"), true);
-        _app = std::make_unique<Application>(false);
-        _app->Start();
-        ASSERT_TRUE(_app->mainWindow && _app->mainWindow->IsCreated());
+        ASSERT_TRUE(_game.Start());
     }
 
     void TearDown() override
     {
-        if (_app && _app->mainWindow && _app->mainWindow->IsCreated() &&
-            (HasFailure() || std::getenv("VELMORA_SAVE_PICTURES")))
-            SavePicture();
         for (const char* name : {"sparkle", "glow", "smoke"})
             if (Layer* layer = GUI.getLayer("Effects"))
                 if (Widget* widget = layer->getWidget(name))
                     for (ParticleEffect* effect : widget->effects.effects)
                         effect->Stop();
-        Screen.ClearLayers();
-        _app.reset();
-        _inGame.reset();
+        _game.Stop();
     }
 
     // The screen drawn once more without presenting, for reading back.
@@ -124,21 +94,7 @@ protected:
         return {brightest, darkest};
     }
 
-    void SavePicture()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
-        std::ofstream out(_startDir + "/" + info->name() + ".ppm", std::ios::binary);
-        out << "P6\n800 600\n255\n";
-        for (int y = 599; y >= 0; --y)
-            for (int x = 0; x < 800; ++x)
-                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
-    }
-
-    std::string _startDir = std::filesystem::current_path().string();
-    TempDir _game;
-    std::unique_ptr<ScopedCurrentDir> _inGame;
-    std::unique_ptr<Application> _app;
+    EndToEndGame _game{"Effects Test"};
     EngineFrameServices _services;
 };
 
@@ -173,10 +129,10 @@ TEST_F(EffectEndToEndTest, EffectsOnWidgetsRunInTheMainLoopAndShowOnTheLayer)
     // The main loop's start puts the observer on the controller manager;
     // then frames run as the loop runs them, about 1.5 seconds of them.
     AddEffectObserver();
-    _app->running = true;
+    _game.App().running = true;
     const Uint32 start = SDL_GetTicks();
     while (SDL_GetTicks() - start < 1500) {
-        _app->Frame();
+        _game.App().Frame();
         SDL_Delay(10);
     }
     ASSERT_EQ(layer->getWidget("sparkle")->effects.effects.size(), 1u);

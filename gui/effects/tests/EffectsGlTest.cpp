@@ -3,9 +3,7 @@
 // widget picture is written as particle_effects.ppm in the test's folder
 // (failing tests always leave theirs).
 
-#include "engine/backend/Window.h"
 #include "engine/platform/Settings.h"
-#include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Texture.h"
 #include "engine/render/VertexBatch.h"
@@ -15,75 +13,40 @@
 #include "gui/effects/EffectObserver.h"
 #include "gui/effects/ParticleManager.h"
 #include "gui/effects/RayStrip.h"
+#include "tests/support/GlTestContext.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 
 using namespace testing_support;
 
 namespace {
 
-using Rgb = std::array<int, 3>;
-
 class EffectsGlTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        backend::WindowDesc desc;
-        desc.title = "particle test";
-        ASSERT_TRUE(_window.Create(desc)) << SDL_GetError();
-        AllocateImageBuffers();
         g_settings.useJpegPairs = false;
-        g_renderDevice.Init(_window);
-        g_renderDevice.BeginFrame();
-        g_renderDevice.Begin2D();
+        ASSERT_TRUE(_gl.Open("particle test"));
         SeedRandom(5);
     }
 
     void TearDown() override
     {
-        if (HasFailure() && _window.IsOpen())
-            SavePicture(std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ppm");
         g_particleManager._effects.clear();
         g_particleManager._systems.clear();
         g_resourceManager.DestroyTextures();
-        g_renderDevice.End2D();
-        g_renderDevice.Release();
-        _window.Destroy();
-    }
-
-    static Rgb At(int x, int y)
-    {
-        const auto p = g_renderDevice.Gl().ReadPixels(x, y, 1, 1);
-        return {p[0], p[1], p[2]};
-    }
-
-    static void SavePicture(const std::string& name)
-    {
-        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
-        std::ofstream out(name, std::ios::binary);
-        out << "P6\n800 600\n255\n";
-        for (int y = 599; y >= 0; --y)
-            for (int x = 0; x < 800; ++x)
-                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
+        _gl.Close();
     }
 
     // A white opaque 2 x 2 texture.
     static std::shared_ptr<Texture> WhiteTexture()
     {
         auto texture = std::make_shared<Texture>();
-        const std::uint32_t white[4] = {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu};
-        std::memcpy(g_pixelBuffer, white, sizeof white);
-        texture->image.width = texture->image.height = 2;
-        texture->image.bytesPerPixel = 4;
-        texture->image.hasAlpha = true;
-        texture->Upload(true);
+        UploadTexture(*texture, 2, 2, {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu});
         return texture;
     }
 
@@ -107,7 +70,7 @@ protected:
         return effect;
     }
 
-    backend::Window _window;
+    GlTestContext _gl;
 };
 
 } // namespace
@@ -183,7 +146,7 @@ TEST_F(EffectsGlTest, TheBundledEffectsShowOnWidgets)
     }
     ASSERT_EQ(g_effectObserver.Count(), 3u);
     if (std::getenv("VELMORA_SAVE_PICTURES"))
-        SavePicture(picture);
+        SaveScreenPicture(picture);
 
     // Additive effects light the dark background around their centres;
     // the smoke darkens the light panel above its emitter.

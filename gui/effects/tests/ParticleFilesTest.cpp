@@ -1,11 +1,11 @@
 // The particles and effects files: defaults, caps, scales, skipped elements
 // and the load errors.
 
-#include "engine/platform/HtmlLog.h"
 #include "engine/render/Sprite.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/util/Random.h"
 #include "gui/effects/ParticleManager.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -20,14 +20,12 @@ struct FilesFixture : testing::Test {
     void SetUp() override
     {
         cwd = std::make_unique<ScopedCurrentDir>(dir.Path());
-        g_log.Open(dir.File("log.htm"), true);
         SeedRandom(11);
     }
-    void TearDown() override { g_log.Close(); }
-    std::string Log() const { return ReadTextFile(dir.File("log.htm")); }
     void Write(const std::string& name, const std::string& text) { WriteTextFile(dir.File(name), text); }
 
     TempDir dir;
+    ScopedLogFile logFile;
     std::unique_ptr<ScopedCurrentDir> cwd;
     ParticleManager library;
 };
@@ -64,7 +62,7 @@ TEST_F(FilesFixture, ParticlesLoadUnderAnyRootWithTheirDefaultsAndCaps)
     EXPECT_EQ(library._systems.at("zero")._particles.size(), 0u);
     EXPECT_FALSE(library._systems.at("odd")._additive); // only "true" and "1" are true
     EXPECT_EQ(library._systems.at("odd")._particles.size(), 12u);
-    EXPECT_NE(Log().find("Load particles"), std::string::npos);
+    EXPECT_NE(logFile.Text().find("Load particles"), std::string::npos);
 }
 
 TEST_F(FilesFixture, ParamsAreScaledAndAnglesAreDegrees)
@@ -125,7 +123,7 @@ TEST_F(FilesFixture, EffectsCopyDescribedSystemsWithTheirStartSettings)
     copy.Reset();
     copy.Update(0.01f);
     EXPECT_TRUE(copy._systems[0]._finished);
-    EXPECT_NE(Log().find("Load effects"), std::string::npos);
+    EXPECT_NE(logFile.Text().find("Load effects"), std::string::npos);
 }
 
 TEST_F(FilesFixture, FilesThatDoNotLoadAreLoggedWithTheirTitles)
@@ -136,7 +134,7 @@ TEST_F(FilesFixture, FilesThatDoNotLoadAreLoggedWithTheirTitles)
     library.LoadEffects("missing.xml");
     EXPECT_TRUE(library._systems.empty());
     EXPECT_TRUE(library._effects.empty());
-    const std::string log = Log();
+    const std::string log = logFile.Text();
     EXPECT_NE(log.find("Particles file load error"), std::string::npos);
     EXPECT_NE(log.find("broken.xml"), std::string::npos);
     EXPECT_NE(log.find("Effects file load error"), std::string::npos);
@@ -156,7 +154,7 @@ TEST_F(FilesFixture, TheBundledFilesDescribeTheirEffects)
             EXPECT_GT(s._lifeInitial, 0.0f) << name;
         }
     }
-    EXPECT_EQ(Log().find("file load error"), std::string::npos) << Log();
+    EXPECT_EQ(logFile.Text().find("file load error"), std::string::npos) << logFile.Text();
 }
 
 TEST_F(FilesFixture, HashNamesAreTheResourceManagersPicturesSharedByEveryCopy)

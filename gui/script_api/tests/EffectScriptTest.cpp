@@ -1,12 +1,12 @@
 // Particle files, effects and artefacts as scripts see them.
 
-#include "engine/platform/HtmlLog.h"
 #include "engine/script/ScriptHost.h"
 #include "game/state/ArtefactCatalogue.h"
 #include "gui/Widget.h"
 #include "gui/effects/EffectObserver.h"
 #include "gui/effects/ParticleManager.h"
-#include "gui/script_api/ScriptBindings.h"
+#include "tests/support/BoundScriptState.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -20,18 +20,11 @@ class EffectScriptTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        static bool registered = false; // names are registered once per state
-        OpenScriptState();
-        if (!registered) {
-            RegisterScriptBindings(g_luaState);
-            registered = true;
-        }
+        OpenBoundScriptState();
         cwd = std::make_unique<ScopedCurrentDir>(dir.Path());
-        g_log.Open(dir.File("log.htm"), true);
     }
     void TearDown() override
     {
-        g_log.Close();
         g_particleManager._effects.clear();
         g_particleManager._systems.clear();
     }
@@ -41,9 +34,8 @@ protected:
         luabind::object value = luabind::globals(g_luaState)[name];
         return luabind::type(value) == LUA_TNUMBER ? luabind::object_cast<float>(value) : -1000.0f;
     }
-    std::string Log() const { return ReadTextFile(dir.File("log.htm")); }
-
     TempDir dir;
+    ScopedLogFile logFile;
     std::unique_ptr<ScopedCurrentDir> cwd;
 };
 
@@ -88,7 +80,7 @@ TEST_F(EffectScriptTest, ArtefactIndicesFromScriptsAreChecked)
                                 "ReleaseArtefactTexture(1)\n"
                                 "UploadArtefactElements(7000000)\n"
                                 "ReleaseArtefactElements(-3)\n"));
-    const std::string log = Log();
+    const std::string log = logFile.Text();
     EXPECT_NE(log.find("There is no artefact -1"), std::string::npos);
     EXPECT_NE(log.find("There is no artefact 1 "), std::string::npos);
     EXPECT_NE(log.find("There is no artefact 7000000"), std::string::npos);

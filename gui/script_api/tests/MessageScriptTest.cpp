@@ -2,7 +2,7 @@
 
 #include "engine/script/ScriptHost.h"
 #include "gui/Widget.h"
-#include "gui/script_api/ScriptBindings.h"
+#include "tests/support/BoundScriptState.h"
 
 #include <gtest/gtest.h>
 
@@ -25,15 +25,7 @@ public:
 
 class MessageScriptTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        static bool registered = false; // names are registered once per state
-        OpenScriptState();
-        if (!registered) {
-            RegisterScriptBindings(g_luaState);
-            registered = true;
-        }
-    }
+    void SetUp() override { testing_support::OpenBoundScriptState(); }
 
     static std::string LuaString(const char* name)
     {

@@ -1,6 +1,5 @@
 // The script API as scripts see it: each case is a Lua chunk that checks its
 // own results with assert; a failing assert is logged and fails the test.
-#include "engine/platform/HtmlLog.h"
 #include "engine/script/ScriptHost.h"
 #include "gui/GUIManager.h"
 #include "gui/Message.h"
@@ -8,6 +7,8 @@
 #include "gui/WidgetFactory.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/script_api/ScriptBindings.h"
+#include "tests/support/BoundScriptState.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -21,17 +22,14 @@ protected:
     static void SetUpTestSuite()
     {
         RegisterGuiFactories();
-        OpenScriptState();
-        RegisterScriptBindings(g_luaState);
+        OpenBoundScriptState();
     }
     TempDir dir;
-    void SetUp() override { g_log.Open(dir.File("log.htm"), true); }
-    void TearDown() override { g_log.Close(); }
-    std::string Log() { return ReadTextFile(dir.File("log.htm")); }
+    ScopedLogFile logFile;
     void Run(const char* chunk)
     {
         const int top = lua_gettop(g_luaState);
-        EXPECT_TRUE(RunScriptString(chunk)) << Log();
+        EXPECT_TRUE(RunScriptString(chunk)) << logFile.Text();
         EXPECT_EQ(lua_gettop(g_luaState), top);
     }
 };
@@ -143,6 +141,6 @@ TEST_F(ScriptApiTest, LayersScreenAndControllersFromScripts)
     lua_getglobal(g_luaState, "handled");
     EXPECT_EQ(lua_tonumber(g_luaState, -1), 2);
     lua_pop(g_luaState, 1);
-    EXPECT_NE(Log().find("LUA Error calling [OnMain]"), std::string::npos);
+    EXPECT_NE(logFile.Text().find("LUA Error calling [OnMain]"), std::string::npos);
     Screen.ClearLayers();
 }

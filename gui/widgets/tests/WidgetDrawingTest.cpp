@@ -4,76 +4,36 @@
 #include "ImageFixtures.h"
 #include "WidgetTestSupport.h"
 
-#include "engine/backend/Window.h"
 #include "engine/platform/Settings.h"
-#include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/widgets/Tooltip.h"
 #include "gui/widgets/WidgetCreators.h"
+#include "tests/support/GlTestContext.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <png.h>
 
-#include <array>
-#include <cstring>
 #include <fstream>
 #include <functional>
 
-namespace {
+using namespace testing_support;
 
-using Rgb = std::array<int, 3>;
-const Rgb kBackground = {0x3C, 0x3C, 0x3C};
+namespace {
 
 class WidgetDrawingTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        backend::WindowDesc desc;
-        desc.title = "widget drawing test";
-        ASSERT_TRUE(_window.Create(desc)) << SDL_GetError();
-        AllocateImageBuffers();
-        g_renderDevice.Init(_window);
-        g_renderDevice.BeginFrame();
-        g_renderDevice.Begin2D();
+        ASSERT_TRUE(_gl.Open("widget drawing test"));
         g_tooltipFramePicture = nullptr;
     }
 
     void TearDown() override
     {
-        if (HasFailure() && _window.IsOpen())
-            SavePicture();
         g_tooltipFramePicture = nullptr;
-        g_renderDevice.End2D();
-        g_renderDevice.Release();
-        _window.Destroy();
-    }
-
-    static Rgb At(int x, int y)
-    {
-        const auto p = g_renderDevice.Gl().ReadPixels(x, y, 1, 1);
-        return {p[0], p[1], p[2]};
-    }
-
-    static void ExpectAt(int x, int y, const Rgb& expected, int tolerance = 3)
-    {
-        const Rgb actual = At(x, y);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_NEAR(actual[i], expected[i], tolerance)
-                << "pixel (" << x << ", " << y << ") channel " << i << ": got " << actual[0] << "," << actual[1] << ","
-                << actual[2];
-    }
-
-    void SavePicture()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
-        std::ofstream out(std::string(info->name()) + ".ppm", std::ios::binary);
-        out << "P6\n800 600\n255\n";
-        for (int y = 599; y >= 0; --y)
-            for (int x = 0; x < 800; ++x)
-                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
+        _gl.Close();
     }
 
     // Registers "#id": a picture of width x height in a texture of the padded
@@ -87,17 +47,12 @@ protected:
         for (int y = 0; y < th; ++y)
             for (int x = 0; x < tw; ++x)
                 pixels[static_cast<std::size_t>(y) * tw + x] = argb(x, y);
-        std::memcpy(g_pixelBuffer, pixels.data(), pixels.size() * 4);
-        sprite->image.width = tw;
-        sprite->image.height = th;
-        sprite->image.bytesPerPixel = 4;
-        sprite->image.hasAlpha = true;
-        sprite->Upload(true);
+        UploadTexture(*sprite, tw, th, pixels);
         return sprite;
     }
 
     FakeWidgetServices services;
-    backend::Window _window;
+    GlTestContext _gl;
 };
 
 TEST_F(WidgetDrawingTest, SolidRectangleIsInScreenCoordinates)

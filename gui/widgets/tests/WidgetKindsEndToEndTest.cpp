@@ -4,15 +4,11 @@
 
 #include "engine/platform/Application.h"
 #include "engine/platform/FrameServices.h"
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/InputMap.h"
 #include "engine/platform/MainWindow.h"
-#include "engine/platform/Settings.h"
-#include "engine/platform/StartUp.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/script/ScriptHost.h"
-#include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/ScreenImpl.h"
@@ -23,82 +19,24 @@
 #include "gui/widgets/ListBoxTipBlink.h"
 #include "gui/widgets/Slider.h"
 #include "gui/widgets/WidgetCreators.h"
+#include "tests/support/EndToEndGame.h"
+#include "tests/support/GlTestContext.h"
+#include "tests/support/SdlEvents.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 
 using namespace testing_support;
 
 namespace {
 
-SDL_Event ButtonEvent(Uint32 type, int x, int y, Uint8 clicks = 1)
-{
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = type;
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.clicks = clicks;
-    event.button.x = x;
-    event.button.y = y;
-    return event;
-}
-
-SDL_Event MotionEvent(int x, int y)
-{
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_MOUSEMOTION;
-    event.motion.x = x;
-    event.motion.y = y;
-    return event;
-}
-
-SDL_Event TextEvent(const char* utf8)
-{
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_TEXTINPUT;
-    std::strncpy(event.text.text, utf8, sizeof event.text.text - 1);
-    return event;
-}
-
-SDL_Event KeyEvent(Uint32 type, SDL_Keycode key)
-{
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = type;
-    event.key.keysym.sym = key;
-    return event;
-}
-
-using Rgb = std::array<int, 3>;
-
 class WidgetKindsEndToEndTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        WriteTextFile(_game.File("settings.ini"), "path = .\n"
-                                                  "useFullscreenAtFirst = false\n"
-                                                  "useScreensaver = false\n"
-                                                  "screensaver = saver.scr\n"
-                                                  "useExternalScreensaver = false\n"
-                                                  "splashes = 1\n"
-                                                  "png = true\n"
-                                                  "jpegPairs = false\n"
-                                                  "firstStart = false\n"
-                                                  "logInGameFolder = true\n"
-                                                  "clearLog = true\n"
-                                                  "gameInfoVersion = 1\n"
-                                                  "title = Widget Test\n"
-                                                  "highCharacters = true\n");
-        WriteTextFile(_game.File("start.lua"), "ShowWindowIfNoSplashes()\n");
-        WriteTextFile(_game.File("KeyMap.xml"), "<KeyMap />\n");
         for (const char* file : {"Widgets.xml", "widgets.lua"})
             WriteTextFile(_game.File(file), ReadTextFile(SourceDir() + "/gui/widgets/tests/fixtures/" + file));
         // The game's fonts and pictures, made by the build.
@@ -120,10 +58,6 @@ protected:
                       "<texture2D id='ToolTip_Ramka' path='textures\\tip_frame.png'/>"
                       "</Textures2D></Resources>");
 
-        _inGame = std::make_unique<ScopedCurrentDir>(_game.Path());
-        g_settings = ReadSettingsFile("settings.ini");
-        gameInfo._numOfSplashes = 0;
-        OpenLogFile(_game.File("log.htm"), true);
         const std::pair<const char*, WidgetCreator> kinds[] = {
             {"Button", CreateButton}, {"CheckBox", CreateCheckBox},   {"Slider", CreateSlider},
             {"EditBox", CreateEditBox}, {"ListBox", CreateListBox}, {"Panel", CreatePanel},
@@ -131,9 +65,7 @@ protected:
         };
         for (const auto& kind : kinds)
             g_widgetFactory.Register(kind.first, kind.second);
-        _app = std::make_unique<Application>(false);
-        _app->Start();
-        ASSERT_TRUE(_app->mainWindow && _app->mainWindow->IsCreated());
+        ASSERT_TRUE(_game.Start());
 
         LoadResource("resources.xml");
         GUI.LoadLayers("Widgets.xml");
@@ -142,19 +74,14 @@ protected:
         Screen.pushLayer(_layer);
     }
 
-    void TearDown() override
-    {
-        Screen.ClearLayers();
-        _app.reset();
-        _inGame.reset();
-    }
+    void TearDown() override { _game.Stop(); }
 
     // A left click at a screen point (y upward), with the move before it.
     static void Click(const Point& p)
     {
         WindowProc(MotionEvent(p.x, 600 - p.y));
-        WindowProc(ButtonEvent(SDL_MOUSEBUTTONDOWN, p.x, 600 - p.y));
-        WindowProc(ButtonEvent(SDL_MOUSEBUTTONUP, p.x, 600 - p.y));
+        WindowProc(ButtonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, p.x, 600 - p.y));
+        WindowProc(ButtonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, p.x, 600 - p.y));
     }
 
     static Point Centre(const Widget* widget)
@@ -166,8 +93,8 @@ protected:
     // returns what the script has recorded so far.
     std::vector<std::string> Events()
     {
-        _app->running = true;
-        _app->Frame();
+        _game.App().running = true;
+        _game.App().Frame();
         std::vector<std::string> events;
         lua_getglobal(g_luaState, "events");
         const int count = static_cast<int>(lua_rawlen(g_luaState, -1));
@@ -185,9 +112,7 @@ protected:
         return std::find(events.begin(), events.end(), event) != events.end();
     }
 
-    TempDir _game;
-    std::unique_ptr<ScopedCurrentDir> _inGame;
-    std::unique_ptr<Application> _app;
+    EndToEndGame _game{"Widget Test", true};
     Layer* _layer = nullptr;
 };
 
@@ -215,7 +140,7 @@ TEST_F(WidgetKindsEndToEndTest, MouseAndKeyboardReachTheWidgetsAndTheScript)
     WindowProc(KeyEvent(SDL_KEYDOWN, SDLK_RETURN));
     WindowProc(KeyEvent(SDL_KEYUP, SDLK_RETURN));
     Widget* list = _layer->getWidget("players");
-    WindowProc(ButtonEvent(SDL_MOUSEBUTTONDOWN, 500, 600 - (300 - 52 + 10), 2));
+    WindowProc(ButtonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 500, 600 - (300 - 52 + 10), 2));
 
     const std::vector<std::string> events = Events();
     EXPECT_TRUE(Has(events, "Ok/down/0"));
@@ -237,7 +162,6 @@ TEST_F(WidgetKindsEndToEndTest, MouseAndKeyboardReachTheWidgetsAndTheScript)
     EngineFrameServices services;
     services.BeginFrame();
     services.DrawScreen(false);
-    const auto floor = g_renderDevice.Gl().ReadPixels(400, 20, 1, 1);
-    EXPECT_NEAR(floor[1], 80, 3);
+    EXPECT_NEAR(At(400, 20)[1], 80, 3);
     services.EndFrame();
 }
