@@ -1,6 +1,7 @@
 #include "gui/WidgetFactory.h"
 
 #include "gui/GameFieldHook.h"
+#include "gui/WidgetKindHooks.h"
 #include "gui/controllers/ControllerFactory.h"
 #include "gui/scenes/LayeredAnimation.h"
 #include "gui/widgets/Credits.h"
@@ -14,8 +15,9 @@ struct WidgetKind {
     WidgetCreator creator; // null: the kind is not part of this build yet
 };
 
-// The widget kinds in registration order. A kind whose creator is still null
-// is skipped; filling in its creator is all it takes to register it.
+// The widget kinds in registration order. A null creator marks a kind of the
+// game's screens: it is registered with the creator the screens installed
+// (WidgetKindHooks), and skipped when there is none.
 const WidgetKind kWidgetKinds[] = {
     {"Animation", CreateAnimation},
     {"SolidRect", CreateSolidRect},
@@ -68,7 +70,9 @@ Widget* WidgetFactory::CreateWidget(const TiXmlElement* element) const
 void RegisterGuiFactories()
 {
     RegisterControllerKinds();
-    for (const WidgetKind& kind : kWidgetKinds)
-        if (kind.creator)
-            g_widgetFactory.Register(kind.typeName, kind.creator);
+    for (const WidgetKind& kind : kWidgetKinds) {
+        WidgetCreator creator = kind.creator ? kind.creator : FindOutsideWidgetCreator(kind.typeName);
+        if (creator)
+            g_widgetFactory.Register(kind.typeName, creator);
+    }
 }

@@ -1,4 +1,5 @@
 #include "gui/WidgetFactory.h"
+#include "gui/WidgetKindHooks.h"
 #include "gui/controllers/ControllerFactory.h"
 #include "gui/widgets/Text.h"
 
@@ -60,4 +61,36 @@ TEST(WidgetFactory, RegistrationStepEntersControllerAndWidgetKinds)
     EXPECT_FALSE(g_widgetFactory.IsRegistered("button"));
     VariableSet none;
     EXPECT_EQ(controlFactory.Create("Unknown", none), nullptr);
+}
+
+namespace {
+
+// A screen kind's creator as the screens install it.
+Widget* CreateMapStandIn(const TiXmlElement* element)
+{
+    const char* name = element ? element->Attribute("name") : nullptr;
+    return name ? new Widget(name) : nullptr;
+}
+
+} // namespace
+
+TEST(WidgetFactory, ScreenKindsComeThroughTheirHooksInTheirPlaces)
+{
+    const char* screenKinds[] = {"Map", "Help", "Parus", "Shield", "TestWidget", "GameStatistics", "MultList",
+                                 "MenuEffect", "History", "ProfileButton", "SSView", "CompleteScreen",
+                                 "SaverTooltip", "SplashWait", "QTVLogo", "ParticleTest"};
+    for (const char* kind : screenKinds)
+        SetOutsideWidgetCreator(kind, CreateMapStandIn);
+    WidgetFactory saved = g_widgetFactory;
+    g_widgetFactory = WidgetFactory();
+    RegisterGuiFactories();
+    for (const char* kind : screenKinds)
+        EXPECT_TRUE(g_widgetFactory.IsRegistered(kind)) << kind;
+    // With the screens' creators installed the registry holds the 29 names of the table.
+    EXPECT_EQ(g_widgetFactory.Size(), 29u);
+    EXPECT_EQ(Create(g_widgetFactory, "<Map/>"), nullptr);
+    EXPECT_NE(Create(g_widgetFactory, "<Map name='world'/>"), nullptr);
+    for (const char* kind : screenKinds)
+        SetOutsideWidgetCreator(kind, nullptr);
+    g_widgetFactory = saved;
 }
