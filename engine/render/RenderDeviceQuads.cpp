@@ -55,36 +55,34 @@ void RenderDevice::DrawRectOriented(const Rect& r, int orientation)
     DrawRectUVOriented(r, 0.0f, 1.0f, 0.0f, 1.0f, orientation);
 }
 
+namespace {
+
+// The texture corner that lands on each screen corner (bottom-left,
+// bottom-right, top-left, top-right) for the four quarter turns; odd turns
+// swap the rectangle's width and height.
+enum Corner { BL, BR, TL, TR };
+const Corner kTurnedCorners[4][4] = {
+    {BL, BR, TL, TR},
+    {BR, TR, BL, TL},
+    {TR, TL, BR, BL},
+    {TL, BL, TR, BR},
+};
+
+} // namespace
+
 void RenderDevice::DrawRectUVOriented(const Rect& r, float uL, float uR, float vB, float vT, int orientation)
 {
-    int w = r.w, h = r.h;
-    float uv[8];
-    switch (orientation) {
-    case 0: {
-        const float t[8] = {uL, vB, uR, vB, uL, vT, uR, vT};
-        std::copy(t, t + 8, uv);
-        break;
-    }
-    case 1: {
-        const float t[8] = {uR, vB, uR, vT, uL, vB, uL, vT};
-        std::copy(t, t + 8, uv);
-        std::swap(w, h);
-        break;
-    }
-    case 2: {
-        const float t[8] = {uR, vT, uL, vT, uR, vB, uL, vB};
-        std::copy(t, t + 8, uv);
-        break;
-    }
-    case 3: {
-        const float t[8] = {uL, vT, uL, vB, uR, vT, uR, vB};
-        std::copy(t, t + 8, uv);
-        std::swap(w, h);
-        break;
-    }
-    default:
+    if (orientation < 0 || orientation > 3)
         return;
+    const float corners[4][2] = {{uL, vB}, {uR, vB}, {uL, vT}, {uR, vT}};
+    float uv[8];
+    for (int i = 0; i < 4; ++i) {
+        uv[2 * i] = corners[kTurnedCorners[orientation][i]][0];
+        uv[2 * i + 1] = corners[kTurnedCorners[orientation][i]][1];
     }
+    const bool turned = orientation % 2 == 1;
+    const int w = turned ? r.h : r.w;
+    const int h = turned ? r.w : r.h;
     DrawCorners(static_cast<float>(r.x), static_cast<float>(r.y), static_cast<float>(r.x + w),
                 static_cast<float>(r.y + h), uv);
 }
