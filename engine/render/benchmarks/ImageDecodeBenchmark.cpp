@@ -47,11 +47,11 @@ struct Files {
         tga = fixtures::MakeTga(kSize, kSize, 2, 32, bgra);
         tgaRle = fixtures::MakeTga(kSize, kSize, 10, 32, bands);
         jpeg = fixtures::MakeJpeg(kSize, kSize, 3, rgb, 90);
-        fixtures::PngSpec spec;
-        spec.width = spec.height = kSize;
-        spec.colorType = PNG_COLOR_TYPE_RGB;
-        spec.rows = rgb;
-        png = fixtures::MakePng(spec);
+        fixtures::PngSpec layout;
+        layout.width = layout.height = kSize;
+        layout.colorType = PNG_COLOR_TYPE_RGB;
+        layout.rows = rgb;
+        png = fixtures::MakePng(layout);
         Write("pic.tga", tga);
         Write("rle.tga", tgaRle);
         Write("pic.jpg", jpeg);

@@ -96,7 +96,7 @@ extern "C" void NoFlush(png_structp) {}
 
 } // namespace
 
-std::string MakePng(const PngSpec& spec)
+std::string MakePng(const PngSpec& layout)
 {
     std::string out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -106,21 +106,21 @@ std::string MakePng(const PngSpec& spec)
         throw std::runtime_error("png fixture");
     }
     png_set_write_fn(png, &out, AppendToString, NoFlush);
-    png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colorType,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, layout.width, layout.height, layout.bitDepth, layout.colorType,
+                 layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     std::vector<png_color> palette;
-    for (std::size_t i = 0; i + 2 < spec.palette.size(); i += 3)
-        palette.push_back(png_color{spec.palette[i], spec.palette[i + 1], spec.palette[i + 2]});
+    for (std::size_t i = 0; i + 2 < layout.palette.size(); i += 3)
+        palette.push_back(png_color{layout.palette[i], layout.palette[i + 1], layout.palette[i + 2]});
     if (!palette.empty())
         png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
-    if (!spec.transparency.empty())
-        png_set_tRNS(png, info, spec.transparency.data(), static_cast<int>(spec.transparency.size()), nullptr);
+    if (!layout.transparency.empty())
+        png_set_tRNS(png, info, layout.transparency.data(), static_cast<int>(layout.transparency.size()), nullptr);
     png_write_info(png, info);
-    const std::size_t rowBytes = spec.rows.size() / spec.height;
+    const std::size_t rowBytes = layout.rows.size() / layout.height;
     std::vector<png_bytep> rows;
-    for (int r = 0; r < spec.height; ++r)
-        rows.push_back(const_cast<png_bytep>(&spec.rows[r * rowBytes]));
+    for (int r = 0; r < layout.height; ++r)
+        rows.push_back(const_cast<png_bytep>(&layout.rows[r * rowBytes]));
     png_write_image(png, rows.data()); // passes of an interlaced file included
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);

@@ -28,7 +28,7 @@ struct PngSpec {
     std::vector<std::uint8_t> transparency; // tRNS alpha per palette entry
     bool interlaced = false;
 };
-std::string MakePng(const PngSpec& spec);
+std::string MakePng(const PngSpec& layout);
 
 // A gradient picture with distinct pixels, as RGB bytes, top row first.
 std::vector<std::uint8_t> GradientRgb(int width, int height);

@@ -278,12 +278,12 @@ TEST_F(ImageLoaderTest, PngSettingReplacesTheExtension)
 {
     g_settings.loadPngImages = true;
     CreateFolder(_dir.File("gfx"));
-    fixtures::PngSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.colorType = PNG_COLOR_TYPE_RGB;
-    spec.rows = {10, 20, 30, 40, 50, 60};
-    Write("gfx/logo.png", fixtures::MakePng(spec));
+    fixtures::PngSpec layout;
+    layout.width = 2;
+    layout.height = 1;
+    layout.colorType = PNG_COLOR_TYPE_RGB;
+    layout.rows = {10, 20, 30, 40, 50, 60};
+    Write("gfx/logo.png", fixtures::MakePng(layout));
     ImageData image;
     Load("gfx\\logo.tga", image);
     ASSERT_EQ(image.width, 2);
@@ -362,7 +362,7 @@ TEST_F(ImageLoaderTest, PngKindsAllBecomeBgra)
 
     const struct {
         const char* what;
-        fixtures::PngSpec spec;
+        fixtures::PngSpec layout;
         std::vector<Bgra> bottomRow;
     } cases[] = {
         {"palette", palette, {{0, 0, 255, 255}, {0, 255, 0, 255}, {255, 0, 0, 255}}},
@@ -374,11 +374,11 @@ TEST_F(ImageLoaderTest, PngKindsAllBecomeBgra)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Write("pic.png", fixtures::MakePng(c.spec));
+        Write("pic.png", fixtures::MakePng(c.layout));
         ImageData image;
         Load("pic.png", image);
-        ASSERT_EQ(image.width, c.spec.width);
-        ASSERT_EQ(image.height, c.spec.height);
+        ASSERT_EQ(image.width, c.layout.width);
+        ASSERT_EQ(image.height, c.layout.height);
         EXPECT_EQ(image.bytesPerPixel, 4);
         EXPECT_TRUE(image.hasAlpha);
         for (std::size_t x = 0; x < c.bottomRow.size(); ++x)
@@ -393,12 +393,12 @@ TEST_F(ImageLoaderTest, PngKindsAllBecomeBgra)
 
 TEST_F(ImageLoaderTest, BrokenPngIsLoggedAndEmpty)
 {
-    fixtures::PngSpec spec;
-    spec.width = 16;
-    spec.height = 16;
-    spec.colorType = PNG_COLOR_TYPE_RGB;
-    spec.rows = fixtures::GradientRgb(16, 16);
-    const std::string good = fixtures::MakePng(spec);
+    fixtures::PngSpec layout;
+    layout.width = 16;
+    layout.height = 16;
+    layout.colorType = PNG_COLOR_TYPE_RGB;
+    layout.rows = fixtures::GradientRgb(16, 16);
+    const std::string good = fixtures::MakePng(layout);
     std::string corrupt = good;
     for (std::size_t i = 60; i < corrupt.size() - 12; ++i)
         corrupt[i] = static_cast<char>(i * 7);

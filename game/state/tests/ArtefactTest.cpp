@@ -20,10 +20,10 @@ namespace {
 
 void WritePng(const std::string& path, int size)
 {
-    fixtures::PngSpec spec;
-    spec.width = spec.height = size;
-    spec.rows.assign(static_cast<std::size_t>(size * size * 3), 200);
-    std::ofstream(path, std::ios::binary) << fixtures::MakePng(spec);
+    fixtures::PngSpec layout;
+    layout.width = layout.height = size;
+    layout.rows.assign(static_cast<std::size_t>(size * size * 3), 200);
+    std::ofstream(path, std::ios::binary) << fixtures::MakePng(layout);
 }
 
 struct ArtefactFixture : testing::Test {

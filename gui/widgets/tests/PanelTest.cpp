@@ -75,15 +75,15 @@ namespace {
 // An RGB picture of width x height, each pixel grey value(x, y), y from the top.
 std::string GreyPng(int width, int height, int (*value)(int, int))
 {
-    fixtures::PngSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.colorType = PNG_COLOR_TYPE_RGB;
+    fixtures::PngSpec layout;
+    layout.width = width;
+    layout.height = height;
+    layout.colorType = PNG_COLOR_TYPE_RGB;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             for (int c = 0; c < 3; ++c)
-                spec.rows.push_back(static_cast<std::uint8_t>(value(x, y)));
-    return fixtures::MakePng(spec);
+                layout.rows.push_back(static_cast<std::uint8_t>(value(x, y)));
+    return fixtures::MakePng(layout);
 }
 
 void WriteBinary(const std::string& path, const std::string& bytes)
