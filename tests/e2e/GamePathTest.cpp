@@ -19,6 +19,7 @@
 #include "gui/StringTable.h"
 #include "gui/TextResource.h"
 #include "gui/widgets/Text.h"
+#include "tests/support/SdlEvents.h"
 #include "tests/support/TestEnvironment.h"
 #include "tools/fontgen/PngWriter.h"
 
@@ -118,8 +119,7 @@ protected:
 
     void MoveMouse(int x, int y)
     {
-        SDL_Event event{};
-        event.type = SDL_MOUSEMOTION;
+        SDL_Event event = MotionEvent(0, 0);
         event.motion.windowID = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
         ToWindow(x, y, event.motion.x, event.motion.y);
         SDL_PushEvent(&event);
@@ -128,12 +128,9 @@ protected:
 
     void MouseButton(int x, int y, bool down)
     {
-        SDL_Event event{};
-        event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        SDL_Event event = ButtonEvent(down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 0, 0);
         event.button.windowID = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
-        event.button.button = SDL_BUTTON_LEFT;
         event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
-        event.button.clicks = 1;
         ToWindow(x, y, event.button.x, event.button.y);
         SDL_PushEvent(&event);
     }
@@ -150,11 +147,9 @@ protected:
 
     void Key(SDL_Keycode key)
     {
-        SDL_Event event{};
-        event.type = SDL_KEYDOWN;
+        SDL_Event event = KeyEvent(SDL_KEYDOWN, key);
         event.key.windowID = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
         event.key.state = SDL_PRESSED;
-        event.key.keysym.sym = key;
         SDL_PushEvent(&event);
         event.type = SDL_KEYUP;
         event.key.state = SDL_RELEASED;
@@ -164,10 +159,8 @@ protected:
 
     void Type(const std::string& text)
     {
-        SDL_Event event{};
-        event.type = SDL_TEXTINPUT;
+        SDL_Event event = TextEvent(text.c_str());
         event.text.windowID = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
-        SDL_strlcpy(event.text.text, text.c_str(), sizeof event.text.text);
         SDL_PushEvent(&event);
         Frames(2);
     }

@@ -5,11 +5,8 @@
 // written as text_with_effects.ppm in the test's folder (failing tests
 // always leave theirs).
 
-#include "engine/backend/Window.h"
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/Settings.h"
 #include "engine/render/Font.h"
-#include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/util/Random.h"
@@ -17,6 +14,8 @@
 #include "gui/effects/EffectObserver.h"
 #include "gui/effects/ParticleManager.h"
 #include "gui/effects/TextWithEffects.h"
+#include "tests/support/GlTestContext.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +24,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 using namespace testing_support;
@@ -46,15 +44,8 @@ protected:
         data = std::string(game) + "/data";
         picturesDir = std::filesystem::current_path().string();
         cwd = std::make_unique<ScopedCurrentDir>(data);
-        g_log.Open(logDir.File("log.htm"), true);
-        backend::WindowDesc desc;
-        desc.title = "text effects test";
-        ASSERT_TRUE(window.Create(desc)) << SDL_GetError();
-        AllocateImageBuffers();
         g_settings.useJpegPairs = false;
-        g_renderDevice.Init(window);
-        g_renderDevice.BeginFrame();
-        g_renderDevice.Begin2D();
+        ASSERT_TRUE(gl.Open("text effects test"));
         for (const char* name : {"Title", "text"}) {
             auto font = std::make_unique<Font>(name, 1.0f);
             ASSERT_TRUE(font->IsLoaded()) << name;
@@ -74,8 +65,6 @@ protected:
 
     void TearDown() override
     {
-        if (HasFailure() && window.IsOpen())
-            SavePicture(std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ppm");
         for (int i = 0; i < 300 && g_effectObserver.Count() > 0; ++i) {
             for (ParticleEffect* e : owner.effects)
                 e->Stop();
@@ -84,10 +73,7 @@ protected:
         g_particleManager._effects.clear();
         g_particleManager._systems.clear();
         g_resourceManager.DestroyTextures();
-        g_renderDevice.End2D();
-        g_renderDevice.Release();
-        window.Destroy();
-        g_log.Close();
+        gl.Close();
     }
 
     void Clear()
@@ -118,16 +104,6 @@ protected:
         return box;
     }
 
-    static void SavePicture(const std::string& path)
-    {
-        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
-        std::ofstream out(path, std::ios::binary);
-        out << "P6\n800 600\n255\n";
-        for (int y = 599; y >= 0; --y)
-            for (int x = 0; x < 800; ++x)
-                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
-    }
-
     // A string at (x, y) that has begun to arrive, with its flames running.
     TextEffectString& Arriving(const std::string& text, int mode, float x, float y, bool leftFlame = true)
     {
@@ -154,9 +130,9 @@ protected:
 
     std::string data;
     std::string picturesDir;
-    TempDir logDir;
+    ScopedLogFile log;
     std::unique_ptr<ScopedCurrentDir> cwd;
-    backend::Window window;
+    GlTestContext gl;
     EffectList owner;
     TextWithEffects strings;
 };
@@ -319,7 +295,7 @@ TEST_F(TextEffectsGlTest, APageBurnsInBehindTheBundledFlames)
         g_renderDevice.PopMatrix();
     }
     if (std::getenv("VELMORA_SAVE_PICTURES"))
-        SavePicture(picturesDir + "/text_with_effects.ppm");
+        SaveScreenPicture(picturesDir + "/text_with_effects.ppm");
     EXPECT_TRUE(page.Find("Caption")->_done);
     EXPECT_TRUE(page.Find("TimeCaption")->_done);
     EXPECT_EQ(page.Find("TimeBonusCaption")->_state, TextEffectString::kArriving);

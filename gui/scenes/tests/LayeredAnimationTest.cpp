@@ -1,7 +1,6 @@
 // The scene widget's messages and its controller, without a device or
 // scripts.
 
-#include "engine/platform/HtmlLog.h"
 #include "gui/WidgetFactory.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/scenes/LayerSet.h"
@@ -9,6 +8,7 @@
 #include "gui/scenes/SceneController.h"
 #include "gui/scenes/SceneFile.h"
 #include "gui/scenes/WaterLayerObject.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +33,6 @@ class LayeredAnimationTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        g_log.Open(_dir.File("log.htm"), true);
         WriteTextFile(_dir.File("mults.xml"), kScenes);
         auto sets = ReadSceneFile(_dir.File("mults.xml"));
         _registered = sets[0].get();
@@ -49,7 +48,6 @@ protected:
         kernel.FlushPending();
         kernel.Update(0.0f);
         g_layerSets.Clear();
-        g_log.Close();
     }
 
     static float WaterPhase(const LayerSet* set)
@@ -58,6 +56,7 @@ protected:
     }
 
     TempDir _dir;
+    ScopedLogFile _log;
     LayerSet* _registered = nullptr;
     std::unique_ptr<LayeredAnimation> _widget;
 };

@@ -4,9 +4,7 @@
 
 #include "../../../engine/render/tests/ImageFixtures.h"
 
-#include "engine/backend/Window.h"
 #include "engine/platform/Settings.h"
-#include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "game/state/ArtefactCatalogue.h"
 #include "gui/scenes/AnimLayer.h"
@@ -16,20 +14,18 @@
 #include "gui/scenes/PalmLayerObject.h"
 #include "gui/scenes/SceneTextureCache.h"
 #include "gui/scenes/TextureLayerObject.h"
+#include "tests/support/GlTestContext.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
-#include <array>
 #include <fstream>
 
 using namespace testing_support;
 
 namespace {
 
-using Rgb = std::array<int, 3>;
-const Rgb kBackground = {0x3C, 0x3C, 0x3C};
 const Rgb kRed = {255, 0, 0};
 const Rgb kGreen = {0, 255, 0};
 const Rgb kBlack = {0, 0, 0};
@@ -46,12 +42,8 @@ class SceneDrawingTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        backend::WindowDesc desc;
-        desc.title = "scene test";
-        ASSERT_TRUE(_window.Create(desc)) << SDL_GetError();
-        AllocateImageBuffers();
         g_settings.useJpegPairs = false;
-        g_renderDevice.Init(_window);
+        ASSERT_TRUE(_gl.Open("scene test", false));
 
         TiXmlElement element("LayeredAnimation");
         TiXmlElement position("position");
@@ -67,8 +59,6 @@ protected:
 
     void TearDown() override
     {
-        if (HasFailure() && _window.IsOpen())
-            SavePicture();
         _widget.reset();
         g_sceneTextures.ReleaseAll();
         for (int i = 0; i < g_artefacts.Count(); ++i) {
@@ -76,8 +66,7 @@ protected:
             g_artefacts.Find(i)->ReleaseElements();
         }
         g_artefacts.Clear();
-        g_renderDevice.Release();
-        _window.Destroy();
+        _gl.Close();
     }
 
     AnimLayer& Layer() { return *_set.layers.front(); }
@@ -122,28 +111,8 @@ protected:
         g_renderDevice.EndFrame();
     }
 
-    static void ExpectAt(int x, int y, const Rgb& expected, int tolerance = 3)
-    {
-        const auto p = g_renderDevice.Gl().ReadPixels(x, y, 1, 1);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_NEAR(p[i], expected[i], tolerance)
-                << "pixel (" << x << ", " << y << ") channel " << i << ": got " << int(p[0]) << "," << int(p[1])
-                << "," << int(p[2]);
-    }
-
-    void SavePicture()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
-        std::ofstream out(std::string(info->name()) + ".ppm", std::ios::binary);
-        out << "P6\n800 600\n255\n";
-        for (int y = 599; y >= 0; --y)
-            for (int x = 0; x < 800; ++x)
-                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
-    }
-
     TempDir _dir;
-    backend::Window _window;
+    GlTestContext _gl;
     std::unique_ptr<LayeredAnimation> _widget;
     LayerSet _set;
 };

@@ -3,13 +3,9 @@
 // LayeredAnimation widget for a few frames. Set VELMORA_SAVE_PICTURES to
 // keep the picture (<test>.ppm) of a passing run too.
 
-#include "engine/backend/Window.h"
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/Settings.h"
-#include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/resources/ResourceManager.h"
-#include "engine/script/ScriptHost.h"
 #include "gui/WidgetFactory.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/effects/ParticleManager.h"
@@ -17,52 +13,41 @@
 #include "gui/scenes/LayeredAnimation.h"
 #include "gui/scenes/SceneLibrary.h"
 #include "gui/scenes/TextureLayerObject.h"
-#include "gui/script_api/ScriptBindings.h"
+#include "tests/support/BoundScriptState.h"
+#include "tests/support/GlTestContext.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
-#include <array>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 using namespace testing_support;
 
 namespace {
 
-using Rgb = std::array<int, 3>;
-
 class SceneGameDataTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        g_log.Open(_dir.File("log.htm"), true);
-        backend::WindowDesc desc;
-        desc.title = "scene game data";
-        ASSERT_TRUE(_window.Create(desc)) << SDL_GetError();
-        AllocateImageBuffers();
         g_settings.useJpegPairs = false;
-        g_renderDevice.Init(_window);
+        ASSERT_TRUE(_gl.Open("scene game data", false));
         _inGame = std::make_unique<ScopedCurrentDir>(std::string(std::getenv("VELMORA_GAME_DIR")) + "/data");
-        OpenScriptState();
-        RegisterScriptBindings(g_luaState);
+        OpenBoundScriptState();
     }
 
     void TearDown() override
     {
-        if (HasFailure() || std::getenv("VELMORA_SAVE_PICTURES"))
-            SavePicture();
+        if (!HasFailure() && std::getenv("VELMORA_SAVE_PICTURES"))
+            SaveScreenPicture(TestPicturePath()); // a failure leaves its own
         _widget.reset();
         kernel.FlushPending();
         kernel.Update(0.0f);
         ReleaseSceneTextures();
         g_resourceManager.DestroyTextures();
         _inGame.reset();
-        g_renderDevice.Release();
-        _window.Destroy();
-        g_log.Close();
+        _gl.Close();
     }
 
     void Frame(float dt)
@@ -93,20 +78,8 @@ protected:
         return first;
     }
 
-    void SavePicture()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
-        std::ofstream out(_startDir + "/" + info->name() + ".ppm", std::ios::binary);
-        out << "P6\n800 600\n255\n";
-        for (int y = 599; y >= 0; --y)
-            for (int x = 0; x < 800; ++x)
-                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
-    }
-
-    std::string _startDir = std::filesystem::current_path().string();
-    TempDir _dir;
-    backend::Window _window;
+    ScopedLogFile _log;
+    GlTestContext _gl;
     std::unique_ptr<ScopedCurrentDir> _inGame;
     std::unique_ptr<LayeredAnimation> _widget;
 };

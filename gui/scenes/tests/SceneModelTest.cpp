@@ -1,7 +1,6 @@
 // The scene model without a device or scripts: the reader of mults.xml,
 // lookups by name, the registry and the caption.
 
-#include "engine/platform/HtmlLog.h"
 #include "gui/TextResource.h"
 #include "gui/scenes/LayerSet.h"
 #include "gui/scenes/PalmLayerObject.h"
@@ -9,6 +8,7 @@
 #include "gui/scenes/SceneTextureCache.h"
 #include "gui/scenes/TextureLayerObject.h"
 #include "gui/scenes/WaterLayerObject.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -45,18 +45,11 @@ const char* const kScenes =
 
 class SceneModelTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        g_log.Open(_dir.File("log.htm"), true);
-        WriteTextFile(_dir.File("mults.xml"), kScenes);
-    }
-    void TearDown() override
-    {
-        g_log.Close();
-        g_layerSets.Clear();
-    }
+    void SetUp() override { WriteTextFile(_dir.File("mults.xml"), kScenes); }
+    void TearDown() override { g_layerSets.Clear(); }
 
     TempDir _dir;
+    ScopedLogFile _log;
 };
 
 } // namespace
@@ -136,8 +129,8 @@ TEST_F(SceneModelTest, BadFilesGiveNoSets)
     WriteTextFile(_dir.File("broken.xml"), "<Mults><LayerSet name='Sea'>");
     EXPECT_TRUE(ReadSceneFile(_dir.File("broken.xml")).empty());
     EXPECT_TRUE(ReadSceneFile(_dir.File("missing.xml")).empty());
-    g_log.Close();
-    EXPECT_NE(ReadTextFile(_dir.File("log.htm")).find("missing.xml"), std::string::npos);
+    _log.Close();
+    EXPECT_NE(_log.Text().find("missing.xml"), std::string::npos);
 }
 
 TEST_F(SceneModelTest, HiddenLayerStillUpdatesItsObjects)

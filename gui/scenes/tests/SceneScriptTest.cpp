@@ -1,7 +1,6 @@
 // Scenes as the scripts see them: LoadAnimation with its files, the scene
 // tables and classes, and the calls of "do", "reset" and "AnimationInit".
 
-#include "engine/platform/HtmlLog.h"
 #include "engine/script/ScriptHost.h"
 #include "gui/WidgetFactory.h"
 #include "gui/controllers/ControllerManager.h"
@@ -10,7 +9,8 @@
 #include "gui/scenes/SceneController.h"
 #include "gui/scenes/SceneLibrary.h"
 #include "gui/scenes/TextureLayerObject.h"
-#include "gui/script_api/ScriptBindings.h"
+#include "tests/support/BoundScriptState.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -42,23 +42,17 @@ const char* const kScript = "steps = {}\n"
 
 class SceneScriptTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        OpenScriptState();
-        RegisterScriptBindings(g_luaState);
-    }
+    static void SetUpTestSuite() { OpenBoundScriptState(); }
     void SetUp() override
     {
-        g_log.Open(_dir.File("log.htm"), true);
         WriteTextFile(_dir.File("mults.xml"), kScenes);
         WriteTextFile(_dir.File("mult.lua"), kScript);
     }
     void TearDown() override
     {
         g_layerSets.Clear();
-        g_log.Close();
     }
-    std::string Log() { return ReadTextFile(_dir.File("log.htm")); }
+    std::string Log() { return _log.Text(); }
     void Run(const std::string& chunk)
     {
         const int top = lua_gettop(g_luaState);
@@ -67,6 +61,7 @@ protected:
     }
 
     TempDir _dir;
+    ScopedLogFile _log;
 };
 
 } // namespace
@@ -156,13 +151,12 @@ TEST_F(SceneScriptTest, ScriptFailuresAreLoggedAndTheFrameGoesOn)
     widget.AcceptMessage(Message("Active", 1));
     widget.controller->Update(0.02f);
     widget.controller->Update(0.02f);
-    g_log.Close();
+    _log.Close();
     const std::string log = Log();
     EXPECT_NE(log.find("LUA Error calling [AnimationInit]"), std::string::npos) << log;
     EXPECT_NE(log.find("init failed"), std::string::npos);
     EXPECT_NE(log.find("LUA Error calling [FailingReset]"), std::string::npos);
     EXPECT_NE(log.find("LUA Error calling [NoSuchFunction]"), std::string::npos);
-    g_log.Open(_dir.File("log.htm"), true);
 }
 
 TEST_F(SceneScriptTest, MissingSceneFileLoadsNothing)

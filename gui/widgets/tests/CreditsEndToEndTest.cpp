@@ -8,13 +8,8 @@
 
 #include "engine/platform/Application.h"
 #include "engine/platform/FrameServices.h"
-#include "engine/platform/HtmlLog.h"
-#include "engine/platform/MainWindow.h"
-#include "engine/platform/Settings.h"
-#include "engine/platform/StartUp.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/util/XmlFile.h"
-#include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/ScreenImpl.h"
@@ -24,6 +19,7 @@
 #include "gui/effects/ParticleEffect.h"
 #include "gui/effects/TextWithEffects.h"
 #include "gui/widgets/Credits.h"
+#include "tests/support/EndToEndGame.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <SDL.h>
@@ -32,7 +28,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 using namespace testing_support;
 
@@ -80,21 +75,6 @@ class CreditsEndToEndTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        WriteTextFile(_game.File("settings.ini"), "path = .\n"
-                                                  "useFullscreenAtFirst = false\n"
-                                                  "useScreensaver = false\n"
-                                                  "screensaver = saver.scr\n"
-                                                  "useExternalScreensaver = false\n"
-                                                  "splashes = 1\n"
-                                                  "png = true\n"
-                                                  "jpegPairs = false\n"
-                                                  "firstStart = false\n"
-                                                  "logInGameFolder = true\n"
-                                                  "clearLog = true\n"
-                                                  "gameInfoVersion = 1\n"
-                                                  "title = Credits Test\n"
-                                                  "highCharacters = false\n");
-        WriteTextFile(_game.File("KeyMap.xml"), "<KeyMap />\n");
         WriteTextFile(_game.File("start.lua"), "LoadResource('resources.xml')\n"
                                                "LoadParticles('particles.xml')\n"
                                                "LoadEffects('effects.xml')\n"
@@ -133,28 +113,14 @@ protected:
   </Layer>
 </Gui>)");
 
-        _inGame = std::make_unique<ScopedCurrentDir>(_game.Path());
-        g_settings = ReadSettingsFile("settings.ini");
-        gameInfo._numOfSplashes = 0;
-        OpenLogFile(_game.File("log.htm"), true);
         g_widgetFactory.Register("TextPage", CreateWidgetOfKind<TextPage>);
-        _app = std::make_unique<Application>(false);
-        _app->Start();
-        ASSERT_TRUE(_app->mainWindow && _app->mainWindow->IsCreated());
+        ASSERT_TRUE(_game.Start());
         GUI.LoadText("texts.xml");
         GUI.LoadLayers("Screens.xml");
         AddEffectObserver();
     }
 
-    void TearDown() override
-    {
-        if (_app && _app->mainWindow && _app->mainWindow->IsCreated() &&
-            (HasFailure() || std::getenv("VELMORA_SAVE_PICTURES")))
-            SavePicture();
-        Screen.ClearLayers();
-        _app.reset();
-        _inGame.reset();
-    }
+    void TearDown() override { _game.Stop(); }
 
     void Show(const char* layerName)
     {
@@ -168,10 +134,10 @@ protected:
     template <typename Done>
     void RunFrames(Uint32 milliseconds, Done done)
     {
-        _app->running = true;
+        _game.App().running = true;
         const Uint32 start = SDL_GetTicks();
         while (SDL_GetTicks() - start < milliseconds && !done()) {
-            _app->Frame();
+            _game.App().Frame();
             SDL_Delay(10);
         }
     }
@@ -193,21 +159,7 @@ protected:
         return brightest;
     }
 
-    void SavePicture()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
-        std::ofstream out(_startDir + "/" + info->name() + ".ppm", std::ios::binary);
-        out << "P6\n800 600\n255\n";
-        for (int y = 599; y >= 0; --y)
-            for (int x = 0; x < 800; ++x)
-                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
-    }
-
-    std::string _startDir = std::filesystem::current_path().string();
-    TempDir _game;
-    std::unique_ptr<ScopedCurrentDir> _inGame;
-    std::unique_ptr<Application> _app;
+    EndToEndGame _game{"Credits Test"};
     EngineFrameServices _services;
 };
 

@@ -4,11 +4,8 @@
 // written as credits.ppm in the test's folder (failing tests always leave
 // theirs).
 
-#include "engine/backend/Window.h"
-#include "engine/platform/HtmlLog.h"
 #include "engine/platform/Settings.h"
 #include "engine/render/Font.h"
-#include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "engine/resources/ResourceManager.h"
@@ -17,17 +14,16 @@
 #include "gui/controllers/ControllerManager.h"
 #include "gui/widgets/Credits.h"
 #include "gui/widgets/CreditsColorDrift.h"
+#include "tests/support/GlTestContext.h"
+#include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -48,15 +44,8 @@ protected:
         ASSERT_NE(game, nullptr);
         picturesDir = std::filesystem::current_path().string();
         cwd = std::make_unique<ScopedCurrentDir>(std::string(game) + "/data");
-        g_log.Open(logDir.File("log.htm"), true);
-        backend::WindowDesc desc;
-        desc.title = "credits test";
-        ASSERT_TRUE(window.Create(desc)) << SDL_GetError();
-        AllocateImageBuffers();
         g_settings.useJpegPairs = false;
-        g_renderDevice.Init(window);
-        g_renderDevice.BeginFrame();
-        g_renderDevice.Begin2D();
+        ASSERT_TRUE(gl.Open("credits test"));
         auto font = std::make_unique<Font>("Title", 1.0f);
         ASSERT_TRUE(font->IsLoaded());
         g_renderDevice.AddFont(std::move(font));
@@ -73,8 +62,6 @@ protected:
 
     void TearDown() override
     {
-        if (HasFailure() && window.IsOpen())
-            SavePicture(std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ppm");
         if (widget)
             kernel.StopControllersOf(widget.get());
         widget.reset();
@@ -83,10 +70,7 @@ protected:
         g_textTable = previousTable;
         g_resourceManager.DestroyTextures();
         g_resourceManager.textures2D.clear();
-        g_renderDevice.End2D();
-        g_renderDevice.Release();
-        window.Destroy();
-        g_log.Close();
+        gl.Close();
     }
 
     void Make(const std::string& xml)
@@ -126,42 +110,21 @@ protected:
         return box;
     }
 
-    static std::array<int, 3> At(int x, int y)
-    {
-        const auto p = g_renderDevice.Gl().ReadPixels(x, y, 1, 1);
-        return {p[0], p[1], p[2]};
-    }
-
-    static void SavePicture(const std::string& path)
-    {
-        const auto pixels = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
-        std::ofstream out(path, std::ios::binary);
-        out << "P6\n800 600\n255\n";
-        for (int y = 599; y >= 0; --y)
-            for (int x = 0; x < 800; ++x)
-                out.write(reinterpret_cast<const char*>(&pixels[(y * 800 + x) * 4]), 3);
-    }
-
     // A registered white 64 x 64 picture.
     static void RegisterWhite(const std::string& id)
     {
         auto sprite = std::make_unique<Sprite>();
-        std::vector<std::uint32_t> white(64 * 64, 0xFFFFFFFFu);
-        std::memcpy(g_pixelBuffer, white.data(), white.size() * 4);
-        sprite->image.width = sprite->image.height = 64;
-        sprite->image.bytesPerPixel = 4;
-        sprite->image.hasAlpha = true;
         sprite->textureWidth = sprite->textureHeight = sprite->imageWidth = sprite->imageHeight = 64;
-        sprite->Upload(true);
+        UploadTexture(*sprite, 64, 64, std::vector<std::uint32_t>(64 * 64, 0xFFFFFFFFu));
         auto& entry = g_resourceManager.textures2D[id];
         entry.object = std::move(sprite);
         entry.uploaded = true;
     }
 
     std::string picturesDir;
-    TempDir logDir;
+    ScopedLogFile log;
     std::unique_ptr<ScopedCurrentDir> cwd;
-    backend::Window window;
+    GlTestContext gl;
     TextTable table;
     const TextTable* previousTable = nullptr;
     TiXmlDocument document;
@@ -196,7 +159,7 @@ TEST_F(CreditsGlTest, TheTextRollsThroughItsPaneInTheWidgetsColour)
     EXPECT_EQ(later.top, start.top - 20);
     EXPECT_EQ(later.bottom, start.bottom - 20);
     if (std::getenv("VELMORA_SAVE_PICTURES"))
-        SavePicture(picturesDir + "/credits.ppm");
+        SaveScreenPicture(picturesDir + "/credits.ppm");
 
     // Rolled below the pane's bottom edge, the text is clipped away.
     for (int i = 0; i < 29; ++i)
