@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <cmath>
 
+using fontgen::FontMetrics;
+using fontgen::GlyphMetrics;
+using fontgen::FormatFontMetrics;
+
 namespace {
 
 // One rendered glyph in RGBA with its ink box relative to pen and baseline.

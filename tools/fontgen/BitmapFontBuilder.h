@@ -32,5 +32,5 @@ std::vector<int> FontCharacterCodes();
 class BitmapFontBuilder {
 public:
     // False with a reason when the face cannot be opened or rendered.
-    bool Build(const FontStyle& style, FontMetrics& metrics, FontPicture& picture, std::string& error);
+    bool Build(const FontStyle& style, fontgen::FontMetrics& metrics, FontPicture& picture, std::string& error);
 };

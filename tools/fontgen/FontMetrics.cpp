@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+namespace fontgen {
+
 std::string FormatFontMetrics(const FontMetrics& metrics)
 {
     std::ostringstream out;
@@ -16,3 +18,5 @@ std::string FormatFontMetrics(const FontMetrics& metrics)
             << "; y = " << g.y << ";\n";
     return out.str();
 }
+
+} // namespace fontgen

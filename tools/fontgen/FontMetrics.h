@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace fontgen {
+
 struct GlyphMetrics {
     int code = 0;
     int a = 0; // from the pen to the left of the ink
@@ -29,3 +31,5 @@ struct FontMetrics {
 
 // The file's text, lines ended by "\n".
 std::string FormatFontMetrics(const FontMetrics& metrics);
+
+} // namespace fontgen

@@ -14,6 +14,10 @@
 #include <fstream>
 #include <string>
 
+using fontgen::FontMetrics;
+using fontgen::GlyphMetrics;
+using fontgen::FormatFontMetrics;
+
 namespace {
 
 bool ParseColour(const char* text, std::uint32_t& colour)

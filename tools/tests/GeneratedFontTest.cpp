@@ -3,6 +3,7 @@
 // RGBA, each glyph's cell placed by the metrics.
 
 #include "tools/fontgen/BitmapFontBuilder.h"
+#include "engine/render/FontMetricsFile.h"
 #include "tools/fontgen/FontMetrics.h"
 #include "tests/support/TestEnvironment.h"
 #include "tools/tests/PngPicture.h"
@@ -19,32 +20,27 @@
 
 namespace {
 
-// The metrics as the game reads them; false when a line does not match.
-bool ParseMetrics(const std::string& text, FontMetrics& metrics)
+// The metrics as the game itself reads them (the engine's metrics reader),
+// in the tool's record; false when the game would refuse the file.
+bool ParseMetrics(const std::string& text, fontgen::FontMetrics& metrics)
 {
+    std::vector<std::string> lines;
     std::istringstream in(text);
-    std::string line;
-    auto next = [&]() {
-        if (!std::getline(in, line))
-            return false;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        return true;
-    };
-    const char* patterns[] = {"ascent = %d", "descent = %d", "height = %d", "xOffset = %d", "yOffset = %d"};
-    int* fields[] = {&metrics.ascent, &metrics.descent, &metrics.height, &metrics.xOffset, &metrics.yOffset};
-    for (int i = 0; i < 5; ++i)
-        if (!next() || std::sscanf(line.c_str(), patterns[i], fields[i]) != 1)
-            return false;
-    int count = 0;
-    if (!next() || std::sscanf(line.c_str(), "numChars = %d", &count) != 1 || count < 0)
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    ::FontMetrics read;
+    std::string error;
+    if (!FontMetricsFile::Parse(lines, read, error))
         return false;
-    metrics.glyphs.resize(static_cast<size_t>(count));
-    for (GlyphMetrics& g : metrics.glyphs)
-        if (!next() || std::sscanf(line.c_str(), "char = %d; A = %d; B = %d; C = %d; x = %d; y = %d;", &g.code, &g.a,
-                                   &g.b, &g.c, &g.x, &g.y) != 6)
-            return false;
-    return !next() || line.empty();
+    metrics.ascent = read.ascent;
+    metrics.descent = read.descent;
+    metrics.height = read.height;
+    metrics.xOffset = read.xOffset;
+    metrics.yOffset = read.yOffset;
+    metrics.glyphs.clear();
+    for (const Glyph& g : read.glyphs)
+        metrics.glyphs.push_back({g.code, g.A, g.B, g.C, g.x, g.y});
+    return true;
 }
 
 bool IsPowerOfTwo(int v)
@@ -68,7 +64,7 @@ struct Cell {
     int left, right, top, bottom;
 };
 
-Cell CellOf(const FontMetrics& m, const GlyphMetrics& g)
+Cell CellOf(const fontgen::FontMetrics& m, const fontgen::GlyphMetrics& g)
 {
     const int bottom = g.y + m.descent + 2 * m.yOffset;
     return {g.x, g.x + g.b + 2 * m.xOffset, bottom - m.height, bottom};
@@ -91,8 +87,12 @@ TEST(GeneratedFont, MetricsAndPictureAgree)
     for (const std::string& name : FontNames()) {
         SCOPED_TRACE(name);
         const std::string base = std::string(gameDir) + "/data/font/" + name;
-        FontMetrics m;
-        ASSERT_TRUE(ParseMetrics(testing_support::ReadTextFile(base + ".txt"), m));
+        fontgen::FontMetrics m;
+        const std::string text = testing_support::ReadTextFile(base + ".txt");
+        ASSERT_TRUE(ParseMetrics(text, m));
+        // Every line is in its fixed form: what the game reads prints back
+        // to the very same text.
+        EXPECT_EQ(fontgen::FormatFontMetrics(m), text);
         PngPicture picture;
         ASSERT_TRUE(ReadPng(base + ".png", picture));
         EXPECT_TRUE(IsPowerOfTwo(picture.width));
@@ -102,7 +102,7 @@ TEST(GeneratedFont, MetricsAndPictureAgree)
 
         // Every code of 32-126 and 160-255, once each.
         std::set<int> codes;
-        for (const GlyphMetrics& g : m.glyphs)
+        for (const fontgen::GlyphMetrics& g : m.glyphs)
             EXPECT_TRUE(codes.insert(g.code).second) << g.code;
         for (int code : FontCharacterCodes())
             EXPECT_TRUE(codes.count(code)) << code;
@@ -132,7 +132,7 @@ TEST(GeneratedFont, MetricsAndPictureAgree)
         }
 
         // Letters have ink in their cell; the advance of "A" is a sane width.
-        for (const GlyphMetrics& g : m.glyphs) {
+        for (const fontgen::GlyphMetrics& g : m.glyphs) {
             if (g.code != 'A' && g.code != 0xC9) // A and E acute
                 continue;
             const Cell c = CellOf(m, g);
@@ -168,16 +168,16 @@ TEST(GeneratedFont, PlainFontsAreWhiteWithAlpha)
 
 TEST(GeneratedFont, MetricsTextHasTheFixedLineForms)
 {
-    FontMetrics m;
+    fontgen::FontMetrics m;
     m.ascent = 15;
     m.descent = 5;
     m.height = 20;
     m.xOffset = 2;
     m.glyphs.push_back({65, 1, 10, -1, 4, 15});
-    const std::string text = FormatFontMetrics(m);
+    const std::string text = fontgen::FormatFontMetrics(m);
     EXPECT_EQ(text, "ascent = 15\ndescent = 5\nheight = 20\nxOffset = 2\nyOffset = 0\nnumChars = 1\n"
                     "char = 65; A = 1; B = 10; C = -1; x = 4; y = 15;\n");
-    FontMetrics back;
+    fontgen::FontMetrics back;
     ASSERT_TRUE(ParseMetrics(text, back));
     EXPECT_EQ(back.glyphs[0].c, -1);
     // Lines ended by CR LF read the same.
@@ -192,7 +192,7 @@ TEST(GeneratedFont, AMissingFaceIsReported)
 {
     FontStyle style;
     style.fontFile = "/no/such/face.ttf";
-    FontMetrics m;
+    fontgen::FontMetrics m;
     FontPicture picture;
     std::string error;
     EXPECT_FALSE(BitmapFontBuilder().Build(style, m, picture, error));
