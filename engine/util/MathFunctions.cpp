@@ -34,9 +34,11 @@ float ease(float t, float accel, float decel)
         decel /= sum;
     }
     const float k = 1.0f / (2.0f - accel - decel);
-    if (t < accel)
+    // A share of 0 has no curved part: the constant speed runs to that end of
+    // the span (and the curved formula would divide by it).
+    if (accel > 0.0f && t < accel)
         return k / accel * t * t;
-    if (t < 1.0f - decel)
+    if (decel <= 0.0f || t < 1.0f - decel)
         return k * (2.0f * t - accel);
     const float rest = 1.0f - t;
     return 1.0f - k / decel * rest * rest;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <tinyxml.h>
 
 TEST(Color, ConstructorsAndPacking)
@@ -34,6 +36,36 @@ TEST(MathFunctions, EaseLerpAndPeriod)
     EXPECT_FLOAT_EQ(getPeriod(-7.5f, 2.0f), -1.5f);
     EXPECT_FLOAT_EQ(lerp(1.0f, 3.0f, 0.25f), 1.5f);
     EXPECT_EQ(LerpInt(10, 20, 0.55f), 15);
+}
+
+TEST(MathFunctions, EaseWithAShareOfZeroRunsFromZeroToOne)
+{
+    // A curve without an accelerating or a decelerating part runs at constant
+    // speed into that end; it never divides by the missing share.
+    const struct {
+        float t, accel, decel, expected;
+    } cases[] = {
+        {1.0f, 0.3f, 0.0f, 1.0f},
+        {0.0f, 0.3f, 0.0f, 0.0f},
+        {0.15f, 0.3f, 0.0f, 0.15f * 0.15f / (0.3f * 1.7f)},
+        {0.65f, 0.3f, 0.0f, (1.3f - 0.3f) / 1.7f},
+        {1.0f, 1.0f, 0.0f, 1.0f},
+        {0.5f, 1.0f, 0.0f, 0.25f},
+        {1.0f, 2.0f, 0.0f, 1.0f}, // normalised to a whole accelerating span
+        {0.0f, 0.0f, 0.3f, 0.0f},
+        {1.0f, 0.0f, 0.3f, 1.0f},
+        {0.35f, 0.0f, 0.3f, 0.7f / 1.7f},
+        {0.0f, 0.0f, 1.0f, 0.0f},
+        {0.5f, 0.0f, 1.0f, 0.75f},
+        {1.0f, 0.0f, 1.0f, 1.0f},
+        {0.0f, 0.0f, 0.0f, 0.0f},
+        {1.0f, 0.0f, 0.0f, 1.0f},
+    };
+    for (const auto& c : cases) {
+        const float value = ease(c.t, c.accel, c.decel);
+        EXPECT_FALSE(std::isnan(value)) << c.t << " " << c.accel << " " << c.decel;
+        EXPECT_NEAR(value, c.expected, 1e-6f) << c.t << " " << c.accel << " " << c.decel;
+    }
 }
 
 TEST(MathFunctions, RandomRangesStayInside)
