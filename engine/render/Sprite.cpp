@@ -21,6 +21,9 @@ void Sprite::Load(const std::string& name)
     PadImageToPowerOfTwo(image);
     textureWidth = image.width;
     textureHeight = image.height;
+    // The padding is transparent black: keep the alpha channel whatever the
+    // file had (a JPEG itself has none).
+    image.hasAlpha = true;
     if (image.IsEmpty())
         imageWidth = imageHeight = 0;
 }

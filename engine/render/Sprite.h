@@ -15,6 +15,8 @@ public:
     // Loads and pads the picture; the creator uploads it next.
     explicit Sprite(const std::string& name);
 
+    // Loads and pads the picture; the texture keeps an alpha channel so that
+    // the padding around the picture stays transparent.
     void Load(const std::string& name);
     // Sizes from the file's header only.
     void LoadInfo(const std::string& name);

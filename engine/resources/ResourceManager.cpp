@@ -23,7 +23,6 @@ void UploadObject(Texture& texture, const std::string& path)
 void UploadObject(Sprite& sprite, const std::string& path)
 {
     sprite.Load(path);
-    sprite.image.hasAlpha = true;
     sprite.Upload(true);
 }
 

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 
 using namespace testing_support;
 
@@ -100,6 +102,42 @@ TEST_F(RenderDeviceGlTest, PicturesAreUprightAndPaddedSpritesFillTheBottomLeft)
     g_renderDevice.DrawRectPartial(400, 100, 30, 30, 0.75f, 0.75f);
     ExpectAt(401, 101, {0, 255, 0});
     ExpectAt(428, 128, {0, 255, 0});
+}
+
+TEST_F(RenderDeviceGlTest, AJpegSpriteHasTransparentPadding)
+{
+    // A 6 x 5 JPEG pads to 8 x 8: drawn whole, the padding shows the screen
+    // beneath it rather than black bands.
+    TempDir dir;
+    std::vector<std::uint8_t> rgb;
+    for (int i = 0; i < 6 * 5; ++i)
+        rgb.insert(rgb.end(), {220, 30, 30});
+    const std::string file = dir.File("picture.jpg");
+    WriteTextFile(file, fixtures::MakeJpeg(6, 5, 3, rgb));
+    const struct {
+        const char* how;
+        bool byConstructor;
+    } cases[] = {{"Sprite(name)", true}, {"Sprite::Load", false}};
+    int x = 100;
+    for (const auto& c : cases) {
+        std::unique_ptr<Sprite> sprite = c.byConstructor ? std::make_unique<Sprite>(file) : std::make_unique<Sprite>();
+        if (!c.byConstructor)
+            sprite->Load(file);
+        EXPECT_TRUE(sprite->image.hasAlpha) << c.how;
+        ASSERT_EQ(sprite->textureWidth, 8) << c.how;
+        ASSERT_EQ(sprite->textureHeight, 8) << c.how;
+        sprite->Upload(true);
+        sprite->Bind();
+        // Each texel 4 x 4 pixels.
+        g_renderDevice.DrawRect(x, 100, 32, 32);
+        ExpectAt(x + 2, 102, {220, 30, 30}, 8);
+        ExpectAt(x + 22, 118, {220, 30, 30}, 8);
+        ExpectAt(x + 29, 102, kBackground);  // right of the picture
+        ExpectAt(x + 2, 125, kBackground);   // above it
+        ExpectAt(x + 29, 125, kBackground);
+        sprite->Release();
+        x += 100;
+    }
 }
 
 TEST_F(RenderDeviceGlTest, AlphaOnlyBindTakesColourFromTheVertex)
