@@ -2,7 +2,6 @@
 
 #include "engine/render/Sprite.h"
 #include "engine/resources/ResourceManager.h"
-#include "engine/util/FileSystem.h"
 
 namespace {
 
@@ -40,10 +39,13 @@ Sprite* GetTexture(const std::string& name, bool& owned)
         return nullptr;
     if (name[0] == '#')
         return g_resourceManager.GetTexture(name);
-    // A file that is not there makes no picture (and no empty sprite).
-    if (!FileExists(name))
-        return nullptr;
+    // The image loader decides which file serves the name (PNG copies, JPEG
+    // pairs): a name that gives no picture makes no sprite.
     Sprite* sprite = g_resourceManager.GetTexture(name);
+    if (sprite && sprite->image.IsEmpty()) {
+        delete sprite;
+        return nullptr;
+    }
     owned = sprite != nullptr;
     return sprite;
 }

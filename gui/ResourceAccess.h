@@ -24,8 +24,9 @@ void UploadGroup(const std::string& group);
 void ReleaseGroup(const std::string& group);
 
 // "#id" names a registered picture, which the caller does not own; any
-// other name is a picture file, loaded and uploaded for the caller, who
-// owns it (owned is set to true). Null when there is no such picture.
+// other name is a picture file, loaded through the image loader's name rules
+// (PNG copies, JPEG pairs) and uploaded for the caller, who owns it (owned is
+// set to true). Null when the name gives no picture.
 Sprite* GetTexture(const std::string& name, bool& owned);
 
 } // namespace GuiResources

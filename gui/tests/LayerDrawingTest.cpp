@@ -100,3 +100,57 @@ TEST_F(LayerDrawingTest, PauseVeilDarkensEverythingTheLayersDrew)
     ExpectAt(150, 50, {0, 80, 0});
     ExpectAt(600, 400, {19, 19, 19});
 }
+
+TEST_F(LayerDrawingTest, FileBackgroundFollowsThePngSwitchAndJpegPairs)
+{
+    // The layer file names "sea.tga"; the switches of settings.ini decide
+    // which files really serve it. 64 x 32: blue, its right half transparent
+    // where the picture has an alpha channel of its own.
+    const int width = 64, height = 32;
+    fixtures::PngSpec png;
+    png.width = width;
+    png.height = height;
+    png.colorType = 6; // RGBA
+    std::vector<std::uint8_t> rgb, alpha;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t a = x < width / 2 ? 255 : 0;
+            png.rows.insert(png.rows.end(), {0, 0, 255, a});
+            rgb.insert(rgb.end(), {0, 0, 255});
+            alpha.push_back(a);
+        }
+    const struct {
+        const char* layer;
+        bool pngSwitch;
+        bool pairs;
+    } cases[] = {{"PngSwitch", true, false}, {"JpegPairs", false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.layer);
+        TempDir dir;
+        if (c.pngSwitch) {
+            std::ofstream(dir.File("sea.png"), std::ios::binary) << fixtures::MakePng(png);
+        } else {
+            std::ofstream(dir.File("sea_base.jpg"), std::ios::binary) << fixtures::MakeJpeg(width, height, 3, rgb);
+            std::ofstream(dir.File("sea_alpha.jpg"), std::ios::binary) << fixtures::MakeJpeg(width, height, 1, alpha);
+        }
+        g_settings.loadPngImages = c.pngSwitch;
+        g_settings.useJpegPairs = c.pairs;
+        const std::string file = dir.File("layers.xml");
+        WriteTextFile(file, std::string("<Gui><Layer name='") + c.layer + "'><Background><texture name='" +
+                                dir.File("sea.tga") + "'/></Background></Layer></Gui>");
+        _gui.LoadLayers(file);
+        g_settings.loadPngImages = false;
+        g_settings.useJpegPairs = false;
+        Layer* layer = _gui.getLayer(c.layer);
+        ASSERT_NE(layer, nullptr);
+        ASSERT_NE(layer->background, nullptr);
+        EXPECT_EQ(layer->background->imageWidth, width);
+        Screen.ClearLayers();
+        Screen.pushLayer(layer);
+        DrawFrame(false);
+        ExpectAt(4, 4, {0, 0, 255}, 12);
+        ExpectAt(width / 2 - 6, height - 4, {0, 0, 255}, 12);
+        ExpectAt(width / 2 + 6, 4, kBackground, 12);
+        ExpectAt(width + 4, 4, kBackground);
+    }
+}
