@@ -37,15 +37,6 @@ Layer::~Layer()
     for (auto& entry : widgets)
         delete entry.second;
     widgets.clear();
-    SetBackground(nullptr, false);
-}
-
-void Layer::SetBackground(Sprite* sprite, bool owned)
-{
-    if (ownsBackground)
-        delete background;
-    background = sprite;
-    ownsBackground = owned;
 }
 
 void Layer::Load(const TiXmlElement* element)
@@ -76,9 +67,9 @@ void Layer::LoadBackground(const TiXmlElement* element)
 {
     const TiXmlElement* texture = element->FirstChildElement("texture");
     const char* textureName = texture ? texture->Attribute("name") : nullptr;
-    bool owned = false;
-    Sprite* sprite = textureName ? GuiResources::GetTexture(textureName, owned) : nullptr;
-    SetBackground(sprite, owned);
+    OwnedSprite owned;
+    background = textureName ? GuiResources::GetTexture(textureName, owned) : nullptr;
+    ownedBackground = std::move(owned);
 }
 
 void Layer::CreateWidgets(const TiXmlElement* controls, const std::string& parentName)

@@ -5,12 +5,13 @@
 // the messages drained into it. Built from a "Layer" element of a layer
 // file; kept by the GUI manager for the whole run.
 
+#include "engine/render/Sprite.h"
+
 #include <map>
 #include <memory>
 #include <string>
 
 class LayerHandler;
-class Sprite;
 class TiXmlElement;
 class Widget;
 
@@ -41,7 +42,8 @@ public:
     const std::string& GetName() const { return name; }
 
     Sprite* background = nullptr;
-    bool ownsBackground = false;
+    // The background when the layer loaded it from a file.
+    OwnedSprite ownedBackground;
     std::map<std::string, Widget*> widgets;
     std::unique_ptr<LayerHandler> handler;
     std::string name;
@@ -51,5 +53,4 @@ private:
     void LoadBackground(const TiXmlElement* element);
     void CreateWidgets(const TiXmlElement* controls, const std::string& parentName);
     void LinkWidgets();
-    void SetBackground(Sprite* sprite, bool owned);
 };

@@ -1,6 +1,5 @@
 #include "gui/ResourceAccess.h"
 
-#include "engine/render/Sprite.h"
 #include "engine/resources/ResourceManager.h"
 
 namespace {
@@ -32,22 +31,22 @@ void ReleaseGroup(const std::string& group)
         g_resourceManager.ReleaseGroup(group);
 }
 
-Sprite* GetTexture(const std::string& name, bool& owned)
+Sprite* FindTexture(const std::string& name)
 {
-    owned = false;
-    if (name.empty())
+    if (name.empty() || name[0] != '#')
         return nullptr;
-    if (name[0] == '#')
-        return g_resourceManager.GetTexture(name);
+    return g_resourceManager.GetTexture(name);
+}
+
+Sprite* GetTexture(const std::string& name, OwnedSprite& owned, const ImageData* alphaMask, PictureLookup lookUp)
+{
+    owned.reset();
+    if (!name.empty() && name[0] == '#')
+        return lookUp ? lookUp(name) : FindTexture(name);
     // The image loader decides which file serves the name (PNG copies, JPEG
-    // pairs): a name that gives no picture makes no sprite.
-    Sprite* sprite = g_resourceManager.GetTexture(name);
-    if (sprite && sprite->image.IsEmpty()) {
-        delete sprite;
-        return nullptr;
-    }
-    owned = sprite != nullptr;
-    return sprite;
+    // pairs); a name that gives no picture makes no sprite.
+    owned = LoadSpriteFile(name, alphaMask);
+    return owned.get();
 }
 
 } // namespace GuiResources

@@ -1,12 +1,13 @@
 #pragma once
 
-// What layers and the cross-fade ask of the resource manager: a layer's
-// background picture by name, and resource groups (which share their names
-// with layers) uploaded and released. Tests may watch the group operations.
+// What layers, widgets and the cross-fade ask of the resource manager:
+// pictures that layer files name, and resource groups (which share their
+// names with layers) uploaded and released. Tests may watch the group
+// operations.
+
+#include "engine/render/Sprite.h"
 
 #include <string>
-
-class Sprite;
 
 class ResourceGroupService {
 public:
@@ -23,10 +24,21 @@ void SetGroupService(ResourceGroupService* service);
 void UploadGroup(const std::string& group);
 void ReleaseGroup(const std::string& group);
 
-// "#id" names a registered picture, which the caller does not own; any
-// other name is a picture file, loaded through the image loader's name rules
-// (PNG copies, JPEG pairs) and uploaded for the caller, who owns it (owned is
-// set to true). Null when the name gives no picture.
-Sprite* GetTexture(const std::string& name, bool& owned);
+// The registered picture of a "#id" name; null for an id that is not
+// registered and for any other name.
+Sprite* FindTexture(const std::string& name);
+
+// How a "#id" name is looked up (FindTexture unless a caller has its own).
+using PictureLookup = Sprite* (*)(const std::string& name);
+
+// A picture that a layer file names: a layer's background, a widget's
+// picture, a logo. "#id" gives the registered picture, which the caller does
+// not own. Any other name is a picture file, loaded through the image
+// loader's name rules (PNG copies, JPEG pairs), its alpha taken from the mask
+// when one is given, and uploaded into owned: the caller keeps it, and its
+// device texture goes when owned lets it go. Null when the name gives no
+// picture.
+Sprite* GetTexture(const std::string& name, OwnedSprite& owned, const ImageData* alphaMask = nullptr,
+                   PictureLookup lookUp = FindTexture);
 
 } // namespace GuiResources

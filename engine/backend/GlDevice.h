@@ -17,6 +17,7 @@
 
 #include "engine/render/Vertex.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -96,6 +97,8 @@ public:
     void ScreenRect(int& x, int& y, int& w, int& h) const;
 
     int QuadsFlushed() const { return _drawCalls; }
+    // Textures made here and not yet deleted.
+    std::size_t TextureCount() const { return _textures.size(); }
 
 private:
     void ApplyViewport();

@@ -16,6 +16,10 @@ namespace {
 constexpr std::uint32_t kClearColor = 0xFF3C3C3Cu;
 constexpr std::uint32_t kFogColor = 0xFF012F8Du;
 
+// A plain flag rather than a member: it can be read after the device object
+// itself has been destroyed at the end of the program.
+bool g_contextLive = false;
+
 } // namespace
 
 RenderDevice::RenderDevice() : currentStack(&worldStack)
@@ -43,6 +47,7 @@ void RenderDevice::Init(backend::Window& mainWindow)
     SetFullViewport();
     lastTexture = 0;
     initialized = true;
+    g_contextLive = true;
     CreateParticleBuffer();
     CreateQuadBatch();
 }
@@ -62,6 +67,12 @@ void RenderDevice::Release()
     lastTexture = 0;
     window = nullptr;
     initialized = false;
+    g_contextLive = false;
+}
+
+bool RenderDevice::ContextLive()
+{
+    return g_contextLive;
 }
 
 void RenderDevice::SetDefaultStates()

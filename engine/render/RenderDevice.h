@@ -59,6 +59,10 @@ public:
     void LogAdapterInfo();
     int IsWindowed() const;
     bool IsInitialized() const { return initialized; }
+    // True from Init to Release of the device. Safe to ask at any time, even
+    // while the program's globals are being destroyed: a holder that may
+    // outlive the device asks before it releases a texture.
+    static bool ContextLive();
 
     // Render state switches.
     void SetBlendMode(int mode);

@@ -49,6 +49,26 @@ void Sprite::DrawFromTop(const Point& p) const
     g_renderDevice.DrawRect(p.x, p.y - imageHeight, textureWidth, textureHeight);
 }
 
+void SpriteReleaser::operator()(Sprite* sprite) const
+{
+    if (!sprite)
+        return;
+    if (RenderDevice::ContextLive())
+        sprite->Release();
+    delete sprite;
+}
+
+OwnedSprite LoadSpriteFile(const std::string& name, const ImageData* alphaMask)
+{
+    OwnedSprite sprite(new Sprite(name));
+    if (sprite->image.IsEmpty())
+        return nullptr;
+    if (alphaMask)
+        MergeAlphaMask(*alphaMask, sprite->image);
+    sprite->Upload(true);
+    return sprite;
+}
+
 void PositionedSprite::Draw() const
 {
     if (!sprite)

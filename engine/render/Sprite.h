@@ -7,6 +7,7 @@
 #include "engine/render/Texture.h"
 #include "engine/util/Point.h"
 
+#include <memory>
 #include <string>
 
 class Sprite : public Texture {
@@ -32,6 +33,18 @@ public:
     int imageWidth = 0;
     int imageHeight = 0;
 };
+
+// Deletes a sprite that its holder loaded for itself, and its device texture
+// with it (after the device has shut down, only the sprite goes).
+struct SpriteReleaser {
+    void operator()(Sprite* sprite) const;
+};
+using OwnedSprite = std::unique_ptr<Sprite, SpriteReleaser>;
+
+// The image file (by the image loader's name rules) as an uploaded sprite for
+// the caller to keep, its alpha taken from the mask when one is given; null
+// when the file gives no picture.
+OwnedSprite LoadSpriteFile(const std::string& name, const ImageData* alphaMask = nullptr);
 
 // A sprite placed at a fixed point.
 struct PositionedSprite {

@@ -216,9 +216,7 @@ Sprite* ResourceManager::GetTexture(const std::string& name)
         ResourceEntry<Sprite>* entry = FindTexture2D(name.substr(1));
         return entry ? entry->object.get() : nullptr;
     }
-    auto* sprite = new Sprite(name);
-    sprite->Upload(true);
-    return sprite;
+    return LoadSpriteFile(name).release();
 }
 
 ResourceEntry<Texture>* ResourceManager::FindTexture(const std::string& id)

@@ -42,7 +42,9 @@ public:
     void Register(const ResourceFile& file);
 
     // "#id": the registered 2D texture or null. Any other name: a new
-    // uploaded sprite of that file, owned by the caller.
+    // uploaded sprite of that file, owned by the caller (who releases its
+    // device texture before deleting it), or null when the file gives no
+    // picture.
     Sprite* GetTexture(const std::string& name);
 
     ResourceEntry<Texture>* FindTexture(const std::string& id);

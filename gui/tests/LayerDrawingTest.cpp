@@ -10,12 +10,18 @@
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/ScreenImpl.h"
+#include "gui/WidgetFactory.h"
+#include "gui/controllers/ControllerManager.h"
+#include "gui/widgets/Credits.h"
+#include "gui/widgets/WidgetCreators.h"
 #include "tests/support/GlTestContext.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
+#include <tinyxml.h>
 
 #include <fstream>
+#include <memory>
 
 using namespace testing_support;
 
@@ -153,4 +159,62 @@ TEST_F(LayerDrawingTest, FileBackgroundFollowsThePngSwitchAndJpegPairs)
         ExpectAt(width / 2 + 6, 4, kBackground, 12);
         ExpectAt(width + 4, 4, kBackground);
     }
+}
+
+TEST_F(LayerDrawingTest, PicturesLoadedFromFilesLeaveTheDeviceWithTheirWidgetsAndLayer)
+{
+    g_widgetFactory.Register("Panel", CreatePanel);
+    g_widgetFactory.Register("Button", CreateButton);
+    g_widgetFactory.Register("CheckBox", CreateCheckBox);
+    g_widgetFactory.Register("Slider", CreateSlider);
+    g_widgetFactory.Register("Credits", CreateCredits);
+    fixtures::PngSpec png;
+    png.width = 8;
+    png.height = 8;
+    png.rows.assign(8 * 8 * 3, 200);
+    const std::string picture = _dir.File("pic.png");
+    std::ofstream(picture, std::ios::binary) << fixtures::MakePng(png);
+
+    // Each widget with the number of pictures it loads from the file.
+    const struct {
+        const char* name;
+        std::string element;
+        std::size_t textures;
+    } widgets[] = {
+        {"Door", "<Panel name='Door'><texture name='" + picture + "'/></Panel>", 1},
+        {"Ok", "<Button name='Ok'><state normal='" + picture + "' active='" + picture + "' pressed='" + picture +
+                   "'/></Button>",
+         3},
+        {"Sound", "<CheckBox name='Sound'><state on='" + picture + "' off='" + picture + "'/></CheckBox>", 2},
+        {"Volume", "<Slider name='Volume'><state inactive='" + picture + "' active='" + picture + "' manipulator='" +
+                       picture + "'/></Slider>",
+         3},
+        {"Roll", "<Credits name='Roll' time='5'><Logo tex='" + picture + "'/></Credits>", 1},
+    };
+    std::string controls;
+    std::size_t total = 1; // the background
+    for (const auto& w : widgets) {
+        controls += w.element;
+        total += w.textures;
+    }
+    TiXmlDocument document;
+    document.Parse(("<Layer name='Page'><Background><texture name='" + picture + "'/></Background><Controls>" +
+                    controls + "</Controls></Layer>")
+                       .c_str());
+    const backend::GlDevice& gl = g_renderDevice.Gl();
+    const std::size_t before = gl.TextureCount();
+    auto layer = std::make_unique<Layer>(document.RootElement());
+    ASSERT_EQ(gl.TextureCount(), before + total);
+    for (const auto& w : widgets) {
+        SCOPED_TRACE(w.name);
+        ASSERT_NE(layer->getWidget(w.name), nullptr);
+        const std::size_t live = gl.TextureCount();
+        layer->RemoveWidget(w.name);
+        EXPECT_EQ(layer->getWidget(w.name), nullptr);
+        EXPECT_EQ(gl.TextureCount(), live - w.textures);
+    }
+    layer.reset();
+    EXPECT_EQ(gl.TextureCount(), before);
+    kernel.FlushPending();
+    kernel.Update(0.0f);
 }

@@ -5,6 +5,7 @@
 // sample, and the messages "down" on a press and "press" on the release over
 // it. "Active" enables or disables it, "SetText" changes the caption.
 
+#include "engine/render/Sprite.h"
 #include "gui/Widget.h"
 
 #include <memory>
@@ -46,5 +47,5 @@ private:
     const Sprite* CurrentPicture() const;
 
     // Pictures the button loaded from files itself.
-    std::vector<std::unique_ptr<Sprite>> ownedPictures;
+    std::vector<OwnedSprite> ownedPictures;
 };

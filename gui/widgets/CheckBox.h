@@ -4,6 +4,7 @@
 // "Change"; "SetState" and "Switch" set it without posting, "GetState"
 // answers "1" or "0".
 
+#include "engine/render/Sprite.h"
 #include "gui/Widget.h"
 
 #include <memory>
@@ -33,5 +34,5 @@ public:
     bool state = false;
 
 private:
-    std::vector<std::unique_ptr<Sprite>> ownedPictures;
+    std::vector<OwnedSprite> ownedPictures;
 };

@@ -19,8 +19,7 @@ namespace {
 // is skipped.
 Sprite* UploadedPicture(const std::string& name)
 {
-    bool owned = false;
-    Sprite* picture = GuiResources::GetTexture(name, owned);
+    Sprite* picture = GuiResources::FindTexture(name);
     return picture && picture->deviceTexture != 0 ? picture : nullptr;
 }
 
@@ -74,9 +73,6 @@ Credits::~Credits()
 {
     if (_drift)
         _drift->Forget();
-    for (const Logo& logo : _logos)
-        if (logo.owned)
-            delete logo.picture;
 }
 
 void Credits::Load(const TiXmlElement* element)
@@ -104,7 +100,7 @@ void Credits::Load(const TiXmlElement* element)
         std::string picture;
         ReadStringAttribute(child, "tex", picture);
         logo.picture = GuiResources::GetTexture(picture, logo.owned);
-        _logos.push_back(logo);
+        _logos.push_back(std::move(logo));
     }
 }
 

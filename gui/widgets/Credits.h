@@ -5,21 +5,21 @@
 // arcs and two rainbows. The roll loops every roll time and starts again on
 // the message "Reset". Layer files name it "Credits".
 
-#include "gui/Widget.h"
+#include "engine/render/Sprite.h"
 #include "gui/TextResource.h"
+#include "gui/Widget.h"
 
 #include <string>
 #include <vector>
 
 class CreditsColorDrift;
-class Sprite;
 class TiXmlElement;
 
 class Credits : public Widget {
 public:
     struct Logo {
         Sprite* picture = nullptr; // null when the file did not load
-        bool owned = false;
+        OwnedSprite owned;         // the picture, when loaded from a file
         int x = 0;
         int y = 0;
     };

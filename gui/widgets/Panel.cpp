@@ -4,6 +4,7 @@
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "engine/util/XmlAttributes.h"
+#include "gui/ResourceAccess.h"
 #include "gui/widgets/WidgetElements.h"
 #include "gui/widgets/WidgetServices.h"
 
@@ -34,21 +35,9 @@ void Panel::ReadTexture(const TiXmlElement* element)
     std::string textureName;
     if (!ReadStringAttribute(element, "name", textureName))
         return;
-    Sprite* found = nullptr;
-    if (!textureName.empty() && textureName[0] == '#') {
-        found = GetWidgetPicture(textureName);
-    } else {
-        auto loaded = std::make_unique<Sprite>(textureName);
-        if (!loaded->image.IsEmpty()) {
-            if (mask)
-                MergeAlphaMask(*mask, loaded->image);
-            loaded->Upload(true);
-            ownedPicture = std::move(loaded);
-            found = ownedPicture.get();
-        }
-    }
+    // A file picture takes its alpha from the mask read before it.
     // Without a picture the panel keeps its old size and draws nothing.
-    picture = found;
+    picture = GuiResources::GetTexture(textureName, ownedPicture, mask, GetWidgetPicture);
     if (picture)
         SetWidgetSize(*this, picture->imageWidth, picture->imageHeight);
 }

@@ -5,12 +5,11 @@
 // "press", whether or not the point lies on it.
 
 #include "engine/render/ImageData.h"
+#include "engine/render/Sprite.h"
 #include "gui/Widget.h"
 
-#include <memory>
 #include <string>
 
-class Sprite;
 class TiXmlElement;
 
 class Panel : public Widget {
@@ -32,7 +31,7 @@ private:
 
     // A picture loaded from a file belongs to the panel; a "#" picture to
     // the resource manager.
-    std::unique_ptr<Sprite> ownedPicture;
+    OwnedSprite ownedPicture;
     // The hit mask with its own copy of the pixels (the base's mask points
     // here).
     ImageData maskImage;

@@ -4,6 +4,7 @@
 // to a click on the track. Every change posts the position as a percentage
 // in the message's integer; "SetPos" sets it, "GetPos" answers it rounded.
 
+#include "engine/render/Sprite.h"
 #include "gui/Widget.h"
 
 #include <memory>
@@ -45,5 +46,5 @@ private:
     bool OnManipulator(const Point& p) const;
     void PostPercent();
 
-    std::vector<std::unique_ptr<Sprite>> ownedPictures;
+    std::vector<OwnedSprite> ownedPictures;
 };

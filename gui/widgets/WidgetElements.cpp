@@ -1,7 +1,7 @@
 #include "gui/widgets/WidgetElements.h"
 
-#include "engine/render/Sprite.h"
 #include "engine/util/XmlAttributes.h"
+#include "gui/ResourceAccess.h"
 #include "gui/Widget.h"
 #include "gui/widgets/WidgetServices.h"
 
@@ -33,11 +33,12 @@ bool ReadElementText(const TiXmlElement* element, std::string& text)
     return true;
 }
 
-Sprite* TakeWidgetPicture(const std::string& name, std::vector<std::unique_ptr<Sprite>>& owned)
+Sprite* TakeWidgetPicture(const std::string& name, std::vector<OwnedSprite>& owned)
 {
-    Sprite* picture = GetWidgetPicture(name);
-    if (picture && !name.empty() && name[0] != '#')
-        owned.emplace_back(picture);
+    OwnedSprite loaded;
+    Sprite* picture = GuiResources::GetTexture(name, loaded, nullptr, GetWidgetPicture);
+    if (loaded)
+        owned.push_back(std::move(loaded));
     return picture;
 }
 

@@ -2,13 +2,12 @@
 
 // Readers of the child elements that several widget kinds share.
 
+#include "engine/render/Sprite.h"
 #include "engine/util/Point.h"
 
-#include <memory>
 #include <string>
 #include <vector>
 
-class Sprite;
 class TiXmlElement;
 class Widget;
 
@@ -24,9 +23,10 @@ bool ReadFirstChildPoint(const TiXmlElement* element, Point& point);
 // The element's text, or false for an element without text.
 bool ReadElementText(const TiXmlElement* element, std::string& text);
 
-// A picture by name (GetWidgetPicture); a picture loaded from a file is kept
-// in owned so that the widget frees it with itself.
-Sprite* TakeWidgetPicture(const std::string& name, std::vector<std::unique_ptr<Sprite>>& owned);
+// A picture by name: "#id" through GetWidgetPicture, any other name a file
+// (GuiResources::GetTexture) kept in owned, so that the widget frees it and
+// its device texture with itself.
+Sprite* TakeWidgetPicture(const std::string& name, std::vector<OwnedSprite>& owned);
 
 // The size of a widget set at its current position.
 void SetWidgetSize(Widget& widget, int width, int height);

@@ -1,9 +1,9 @@
 #include "gui/widgets/WidgetServices.h"
 
-#include "engine/resources/ResourceManager.h"
 #include "engine/sound/SoundSystemImpl.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
+#include "gui/ResourceAccess.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ Sprite* GetWidgetPicture(const std::string& name)
 {
     if (Hooks().picture)
         return Hooks().picture(name);
-    return g_resourceManager.GetTexture(name);
+    return GuiResources::FindTexture(name);
 }
 
 void PlayWidgetSample(const std::string& name)

@@ -10,9 +10,8 @@
 class Sprite;
 class Widget;
 
-// A name beginning with "#" is a registered picture (null when none is); any
-// other name is an image file, loaded and uploaded for the caller, who owns
-// the new sprite.
+// The registered picture of a "#id" name; null when none is, and for any
+// other name.
 Sprite* GetWidgetPicture(const std::string& name);
 void PlayWidgetSample(const std::string& name);
 // The widget of that name in the named layer, or null.
