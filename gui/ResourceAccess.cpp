@@ -1,5 +1,6 @@
 #include "gui/ResourceAccess.h"
 
+#include "engine/render/ImageLoader.h"
 #include "engine/resources/ResourceManager.h"
 
 namespace {
@@ -41,10 +42,15 @@ Sprite* FindTexture(const std::string& name)
 Sprite* GetTexture(const std::string& name, OwnedSprite& owned, const ImageData* alphaMask, PictureLookup lookUp)
 {
     owned.reset();
-    if (!name.empty() && name[0] == '#')
-        return lookUp ? lookUp(name) : FindTexture(name);
+    if (!name.empty() && name[0] == '#') {
+        Sprite* picture = lookUp ? lookUp(name) : FindTexture(name);
+        if (!picture)
+            LogImageError("Can't load texture " + name + ". No picture is registered under that name.");
+        return picture;
+    }
     // The image loader decides which file serves the name (PNG copies, JPEG
-    // pairs); a name that gives no picture makes no sprite.
+    // pairs); a name that gives no picture makes no sprite, and the loader
+    // has logged it.
     owned = LoadSpriteFile(name, alphaMask);
     return owned.get();
 }

@@ -36,8 +36,8 @@ using PictureLookup = Sprite* (*)(const std::string& name);
 // not own. Any other name is a picture file, loaded through the image
 // loader's name rules (PNG copies, JPEG pairs), its alpha taken from the mask
 // when one is given, and uploaded into owned: the caller keeps it, and its
-// device texture goes when owned lets it go. Null when the name gives no
-// picture.
+// device texture goes when owned lets it go. Null, with one log line naming
+// the picture, when the name gives none.
 Sprite* GetTexture(const std::string& name, OwnedSprite& owned, const ImageData* alphaMask = nullptr,
                    PictureLookup lookUp = FindTexture);
 

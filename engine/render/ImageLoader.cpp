@@ -14,6 +14,10 @@ namespace {
 
 enum class Kind { None, Jpeg, Tga, Png, Mask };
 
+// Image error lines written so far: a load that gives no picture tells from
+// it whether a reader has already said why.
+int g_imageErrorLines = 0;
+
 // The last three characters, in lower or upper case only.
 Kind KindOf(const std::string& name)
 {
@@ -37,6 +41,8 @@ std::string StemOf(const std::string& name)
     return name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
 }
 
+// Reading a header alone is quiet about a missing file: the picture's load
+// reports it.
 bool ReadFile(const std::string& name, std::string& bytes, bool quiet)
 {
     if (ReadWholeFile(name, bytes))
@@ -49,7 +55,7 @@ bool ReadFile(const std::string& name, std::string& bytes, bool quiet)
 bool LoadJpegFile(const std::string& name, ImageData& image, bool headerOnly)
 {
     std::string bytes;
-    if (!ReadFile(name, bytes, false)) {
+    if (!ReadFile(name, bytes, headerOnly)) {
         image.MakeEmpty();
         return false;
     }
@@ -62,7 +68,7 @@ void LoadJpegPair(const std::string& stem, ImageData& image, bool headerOnly)
     const std::string baseName = stem + "_base.jpg";
     const std::string alphaName = stem + "_alpha.jpg";
     std::string bytes;
-    if (!ReadFile(baseName, bytes, false)) {
+    if (!ReadFile(baseName, bytes, headerOnly)) {
         image.MakeEmpty();
         return;
     }
@@ -92,10 +98,12 @@ void LoadJpegPair(const std::string& stem, ImageData& image, bool headerOnly)
     image.hasAlpha = true;
 }
 
-void Load(ImageLoadRequest& request, bool headerOnly)
+// Returns the file that serves the name (the first of a pair), or empty when
+// the name gives none.
+std::string Load(ImageLoadRequest& request, bool headerOnly)
 {
     if (!request.image)
-        return;
+        return std::string();
     AllocateImageBuffers();
     ImageData& image = *request.image;
     std::string name = request.name;
@@ -107,14 +115,16 @@ void Load(ImageLoadRequest& request, bool headerOnly)
     if (g_settings.useJpegPairs && !outside) {
         const std::string stem = StemOf(name);
         if (stem.empty())
-            return;
+            return std::string();
         if (kind == Kind::Tga || kind == Kind::Png) {
             LoadJpegPair(stem, image, headerOnly);
         } else if (kind == Kind::Jpeg) {
             if (LoadJpegFile(stem + "_base.jpg", image, headerOnly))
                 image.hasAlpha = false;
+        } else {
+            return std::string();
         }
-        return;
+        return stem + "_base.jpg";
     }
 
     if (g_settings.loadPngImages && !outside && name.size() >= 3)
@@ -126,13 +136,13 @@ void Load(ImageLoadRequest& request, bool headerOnly)
             image.hasAlpha = false;
         break;
     case Kind::Tga:
-        if (!ReadFile(name, bytes, false))
+        if (!ReadFile(name, bytes, headerOnly))
             image.MakeEmpty();
         else
             DecodeTga(bytes, name, image, headerOnly);
         break;
     case Kind::Png:
-        // A missing PNG is silent.
+        // A missing PNG has no line of the reader's own (see LoadAndReport).
         if (!ReadFile(name, bytes, true))
             image.MakeEmpty();
         else
@@ -140,25 +150,46 @@ void Load(ImageLoadRequest& request, bool headerOnly)
         break;
     case Kind::Mask: {
         const std::string stem = StemOf(name);
-        if (!stem.empty())
-            LoadJpegPair(stem, image, headerOnly);
-        break;
+        if (stem.empty())
+            return std::string();
+        LoadJpegPair(stem, image, headerOnly);
+        return stem + "_base.jpg";
     }
     case Kind::None:
-        break;
+        return std::string();
     }
+    return name;
+}
+
+// A load that gives no picture always leaves one line: the reader's own about
+// the file it read, or else this one with the name asked for (a missing PNG,
+// a name that is not that of a picture file).
+void LoadAndReport(ImageLoadRequest& request)
+{
+    const int linesBefore = g_imageErrorLines;
+    const std::string file = Load(request, false);
+    if (!request.image || !request.image->IsEmpty() || g_imageErrorLines != linesBefore)
+        return;
+    std::string text = "Can't load texture " + request.name + ". ";
+    if (file.empty())
+        text += "The name is not that of a picture file.";
+    else if (file == request.name)
+        text += "Error while opening file.";
+    else
+        text += "Error while opening file " + file + ".";
+    LogImageError(text);
 }
 
 } // namespace
 
 void LoadImage(ImageLoadRequest& request)
 {
-    Load(request, false);
+    LoadAndReport(request);
 }
 
 void LoadImageFile(ImageLoadRequest& request)
 {
-    Load(request, false);
+    LoadAndReport(request);
 }
 
 void ReadImageInfo(ImageLoadRequest& request)
@@ -239,6 +270,7 @@ void MergeAlphaMask(const ImageData& mask, ImageData& image)
 
 void LogImageError(const std::string& text)
 {
+    ++g_imageErrorLines;
     LogError("ERROR", text);
 }
 

@@ -12,6 +12,8 @@
 // Extensions are compared in lower or upper case only. A name without a
 // known extension loads nothing and leaves the record as it was. A file that
 // is missing, broken or too large for the buffers leaves the record empty.
+// A load that leaves the record empty writes one log line naming the picture;
+// reading a header alone says nothing of a missing file.
 
 #include "engine/render/ImageData.h"
 

@@ -5,13 +5,16 @@
 
 #include "engine/platform/Application.h"
 #include "engine/platform/InputMap.h"
+#include "engine/platform/Settings.h"
 #include "engine/script/ScriptHost.h"
 #include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/LayerHandler.h"
+#include "gui/WidgetFactory.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/controllers/WidgetMover.h"
+#include "gui/widgets/WidgetCreators.h"
 #include "tests/support/BoundScriptState.h"
 #include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
@@ -248,4 +251,46 @@ TEST_F(LayerTest, ExitConfirmationsReachTheirTextsInBothLayers)
         auto* text = static_cast<TestBox*>(GUI.getLayer(layer)->getWidget("ConfirmText"));
         EXPECT_EQ(text->messages, (std::vector<std::string>{"SetText:EndGame"})) << layer;
     }
+}
+
+TEST_F(LayerTest, APictureThatGivesNothingIsLoggedOnceWithItsName)
+{
+    g_widgetFactory.Register("Panel", CreatePanel);
+    g_widgetFactory.Register("Button", CreateButton);
+    const bool pairs = g_settings.useJpegPairs;
+    g_settings.useJpegPairs = false;
+    const std::string file = _dir.File("gone.png");
+    const struct {
+        const char* what;
+        std::string controls;
+        std::string background;
+        std::string line;
+    } cases[] = {
+        {"background by id", "", "#NoSuchBack", "Can't load texture #NoSuchBack. No picture is registered"},
+        {"background by file", "", file, "Can't load texture " + file + ". Error while opening file."},
+        {"panel by id", "<Panel name='p'><texture name='#NoSuchPanel'/></Panel>", "",
+         "Can't load texture #NoSuchPanel. No picture is registered"},
+        {"panel by file", "<Panel name='p'><texture name='" + file + "'/></Panel>", "",
+         "Can't load texture " + file + ". Error while opening file."},
+        {"button state", "<Button name='b'><state normal='#NoSuchButton'/></Button>", "",
+         "Can't load texture #NoSuchButton. No picture is registered"},
+    };
+    int index = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string layerName = "Page" + std::to_string(index++);
+        std::string xml = "<Gui><Layer name='" + layerName + "'>";
+        if (!c.background.empty())
+            xml += "<Background><texture name='" + c.background + "'/></Background>";
+        xml += "<Controls>" + c.controls + "</Controls></Layer></Gui>";
+        const std::size_t before = _log.Text().size();
+        _gui.LoadLayers(Write(layerName + ".xml", xml));
+        ASSERT_NE(_gui.getLayer(layerName), nullptr);
+        EXPECT_EQ(_gui.getLayer(layerName)->background, nullptr);
+        const std::string logged = _log.Text().substr(before);
+        const std::size_t first = logged.find("Can't load texture");
+        EXPECT_NE(logged.find(c.line), std::string::npos) << logged;
+        EXPECT_EQ(logged.find("Can't load texture", first + 1), std::string::npos) << logged;
+    }
+    g_settings.useJpegPairs = pairs;
 }

@@ -391,6 +391,71 @@ TEST_F(ImageLoaderTest, PngKindsAllBecomeBgra)
     ExpectNear(At(image, 0, 1), {0x9A, 0x56, 0x12, 0xDE}, 1);
 }
 
+namespace {
+
+// How many times the text occurs in the log from offset on.
+int Occurrences(const std::string& log, std::size_t offset, const std::string& text)
+{
+    int count = 0;
+    for (std::size_t at = log.find(text, offset); at != std::string::npos; at = log.find(text, at + text.size()))
+        ++count;
+    return count;
+}
+
+} // namespace
+
+TEST_F(ImageLoaderTest, APictureThatGivesNothingLeavesOneLineWithItsName)
+{
+    Write("broken.png", "GIF89a and more bytes");
+    const struct {
+        const char* name;
+        bool pngSwitch;
+        bool pairs;
+        const char* line;
+    } cases[] = {
+        {"gone.tga", false, false, "Can't load texture gone.tga. Error while opening file."},
+        {"gone.jpg", false, false, "Can't load texture gone.jpg. Error while opening file."},
+        {"gone.png", false, false, "Can't load texture gone.png. Error while opening file."},
+        {"gone.tga", true, false, "Can't load texture gone.tga. Error while opening file gone.png."},
+        {"gone.tga", false, true, "Can't load texture gone_base.jpg. Error while opening file."},
+        {"gone.msk", false, false, "Can't load texture gone_base.jpg. Error while opening file."},
+        {"gone.bmp", false, false, "Can't load texture gone.bmp. The name is not that of a picture file."},
+        {"gone.bmp", false, true, "Can't load texture gone.bmp. The name is not that of a picture file."},
+        {"broken.png", false, false, "Can't load texture broken.png. Error while opening file."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + (c.pngSwitch ? " png" : "") + (c.pairs ? " pairs" : ""));
+        g_settings.loadPngImages = c.pngSwitch;
+        g_settings.useJpegPairs = c.pairs;
+        const std::size_t before = _log.Text().size();
+        ImageData image;
+        Load(c.name, image);
+        EXPECT_TRUE(image.IsEmpty());
+        const std::string log = _log.Text();
+        EXPECT_EQ(Occurrences(log, before, "Can't load texture"), 1) << log.substr(before);
+        EXPECT_EQ(Occurrences(log, before, c.line), 1) << log.substr(before);
+    }
+}
+
+TEST_F(ImageLoaderTest, AHeaderAloneSaysNothingOfAMissingFile)
+{
+    for (bool pairs : {false, true}) {
+        g_settings.useJpegPairs = pairs;
+        for (const char* name : {"gone.tga", "gone.jpg", "gone.png"}) {
+            SCOPED_TRACE(std::string(name) + (pairs ? " pairs" : ""));
+            const std::size_t before = _log.Text().size();
+            ImageData image;
+            ImageLoadRequest request{&image, name};
+            {
+                ScopedCurrentDir here(_dir.Path());
+                ReadImageInfo(request);
+            }
+            EXPECT_TRUE(image.IsEmpty());
+            EXPECT_EQ(_log.Text().size(), before);
+        }
+    }
+}
+
 TEST_F(ImageLoaderTest, BrokenPngIsLoggedAndEmpty)
 {
     fixtures::PngSpec layout;

@@ -119,6 +119,26 @@ TEST_F(ResourceManagerTest, HashNamesFindOnlyRegistered2DTextures)
     EXPECT_EQ(own->textureWidth, 16);
 }
 
+TEST_F(ResourceManagerTest, APictureTheFileNamesThatGivesNothingIsLoggedOnceWithItsName)
+{
+    Load(R"(<Resources>
+      <Textures><texture id="t" path="gone_t.tga"/></Textures>
+      <Textures2D><texture2D id="s" path="gone_s.png"/><texture2D id="m" path="gone_m.tga" group="Menu" upload="false"/>
+      </Textures2D>
+      <BigTextures><bigtexture id="b" path="gone_b.jpg"/></BigTextures>
+      <Animations><animation id="a" texture="gone_a.png"><frames width="16" height="16" count="2" last="1"/></animation>
+      </Animations>
+    </Resources>)");
+    manager.UploadGroup("Menu");
+    const std::string log = logFile.Text();
+    for (const char* name : {"gone_t.tga", "gone_s.png", "gone_m.tga", "gone_b.jpg", "gone_a.png"}) {
+        const std::string line = std::string("Can't load texture ") + name;
+        const std::size_t first = log.find(line);
+        EXPECT_NE(first, std::string::npos) << name;
+        EXPECT_EQ(log.find(line, first + 1), std::string::npos) << name << " is logged more than once";
+    }
+}
+
 TEST_F(ResourceManagerTest, AnIdInSeveralKindsIsUploadedAndReleasedInAll)
 {
     WritePicture("x.tga", 4, 4);
