@@ -63,11 +63,23 @@ void LayerSet::CallDo(float dt) const
 
 bool LayerSetRegistry::Insert(std::unique_ptr<LayerSet> set)
 {
-    if (!set || _sets.count(set->name))
+    if (!set)
         return false;
+    if (_sets.count(set->name)) {
+        Keep(std::move(set));
+        return false;
+    }
     const std::string key = set->name;
     _sets.emplace(key, std::move(set));
     return true;
+}
+
+LayerSet* LayerSetRegistry::Keep(std::unique_ptr<LayerSet> set)
+{
+    if (!set)
+        return nullptr;
+    _unlisted.push_back(std::move(set));
+    return _unlisted.back().get();
 }
 
 LayerSet* LayerSetRegistry::Find(const std::string& setName) const

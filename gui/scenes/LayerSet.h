@@ -46,18 +46,31 @@ public:
     std::vector<std::unique_ptr<AnimLayer>> layers;
 };
 
-// The scenes by name, filled by LoadAnimation; the first set of a name stays.
+// The scenes by name, filled by LoadAnimation; the first set of a name is the
+// one listed. Every set given to the registry lives as long as it does,
+// listed or not: a script global may name a set that lost its name to an
+// earlier one, or one that a scene widget loaded again, and scripts keep
+// what they were handed.
 class LayerSetRegistry {
 public:
-    // False (and the set is dropped) when the name is taken.
+    // Lists the set under its name; false when the name is taken, and the
+    // set is kept unlisted.
     bool Insert(std::unique_ptr<LayerSet> set);
-    // The set of that name, or null.
+    // Keeps a set that is not to be listed; returns it.
+    LayerSet* Keep(std::unique_ptr<LayerSet> set);
+    // The listed set of that name, or null.
     LayerSet* Find(const std::string& setName) const;
+    // The number of listed sets.
     std::size_t Size() const { return _sets.size(); }
-    void Clear() { _sets.clear(); }
+    void Clear()
+    {
+        _sets.clear();
+        _unlisted.clear();
+    }
 
 private:
     std::map<std::string, std::unique_ptr<LayerSet>> _sets;
+    std::vector<std::unique_ptr<LayerSet>> _unlisted;
 };
 
 extern LayerSetRegistry g_layerSets;

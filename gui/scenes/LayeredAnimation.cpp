@@ -76,10 +76,8 @@ void LayeredAnimation::AcceptMessage(const Message& message)
     } else if (message.is("Reset")) {
         CallReset();
     } else if (message.is("Load")) {
-        if (std::unique_ptr<LayerSet> loaded = ReloadLayerSet(message.data)) {
-            scene = loaded.get();
-            _loadedScene = std::move(loaded);
-        }
+        if (LayerSet* loaded = ReloadLayerSet(message.data))
+            scene = loaded;
         CallReset();
     }
 }

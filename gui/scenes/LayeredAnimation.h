@@ -8,8 +8,6 @@
 
 #include "gui/Widget.h"
 
-#include <memory>
-
 class LayerSet;
 class SceneController;
 class Sprite;
@@ -21,7 +19,7 @@ public:
     static constexpr int kHeight = 425;
 
     LayeredAnimation(const std::string& widgetName, const TiXmlElement* element);
-    // Stops its controller; a scene it loaded itself goes with it.
+    // Stops its controller. The scenes stay with the scene library.
     ~LayeredAnimation() override;
 
     void MouseDoubleClick(const Point& p) override;
@@ -31,7 +29,7 @@ public:
 
     SceneController* controller = nullptr; // owned by the controller manager
     Point textPosition;
-    LayerSet* scene = nullptr; // not owned
+    LayerSet* scene = nullptr; // g_layerSets keeps every scene
     bool playing = false;
     bool blackScreen = true;
     bool shown = true;
@@ -41,10 +39,6 @@ private:
     void CallReset();
     void DrawScene();
     void DrawCaption();
-
-    // The set made by the last "Load" message. Replacing it deletes the
-    // earlier one, whose script table the new one has replaced.
-    std::unique_ptr<LayerSet> _loadedScene;
 };
 
 // The frame picture drawn over every scene window; null when the resource

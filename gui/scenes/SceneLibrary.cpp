@@ -21,12 +21,12 @@ void LoadAnimation()
     CallScriptFunction("AnimationInit");
 }
 
-std::unique_ptr<LayerSet> ReloadLayerSet(const std::string& name)
+LayerSet* ReloadLayerSet(const std::string& name)
 {
-    std::vector<std::unique_ptr<LayerSet>> sets = ReadSceneFile(kSceneFile, &name);
-    if (sets.empty())
-        return nullptr;
-    return std::move(sets.back());
+    LayerSet* last = nullptr;
+    for (std::unique_ptr<LayerSet>& set : ReadSceneFile(kSceneFile, &name))
+        last = g_layerSets.Keep(std::move(set));
+    return last;
 }
 
 void ReleaseSceneTextures()

@@ -3,7 +3,6 @@
 // Loading the scenes: the scripts of mult.lua, the sets of mults.xml into
 // the registry, then the script function "AnimationInit".
 
-#include <memory>
 #include <string>
 
 class LayerSet;
@@ -13,9 +12,10 @@ class LayerSet;
 void LoadAnimation();
 
 // A fresh copy of the set of that name from "mults.xml", published to the
-// scripts in place of the old one; null when the file has none. With several
-// sets of the name, the last one is answered.
-std::unique_ptr<LayerSet> ReloadLayerSet(const std::string& name);
+// scripts in place of the old one and kept by g_layerSets (unlisted) for the
+// rest of the run; null when the file has none. With several sets of the
+// name, the last one is answered.
+LayerSet* ReloadLayerSet(const std::string& name);
 
 // At shut-down, while the device lives: the scenes' device textures go.
 void ReleaseSceneTextures();

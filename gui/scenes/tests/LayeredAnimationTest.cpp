@@ -130,7 +130,7 @@ TEST_F(LayeredAnimationTest, ControllerStepsOnlyAPlayingScene)
     EXPECT_FALSE(controller.IsFinished());
 }
 
-TEST_F(LayeredAnimationTest, LoadBuildsAFreshSetEachTimeAndDropsTheOldOne)
+TEST_F(LayeredAnimationTest, LoadBuildsAFreshSetEachTimeAndKeepsTheOldOne)
 {
     ScopedCurrentDir here(_dir.Path());
     _widget->AcceptMessage(Message("Load", "Sea"));
@@ -142,16 +142,23 @@ TEST_F(LayeredAnimationTest, LoadBuildsAFreshSetEachTimeAndDropsTheOldOne)
     _widget->AcceptMessage(Message("Active", 1));
     _widget->controller->Update(0.1f);
     EXPECT_FLOAT_EQ(WaterPhase(first), 0.2f);
-    // A second load replaces it (the first is freed: the leak check of this
-    // test run would report it otherwise).
+    // A second load replaces it as the scene; the library keeps the first
+    // (and frees it with the others when it is cleared: the leak check of
+    // this test run would report it otherwise).
     _widget->AcceptMessage(Message("Load", "Sea"));
     ASSERT_NE(_widget->scene, nullptr);
+    EXPECT_NE(_widget->scene, first);
     EXPECT_FLOAT_EQ(WaterPhase(_widget->scene), 0.0f);
+    EXPECT_FLOAT_EQ(WaterPhase(first), 0.2f);
     EXPECT_EQ(g_layerSets.Find("Sea"), _registered);
     // A name the file lacks keeps the scene.
     LayerSet* kept = _widget->scene;
     _widget->AcceptMessage(Message("Load", "Lagoon"));
     EXPECT_EQ(_widget->scene, kept);
+    // The widget going away leaves the sets it loaded to the library.
+    _widget.reset();
+    EXPECT_FLOAT_EQ(WaterPhase(first), 0.2f);
+    EXPECT_FLOAT_EQ(WaterPhase(kept), 0.0f);
 }
 
 TEST_F(LayeredAnimationTest, DeletedWidgetLeavesItsControllerFinished)

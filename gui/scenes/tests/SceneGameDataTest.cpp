@@ -6,6 +6,7 @@
 #include "engine/platform/Settings.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/resources/ResourceManager.h"
+#include "engine/script/ScriptHost.h"
 #include "gui/WidgetFactory.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/effects/ParticleManager.h"
@@ -124,4 +125,53 @@ TEST_F(SceneGameDataTest, SeaScenePlaysWithItsShipSailing)
     const int after = FirstColumn(280, 60, isSail);
     EXPECT_GE(before, 0);
     EXPECT_GT(after, before);
+}
+
+TEST_F(SceneGameDataTest, ScenesLoadedByTheWidgetOutliveItWhileTheScriptsNameThem)
+{
+    LoadResource("resources.xml");
+    g_particleManager.LoadParticles("particles.xml");
+    g_particleManager.LoadEffects("effects.xml");
+    LoadAnimation();
+    LayerSet* listed = g_layerSets.Find("Sea");
+    ASSERT_NE(listed, nullptr);
+    TiXmlDocument document;
+    document.Parse("<LayeredAnimation name='scene'><position x='145' y='512'/></LayeredAnimation>");
+    _widget.reset(static_cast<LayeredAnimation*>(CreateLayeredAnimation(document.RootElement())));
+
+    // A fresh "Sea" (the global now names it), a name the file lacks, then
+    // the listed "Sea" played while the script moves the fresh one.
+    _widget->AcceptMessage(Message("Load", "Sea"));
+    LayerSet* loaded = _widget->scene;
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_NE(loaded, listed);
+    _widget->AcceptMessage(Message("Load", "Lagoon"));
+    EXPECT_EQ(_widget->scene, loaded);
+    _widget->AcceptMessage(Message("Play", "Sea"));
+    EXPECT_EQ(_widget->scene, listed);
+    _widget->AcceptMessage(Message("UploadResources"));
+    _widget->AcceptMessage(Message("BlackScreen", 0));
+    _widget->AcceptMessage(Message("Active", 1));
+    for (int i = 0; i < 10; ++i)
+        Frame(0.02f);
+
+    // Loading again, playing it, and the widget going away leave every set
+    // that the global or the library names alive.
+    _widget->AcceptMessage(Message("Load", "Sea"));
+    _widget->AcceptMessage(Message("UploadResources"));
+    for (int i = 0; i < 10; ++i)
+        Frame(0.02f);
+    _widget.reset();
+    kernel.FlushPending();
+    kernel.Update(0.0f);
+    _widget.reset(static_cast<LayeredAnimation*>(CreateLayeredAnimation(document.RootElement())));
+    _widget->AcceptMessage(Message("Play", "Sea"));
+    _widget->AcceptMessage(Message("BlackScreen", 0));
+    _widget->AcceptMessage(Message("Active", 1));
+    for (int i = 0; i < 10; ++i)
+        Frame(0.02f);
+    EXPECT_TRUE(RunScriptString("SeaReset() SeaDo(0.5) assert(Sea.set:getLayer('Ships') ~= nil)"));
+    // The first fresh set still reads (the global moved on from it).
+    EXPECT_NE(loaded->getLayer("Ships"), nullptr);
+    EXPECT_EQ(g_layerSets.Find("Sea"), listed);
 }

@@ -78,6 +78,20 @@ TEST_F(SceneScriptTest, LoadAnimationRunsTheScriptLoadsTheSetsAndInits)
     Run("assert(Broken.set ~= nil)");
 }
 
+TEST_F(SceneScriptTest, TheGlobalOfASecondSetOfATakenNameNamesALiveSet)
+{
+    ScopedCurrentDir here(_dir.Path());
+    LoadAnimation();
+    // The registry lists the first "Sea"; the global names the second, which
+    // the registry keeps alive all the same.
+    Run("assert(Sea.set:getLayer('Ships') == nil)\n"
+        "Sea.set:setText('none')\n"
+        "Sea.set:UploadResources()\n"
+        "Sea.set:ReleaseResources()");
+    EXPECT_EQ(g_layerSets.Find("Sea")->doFunction, "SeaDo");
+    EXPECT_NE(g_layerSets.Find("Sea")->getLayer("Ships"), nullptr);
+}
+
 TEST_F(SceneScriptTest, TablesAndClassesReachLayersAndObjects)
 {
     ScopedCurrentDir here(_dir.Path());
