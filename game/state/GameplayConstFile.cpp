@@ -10,7 +10,8 @@ bool LoadGameplayConstFile(const std::string& name, GameplayConstants& constants
 {
     TiXmlDocument document;
     if (!LoadXmlFile(name, document)) {
-        LogError(name, "Can't load the game-play constants");
+        LogError(name, "Can't load the game-play constants; points per extra life stay " +
+                           std::to_string(constants.lifeBonusScores));
         return false;
     }
     StrictXmlReader reader(name);
@@ -27,12 +28,16 @@ bool LoadGameplayConstFile(const std::string& name, GameplayConstants& constants
         }
     }
 
-    int lifeBonusScores = constants.lifeBonusScores;
-    reader.Int(reader.Child(root, "LifeBonusScores", ""), "scores", lifeBonusScores);
+    // The board divides by the points per extra life: without a number above
+    // 0 the value there is stays (a positive default at the first load).
+    int lifeBonusScores = 0;
+    if (const TiXmlElement* bonus = reader.Child(root, "LifeBonusScores", ""))
+        reader.Int(bonus, "scores", lifeBonusScores);
     if (lifeBonusScores > 0)
         constants.lifeBonusScores = lifeBonusScores;
     else
-        reader.Note("\"scores\" of \"LifeBonusScores\" must be above 0");
+        reader.Note("\"scores\" of \"LifeBonusScores\" must be a number above 0; points per extra life stay " +
+                    std::to_string(constants.lifeBonusScores));
     reader.Int(reader.Child(root, "WiseTips", ""), "totalNumber", constants.wiseTipsTotal);
 
     const struct {

@@ -7,9 +7,13 @@
 #include <map>
 #include <string>
 
+// Points per extra life until GameplayConst.xml gives a number above 0 (the
+// shipped value). The board divides by it: it is never 0.
+constexpr int kDefaultLifeBonusScores = 50000;
+
 struct GameplayConstants {
     std::map<int, std::string> chainMessages;
-    int lifeBonusScores = 0;
+    int lifeBonusScores = kDefaultLifeBonusScores;
     int wiseTipsTotal = 0;
     int maxTrashOnField = 0;
     int addMaxTrashOnCycle = 0;

@@ -114,6 +114,39 @@ TEST_F(GameDataFiles, GameplayConstants)
     EXPECT_GT(ErrorLines(), before);
 }
 
+TEST_F(GameDataFiles, PointsPerExtraLifeAreNeverZeroAtTheFirstLoad)
+{
+    const char* const unloaded = "Can't load the game-play constants; points per extra life stay 50000";
+    const char* const refused = "must be a number above 0; points per extra life stay 50000";
+    const struct {
+        const char* what;
+        const char* file; // null: no file
+        const char* logged;
+    } cases[] = {
+        {"missing file", nullptr, unloaded},
+        {"unreadable file", "<C><LifeBonusScores scores=", unloaded},
+        {"no element", "<C><Chain5 count=\"6\" /></C>", "no &quot;LifeBonusScores&quot; element"},
+        {"no attribute", "<C><LifeBonusScores /></C>", "no &quot;scores&quot;"},
+        {"not a number", "<C><LifeBonusScores scores=\"many\" /></C>", "is not a number"},
+        {"zero", "<C><LifeBonusScores scores=\"0\" /></C>", refused},
+        {"negative", "<C><LifeBonusScores scores=\"-100\" /></C>", refused},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(GameFile("GameplayConst.xml"));
+        if (c.file)
+            WriteGameFile("GameplayConst.xml", c.file);
+        const std::string before = LogText();
+        GameInfo info;
+        info.LoadGameState();
+        EXPECT_EQ(info.GetLifeBonusScores(), kDefaultLifeBonusScores);
+        const std::string logged = LogText().substr(before.size());
+        EXPECT_EQ(Count(logged, "GameplayConst.xml"), 1) << logged;
+        EXPECT_NE(logged.find(c.logged), std::string::npos) << logged;
+    }
+    EXPECT_GT(kDefaultLifeBonusScores, 0);
+}
+
 TEST(LevelLetterCounts, CountsTheFiveLettersOfEveryRow)
 {
     const LevelInfo info = CountLevelLetters({"LLT", "RBV", "", "lxLLLLLLLLLLV"});
