@@ -1,10 +1,11 @@
 // Layer files through the GUI manager: includes, backgrounds, nested
 // controls, handlers, duplicates and removing widgets at run time.
 
+#include "app/GameParts.h"
 #include "TestBox.h"
 
 #include "engine/platform/Application.h"
-#include "engine/platform/InputMap.h"
+#include "gui/InputMap.h"
 #include "engine/script/ScriptHost.h"
 #include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"

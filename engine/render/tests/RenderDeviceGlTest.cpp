@@ -2,6 +2,7 @@
 // pixels back. A failing test leaves its picture as <test>.ppm in the
 // folder the test ran in.
 
+#include "app/GameFrameServices.h"
 #include "ImageFixtures.h"
 
 #include "engine/platform/Application.h"
@@ -325,7 +326,7 @@ TEST_F(RenderDeviceGlTest, SplashFrameShowsTheSplashPicture)
     // The frame of the main loop: clear and 2D view, splash, end of the view.
     g_renderDevice.EnableTexture(false);
     g_renderDevice.DrawRect(0, 0, 800, 600);
-    EngineFrameServices frame;
+    GameFrameServices frame;
     g_drawSplash = true;
     const Matrix4 outside = g_renderDevice.GetTransform(RenderDevice::kWorld);
     frame.BeginFrame();
