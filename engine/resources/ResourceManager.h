@@ -52,7 +52,8 @@ public:
     ResourceEntry<BigTexture>* FindBigTexture(const std::string& id);
 
     // Group and id operations over textures, 2D textures, frame animations
-    // and big textures, with the frame timer paused.
+    // and big textures, with the frame timer paused. Releases pass by the
+    // pictures flagged to stay loaded (Texture::keepLoaded).
     void UploadGroup(const std::string& group);
     void ReleaseGroup(const std::string& group);
     void UploadResource(const std::string& id);
