@@ -57,6 +57,23 @@ void ReleaseObject(BigTexture& big)
     big.Release();
 }
 
+// Whether a group or id release passes the entry by: a picture that its
+// holder flagged to stay loaded.
+bool KeptLoaded(const Texture& texture)
+{
+    return texture.keepLoaded;
+}
+
+bool KeptLoaded(const FrameSequence&)
+{
+    return false;
+}
+
+bool KeptLoaded(const BigTexture&)
+{
+    return false;
+}
+
 template <typename T>
 void Upload(ResourceEntry<T>& entry)
 {
@@ -103,6 +120,15 @@ void RegisterEntry(std::map<std::string, ResourceEntry<T>>& map, const PictureDe
         Upload(it->second);
 }
 
+// A release asked for by group or id; shut-down releases everything.
+template <typename T>
+void ReleaseUnlessKept(ResourceEntry<T>& entry)
+{
+    if (entry.object && KeptLoaded(*entry.object))
+        return;
+    Release(entry);
+}
+
 template <typename T>
 void ForGroup(std::map<std::string, ResourceEntry<T>>& map, const std::string& group, bool upload)
 {
@@ -112,7 +138,7 @@ void ForGroup(std::map<std::string, ResourceEntry<T>>& map, const std::string& g
         if (upload)
             Upload(item.second);
         else
-            Release(item.second);
+            ReleaseUnlessKept(item.second);
     }
 }
 
@@ -123,7 +149,7 @@ void ForId(std::map<std::string, ResourceEntry<T>>& map, const std::string& id, 
         if (upload)
             Upload(*entry);
         else
-            Release(*entry);
+            ReleaseUnlessKept(*entry);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/LayerHandler.h"
+#include "gui/WidgetKindHooks.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/controllers/WidgetMover.h"
 #include "tests/support/BoundScriptState.h"
@@ -135,6 +136,30 @@ TEST_F(LayerTest, UnknownKindsTakeTheirNestedControlsAlong)
     EXPECT_EQ(layer->getWidget("nothing"), nullptr);
     EXPECT_EQ(layer->widgets.size(), 1u);
     EXPECT_EQ(layer->getWidget("kept")->layerName, "A");
+}
+
+TEST_F(LayerTest, AScreenKindInstalledAfterTheRegistrationStepIsBuilt)
+{
+    RegisterGuiFactories();
+    SetOutsideWidgetCreator("ProfileButton", CreateWidgetOfKind<TestBox>);
+    _gui.LoadLayers(Write("late.xml", "<Gui><Layer name='Profiles'><Controls>"
+                                      "<ProfileButton name='first' width='40'/></Controls></Layer></Gui>"));
+    SetOutsideWidgetCreator("ProfileButton", nullptr);
+    Layer* layer = _gui.getLayer("Profiles");
+    ASSERT_NE(layer, nullptr);
+    Widget* button = layer->getWidget("first");
+    ASSERT_NE(button, nullptr);
+    EXPECT_NE(dynamic_cast<TestBox*>(button), nullptr);
+    EXPECT_EQ(button->size.x, 40);
+
+    // A screen kind nobody installed is left out with a log line, not silently.
+    _gui.LoadLayers(Write("none.xml", "<Gui><Layer name='Saver'><Controls>"
+                                      "<SSView name='view'/><TestBox name='kept'/></Controls></Layer></Gui>"));
+    Layer* saver = _gui.getLayer("Saver");
+    ASSERT_NE(saver, nullptr);
+    EXPECT_EQ(saver->getWidget("view"), nullptr);
+    EXPECT_NE(saver->getWidget("kept"), nullptr);
+    EXPECT_NE(_log.Text().find("widget kind \"SSView\""), std::string::npos);
 }
 
 TEST_F(LayerTest, DuplicateLayerIsNotBuiltAndDuplicateWidgetIsNotAdded)
