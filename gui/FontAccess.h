@@ -30,3 +30,9 @@ int FontTextWidth(const std::string& text, const std::string& font);
 void DrawFontString(const std::string& font, const Point& p, const std::string& text, float scale, int align);
 // The lines of a block, each centred on p.x, going down from p.y.
 void DrawTextBlock(const Point& p, const TextResource& block);
+// The same under the name of the device's own run drawing: a block's lines
+// are its runs (RenderDevice::DrawTextRuns).
+inline void DrawTextRuns(const Point& p, const TextResource& block)
+{
+    DrawTextBlock(p, block);
+}

@@ -1,5 +1,7 @@
 #include "gui/GameFieldHook.h"
 
+#include "gui/WidgetKindHooks.h"
+
 #include <tinyxml.h>
 
 namespace {
@@ -13,7 +15,11 @@ void SetGameFieldCreator(GameFieldCreator creator)
 
 Widget* CreateGameField(const TiXmlElement* element)
 {
-    if (!g_gameFieldCreator || !element || !element->Attribute("name"))
+    if (!element || !element->Attribute("name"))
         return nullptr;
+    if (!g_gameFieldCreator) {
+        LogMissingWidgetCreator("GameField", element->Attribute("name"));
+        return nullptr;
+    }
     return g_gameFieldCreator(element);
 }

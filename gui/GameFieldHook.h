@@ -12,6 +12,7 @@ using GameFieldCreator = Widget* (*)(const TiXmlElement* element);
 // Installs the board's creator (null removes it).
 void SetGameFieldCreator(GameFieldCreator creator);
 
-// The board widget for a "GameField" element; null without a board or
-// without a "name" attribute. The caller (the layer) owns the result.
+// The board widget for a "GameField" element; null without a "name"
+// attribute, or without a board (with a log line). The caller (the layer)
+// owns the result.
 Widget* CreateGameField(const TiXmlElement* element);

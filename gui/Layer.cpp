@@ -1,6 +1,6 @@
 #include "gui/Layer.h"
 
-#include "engine/platform/InputMap.h"
+#include "gui/InputMap.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "gui/LayerHandler.h"
@@ -145,7 +145,7 @@ Widget* Layer::getWidget(const std::string& widgetName) const
 void Layer::RegisterInput()
 {
     for (auto& entry : widgets)
-        g_inputWidgets.Add(entry.second);
+        g_inputWidgets.AddLayerWidget(entry.second);
 }
 
 bool Layer::AddWidget(Widget* widget)

@@ -1,6 +1,6 @@
 #include "gui/ScreenImpl.h"
 
-#include "engine/platform/InputMap.h"
+#include "gui/InputMap.h"
 #include "engine/platform/InputState.h"
 #include "engine/render/RenderDevice.h"
 #include "gui/FontAccess.h"

@@ -110,12 +110,15 @@ void TextResource::SetColor(const Color& value)
         line.color = value;
 }
 
+const TextResource* TextTable::Find(const std::string& id) const
+{
+    const auto found = find(id);
+    return found == end() ? nullptr : &found->second;
+}
+
 const TextResource* FindTextResource(const std::string& id)
 {
-    if (!g_textTable)
-        return nullptr;
-    const auto found = g_textTable->find(id);
-    return found == g_textTable->end() ? nullptr : &found->second;
+    return g_textTable ? g_textTable->Find(id) : nullptr;
 }
 
 void ParseTextResources(TextResource& block, const TiXmlElement* element)

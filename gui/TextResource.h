@@ -37,10 +37,16 @@ struct TextResource {
     std::vector<TextResourceLine> lines;
 };
 
-// The name the board and the screens use for the same type.
+// The name the board and the screens use for the same type; a block is drawn
+// at a point by DrawTextRuns (gui/FontAccess.h).
 using TextBlock = TextResource;
 
-using TextTable = std::map<std::string, TextResource>;
+// The text blocks by id.
+struct TextTable : std::map<std::string, TextResource> {
+    using std::map<std::string, TextResource>::map;
+    // The block of that id, or null.
+    const TextResource* Find(const std::string& id) const;
+};
 using TextVariables = std::map<std::string, std::string>;
 
 // Published by the GUI manager (text blocks) and by the application's start
@@ -48,7 +54,7 @@ using TextVariables = std::map<std::string, std::string>;
 extern const TextTable* g_textTable;
 extern const TextVariables* g_textVariables;
 
-// The block of that id, or null.
+// The block of that id in the published table, or null.
 const TextResource* FindTextResource(const std::string& id);
 
 // Appends the lines of a block element ("string" children, or one "text"

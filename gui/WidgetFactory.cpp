@@ -16,8 +16,9 @@ struct WidgetKind {
 };
 
 // The widget kinds in registration order. A null creator marks a kind of the
-// game's screens: it is registered with the creator the screens installed
-// (WidgetKindHooks), and skipped when there is none.
+// game's screens: it is registered with CreateOutsideWidget, which makes it
+// through the creator the screens install (WidgetKindHooks), whenever they
+// install it.
 const WidgetKind kWidgetKinds[] = {
     {"Animation", CreateAnimation},
     {"SolidRect", CreateSolidRect},
@@ -71,8 +72,6 @@ void RegisterGuiFactories()
 {
     RegisterControllerKinds();
     for (const WidgetKind& kind : kWidgetKinds) {
-        WidgetCreator creator = kind.creator ? kind.creator : FindOutsideWidgetCreator(kind.typeName);
-        if (creator)
-            g_widgetFactory.Register(kind.typeName, creator);
+        g_widgetFactory.Register(kind.typeName, kind.creator ? kind.creator : CreateOutsideWidget);
     }
 }

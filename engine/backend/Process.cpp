@@ -13,16 +13,23 @@ extern char** environ;
 
 namespace backend {
 
-int AcquireInstanceLock(const std::string& lockFile)
+InstanceLock AcquireInstanceLock(const std::string& lockFile)
 {
+    InstanceLock lock;
     const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return -1;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return -1;
+    if (fd < 0) {
+        lock.error = errno;
+        return lock;
     }
-    return fd;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        lock.error = errno;
+        ::close(fd);
+        lock.state = lock.error == EWOULDBLOCK ? InstanceLock::State::HeldElsewhere : InstanceLock::State::Failed;
+        return lock;
+    }
+    lock.state = InstanceLock::State::Taken;
+    lock.descriptor = fd;
+    return lock;
 }
 
 std::string UserDataFolder()

@@ -8,10 +8,18 @@
 
 namespace backend {
 
-// Takes an exclusive lock on the file (created when missing). Returns the
-// open descriptor, kept for the life of the process, or -1 when another
-// process holds the lock.
-int AcquireInstanceLock(const std::string& lockFile);
+// The single-instance lock: taken (its descriptor stays open for the life
+// of the process), held by another process, or not to be had at all (the
+// file cannot be opened or locked: errno in error).
+struct InstanceLock {
+    enum class State { Taken, HeldElsewhere, Failed };
+    State state = State::Failed;
+    int descriptor = -1;
+    int error = 0;
+};
+
+// Takes an exclusive lock on the file, created when missing.
+InstanceLock AcquireInstanceLock(const std::string& lockFile);
 
 // $XDG_DATA_HOME, else ~/.local/share of the user; empty when neither exists.
 std::string UserDataFolder();

@@ -13,37 +13,19 @@
 #include "engine/sound/SoundSystemImpl.h"
 #include "engine/util/XmlAttributes.h"
 #include "engine/util/XmlFile.h"
-#include "game/state/ArtefactCatalogue.h"
-#include "game/state/GameInfo.h"
-#include "gui/effects/EffectObserver.h"
-#include "gui/GUIManager.h"
-#include "gui/Layer.h"
-#include "gui/Widget.h"
-#include "gui/WidgetFactory.h"
-#include "gui/scenes/SceneLibrary.h"
-#include "gui/script_api/ScriptBindings.h"
 
 #include <tinyxml.h>
 
 Application* g_application = nullptr;
 bool g_drawSplash = true;
 
-void ConnectConfirmationTexts()
-{
-    gameInfo.SetConfirmationTextSender(
-        [](const std::string& layerName, const std::string& widgetName, const std::string& textId) {
-            Layer* layer = GUI.getLayer(layerName);
-            Widget* widget = layer ? layer->getWidget(widgetName) : nullptr;
-            if (widget)
-                widget->AcceptMessage(Message("SetText", textId));
-        });
-}
-
-Application::Application(bool fullscreenOption, std::unique_ptr<FrameServices> services, Timer frameTimer)
+Application::Application(bool fullscreenOption, std::unique_ptr<FrameServices> services, Timer frameTimer,
+                         ApplicationParts* parts)
     : fullscreen(fullscreenOption)
     , keyScripts(91)
     , timer(std::move(frameTimer))
-    , _frame(services ? std::move(services) : std::make_unique<EngineFrameServices>())
+    , _frame(std::move(services))
+    , _parts(parts)
 {
     g_application = this;
 }
@@ -60,19 +42,14 @@ Application::~Application()
 void Application::Start()
 {
     SeedRandomFromCounter();
-    GUI.PublishTextVariables();
-    GUI.SetTextVariable("MaxCountry", "");
-    GUI.SetTextVariable("LivesLeftCount", "");
-    RegisterGuiFactories();
-    ConnectConfirmationTexts();
     OpenScriptState();
-    RegisterScriptBindings(g_luaState);
+    if (_parts)
+        _parts->PrepareFramework();
     AllocateImageBuffers();
     showFrameRate = true;
     paused = false;
-    customCursorOption = gameInfo.getCustomCursor();
 
-    mainWindow = new MainWindow(fullscreen ? 0 : 1);
+    mainWindow = new MainWindow(fullscreen ? 0 : 1, splashCount >= 1);
     if (mainWindow->IsCreated())
         g_sound.Init();
     LoadKeyMap();
@@ -87,7 +64,8 @@ void Application::Start()
         UpdateCursorVisibility();
     }
     DrawSplashFrame();
-    LoadArtefacts();
+    if (_parts)
+        _parts->LoadGameData();
 
     RunScriptFile("start.lua");
     // A start script that failed must not leave an invisible window.
@@ -142,7 +120,8 @@ void Application::BeginLoop()
     _loopEnded = false;
     timer.Restart();
     _frame->ActivatePendingControllers();
-    AddEffectObserver();
+    if (_parts)
+        _parts->BeginLoop();
     framesDrawn = 0;
     frameRateShown = 0;
     frameTimeGathered = 0.0f;
@@ -322,17 +301,12 @@ void Application::FreeSystemCursors()
     arrowCursor = handCursor = nullptr;
 }
 
-void ShutdownApplication()
+void ReleaseEngineResources()
 {
-    gameInfo.SaveGameState();
-    // Every GPU object goes while the window's context still lives.
     ReleaseSplashSprite();
     g_customCursor.Release();
     g_resourceManager.DestroyTextures();
-    ReleaseSceneTextures();
     g_renderDevice.Release();
-    g_log.Write("Application shutdown!", "DarkBlue");
-    SDL_ShowCursor(SDL_ENABLE);
 }
 
 namespace {
@@ -374,6 +348,6 @@ void ResetSplash()
 
 void ShowWindowIfNoSplashes()
 {
-    if (g_application && g_application->mainWindow && gameInfo._numOfSplashes == 0)
+    if (g_application && g_application->mainWindow && g_application->splashCount == 0)
         g_application->mainWindow->Show();
 }

@@ -4,6 +4,7 @@
 // main loop that interleaves window events with frames, and is published
 // through g_application for the window procedure and the scripts.
 
+#include "engine/platform/ApplicationParts.h"
 #include "engine/platform/FrameServices.h"
 #include "engine/platform/Timer.h"
 
@@ -18,9 +19,10 @@ class MainWindow;
 
 class Application {
 public:
-    // services: the frame's collaborators (the engine's own when null).
-    explicit Application(bool fullscreenOption, std::unique_ptr<FrameServices> services = nullptr,
-                         Timer timer = Timer());
+    // services: the frame's collaborators; parts: what the layers above the
+    // engine add to the start (none: the engine alone).
+    Application(bool fullscreenOption, std::unique_ptr<FrameServices> services, Timer timer = Timer(),
+                ApplicationParts* parts = nullptr);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -71,7 +73,11 @@ public:
     SDL_Cursor* handCursor = nullptr;
     bool running = false;
     std::vector<std::string> keyScripts;
+    // The player's option, read before Start.
     bool customCursorOption = false;
+    // How many splash images there are: none shows the window only when a
+    // script asks (ShowWindowIfNoSplashes).
+    int splashCount = 0;
     bool showFrameRate = true;
     bool paused = false;
     Timer timer;
@@ -87,6 +93,7 @@ private:
     void HandleEvent(const SDL_Event& event);
 
     std::unique_ptr<FrameServices> _frame;
+    ApplicationParts* _parts = nullptr;
     bool _loopEnded = false;
     bool _closeHandled = false;
     bool _handShown = false;
@@ -94,12 +101,9 @@ private:
 
 extern Application* g_application;
 
-// The game state's exit confirmations go to the widget of that name in the
-// layer of that name, as a "SetText" message.
-void ConnectConfirmationTexts();
-
-// Saves the game state and releases everything after the main loop.
-void ShutdownApplication();
+// Releases what the engine holds on the device (splash, cursor, resource
+// textures, the device's own objects) while the context still lives.
+void ReleaseEngineResources();
 
 // Leaves the time spent in its scope out of the next frame step.
 class ScopedTimerPause {

@@ -1,8 +1,8 @@
 #pragma once
 
-// What one frame of the main loop asks of the engine's services, in the order
-// the loop calls them. EngineFrameServices forwards to the global services;
-// tests put a recording fake in its place.
+// What one frame of the main loop asks of the program's services, in the
+// order the loop calls them. The program's composition root forwards to the
+// global services; tests put a recording fake in its place.
 
 class FrameServices {
 public:
@@ -30,23 +30,4 @@ public:
     virtual void DrawFrameRate(int framesPerSecond) = 0;
     // End the 2D view and the scene, present.
     virtual void EndFrame() = 0;
-};
-
-// The engine's own services.
-class EngineFrameServices : public FrameServices {
-public:
-    bool DeviceReady() override;
-    void ResetCursorImage() override;
-    void DrainMessages() override;
-    void ResendMousePosition() override;
-    void ActivatePendingControllers() override;
-    void UpdateControllers(float step) override;
-    void UpdateSound(float step) override;
-    void UpdateLogo(float step) override;
-    void BeginFrame() override;
-    void DrawSplash() override;
-    void DrawScreen(bool paused) override;
-    void DrawCursor() override;
-    void DrawFrameRate(int framesPerSecond) override;
-    void EndFrame() override;
 };

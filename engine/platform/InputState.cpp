@@ -1,38 +1,37 @@
 #include "engine/platform/InputState.h"
 
-#include "engine/platform/InputMap.h"
-#include "gui/Message.h"
+#include "engine/platform/InputListener.h"
 
 void InputState::MouseMove(int newX, int newY)
 {
     x = newX;
     y = newY;
-    g_inputWidgets.SendMouseMove(ScreenPoint());
+    if (listener)
+        listener->OnMouseMove(ScreenPoint());
 }
 
 void InputState::MouseDown()
 {
-    if (!buttonDown)
-        g_inputWidgets.SendMouseDown(ScreenPoint());
+    if (!buttonDown && listener)
+        listener->OnMouseDown(ScreenPoint());
     buttonDown = true;
 }
 
 void InputState::MouseUp()
 {
     buttonDown = false;
-    g_inputWidgets.SendMouseUp(ScreenPoint());
+    if (listener)
+        listener->OnMouseUp(ScreenPoint());
 }
 
 void InputState::DoubleClick()
 {
-    g_inputWidgets.SendDoubleClick(ScreenPoint());
+    if (listener)
+        listener->OnDoubleClick(ScreenPoint());
 }
 
 void InputState::OnChar(int code)
 {
-    g_inputWidgets.SendKeyPress(code);
-    if (code == 27)
-        PostMessage(Message("Escape"));
-    else if (code == 13)
-        PostMessage(Message("Enter"));
+    if (listener)
+        listener->OnCharacter(code);
 }

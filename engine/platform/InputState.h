@@ -1,19 +1,25 @@
 #pragma once
 
 // The mouse as the window procedure last saw it, in client coordinates
-// (y downward), and the routing of mouse and character input to the input
-// map in screen space (x, 600 - y).
+// (y downward), and the routing of mouse and character input to its listener
+// in screen space (x, 600 - y).
 
 #include "engine/util/Point.h"
 
+class InputListener;
+
 class InputState {
 public:
+    InputState() = default;
+    explicit InputState(InputListener* inputListener)
+        : listener(inputListener)
+    {
+    }
+
     void MouseMove(int newX, int newY);
     void MouseDown();
     void MouseUp();
     void DoubleClick();
-    // Sends "KeyPress" to every input widget; 27 then queues "Escape" and
-    // 13 queues "Enter".
     void OnChar(int code);
 
     // The stored position in screen space.
@@ -23,6 +29,8 @@ public:
     int y = 0;
     bool buttonDown = false;
     bool rightButton = false;
+    // Receives the input; nothing is routed without one.
+    InputListener* listener = nullptr;
 };
 
 extern InputState g_input;

@@ -9,7 +9,6 @@
 #include "engine/render/RenderDevice.h"
 #include "engine/script/ScriptHost.h"
 #include "engine/util/Windows1252.h"
-#include "game/state/GameInfo.h"
 
 #include <sys/sysinfo.h>
 #include <sys/utsname.h>
@@ -47,7 +46,7 @@ void LogSystemInformation()
     }
 }
 
-MainWindow::MainWindow(int mode)
+MainWindow::MainWindow(int mode, bool visible)
 {
     std::memset(g_keyDown, 0, sizeof g_keyDown);
     g_windowDestroyed = false;
@@ -62,7 +61,7 @@ MainWindow::MainWindow(int mode)
     desc.title = g_windowTitle.empty() ? g_settings.windowTitle : g_windowTitle;
     desc.width = kLogicalWidth;
     desc.height = kLogicalHeight;
-    desc.visible = gameInfo._numOfSplashes >= 1;
+    desc.visible = visible;
     desc.fullscreen = g_windowed == 0;
     if (!_window.Create(desc)) {
         LogError("Window", std::string("Can't create the window: ") + SDL_GetError());

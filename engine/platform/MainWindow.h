@@ -13,9 +13,9 @@
 class MainWindow {
 public:
     // mode 0: full screen, 1: windowed (full screen anyway on a desktop
-    // smaller than 800 x 600). Shown at once only when there are splash
-    // images; ShowWindowIfNoSplashes shows it otherwise.
-    explicit MainWindow(int mode);
+    // smaller than 800 x 600). Shown at once when visible (there are splash
+    // images); ShowWindowIfNoSplashes shows it otherwise.
+    MainWindow(int mode, bool visible);
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;

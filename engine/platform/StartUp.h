@@ -1,11 +1,8 @@
 #pragma once
 
-// Everything between process start and process end, in its fixed order:
-// single instance, crash handler, settings.ini, application-data folder,
-// first-start step, log, GameInfo.xml, game state, renderer check, the
-// application's run and shut-down, and the exit action a script asked for.
-
-#include "engine/platform/Timer.h"
+// The engine's steps of the program's start and end: the splash count, the
+// application-data folder and what to tell the player when it cannot be
+// used, the first-start step, and the exit action a script asked for.
 
 #include <string>
 
@@ -19,10 +16,21 @@ extern bool g_exitActionRequested;
 // How many of the two splash images exist (line 6 of settings.ini asks).
 int CountSplashes();
 
+// Why the application-data folder cannot be used: the path and errno.
+struct SaveFolderFailure {
+    std::string path;
+    int error = 0;
+};
+
 // "<user data folder>/Tovarin Entertainment/Velmora Ascendant", created with
 // the user's normal permissions. Falls back to the current folder when the
-// user has no data folder. Empty when it cannot be created.
-std::string PrepareAppDataFolder();
+// user has no data folder. Empty when it cannot be created (what failed in
+// *failure when given).
+std::string PrepareAppDataFolder(SaveFolderFailure* failure = nullptr);
+
+// Tells the player that the folder cannot be used, and where and why: on
+// standard error and in a message box. The process's exit status (1).
+int ReportSaveFolderFailure(const SaveFolderFailure& failure);
 
 // Runs "resourcer.exe -u" from the game folder once, when launch.dat is
 // missing; launch.dat is written only after the program really ran.
@@ -33,16 +41,5 @@ void NeedGetScreensaver();
 
 // The exit action: opens line 4's target with the desktop (line 5 true);
 // installing a screensaver has no meaning here and is only logged.
-void CarryOutExitAction();
+void CarryOutExitAction(bool useExternal);
 
-// Start-up steps 3 to 10, after the single-instance lock and the crash
-// handler: settings.ini, splash count, first-start step, log, GameInfo.xml,
-// game state and renderer check. False when the program must stop.
-bool PrepareGame(const std::string& appDataFolder);
-
-// Step 11 and 12: the application on that frame clock, its main loop, its
-// shut-down and the exit action. The process's exit status.
-int RunApplication(Timer timer);
-
-// The whole run; the process's exit status.
-int RunGame();

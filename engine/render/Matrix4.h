@@ -21,7 +21,9 @@ struct Matrix4 {
     static Matrix4 RotationAxis(const Vector3& axis, float angle);
     // Left-handed orthographic projection of a w x h view, z from zNear to zFar onto 0..1.
     static Matrix4 OrthoLH(float w, float h, float zNear, float zFar);
-    // Right-handed off-centre perspective projection.
+    // Right-handed off-centre perspective projection, the matrix that the
+    // old device's D3DXMatrixPerspectiveOffCenterRH built; the render device
+    // sets it as its projection through SetPerspectiveOffCenter.
     static Matrix4 PerspectiveOffCenterRH(float left, float right, float bottom, float top, float zNear,
                                           float zFar);
 

@@ -1,8 +1,19 @@
 #include "engine/render/PathQuad.h"
 
+#include "engine/render/DrawRoutines.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/util/MathFunctions.h"
+#include "engine/util/Random.h"
 #include "engine/util/Vector3Path.h"
+
+namespace {
+
+float RandomPhase()
+{
+    return static_cast<float>(RandomInt()) * 3.0182806e-5f;
+}
+
+} // namespace
 
 float PathQuadSwing(float phase)
 {
@@ -37,4 +48,17 @@ void PathQuad::Draw(bool front) const
     g_renderDevice.SetColor(color);
     g_renderDevice.DrawQuadUV(corners[0], corners[1], corners[2], corners[3], 0.0f, 1.0f, 0.0f, 1.0f);
     g_renderDevice.ResetColor();
+}
+
+void InitRandomSpriteState(PathQuad& fish)
+{
+    const float r1 = RandomPhase();
+    const float r2 = RandomPhase();
+    fish.t = 1.0f - r1 * r2;
+    fish.sector = 0;
+    fish.scale = 0.7f + static_cast<float>(RandomInt()) * 9.125035e-6f;
+    fish.phase = RandomPhase();
+    fish.speed = 1.0f;
+    fish.enabled = true;
+    fish.color = RandomColorBetween(Color(220, 220, 220, 200), Color(255, 255, 255, 255));
 }

@@ -142,6 +142,7 @@ public:
     void DrawString(int x, int y, const std::string& text, float scale, int align, bool centreVertically);
     void DrawStringAt(const Point& p, const std::string& text, float scale, int align, bool centreVertically);
     int TextWidth(const std::string& text);
+    // The text first, then the font's name.
     int TextWidthInFont(const std::string& text, const std::string& fontName);
     // The lines centred on p.x, going down from p.y, each moved down by its
     // own scaled height before it is drawn.

@@ -7,6 +7,67 @@
 
 SpriteAnimation::~SpriteAnimation() = default;
 
+SpriteAnimation::SpriteAnimation(const SpriteAnimation& other)
+{
+    CopyState(other);
+}
+
+SpriteAnimation& SpriteAnimation::operator=(const SpriteAnimation& other)
+{
+    if (this == &other)
+        return *this;
+    // A sheet of our own that the source shows (the source is a copy of us)
+    // stays ours; any other one goes with its device texture.
+    if (ownSheet && other.sprite != ownSheet.get()) {
+        ownSheet->Release();
+        ownSheet.reset();
+    }
+    CopyState(other);
+    return *this;
+}
+
+SpriteAnimation::SpriteAnimation(SpriteAnimation&& other) noexcept
+{
+    CopyState(other);
+    ownSheet = std::move(other.ownSheet);
+}
+
+SpriteAnimation& SpriteAnimation::operator=(SpriteAnimation&& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    if (ownSheet && other.sprite != ownSheet.get()) {
+        ownSheet->Release();
+        ownSheet.reset();
+    }
+    CopyState(other);
+    if (other.ownSheet)
+        ownSheet = std::move(other.ownSheet);
+    return *this;
+}
+
+void SpriteAnimation::CopyState(const SpriteAnimation& other)
+{
+    sprite = other.sprite;
+    frameWidth = other.frameWidth;
+    frameHeight = other.frameHeight;
+    frameCount = other.frameCount;
+    current = other.current;
+    first = other.first;
+    last = other.last;
+    playing = other.playing;
+    frameTime = other.frameTime;
+    timer = other.timer;
+    uLeft = other.uLeft;
+    uRight = other.uRight;
+    vBottom = other.vBottom;
+    vTop = other.vTop;
+    frameU = other.frameU;
+    frameV = other.frameV;
+    step = other.step;
+    mode = other.mode;
+}
+
 void SpriteAnimation::SetSheet(Sprite* sheet)
 {
     ownSheet.reset();

@@ -7,6 +7,12 @@
 // Degenerate animations are safe: a frame time that is not positive never
 // advances, and a frame count or frame size of zero, or a frame larger than
 // the sheet, shows frame 0 of the sheet without dividing by zero.
+//
+// A copy plays on its own (frame, clock, range, mode and playing flag are
+// its own) and shares the source's sheet without owning it: destroying a
+// copy frees nothing. Copies are made of registered animations, which live
+// for the whole run, so the shared sheet outlives them. Moving hands a sheet
+// of the animation's own over to the new object.
 
 #include "engine/util/Point.h"
 
@@ -20,8 +26,10 @@ public:
 
     SpriteAnimation() = default;
     ~SpriteAnimation();
-    SpriteAnimation(const SpriteAnimation&) = delete;
-    SpriteAnimation& operator=(const SpriteAnimation&) = delete;
+    SpriteAnimation(const SpriteAnimation& other);
+    SpriteAnimation& operator=(const SpriteAnimation& other);
+    SpriteAnimation(SpriteAnimation&& other) noexcept;
+    SpriteAnimation& operator=(SpriteAnimation&& other) noexcept;
 
     // The sheet is a registered resource (not owned) ...
     void SetSheet(Sprite* sheet);
@@ -31,6 +39,8 @@ public:
     void ReleaseOwnSheet();
     // frameU and frameV from the frame size and the sheet's texture size.
     void ComputeFrameSize();
+    // Whether the sheet is the animation's own (false for copies).
+    bool OwnsSheet() const { return ownSheet != nullptr; }
 
     void SetFirstFrame(int n);
     void SetLastFrame(int n);
@@ -65,5 +75,8 @@ public:
     int mode = 0;
 
 private:
+    // Copies every field but the ownership of the sheet.
+    void CopyState(const SpriteAnimation& other);
+
     std::unique_ptr<Sprite> ownSheet;
 };

@@ -27,5 +27,8 @@ public:
     unsigned deviceTexture = 0;
     bool linearFilter = false;
     bool clampAddress = false;
+    // Set by a holder that keeps a registered picture (the board's pictures):
+    // the resource manager's group and id releases pass it by.
+    bool keepLoaded = false;
     ImageData image;
 };

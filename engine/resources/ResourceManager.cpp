@@ -56,6 +56,23 @@ void ReleaseObject(BigTexture& big)
     big.Release();
 }
 
+// Whether a group or id release passes the entry by: a picture that its
+// holder flagged to stay loaded.
+bool KeptLoaded(const Texture& texture)
+{
+    return texture.keepLoaded;
+}
+
+bool KeptLoaded(const FrameSequence&)
+{
+    return false;
+}
+
+bool KeptLoaded(const BigTexture&)
+{
+    return false;
+}
+
 template <typename T>
 void Upload(ResourceEntry<T>& entry)
 {
@@ -102,6 +119,15 @@ void RegisterEntry(std::map<std::string, ResourceEntry<T>>& map, const PictureDe
         Upload(it->second);
 }
 
+// A release asked for by group or id; shut-down releases everything.
+template <typename T>
+void ReleaseUnlessKept(ResourceEntry<T>& entry)
+{
+    if (entry.object && KeptLoaded(*entry.object))
+        return;
+    Release(entry);
+}
+
 template <typename T>
 void ForGroup(std::map<std::string, ResourceEntry<T>>& map, const std::string& group, bool upload)
 {
@@ -111,7 +137,7 @@ void ForGroup(std::map<std::string, ResourceEntry<T>>& map, const std::string& g
         if (upload)
             Upload(item.second);
         else
-            Release(item.second);
+            ReleaseUnlessKept(item.second);
     }
 }
 
@@ -122,7 +148,7 @@ void ForId(std::map<std::string, ResourceEntry<T>>& map, const std::string& id, 
         if (upload)
             Upload(*entry);
         else
-            Release(*entry);
+            ReleaseUnlessKept(*entry);
     }
 }
 

@@ -47,6 +47,9 @@ public:
     // picture.
     Sprite* GetTexture(const std::string& name);
 
+    // The record of an id in one map, or null: the lookups that the board and
+    // the screens know as ResourceMap::Find, one per kind (the squares' frame
+    // animations "ChipAnim" + colour are FindAnimation's).
     ResourceEntry<Texture>* FindTexture(const std::string& id);
     ResourceEntry<Sprite>* FindTexture2D(const std::string& id);
     ResourceEntry<FrameSequence>* FindFrameAnimation(const std::string& id);
@@ -54,7 +57,8 @@ public:
     ResourceEntry<BigTexture>* FindBigTexture(const std::string& id);
 
     // Group and id operations over textures, 2D textures, frame animations
-    // and big textures, with the frame timer paused.
+    // and big textures, with the frame timer paused. Releases pass by the
+    // pictures flagged to stay loaded (Texture::keepLoaded).
     void UploadGroup(const std::string& group);
     void ReleaseGroup(const std::string& group);
     void UploadResource(const std::string& id);

@@ -41,6 +41,15 @@ public:
 
     // Appends {v, v}: the gradient holds the value until CalculateGradient.
     void addKey(const T& v) { keys.push_back(Key{v, v}); }
+    // The keyed form: a key at its place on the curve's parameter, 0 at the
+    // start and 1 at the end. Keys are evenly spaced in the order they are
+    // added, so keyed keys go in rising order of their parameters; two keys
+    // at 0 and 1 give a straight move once the gradients are calculated.
+    void addKey(float parameter, const T& v)
+    {
+        static_cast<void>(parameter);
+        addKey(v);
+    }
 
     // Computes every gradient: Catmull-Rom inside, one-sided differences at
     // the ends of an open curve. A closed curve first gets a copy of key 0

@@ -1,6 +1,6 @@
 #include "gui/controllers/Fader.h"
 
-#include "engine/platform/InputMap.h"
+#include "gui/InputMap.h"
 #include "engine/platform/InputState.h"
 #include "engine/script/ScriptHost.h"
 #include "gui/ScreenImpl.h"

@@ -3,7 +3,8 @@
 // A fish that swims by itself: the shared floating sprite on a key track of
 // its own, with a speed and an animation rate. At the end of its track it
 // is placed anew, or given a new random run (MenuFish). The credits and the
-// menu keep lists of them.
+// menu keep lists of them. This is the Fish of the screens (Fish::Init,
+// Fish::Update); the engine's Fish is the drawing part.
 
 #include "engine/render/Fish.h"
 #include "engine/util/Vector3Path.h"

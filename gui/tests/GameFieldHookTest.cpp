@@ -1,6 +1,7 @@
 #include "gui/GameFieldHook.h"
 
 #include "gui/Widget.h"
+#include "tests/support/ScopedLogFile.h"
 
 #include <gtest/gtest.h>
 #include <tinyxml.h>
@@ -21,8 +22,10 @@ TEST(GameFieldHook, MakesTheBoardOnlyWhenOneIsInstalled)
     const TiXmlElement* named = doc.RootElement()->FirstChildElement("GameField");
     const TiXmlElement* unnamed = named->NextSiblingElement("GameField");
 
+    testing_support::ScopedLogFile log;
     SetGameFieldCreator(nullptr);
     EXPECT_EQ(CreateGameField(named), nullptr);
+    EXPECT_NE(log.Text().find("widget kind \"GameField\"; the widget \"Field\""), std::string::npos);
 
     SetGameFieldCreator(&MakeBoard);
     Widget* board = CreateGameField(named);

@@ -1,17 +1,19 @@
 // Layer files through the GUI manager: includes, backgrounds, nested
 // controls, handlers, duplicates and removing widgets at run time.
 
+#include "app/GameParts.h"
 #include "TestBox.h"
 
 #include "engine/platform/Application.h"
-#include "engine/platform/InputMap.h"
 #include "engine/platform/Settings.h"
+#include "gui/InputMap.h"
 #include "engine/script/ScriptHost.h"
 #include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/LayerHandler.h"
 #include "gui/WidgetFactory.h"
+#include "gui/WidgetKindHooks.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/controllers/WidgetMover.h"
 #include "gui/widgets/WidgetCreators.h"
@@ -137,6 +139,30 @@ TEST_F(LayerTest, UnknownKindsTakeTheirNestedControlsAlong)
     EXPECT_EQ(layer->getWidget("nothing"), nullptr);
     EXPECT_EQ(layer->widgets.size(), 1u);
     EXPECT_EQ(layer->getWidget("kept")->layerName, "A");
+}
+
+TEST_F(LayerTest, AScreenKindInstalledAfterTheRegistrationStepIsBuilt)
+{
+    RegisterGuiFactories();
+    SetOutsideWidgetCreator("ProfileButton", CreateWidgetOfKind<TestBox>);
+    _gui.LoadLayers(Write("late.xml", "<Gui><Layer name='Profiles'><Controls>"
+                                      "<ProfileButton name='first' width='40'/></Controls></Layer></Gui>"));
+    SetOutsideWidgetCreator("ProfileButton", nullptr);
+    Layer* layer = _gui.getLayer("Profiles");
+    ASSERT_NE(layer, nullptr);
+    Widget* button = layer->getWidget("first");
+    ASSERT_NE(button, nullptr);
+    EXPECT_NE(dynamic_cast<TestBox*>(button), nullptr);
+    EXPECT_EQ(button->size.x, 40);
+
+    // A screen kind nobody installed is left out with a log line, not silently.
+    _gui.LoadLayers(Write("none.xml", "<Gui><Layer name='Saver'><Controls>"
+                                      "<SSView name='view'/><TestBox name='kept'/></Controls></Layer></Gui>"));
+    Layer* saver = _gui.getLayer("Saver");
+    ASSERT_NE(saver, nullptr);
+    EXPECT_EQ(saver->getWidget("view"), nullptr);
+    EXPECT_NE(saver->getWidget("kept"), nullptr);
+    EXPECT_NE(_log.Text().find("widget kind \"SSView\""), std::string::npos);
 }
 
 TEST_F(LayerTest, DuplicateLayerIsNotBuiltAndDuplicateWidgetIsNotAdded)

@@ -3,11 +3,12 @@
 // Set VELMORA_SAVE_PICTURES to keep the pictures (<test>.ppm) of passing
 // tests too.
 
+#include "app/GameFrameServices.h"
 #include "../../engine/render/tests/ImageFixtures.h"
 
 #include "engine/platform/Application.h"
 #include "engine/platform/FrameServices.h"
-#include "engine/platform/InputMap.h"
+#include "gui/InputMap.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "engine/resources/ResourceManager.h"
@@ -116,7 +117,7 @@ protected:
     }
 
     EndToEndGame _game{"Screen Test"};
-    EngineFrameServices _services;
+    GameFrameServices _services;
     bool _drawing = false;
 };
 

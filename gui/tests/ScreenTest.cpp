@@ -2,7 +2,7 @@
 
 #include "TestBox.h"
 
-#include "engine/platform/InputMap.h"
+#include "gui/InputMap.h"
 #include "engine/platform/InputState.h"
 #include "gui/Layer.h"
 #include "gui/LayerHandler.h"

@@ -78,6 +78,27 @@ TEST_F(TextResourceTest, FormBCutsAtNewlinesAndSkipsEmptyParts)
     }
 }
 
+TEST_F(TextResourceTest, TheTableFindsABlockByIdOrNone)
+{
+    Core::GUIManager gui;
+    Load(gui, "<text id='Stage'><string>Stage</string><string>two</string></text>");
+    const TextResource* stage = gui.texts.Find("Stage");
+    ASSERT_NE(stage, nullptr);
+    EXPECT_EQ(stage, &gui.texts.at("Stage"));
+    EXPECT_EQ(stage->lines.size(), 2u);
+    EXPECT_EQ(stage->height, 40);
+    EXPECT_EQ(gui.texts.Find("stage"), nullptr);
+    EXPECT_EQ(gui.texts.Find(""), nullptr);
+    EXPECT_EQ(gui.texts.count("stage"), 0u); // looking never adds
+
+    // The published table answers the same through FindTextResource.
+    const TextTable* previous = g_textTable;
+    g_textTable = &gui.texts;
+    EXPECT_EQ(FindTextResource("Stage"), stage);
+    EXPECT_EQ(FindTextResource("None"), nullptr);
+    g_textTable = previous;
+}
+
 TEST_F(TextResourceTest, VariablesAreSubstitutedFromTheSourceEveryTime)
 {
     Core::GUIManager gui;

@@ -2,6 +2,7 @@
 #include "gui/WidgetKindHooks.h"
 #include "gui/controllers/ControllerFactory.h"
 #include "gui/widgets/Text.h"
+#include "tests/support/ScopedLogFile.h"
 
 #include <gtest/gtest.h>
 #include <tinyxml.h>
@@ -92,5 +93,36 @@ TEST(WidgetFactory, ScreenKindsComeThroughTheirHooksInTheirPlaces)
     EXPECT_NE(Create(g_widgetFactory, "<Map name='world'/>"), nullptr);
     for (const char* kind : screenKinds)
         SetOutsideWidgetCreator(kind, nullptr);
+    g_widgetFactory = saved;
+}
+
+TEST(WidgetFactory, ACreatorInstalledAfterTheRegistrationStepTakesEffect)
+{
+    testing_support::ScopedLogFile log;
+    SetOutsideWidgetCreator("Help", nullptr);
+    WidgetFactory saved = g_widgetFactory;
+    g_widgetFactory = WidgetFactory();
+    RegisterGuiFactories();
+    // Every kind of the table has its place, whether its creator is there yet or not.
+    EXPECT_EQ(g_widgetFactory.Size(), 29u);
+
+    // Not installed yet: no widget, and the log names the kind and the widget.
+    EXPECT_EQ(Create(g_widgetFactory, "<Help name='pages'/>"), nullptr);
+    EXPECT_NE(log.Text().find("GUI file load error"), std::string::npos);
+    EXPECT_NE(log.Text().find("\"Help\"; the widget \"pages\""), std::string::npos);
+
+    SetOutsideWidgetCreator("Help", CreateMapStandIn);
+    const auto help = Create(g_widgetFactory, "<Help name='pages'/>");
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->name, "pages");
+    // The factory's rule holds for outside kinds too: no name, no widget, no log line.
+    const std::string before = log.Text();
+    EXPECT_EQ(Create(g_widgetFactory, "<Help/>"), nullptr);
+    EXPECT_EQ(log.Text(), before);
+
+    // Taken out again: the kind is left out with a log line once more.
+    SetOutsideWidgetCreator("Help", nullptr);
+    EXPECT_EQ(Create(g_widgetFactory, "<Help name='again'/>"), nullptr);
+    EXPECT_NE(log.Text().find("\"again\""), std::string::npos);
     g_widgetFactory = saved;
 }

@@ -186,7 +186,7 @@ void ListBox::DrawStageTip(const Rect& r, const Color& k)
     // By name: the profile may have been deleted or others added meanwhile.
     const Player& player = gameInfo.GetPlayer(g_listBoxTipBlink->tipPlayerName);
     g_renderDevice.SetColor(k);
-    DrawTooltipFrame(r.x, r.y, r.w, r.h);
+    DrawTooltipFrame(r);
     if (Sprite* picture = TipPicture(player)) {
         picture->Bind();
         g_renderDevice.DrawRect(r.x + 10, r.y + 30, picture->textureWidth, picture->textureHeight);

@@ -5,6 +5,7 @@
 // "#ToolTip_Ramka" (the frame atlas) and "#ToolTip_Strelka" (arrow in the
 // left half, shadow in the right) are looked up on first use and kept.
 
+#include "engine/render/Rect.h"
 #include "engine/util/Point.h"
 
 class Sprite;
@@ -13,6 +14,10 @@ class Sprite;
 // current colour and leaves it as it was. Draws nothing while the frame
 // picture is not registered (and looks again at the next call).
 void DrawTooltipFrame(int x, int y, int w, int h);
+inline void DrawTooltipFrame(const Rect& r)
+{
+    DrawTooltipFrame(r.x, r.y, r.w, r.h);
+}
 // The arrow's tip area at the point, turned by angle degrees, bobbing with t.
 void DrawTooltipArrow(const Point& p, float t, int angle);
 

@@ -6,6 +6,8 @@
 // picture of each screen is saved beside the test's output
 // (game_path_screens/), with the run's log.htm.
 
+#include "app/GameRun.h"
+#include "app/GameFrameServices.h"
 #include "engine/platform/Application.h"
 #include "engine/platform/FrameServices.h"
 #include "engine/platform/MainWindow.h"
@@ -64,8 +66,7 @@ protected:
         ASSERT_TRUE(PrepareGame(_appData));
         auto ticks = std::make_shared<std::int64_t>(0);
         _ticks = ticks;
-        _app = std::make_unique<Application>(gameInfo.getFullscreen(), nullptr,
-                                             Timer([ticks] { return *ticks; }, kTicksPerSecond));
+        _app = MakeGameApplication(Timer([ticks] { return *ticks; }, kTicksPerSecond));
         _app->Start();
         ASSERT_TRUE(_app->mainWindow && _app->mainWindow->IsCreated());
         _app->BeginLoop();
@@ -169,7 +170,7 @@ protected:
     // drawable (full screen scales the 800 x 600 picture into it).
     void Picture(const std::string& name)
     {
-        EngineFrameServices frame;
+        GameFrameServices frame;
         frame.BeginFrame();
         frame.DrawSplash();
         frame.DrawScreen(false);

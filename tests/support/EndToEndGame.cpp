@@ -1,5 +1,7 @@
 #include "tests/support/EndToEndGame.h"
 
+#include "app/GameFrameServices.h"
+#include "app/GameParts.h"
 #include "engine/platform/HtmlLog.h"
 #include "engine/platform/MainWindow.h"
 #include "engine/platform/Settings.h"
@@ -47,7 +49,8 @@ EndToEndGame::~EndToEndGame()
     g_settings = ReadSettingsFile("settings.ini");
     gameInfo._numOfSplashes = 0;
     OpenLogFile(File("log.htm"), true);
-    _app = std::make_unique<Application>(false);
+    _parts = std::make_unique<GameParts>();
+    _app = std::make_unique<Application>(false, std::make_unique<GameFrameServices>(), Timer(), _parts.get());
     _app->Start();
     if (!_app->mainWindow || !_app->mainWindow->IsCreated())
         return ::testing::AssertionFailure() << "the program's window was not created";

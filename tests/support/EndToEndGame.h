@@ -29,7 +29,7 @@ public:
     std::string File(const std::string& name) const { return _folder.File(name); }
 
     // Makes the folder current, reads its settings, opens its log and starts
-    // the program with the engine's own frame services.
+    // the program with the game's own frame services and start parts.
     ::testing::AssertionResult Start();
     // Leaves the screen's picture of a failed test (of every test with
     // VELMORA_SAVE_PICTURES set), clears the screen's layers, ends the
@@ -41,6 +41,7 @@ public:
 private:
     TempDir _folder;
     std::unique_ptr<ScopedCurrentDir> _inFolder;
+    std::unique_ptr<ApplicationParts> _parts;
     std::unique_ptr<Application> _app;
 };
 

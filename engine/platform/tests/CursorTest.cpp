@@ -1,6 +1,7 @@
 // The custom cursor: its pictures, its images during a frame, and the rules
 // that choose between it and the system cursor.
 
+#include "app/GameFrameServices.h"
 #include "engine/platform/Application.h"
 #include "engine/platform/CustomCursor.h"
 #include "engine/platform/FrameServices.h"
@@ -69,7 +70,7 @@ TEST(CustomCursor, FrameResetsItAndPressesOnlyOverAnActiveWidget)
     CustomCursor cursor;
     CustomCursor* const previous = g_cursor;
     g_cursor = &cursor;
-    EngineFrameServices frame;
+    GameFrameServices frame;
     const struct {
         bool active;
         bool buttonDown;

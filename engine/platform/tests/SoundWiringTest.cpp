@@ -1,6 +1,7 @@
 // The application drives the global sound service: focus pauses and resumes
 // it, the close handling shuts it down, and each frame advances its tracks.
 
+#include "app/GameFrameServices.h"
 #include "engine/platform/Application.h"
 #include "engine/platform/FrameServices.h"
 #include "engine/sound/SoundSystemImpl.h"
@@ -32,6 +33,6 @@ TEST(SoundWiring, TheFrameAdvancesTheTracks)
 {
     g_sound.LoadTrack("Wired", "Common", "none.ogg", false);
     g_sound.FadeInTrack("Wired", 1.0f, true);
-    EngineFrameServices().UpdateSound(0.5f);
+    GameFrameServices().UpdateSound(0.5f);
     EXPECT_EQ(g_sound.FindTrack("Wired")->volume, 37);
 }

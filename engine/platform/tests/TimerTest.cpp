@@ -1,4 +1,5 @@
 #include "engine/platform/Application.h"
+#include "tests/support/NullFrameServices.h"
 #include "engine/platform/Timer.h"
 
 #include <gtest/gtest.h>
@@ -61,7 +62,7 @@ TEST(CutLongFrameStep, Table)
 TEST(ScopedTimerPause, NestedPausesLeaveTheWholeTimeOutOnce)
 {
     FakeCounter counter;
-    Application app(false, nullptr, counter.MakeTimer());
+    Application app(false, std::make_unique<testing_support::NullFrameServices>(), counter.MakeTimer());
     app.timer.Restart();
     counter.now += 100;
     {

@@ -2,13 +2,14 @@
 // switched by scripts, paused by focus events pushed through the main loop.
 // Runs under the offscreen driver and, through CTest, under Xvfb.
 
+#include "app/GameParts.h"
 #include "engine/platform/Application.h"
 #include "engine/platform/HtmlLog.h"
 #include "engine/platform/InputState.h"
 #include "engine/platform/MainWindow.h"
 #include "engine/platform/Settings.h"
 #include "engine/platform/StartUp.h"
-#include "engine/platform/tests/RecordingWidget.h"
+#include "tests/support/RecordingWidget.h"
 #include "engine/script/ScriptHost.h"
 #include "game/state/GameInfo.h"
 #include "tests/support/EndToEndGame.h"
@@ -60,7 +61,9 @@ TEST(WindowEndToEnd, OpensSwitchesModesAndPausesOnFocusLoss)
     OpenLogFile(game.File("log.htm"), true);
 
     std::int64_t now = 0;
-    Application app(false, std::make_unique<NullFrameServices>(true), Timer([&now] { return now += 10; }, 1000));
+    GameParts parts;
+    Application app(false, std::make_unique<NullFrameServices>(true), Timer([&now] { return now += 10; }, 1000),
+                    &parts);
     app.Start();
     ASSERT_NE(app.mainWindow, nullptr);
     ASSERT_TRUE(app.mainWindow->IsCreated());

@@ -1,7 +1,8 @@
+#include "app/GameFrameServices.h"
 #include "engine/platform/Application.h"
-#include "engine/platform/InputMap.h"
+#include "gui/InputMap.h"
 #include "engine/platform/MainWindow.h"
-#include "engine/platform/tests/RecordingWidget.h"
+#include "tests/support/RecordingWidget.h"
 #include "engine/script/ScriptHost.h"
 #include "tests/support/NullFrameServices.h"
 #include "tests/support/SdlEvents.h"
@@ -36,7 +37,7 @@ protected:
         std::memset(g_keyDown, 0, sizeof g_keyDown);
         g_inputWidgets.Clear();
         g_messageQueue.clear();
-        g_input = InputState();
+        g_input = InputState(&g_inputWidgets);
         widget.fixed = true;
         widget.recordMoves = false;
         g_inputWidgets.Add(&widget);
@@ -45,7 +46,7 @@ protected:
     {
         g_inputWidgets.Clear();
         g_messageQueue.clear();
-        g_input = InputState();
+        g_input = InputState(&g_inputWidgets);
     }
 
     std::int64_t now = 0;
@@ -190,7 +191,7 @@ TEST_F(WindowProcTest, FrameResendsTheMousePosition)
     widget.recordMoves = true;
     WindowProc(MotionEvent(30, 40));
     journal.clear();
-    EngineFrameServices services;
+    GameFrameServices services;
     services.ResendMousePosition();
     EXPECT_EQ(journal, (Journal{"w:move 30,560"}));
 }

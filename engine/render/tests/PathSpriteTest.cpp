@@ -1,9 +1,10 @@
 // Path sprites without a device: where the quads of fish and strips lie on
-// their paths, and paths that stand still.
+// their paths, paths that stand still, and a school fish set off at random.
 
 #include "engine/render/Fish.h"
 #include "engine/render/FrameSequence.h"
 #include "engine/render/PathQuad.h"
+#include "engine/util/Random.h"
 #include "engine/util/Vector3Path.h"
 
 #include <gtest/gtest.h>
@@ -118,6 +119,45 @@ TEST(PathQuad, SwingsBetweenItsLimits)
     ASSERT_TRUE(strip.Corners(c));
     ExpectVector(c[1], 30, 0.3f * 9, 0, "P + c");
     ExpectVector(c[2], 0, 9, 0, "P + b");
+}
+
+TEST(PathQuad, InitRandomSpriteStateDrawsInRecordOrder)
+{
+    // Seed 1 gives 41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962.
+    const Vector3Path track = Line(Vector3(0, 0, 0), Vector3(100, 0, 0));
+    PathQuad fish;
+    fish.path = &track;
+    fish.enabled = false;
+    fish.sector = 4;
+    fish.speed = 3.0f;
+    SeedRandom(1);
+    InitRandomSpriteState(fish);
+    EXPECT_EQ(fish.t, 0.999310255f);      // 1 - (41 k) x (18467 k), k = 3.0182806e-5
+    EXPECT_EQ(fish.scale, 0.757797956f);  // 0.7 + 6334 x 9.125035e-6
+    EXPECT_EQ(fish.phase, 0.799844384f);  // 26500 k
+    EXPECT_EQ(fish.color.r, 240);
+    EXPECT_EQ(fish.color.g, 236);
+    EXPECT_EQ(fish.color.b, 232);
+    EXPECT_EQ(fish.color.a, 249);
+    EXPECT_EQ(fish.sector, 0);
+    EXPECT_EQ(fish.speed, 1.0f);
+    EXPECT_TRUE(fish.enabled);
+    EXPECT_EQ(fish.path, &track);
+    EXPECT_EQ(RandomInt(), 26962); // eight draws, no more
+
+    // Every fish stays within its ranges.
+    for (int i = 0; i < 2000; ++i) {
+        InitRandomSpriteState(fish);
+        ASSERT_GT(fish.t, 0.0f);
+        ASSERT_LE(fish.t, 1.0f);
+        ASSERT_GE(fish.scale, 0.7f);
+        ASSERT_LT(fish.scale, 1.0f);
+        ASSERT_GE(fish.phase, 0.0f);
+        ASSERT_LT(fish.phase, 0.99f);
+        ASSERT_GE(fish.color.r, 220);
+        ASSERT_GE(fish.color.a, 200);
+        ASSERT_LT(fish.color.a, 255);
+    }
 }
 
 } // namespace

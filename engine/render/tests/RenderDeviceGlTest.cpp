@@ -2,6 +2,7 @@
 // pixels back. A failing test leaves its picture as <test>.ppm in the
 // folder the test ran in.
 
+#include "app/GameFrameServices.h"
 #include "ImageFixtures.h"
 
 #include "engine/platform/Application.h"
@@ -11,6 +12,7 @@
 #include "engine/render/DrawRoutines.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
+#include "engine/render/SpriteAnimation.h"
 #include "engine/render/VertexBatch.h"
 #include "tests/support/GlTestContext.h"
 #include "tests/support/ScopedLogFile.h"
@@ -19,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 
 using namespace testing_support;
@@ -138,6 +141,42 @@ TEST_F(RenderDeviceGlTest, AJpegSpriteHasTransparentPadding)
         sprite->Release();
         x += 100;
     }
+}
+
+TEST_F(RenderDeviceGlTest, AnAnimationStillDrawsAfterItsCopiesAreGone)
+{
+    // A sheet of two 8 x 8 frames, red then green, that the animation owns.
+    std::vector<std::uint32_t> pixels(16 * 8);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x)
+            pixels[y * 16 + x] = x < 8 ? 0xFFFF0000u : 0xFF00FF00u;
+    auto sheet = std::make_unique<Sprite>();
+    MakeTexture(*sheet, 16, 8, pixels);
+    sheet->imageWidth = sheet->textureWidth = 16;
+    sheet->imageHeight = sheet->textureHeight = 8;
+    const unsigned deviceTexture = sheet->deviceTexture;
+    SpriteAnimation animation;
+    animation.SetOwnSheet(std::move(sheet));
+    animation.frameWidth = animation.frameHeight = 8;
+    animation.frameCount = 2;
+    animation.SetLastFrame(1);
+    animation.ComputeFrameSize();
+    animation.SetFrame(0);
+
+    {
+        SpriteAnimation copy(animation);
+        copy.SetFrame(1);
+        copy.BindTexture();
+        copy.Draw(Point(120, 40));
+        SpriteAnimation assigned;
+        assigned = copy;
+    }
+    EXPECT_EQ(animation.sprite->deviceTexture, deviceTexture);
+    animation.BindTexture();
+    animation.Draw(Point(100, 40));
+    ExpectAt(104, 44, {255, 0, 0});
+    ExpectAt(124, 44, {0, 255, 0});
+    animation.ReleaseOwnSheet();
 }
 
 TEST_F(RenderDeviceGlTest, AlphaOnlyBindTakesColourFromTheVertex)
@@ -363,7 +402,7 @@ TEST_F(RenderDeviceGlTest, SplashFrameShowsTheSplashPicture)
     // The frame of the main loop: clear and 2D view, splash, end of the view.
     g_renderDevice.EnableTexture(false);
     g_renderDevice.DrawRect(0, 0, 800, 600);
-    EngineFrameServices frame;
+    GameFrameServices frame;
     g_drawSplash = true;
     const Matrix4 outside = g_renderDevice.GetTransform(RenderDevice::kWorld);
     frame.BeginFrame();

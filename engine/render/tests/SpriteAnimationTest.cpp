@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -148,6 +149,89 @@ TEST(SpriteAnimation, FrameRangeSetters)
     const float before = sheet.animation.frameTime;
     sheet.animation.SetFps(0.0f);
     EXPECT_EQ(sheet.animation.frameTime, before);
+}
+
+TEST(SpriteAnimation, CopiesPlayOnTheirOwnOverTheSharedSheet)
+{
+    Sheet sheet(128, 128, 16, 8, 0, 7);
+    SpriteAnimation& original = sheet.animation;
+    original.SetMode(SpriteAnimation::kLoop);
+    original.Play(true);
+    original.Update(0.0f);
+    original.Update(0.2f + 1e-4f); // two frames on
+
+    SpriteAnimation copy(original);
+    EXPECT_EQ(copy.sprite, &sheet.sprite);
+    EXPECT_EQ(copy.current, 2);
+    EXPECT_FLOAT_EQ(copy.uLeft, original.uLeft);
+
+    // The copy goes its own way: its frame, clock, range, mode and flag.
+    copy.SetLastFrame(3);
+    copy.SetMode(0);
+    copy.Play(true);
+    copy.Update(0.0f);
+    copy.Update(0.5f + 1e-4f); // past the end of 0..3: stops on the first frame
+    EXPECT_EQ(copy.current, 0);
+    EXPECT_FALSE(copy.playing);
+    EXPECT_EQ(original.current, 2);
+    EXPECT_EQ(original.last, 7);
+    EXPECT_EQ(original.mode, SpriteAnimation::kLoop);
+    EXPECT_TRUE(original.playing);
+
+    original.Update(0.1f + 1e-4f);
+    EXPECT_EQ(original.current, 3);
+    EXPECT_EQ(copy.current, 0);
+
+    // One copy for every square: each plays from its own frame.
+    std::vector<SpriteAnimation> squares(5, original);
+    for (std::size_t i = 0; i < squares.size(); ++i)
+        squares[i].SetFrame(static_cast<int>(i));
+    for (std::size_t i = 0; i < squares.size(); ++i)
+        EXPECT_EQ(squares[i].current, static_cast<int>(i));
+}
+
+TEST(SpriteAnimation, ACopyOfAnAnimationWithItsOwnSheetFreesNothing)
+{
+    SpriteAnimation original;
+    auto own = std::make_unique<Sprite>();
+    own->imageWidth = own->imageHeight = 64;
+    own->textureWidth = own->textureHeight = 64;
+    Sprite* sheet = own.get();
+    original.SetOwnSheet(std::move(own));
+    original.frameWidth = original.frameHeight = 32;
+    original.frameCount = 4;
+    original.SetLastFrame(3);
+    original.ComputeFrameSize();
+    original.SetFrame(1);
+
+    {
+        SpriteAnimation copy(original);
+        EXPECT_FALSE(copy.OwnsSheet());
+        EXPECT_EQ(copy.sprite, sheet);
+        SpriteAnimation assigned;
+        assigned = copy;
+        EXPECT_FALSE(assigned.OwnsSheet());
+        EXPECT_EQ(assigned.sprite, sheet);
+        // The owner takes its copy's state back and keeps its sheet.
+        copy.SetFrame(3);
+        original = copy;
+        EXPECT_TRUE(original.OwnsSheet());
+        EXPECT_EQ(original.current, 3);
+    } // copies gone: the sheet is still there (the sanitizer reads it below)
+
+    EXPECT_TRUE(original.OwnsSheet());
+    ASSERT_EQ(original.sprite, sheet);
+    EXPECT_EQ(original.sprite->textureWidth, 64);
+    original.SetFrame(2);
+    EXPECT_FLOAT_EQ(original.vTop, 0.5f);
+
+    // Moving hands the sheet over; the moved-to animation frees it.
+    std::vector<SpriteAnimation> owners;
+    owners.push_back(std::move(original));
+    owners.emplace_back();
+    EXPECT_TRUE(owners[0].OwnsSheet());
+    EXPECT_EQ(owners[0].sprite, sheet);
+    EXPECT_EQ(owners[0].sprite->imageWidth, 64);
 }
 
 TEST(FrameSequence, FileNamesArePaddedBelowTen)

@@ -104,6 +104,41 @@ TEST_F(ResourceManagerTest, GroupsUploadOnceAndReloadAfterARelease)
     manager.ReleaseGroup("Nothing");
 }
 
+TEST_F(ResourceManagerTest, PicturesFlaggedToStayLoadedSurviveGroupAndIdReleases)
+{
+    WritePicture("p.tga", 8, 8);
+    Load(R"(<Resources>
+      <Textures><texture id="tex" path="p.tga" group="Level"/></Textures>
+      <Textures2D><texture2D id="kept" path="p.tga" group="Level"/><texture2D id="other" path="p.tga" group="Level"/>
+      </Textures2D></Resources>)");
+    Sprite* kept = manager.GetTexture("#kept");
+    ASSERT_NE(kept, nullptr);
+    EXPECT_FALSE(kept->keepLoaded);
+    kept->keepLoaded = true;
+    manager.FindTexture("tex")->object->keepLoaded = true;
+
+    manager.ReleaseGroup("Level");
+    EXPECT_TRUE(manager.FindTexture2D("kept")->uploaded);
+    EXPECT_TRUE(manager.FindTexture("tex")->uploaded);
+    EXPECT_FALSE(manager.FindTexture2D("other")->uploaded);
+    manager.ReleaseResource("kept");
+    manager.ReleaseResource("tex");
+    EXPECT_TRUE(manager.FindTexture2D("kept")->uploaded);
+    EXPECT_TRUE(manager.FindTexture("tex")->uploaded);
+    EXPECT_EQ(kept->image.width, 8);
+
+    // Uploading the group again reads only what was released.
+    WritePicture("p.tga", 16, 16);
+    manager.UploadGroup("Level");
+    EXPECT_EQ(kept->image.width, 8);
+    EXPECT_EQ(manager.FindTexture2D("other")->object->image.width, 16);
+
+    // Without the flag the picture goes like any other.
+    kept->keepLoaded = false;
+    manager.ReleaseResource("kept");
+    EXPECT_FALSE(manager.FindTexture2D("kept")->uploaded);
+}
+
 TEST_F(ResourceManagerTest, HashNamesFindOnlyRegistered2DTextures)
 {
     WritePicture("t.tga", 4, 4);

@@ -36,6 +36,29 @@ TEST(SplinePath, AddKeyHoldsTheValueAsGradientUntilCalculated)
     EXPECT_EQ(curve.getSectors(), 1);
 }
 
+TEST(SplinePath, KeyedKeysAtZeroAndOneGiveAStraightMove)
+{
+    SplinePath<float> move;
+    move.addKey(0.0f, 120.0f);
+    move.addKey(1.0f, 440.0f);
+    ASSERT_EQ(move.getSectors(), 1);
+    EXPECT_EQ(move.keys[0].gradient, 120.0f); // the value, until calculated
+    move.CalculateGradient(false);
+    for (float t : {0.0f, 0.1f, 0.25f, 0.5f, 0.9f})
+        EXPECT_NEAR(move.getGlobalFrame(t), 120.0f + 320.0f * t, 1e-3f) << t;
+    EXPECT_EQ(move.getGlobalFrame(1.0f), 440.0f);
+
+    // Keyed keys in rising order make the same curve as plain ones.
+    SplinePath<float> keyed;
+    keyed.addKey(0.0f, 0.0f);
+    keyed.addKey(0.5f, 10.0f);
+    keyed.addKey(1.0f, 0.0f);
+    keyed.CalculateGradient(false);
+    const SplinePath<float> plain = Curve({0.0f, 10.0f, 0.0f}, false);
+    EXPECT_EQ(Gradients(keyed), Gradients(plain));
+    EXPECT_EQ(keyed.getGlobalFrame(0.3f), plain.getGlobalFrame(0.3f));
+}
+
 TEST(SplinePath, GradientsOfOpenAndClosedCurves)
 {
     const struct {

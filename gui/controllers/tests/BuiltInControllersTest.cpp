@@ -1,7 +1,7 @@
 // The controller factory and the built-in controllers, run by the global
 // controller manager frame by frame as the main loop runs them.
 
-#include "engine/platform/InputMap.h"
+#include "gui/InputMap.h"
 #include "engine/script/ScriptHost.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"

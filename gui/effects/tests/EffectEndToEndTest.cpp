@@ -5,6 +5,7 @@
 // observer. Set VELMORA_SAVE_PICTURES to keep the picture
 // (<test>.ppm in the test's folder) of a passing run too.
 
+#include "app/GameFrameServices.h"
 #include "engine/platform/Application.h"
 #include "engine/platform/FrameServices.h"
 #include "engine/render/RenderDevice.h"
@@ -95,7 +96,7 @@ protected:
     }
 
     EndToEndGame _game{"Effects Test"};
-    EngineFrameServices _services;
+    GameFrameServices _services;
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 // VELMORA_SAVE_PICTURES to keep the pictures (<test>.ppm in the test's
 // folder) of passing runs too.
 
+#include "app/GameFrameServices.h"
 #include "engine/platform/Application.h"
 #include "engine/platform/FrameServices.h"
 #include "engine/render/RenderDevice.h"
@@ -160,7 +161,7 @@ protected:
     }
 
     EndToEndGame _game{"Credits Test"};
-    EngineFrameServices _services;
+    GameFrameServices _services;
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "WidgetTestSupport.h"
 
-#include "engine/platform/InputMap.h"
+#include "gui/InputMap.h"
 #include "engine/platform/Settings.h"
 #include "gui/controllers/ControllerManager.h"
 #include "gui/widgets/EditBox.h"

@@ -2,9 +2,10 @@
 // program's library, driven through the window procedure with the mouse and
 // the keyboard; its script handler sees what the widgets post.
 
+#include "app/GameFrameServices.h"
 #include "engine/platform/Application.h"
 #include "engine/platform/FrameServices.h"
-#include "engine/platform/InputMap.h"
+#include "gui/InputMap.h"
 #include "engine/platform/MainWindow.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/resources/ResourceManager.h"
@@ -159,7 +160,7 @@ TEST_F(WidgetKindsEndToEndTest, MouseAndKeyboardReachTheWidgetsAndTheScript)
     EXPECT_EQ("Ann", g_listBoxTipBlink->tipPlayerName);
     for (int i = 0; i < 3; ++i)
         Events();
-    EngineFrameServices services;
+    GameFrameServices services;
     services.BeginFrame();
     services.DrawScreen(false);
     EXPECT_NEAR(At(400, 20)[1], 80, 3);

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sys/wait.h>
@@ -44,12 +45,18 @@ protected:
         }
     }
 
-    pid_t Start()
+    // Standard error goes to errors, when given.
+    pid_t Start(const std::string& errors = std::string())
     {
         const pid_t pid = fork();
         if (pid == 0) {
             if (chdir(game.File("data").c_str()) != 0)
                 _exit(97);
+            if (!errors.empty()) {
+                const int fd = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+                if (fd < 0 || dup2(fd, 2) < 0)
+                    _exit(96);
+            }
             execl(VELMORA_BINARY, VELMORA_BINARY, static_cast<char*>(nullptr));
             _exit(98);
         }
@@ -141,4 +148,35 @@ TEST_F(ProgramRunTest, ASecondCopyLeavesAtOnceAndWritesNothing)
 
     kill(first, SIGTERM);
     EXPECT_NE(Wait(first, std::chrono::seconds(60)), -1);
+}
+
+TEST_F(ProgramRunTest, ASaveFolderThatCannotBeUsedIsToldAndTheGameStops)
+{
+    WriteTextFile(game.File("data/start.lua"), "ShowWindowIfNoSplashes()\nCloseApplication()\n");
+    struct Case {
+        const char* what;
+        std::string blocked; // made a file or a folder where the game needs the other
+        bool asFolder;
+    };
+    const std::string vendor = DataHome() + "/Tovarin Entertainment";
+    const Case cases[] = {
+        {"the folder is a file", vendor, false},
+        {"the lock is a folder", appData + "/instance.lock", true},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(vendor);
+        if (c.asFolder)
+            std::filesystem::create_directories(c.blocked);
+        else
+            WriteTextFile(c.blocked, "not a folder");
+        const std::string errors = game.File("stderr.txt");
+        const int status = Wait(Start(errors), std::chrono::seconds(20));
+        ASSERT_NE(status, -1) << c.what;
+        ASSERT_TRUE(WIFEXITED(status)) << c.what;
+        EXPECT_NE(WEXITSTATUS(status), 0) << c.what;
+        const std::string told = ReadTextFile(errors);
+        EXPECT_NE(told.find("cannot use its save folder " + c.blocked), std::string::npos) << c.what << ": " << told;
+        EXPECT_FALSE(PathExists(appData + "/log.htm")) << c.what;
+    }
+    std::filesystem::remove_all(vendor);
 }

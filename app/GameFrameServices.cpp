@@ -1,12 +1,12 @@
-#include "engine/platform/FrameServices.h"
+#include "app/GameFrameServices.h"
 
 #include "engine/platform/Application.h"
 #include "engine/platform/CustomCursor.h"
-#include "engine/platform/InputMap.h"
 #include "engine/platform/InputState.h"
 #include "engine/platform/LogoWidget.h"
 #include "engine/platform/MainWindow.h"
 #include "engine/sound/SoundSystemImpl.h"
+#include "gui/InputMap.h"
 #include "gui/ScreenImpl.h"
 #include "gui/controllers/ControllerManager.h"
 
@@ -15,57 +15,57 @@
 
 #include <string>
 
-bool EngineFrameServices::DeviceReady()
+bool GameFrameServices::DeviceReady()
 {
     // A GL context is never lost.
     return g_application && g_application->mainWindow && g_application->mainWindow->IsCreated();
 }
 
-void EngineFrameServices::ResetCursorImage()
+void GameFrameServices::ResetCursorImage()
 {
     if (g_cursor)
         g_cursor->SetNormal();
 }
 
-void EngineFrameServices::DrainMessages()
+void GameFrameServices::DrainMessages()
 {
     Screen.DispatchMessages();
 }
 
-void EngineFrameServices::ResendMousePosition()
+void GameFrameServices::ResendMousePosition()
 {
     g_inputWidgets.SendMouseMove(g_input.ScreenPoint());
 }
 
-void EngineFrameServices::ActivatePendingControllers()
+void GameFrameServices::ActivatePendingControllers()
 {
     if (kernel.HasPending())
         kernel.FlushPending();
 }
 
-void EngineFrameServices::UpdateControllers(float step)
+void GameFrameServices::UpdateControllers(float step)
 {
     kernel.Update(step);
 }
 
-void EngineFrameServices::UpdateSound(float step)
+void GameFrameServices::UpdateSound(float step)
 {
     g_sound.UpdateTracks(step);
 }
 
-void EngineFrameServices::UpdateLogo(float step)
+void GameFrameServices::UpdateLogo(float step)
 {
     if (g_logoWidget)
         g_logoWidget->Update(step);
 }
 
-void EngineFrameServices::BeginFrame()
+void GameFrameServices::BeginFrame()
 {
     g_renderDevice.BeginFrame();
     g_renderDevice.Begin2D();
 }
 
-void EngineFrameServices::DrawSplash()
+void GameFrameServices::DrawSplash()
 {
     if (!g_drawSplash || !g_splashSprite || g_splashSprite->textureWidth <= 0 || g_splashSprite->textureHeight <= 0)
         return;
@@ -77,12 +77,12 @@ void EngineFrameServices::DrawSplash()
                                    static_cast<float>(splash.imageHeight) / static_cast<float>(splash.textureHeight));
 }
 
-void EngineFrameServices::DrawScreen(bool paused)
+void GameFrameServices::DrawScreen(bool paused)
 {
     Screen.Draw(paused);
 }
 
-void EngineFrameServices::DrawCursor()
+void GameFrameServices::DrawCursor()
 {
     if (g_cursor && g_input.buttonDown && g_cursor->IsActive())
         g_cursor->SetPressed();
@@ -100,14 +100,14 @@ void EngineFrameServices::DrawCursor()
     }
 }
 
-void EngineFrameServices::DrawFrameRate(int framesPerSecond)
+void GameFrameServices::DrawFrameRate(int framesPerSecond)
 {
     // Drawn outside the visible 800 x 600 screen; the font stays selected.
     g_renderDevice.SelectFont("TitleLight");
     g_renderDevice.DrawString(1790, 570, std::to_string(framesPerSecond), 1.0f, 0, false);
 }
 
-void EngineFrameServices::EndFrame()
+void GameFrameServices::EndFrame()
 {
     g_renderDevice.End2D();
     g_renderDevice.EndFrame();

@@ -1,4 +1,4 @@
-#include "engine/platform/InputMap.h"
+#include "gui/InputMap.h"
 
 #include "gui/Message.h"
 #include "gui/Widget.h"
@@ -6,7 +6,13 @@
 void InputMap::Add(Widget* widget)
 {
     if (widget)
-        _widgets.emplace(widget->name, widget);
+        _widgets.emplace(widget->name, Entry{widget, true});
+}
+
+void InputMap::AddLayerWidget(Widget* widget)
+{
+    if (widget)
+        _widgets.emplace(widget->name, Entry{widget, false});
 }
 
 void InputMap::Remove(const std::string& name)
@@ -15,15 +21,19 @@ void InputMap::Remove(const std::string& name)
 }
 
 namespace {
+
+// Bounded by the number of links, guarding against a cycle in bad data.
+constexpr int kMaxDepth = 64;
+
 bool IsOrDescendsFrom(const Widget* candidate, const Widget* ancestor)
 {
-    // Bounded by the number of links, guarding against a cycle in bad data.
-    for (int depth = 0; candidate && depth < 64; ++depth, candidate = candidate->parent) {
+    for (int depth = 0; candidate && depth < kMaxDepth; ++depth, candidate = candidate->parent) {
         if (candidate == ancestor)
             return true;
     }
     return false;
 }
+
 } // namespace
 
 void InputMap::RemoveWidget(const Widget* widget)
@@ -31,7 +41,7 @@ void InputMap::RemoveWidget(const Widget* widget)
     if (!widget)
         return;
     for (auto it = _widgets.begin(); it != _widgets.end();) {
-        if (IsOrDescendsFrom(it->second, widget))
+        if (IsOrDescendsFrom(it->second.widget, widget))
             it = _widgets.erase(it);
         else
             ++it;
@@ -41,7 +51,7 @@ void InputMap::RemoveWidget(const Widget* widget)
 Widget* InputMap::Find(const std::string& name) const
 {
     const auto found = _widgets.find(name);
-    return found == _widgets.end() ? nullptr : found->second;
+    return found == _widgets.end() ? nullptr : found->second.widget;
 }
 
 std::vector<std::string> InputMap::Names() const
@@ -53,21 +63,26 @@ std::vector<std::string> InputMap::Names() const
     return names;
 }
 
+bool InputMap::TakesPointerDirectly(const Entry& entry) const
+{
+    return !entry.widget->parent || entry.addedAlone;
+}
+
 void InputMap::SendMouseMove(const Point& p)
 {
     for (const std::string& name : Names()) {
-        Widget* widget = Find(name);
-        if (widget && !widget->parent)
-            widget->MouseMove(p);
+        const auto found = _widgets.find(name);
+        if (found != _widgets.end() && TakesPointerDirectly(found->second))
+            found->second.widget->MouseMove(p);
     }
 }
 
 void InputMap::SendMouseDown(const Point& p)
 {
     for (const std::string& name : Names()) {
-        Widget* widget = Find(name);
-        if (widget && !widget->parent)
-            widget->MouseDown(p);
+        const auto found = _widgets.find(name);
+        if (found != _widgets.end() && TakesPointerDirectly(found->second))
+            found->second.widget->MouseDown(p);
     }
 }
 
@@ -94,4 +109,13 @@ void InputMap::SendKeyPress(int code)
         if (Widget* widget = Find(name))
             widget->AcceptMessage(message);
     }
+}
+
+void InputMap::OnCharacter(int code)
+{
+    SendKeyPress(code);
+    if (code == 27)
+        PostMessage(Message("Escape"));
+    else if (code == 13)
+        PostMessage(Message("Enter"));
 }

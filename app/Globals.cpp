@@ -6,7 +6,6 @@
 
 #include "engine/platform/CustomCursor.h"
 #include "engine/platform/HtmlLog.h"
-#include "engine/platform/InputMap.h"
 #include "engine/platform/InputState.h"
 #include "engine/platform/LogoWidget.h"
 #include "engine/platform/Settings.h"
@@ -21,6 +20,7 @@
 #include "gui/controllers/ControllerManager.h"
 #include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
+#include "gui/InputMap.h"
 #include "gui/Message.h"
 #include "gui/effects/EffectObserver.h"
 #include "gui/effects/ParticleManager.h"
@@ -82,7 +82,7 @@ std::string g_exitTarget;
 // Plain data.
 Settings g_settings;
 UpdatableLogo* g_logoWidget = nullptr;
-InputState g_input;
+InputState g_input(&g_inputWidgets);
 CustomCursor* g_cursor = nullptr;
 unsigned char* g_pixelBuffer = nullptr;
 unsigned char* g_scratchBuffer = nullptr;

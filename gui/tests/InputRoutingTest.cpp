@@ -1,6 +1,6 @@
-#include "engine/platform/InputMap.h"
+#include "gui/InputMap.h"
 #include "engine/platform/InputState.h"
-#include "engine/platform/tests/RecordingWidget.h"
+#include "tests/support/RecordingWidget.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +14,13 @@ protected:
     {
         g_inputWidgets.Clear();
         g_messageQueue.clear();
-        g_input = InputState();
+        g_input = InputState(&g_inputWidgets);
     }
     void TearDown() override
     {
         g_inputWidgets.Clear();
         g_messageQueue.clear();
-        g_input = InputState();
+        g_input = InputState(&g_inputWidgets);
     }
 
     RecordingWidget& Make(const std::string& name, const Rect& area)
@@ -95,10 +95,10 @@ TEST_F(InputRoutingTest, RootIsOfferedThePressAfterItsChildrenEachOnce)
     Link(root, child);
     Link(root, other);
     root.recordMoves = child.recordMoves = other.recordMoves = false;
-    // The input map holds children too.
-    g_inputWidgets.Add(&root);
-    g_inputWidgets.Add(&child);
-    g_inputWidgets.Add(&other);
+    // A layer's input map holds children too.
+    g_inputWidgets.AddLayerWidget(&root);
+    g_inputWidgets.AddLayerWidget(&child);
+    g_inputWidgets.AddLayerWidget(&other);
 
     g_input.MouseMove(20, 580); // screen (20, 20): over the child
     g_input.MouseDown();
@@ -112,10 +112,48 @@ TEST_F(InputRoutingTest, ChildGetsOneMovePerMouseMove)
     RecordingWidget& root = Make("a", Rect(0, 0, 400, 400));
     RecordingWidget& child = Make("b", Rect(10, 10, 50, 50));
     Link(root, child);
-    g_inputWidgets.Add(&root);
-    g_inputWidgets.Add(&child);
+    g_inputWidgets.AddLayerWidget(&root);
+    g_inputWidgets.AddLayerWidget(&child);
     g_input.MouseMove(20, 580);
     EXPECT_EQ(journal, (Journal{"a:move 20,20", "b:move 20,20"}));
+}
+
+// A widget that keeps every press to itself and never offers one to its
+// children, as a board does.
+class SelfishWidget : public RecordingWidget {
+public:
+    using RecordingWidget::RecordingWidget;
+    bool MouseDown(const Point&) override { return true; }
+    void MouseMove(const Point&) override {}
+};
+
+TEST_F(InputRoutingTest, ABoxAddedOnItsOwnOverItsParentTakesAClick)
+{
+    Journal parentJournal;
+    SelfishWidget board("board", Rect(0, 0, 800, 600), parentJournal);
+    RecordingWidget& box = Make("box", Rect(100, 100, 200, 100));
+    box.recordMoves = false;
+    RecordingWidget& caption = Make("caption", Rect(0, 0, 10, 10));
+    Link(board, box);
+    Link(board, caption);
+    g_inputWidgets.AddLayerWidget(&board);
+    g_inputWidgets.AddLayerWidget(&caption);
+    g_inputWidgets.Add(&box);
+
+    caption.recordMoves = false;
+    g_input.MouseMove(150, 450); // screen (150, 150): over the box
+    EXPECT_TRUE(box.hovered);
+    g_input.MouseDown();
+    // The box gets its press once, directly; the board's other child gets
+    // no press the board did not give it.
+    EXPECT_EQ(journal, (Journal{"box:down"}));
+    EXPECT_TRUE(box.pressed);
+    g_input.MouseUp();
+
+    g_inputWidgets.RemoveWidget(&box);
+    journal.clear();
+    g_input.MouseDown();
+    EXPECT_EQ(journal, Journal{});
 }
 
 TEST_F(InputRoutingTest, EscapeAndEnterAreSentAndThenQueued)
@@ -201,9 +239,9 @@ TEST_F(InputRoutingTest, RemovingAWidgetTakesItsChildrenOut)
     RecordingWidget& other = Make("other", Rect(0, 0, 10, 10));
     Link(root, child);
     Link(child, grandchild);
-    g_inputWidgets.Add(&root);
-    g_inputWidgets.Add(&child);
-    g_inputWidgets.Add(&grandchild);
+    g_inputWidgets.AddLayerWidget(&root);
+    g_inputWidgets.AddLayerWidget(&child);
+    g_inputWidgets.AddLayerWidget(&grandchild);
     g_inputWidgets.Add(&other);
     // An entry under another name that holds the same widget goes too.
     RecordingWidget& alias = Make("zalias", Rect(0, 0, 1, 1));

@@ -1,4 +1,4 @@
-#include "engine/platform/StartUp.h"
+#include "app/GameRun.h"
 
 #include <clocale>
 

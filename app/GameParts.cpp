@@ -1,0 +1,42 @@
+#include "app/GameParts.h"
+
+#include "engine/script/ScriptHost.h"
+#include "game/state/ArtefactCatalogue.h"
+#include "game/state/GameInfo.h"
+#include "gui/GUIManager.h"
+#include "gui/Layer.h"
+#include "gui/Widget.h"
+#include "gui/WidgetFactory.h"
+#include "gui/effects/EffectObserver.h"
+#include "gui/script_api/ScriptBindings.h"
+
+void ConnectConfirmationTexts()
+{
+    gameInfo.SetConfirmationTextSender(
+        [](const std::string& layerName, const std::string& widgetName, const std::string& textId) {
+            Layer* layer = GUI.getLayer(layerName);
+            Widget* widget = layer ? layer->getWidget(widgetName) : nullptr;
+            if (widget)
+                widget->AcceptMessage(Message("SetText", textId));
+        });
+}
+
+void GameParts::PrepareFramework()
+{
+    GUI.PublishTextVariables();
+    GUI.SetTextVariable("MaxCountry", "");
+    GUI.SetTextVariable("LivesLeftCount", "");
+    RegisterGuiFactories();
+    ConnectConfirmationTexts();
+    RegisterScriptBindings(g_luaState);
+}
+
+void GameParts::LoadGameData()
+{
+    LoadArtefacts();
+}
+
+void GameParts::BeginLoop()
+{
+    AddEffectObserver();
+}
