@@ -26,14 +26,6 @@ std::vector<std::string> SplitAtCarriageReturns(const std::string& text)
     return lines;
 }
 
-int Count(const std::string& text, const std::string& piece)
-{
-    int n = 0;
-    for (std::size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
-        ++n;
-    return n;
-}
-
 TEST(TraceLog, TheStampHasTwoDigitsButForTheYear)
 {
     std::tm when{};

@@ -1,18 +1,17 @@
 #pragma once
 
-// A game folder of its own for each board test (current while it runs), an
-// application-data folder, the log in a file of its own, the default
-// profile fresh, the clock seed fixed, and frames stepped on a fixed time
-// step through the controller manager. Boards made here are deleted, and
-// the manager emptied, when the test ends.
+// The game state's test folders (a game folder, current while the test
+// runs, an application-data folder and the log in a file of its own), with
+// the default profile fresh, the clock seed fixed, and frames stepped on a
+// fixed time step through the controller manager. Boards made here are
+// deleted, and the manager emptied, when the test ends.
 
-#include "engine/platform/StartUp.h"
+#include "engine/platform/HtmlLog.h"
 #include "engine/util/Random.h"
 #include "game/board/GameField.h"
 #include "game/state/GameInfo.h"
+#include "game/state/tests/GameStateFixture.h"
 #include "gui/controllers/ControllerManager.h"
-#include "tests/support/ScopedLogFile.h"
-#include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +21,7 @@
 #include <string>
 #include <vector>
 
-class BoardTest : public ::testing::Test {
+class BoardTest : public GameStateTest {
 public:
     // Level attributes by name; nullopt leaves one out.
     using Attributes = std::map<std::string, std::optional<std::string>>;
@@ -30,10 +29,8 @@ public:
 protected:
     static constexpr float kFrameStep = 1.0f / 60.0f;
 
-    BoardTest() : _gameDir(MakeFolder(_dir.File("game"))), _cwd(_gameDir)
+    BoardTest()
     {
-        testing_support::WriteTextFile(_dir.File("appdata/keep"), "");
-        g_appDataFolder = _dir.File("appdata");
         ActivePlayer() = Player();
         gameInfo.GameOverFlag() = false;
         FixClockSeed(1);
@@ -50,7 +47,6 @@ protected:
     {
         UnfixClockSeed();
         ActivePlayer() = Player();
-        g_appDataFolder.clear();
     }
 
     // Lets every controller left end: those of deleted boards have stopped.
@@ -59,12 +55,6 @@ protected:
         kernel.ForEachController([](IController& c) { c._finished = true; });
         kernel.FlushPending();
         kernel.Update(0.0f);
-    }
-
-    std::string GameFile(const std::string& name) const { return _gameDir + "/" + name; }
-    void WriteGameFile(const std::string& name, const std::string& text) const
-    {
-        testing_support::WriteTextFile(GameFile(name), text);
     }
 
     // One level element: rows top first; attributes over the defaults (a
@@ -96,16 +86,6 @@ protected:
         WriteGameFile("Level.xml", text + "</Levels>\n");
     }
 
-    // LevelMap.xml with one stage of these level names, loaded.
-    void UseLevelMap(const std::vector<std::string>& names) const
-    {
-        std::string text = "<LevelMap>\n<Stage name=\"Phoenicia\" x_t=\"0\" y_t=\"0\">\n";
-        for (const std::string& name : names)
-            text += "<Level name=\"" + name + "\" x=\"1\" y=\"2\" size=\"3\" />\n";
-        WriteGameFile("LevelMap.xml", text + "</Stage>\n</LevelMap>\n");
-        gameInfo.LoadLevelMap();
-    }
-
     GameField& MakeBoard(const std::string& name = "Field")
     {
         _boards.push_back(std::make_unique<GameField>(name, nullptr));
@@ -133,19 +113,9 @@ protected:
         }
     }
 
-    std::string LogText() const { return _log.Text(); }
-    std::string LogDir() const { return _log.Path().substr(0, _log.Path().find_last_of('/')); }
+    // The folder of the test's log.htm.
+    static std::string LogDir() { return g_log.Path().substr(0, g_log.Path().find_last_of('/')); }
 
 private:
-    static std::string MakeFolder(const std::string& path)
-    {
-        testing_support::WriteTextFile(path + "/keep", "");
-        return path;
-    }
-
-    testing_support::TempDir _dir;
-    std::string _gameDir;
-    testing_support::ScopedCurrentDir _cwd;
-    testing_support::ScopedLogFile _log;
     std::vector<std::unique_ptr<GameField>> _boards;
 };

@@ -17,9 +17,10 @@ protected:
         // The second level has its pieces in another order than the squares
         // stand in: read top row first they are 1 then 2, the squares run
         // column by column from the bottom.
-        WriteLevels({LevelXml("First", std::vector<std::string>(6, "11111"), {{"chips", "0123"}}),
-                     LevelXml("Pieces", {"11A11", "11111", "A1111", "11111"}, {{"artefact_begin", "1"}})});
-        UseLevelMap({"First", "Pieces"});
+        WriteLevels({LevelXml("S1L1", std::vector<std::string>(6, "11111"), {{"chips", "0123"}}),
+                     LevelXml("S1L2", {"11A11", "11111", "A1111", "11111"}, {{"artefact_begin", "1"}})});
+        WriteLevelMap({2});
+        gameInfo.LoadLevelMap();
     }
 
     static int BoardControllers(const GameField& board)
@@ -83,7 +84,7 @@ TEST_F(BoardStartTest, AfterRunStartEverySquareRestsInItsCellAndTheBoardIsFree)
 TEST_F(BoardStartTest, SquaresRainInStackedAboveTheirColumns)
 {
     GameField& board = MakeBoard();
-    board.LoadLevel("First");
+    board.LoadLevel("S1L1");
     board.FillBoard();
     board.DropInSquares(3.1f);
     kernel.FlushPending();
@@ -184,7 +185,7 @@ TEST_F(BoardStartTest, ARunStartThatRanItsTimeButWasStoppedTellsNothing)
 TEST_F(BoardStartTest, RestartDuringTheFallEmptiesAndFreesTheBoard)
 {
     GameField& board = MakeBoard();
-    board.LoadLevel("First");
+    board.LoadLevel("S1L1");
     board.FillBoard();
     board.DropInSquares(0.0f);
     Frames(0.2f);
