@@ -6,6 +6,7 @@
 #include "game/board/Square.h"
 
 #include "engine/platform/Application.h"
+#include "engine/render/tests/ImageFixtures.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/ScreenImpl.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 using namespace testing_support;
@@ -28,6 +30,17 @@ TEST(BoardEndToEnd, RunStartFromTheLayersScriptLaysOutTheGamesFirstLevel)
     EndToEndGame game("Board");
     for (const char* file : {"Level.xml", "LevelMap.xml", "GameplayConst.xml"})
         WriteTextFile(game.File(file), ReadTextFile(SourceDir() + "/data/" + file));
+    // The pictures the board and the cursor load from files, served as PNG
+    // under the game's settings.
+    std::filesystem::create_directories(game.File("textures/Fields"));
+    std::filesystem::create_directories(game.File("Textures/Particles"));
+    fixtures::PngSpec picture;
+    picture.width = picture.height = 8;
+    picture.colorType = 6; // RGBA
+    picture.rows.assign(8 * 8 * 4, 255);
+    for (const char* name : {"textures/cur_normal.png", "textures/cur_active.png", "textures/cur_press.png",
+                             "textures/Fields/firefly.png", "Textures/Particles/light.png"})
+        WriteTextFile(game.File(name), fixtures::MakePng(picture));
     WriteTextFile(game.File("Board.xml"), "<Layers>\n"
                                           "  <include>board.lua</include>\n"
                                           "  <Layer name=\"Board\">\n"
