@@ -1,6 +1,7 @@
 #include "app/GameParts.h"
 
 #include "engine/script/ScriptHost.h"
+#include "game/board/GameField.h"
 #include "game/screens/ScreenWidgetKinds.h"
 #include "game/state/ArtefactCatalogue.h"
 #include "game/state/GameInfo.h"
@@ -28,6 +29,7 @@ void GameParts::PrepareFramework()
     GUI.SetTextVariable("MaxCountry", "");
     GUI.SetTextVariable("LivesLeftCount", "");
     RegisterGuiFactories();
+    InstallGameFieldCreator();
     InstallScreenWidgetCreators();
     ConnectConfirmationTexts();
     RegisterScriptBindings(g_luaState);

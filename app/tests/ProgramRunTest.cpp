@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -21,6 +22,8 @@ class ProgramRunTest : public ::testing::Test {
 protected:
     TempDir game;
     std::string appData = DataHome() + "/Tovarin Entertainment/Velmora Ascendant";
+    // The program runs under the offscreen driver whatever the tests run under.
+    bool offscreen = false;
 
     void SetUp() override
     {
@@ -45,13 +48,16 @@ protected:
         }
     }
 
-    // Standard error goes to errors, when given.
-    pid_t Start(const std::string& errors = std::string())
+    // Standard error goes to errors, when given; folder is the game's data
+    // folder (the scratch one when empty).
+    pid_t Start(const std::string& errors = std::string(), const std::string& folder = std::string())
     {
         const pid_t pid = fork();
         if (pid == 0) {
-            if (chdir(game.File("data").c_str()) != 0)
+            if (chdir(folder.empty() ? game.File("data").c_str() : folder.c_str()) != 0)
                 _exit(97);
+            if (offscreen)
+                setenv("SDL_VIDEODRIVER", "offscreen", 1);
             if (!errors.empty()) {
                 const int fd = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
                 if (fd < 0 || dup2(fd, 2) < 0)
@@ -72,9 +78,20 @@ protected:
             const pid_t r = waitpid(pid, &status, WNOHANG);
             if (r == pid)
                 return status;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
         return -1;
+    }
+
+    // Waits until the log shows the main loop running; false after a minute.
+    bool WaitForMainLoop()
+    {
+        for (int i = 0; i < 1200; ++i) {
+            if (Log().find("Start main loop") != std::string::npos)
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return false;
     }
 
     std::string Log() { return ReadTextFile(appData + "/log.htm"); }
@@ -179,4 +196,38 @@ TEST_F(ProgramRunTest, ASaveFolderThatCannotBeUsedIsToldAndTheGameStops)
         EXPECT_FALSE(PathExists(appData + "/log.htm")) << c.what;
     }
     std::filesystem::remove_all(vendor);
+}
+
+TEST_F(ProgramRunTest, SigtermDuringTheFirstFramesEndsTheProcessWithinASecond)
+{
+    // The bundled game under the offscreen driver: its splash and menu make
+    // frames of real weight. The signal comes at several moments of the
+    // first frames, as a hang in the window's teardown came only now and then.
+    const char* gameDir = std::getenv("VELMORA_GAME_DIR");
+    ASSERT_NE(gameDir, nullptr);
+    const std::string folder = std::string(gameDir) + "/data";
+    ASSERT_TRUE(PathExists(folder + "/start.lua")) << "the build assembles the game folder";
+    offscreen = true;
+    for (const int afterMs : {0, 100, 300, 600, 1000, 1500, 2500}) {
+        std::filesystem::remove(appData + "/log.htm");
+        const pid_t pid = Start(std::string(), folder);
+        ASSERT_TRUE(WaitForMainLoop()) << afterMs << " ms: the main loop did not start";
+        std::this_thread::sleep_for(std::chrono::milliseconds(afterMs));
+
+        const auto killed = std::chrono::steady_clock::now();
+        kill(pid, SIGTERM);
+        const int status = Wait(pid, std::chrono::seconds(60));
+        const auto took = std::chrono::steady_clock::now() - killed;
+        if (status == -1) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+            FAIL() << afterMs << " ms: still running a minute after SIGTERM";
+        }
+        EXPECT_LT(took, std::chrono::seconds(1))
+            << afterMs << " ms: ended after "
+            << std::chrono::duration_cast<std::chrono::milliseconds>(took).count() << " ms";
+        ASSERT_TRUE(WIFEXITED(status)) << afterMs << " ms";
+        EXPECT_EQ(WEXITSTATUS(status), 0) << afterMs << " ms";
+        EXPECT_NE(Log().find("Application shutdown!"), std::string::npos) << afterMs << " ms";
+    }
 }

@@ -103,7 +103,7 @@ bool Window::Create(const WindowDesc& desc)
         return false;
     }
     SDL_GL_MakeCurrent(_window, _context);
-    SDL_GL_SetSwapInterval(1);
+    _swapIntervalSet = SDL_GL_SetSwapInterval(1) == 0;
     return true;
 }
 
@@ -117,6 +117,7 @@ void Window::Destroy()
         SDL_DestroyWindow(_window);
         _window = nullptr;
     }
+    _swapIntervalSet = false;
 }
 
 void Window::Show()
@@ -197,8 +198,21 @@ int Window::CaptionHeight() const
 
 void Window::SwapBuffers()
 {
-    if (_window)
-        SDL_GL_SwapWindow(_window);
+    if (!_window)
+        return;
+    // A swap need not flush: under the offscreen driver it does nothing at
+    // all, and the driver would queue frame after frame until its buffers
+    // fill. One flush a frame keeps the queue (and the teardown) short.
+    glFlush();
+    SDL_GL_SwapWindow(_window);
+}
+
+int Window::RefreshRate() const
+{
+    SDL_DisplayMode mode;
+    if (!_window || SDL_GetWindowDisplayMode(_window, &mode) != 0)
+        return 0;
+    return mode.refresh_rate > 0 ? mode.refresh_rate : 0;
 }
 
 void Window::DrawableSize(int& width, int& height) const

@@ -45,7 +45,13 @@ public:
     // The height of the caption and top frame above the client area (0 when
     // the window system does not tell).
     int CaptionHeight() const;
+    // Flushes the frame's GL commands, then presents.
     void SwapBuffers();
+    // Whether the driver took the swap interval of 1 at creation. Even when it
+    // did, a swap need not wait for the display (software GL, offscreen).
+    bool SwapIntervalSet() const { return _swapIntervalSet; }
+    // The refresh rate of the window's display in Hz; 0 when unknown.
+    int RefreshRate() const;
 
     SDL_Window* Handle() const { return _window; }
     Uint32 Id() const { return _window ? SDL_GetWindowID(_window) : 0; }
@@ -54,6 +60,7 @@ public:
 private:
     SDL_Window* _window = nullptr;
     SDL_GLContext _context = nullptr;
+    bool _swapIntervalSet = false;
 };
 
 // Starts SDL's video and timer parts once; true when video is available.

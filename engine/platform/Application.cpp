@@ -1,6 +1,7 @@
 #include "engine/platform/Application.h"
 
 #include "engine/platform/CustomCursor.h"
+#include "engine/platform/FramePacer.h"
 #include "engine/platform/HtmlLog.h"
 #include "engine/platform/MainWindow.h"
 #include "engine/render/ImageBuffers.h"
@@ -108,8 +109,13 @@ void ReleaseSplashSprite()
 void Application::Run()
 {
     BeginLoop();
+    if (mainWindow && mainWindow->IsCreated()) {
+        const backend::Window& window = mainWindow->Platform();
+        _pacer = std::make_unique<FramePacer>(timer.Frequency(), window.RefreshRate(), window.SwapIntervalSet());
+    }
     while (Pump()) {
     }
+    _pacer.reset();
 }
 
 void Application::BeginLoop()
@@ -132,7 +138,15 @@ bool Application::Pump()
     if (!running || _loopEnded)
         return false;
     SDL_Event event;
-    const bool got = paused ? SDL_WaitEvent(&event) != 0 : SDL_PollEvent(&event) != 0;
+    bool got = paused ? SDL_WaitEvent(&event) != 0 : SDL_PollEvent(&event) != 0;
+    const std::int64_t wait = got || !_pacer ? 0 : _pacer->TicksToWait(timer.Now());
+    if (wait > 0) {
+        // Until the next frame is due, events are taken as they come.
+        const std::int64_t ms = (wait * 1000 + timer.Frequency() - 1) / timer.Frequency();
+        got = SDL_WaitEventTimeout(&event, static_cast<int>(ms)) != 0;
+        if (!got)
+            return running && !_loopEnded;
+    }
     if (got) {
         _frame->ResetCursorImage();
         if (event.type == SDL_QUIT) {
@@ -141,6 +155,12 @@ bool Application::Pump()
             return false;
         }
         HandleEvent(event);
+    } else if (_pacer) {
+        const std::int64_t start = timer.Now();
+        Frame();
+        if (mainWindow)
+            _pacer->SetRefreshRate(mainWindow->Platform().RefreshRate());
+        _pacer->FrameDone(start, timer.Now());
     } else {
         Frame();
     }

@@ -15,6 +15,7 @@
 #include <SDL2/SDL_events.h>
 #include <SDL2/SDL_mouse.h>
 
+class FramePacer;
 class MainWindow;
 
 class Application {
@@ -29,13 +30,15 @@ public:
 
     // Brings the engine up in its fixed order and runs start.lua last.
     void Start();
-    // The main loop; returns when it ends.
+    // The main loop; returns when it ends. Its frames are paced to the
+    // display where the swap does not wait for it.
     void Run();
     // What the main loop does before its first pass (Run = BeginLoop, then
     // Pump until it returns false).
     void BeginLoop();
     // One pass of the loop: one window event, or one frame when none waits.
-    // False once the loop has ended.
+    // Paced (inside Run), a pass that finds no event before the next frame is
+    // due waits for one until then instead. False once the loop has ended.
     bool Pump();
     // One frame in its fixed order.
     void Frame();
@@ -94,6 +97,8 @@ private:
 
     std::unique_ptr<FrameServices> _frame;
     ApplicationParts* _parts = nullptr;
+    // Only the real loop paces its frames; loops driven pass by pass do not.
+    std::unique_ptr<FramePacer> _pacer;
     bool _loopEnded = false;
     bool _closeHandled = false;
     bool _handShown = false;

@@ -22,6 +22,7 @@ public:
 
     std::int64_t Now() const { return _counter(); }
     float SecondsPerTick() const { return _secondsPerTick; }
+    std::int64_t Frequency() const { return _frequency; }
 
     // The step rules of the main loop.
     std::int64_t start = 0;

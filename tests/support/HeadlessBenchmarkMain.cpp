@@ -1,4 +1,4 @@
-// Render benchmarks run headless on the machine's GL unless a display is asked for.
+// Benchmarks run headless on the machine's GL unless a display is asked for.
 
 #include <benchmark/benchmark.h>
 
