@@ -10,6 +10,8 @@ GUI:LoadLayers("gui\\Splash.xml")
 GUI:LoadLayers("gui\\MainMenu.xml")
 GUI:LoadLayers("gui\\Profiles.xml")
 GUI:LoadLayers("gui\\Options.xml")
+GUI:LoadLayers("gui\\Map.xml")
+GUI:LoadLayers("gui\\LevelEnd.xml")
 
 PrepareCommonScreens()
 PrepareMainMenu()

@@ -55,11 +55,13 @@ end
 
 -- Fades through black to a screen: the layers shown now are left (their
 -- resource groups released), the new one's group is loaded at full black,
--- and crossHandler (a global function's name, optional) runs there. One fade
--- at a time: a request while one runs is refused (false).
+-- and crossHandler (a global function's name, optional) runs there;
+-- doneAction (a function, optional) runs once the new screen stands. One
+-- fade at a time: a request while one runs is refused (false).
 local fading = false
+local doneAfterFade = nil
 
-function GoTo(layerName, crossHandler)
+function GoTo(layerName, crossHandler, doneAction)
     if fading then
         return false
     end
@@ -74,12 +76,18 @@ function GoTo(layerName, crossHandler)
         return false
     end
     fading = true
+    doneAfterFade = doneAction
     kernel:addController(fade)
     return true
 end
 
 function OnCrossFadeDone()
     fading = false
+    local action = doneAfterFade
+    doneAfterFade = nil
+    if action ~= nil then
+        action()
+    end
 end
 
 function IsFading()

@@ -36,7 +36,7 @@ end
 function MainMenuHandler(message)
     if Pressed(message, "Play") then
         if HasActivePlayer() then
-            OpenDialog("ComingSoon")
+            ShowMap()
         else
             ShowProfiles()
         end

@@ -27,6 +27,7 @@ const int kBlendAdditive = 2;
 const float kPi = 3.14159265f;
 const int kSymbolSize = 32;
 const int kBonusKinds = 5;
+const Color kInk(62, 36, 16);
 
 RenderDevice& Device()
 {
@@ -374,7 +375,8 @@ void Map::DrawWaypointTip()
     RenderDevice& device = Device();
     device.SetColor(Color(Byte(alpha)));
     DrawTooltipFrame(anchor.x, anchor.y - 50, width, 50);
-    device.SetColor(Color(Byte(alpha)));
+    // Words in ink on the tip's papyrus.
+    device.SetColor(WithAlpha(kInk, alpha));
     const std::string caption =
         GetText("Country" + IntToString(hoveredStage + 1)) + " - " + IntToString(hoveredLevel + 1);
     const int centre = anchor.x + width / 2;
@@ -384,6 +386,7 @@ void Map::DrawWaypointTip()
         device.DrawString(centre, anchor.y - 46, GetText("NoBonus"), 1.0f, 2, false);
     } else if (bonusIcons) {
         bonusIcons->Bind();
+        device.SetColor(Color(Byte(alpha)));
         int x = anchor.x + width / 2 - (span - 20) / 2 + 5;
         for (int b = 0; b < kBonusKinds; ++b) {
             const SheetCell icon{static_cast<float>(b) * 0.15625f, static_cast<float>(b + 1) * 0.15625f, 0.375f, 1.0f};

@@ -1,7 +1,7 @@
 #pragma once
 
 // Recipes of the full-screen pictures: the coast with its temple (menu and
-// title), the publisher's plate, the panel backdrops, the map and the water.
+// title), the publisher's plate, the panel backdrops and the water.
 
 #include "tools/artgen/Canvas.h"
 #include "tools/artgen/TextPainter.h"
@@ -20,8 +20,6 @@ struct BackdropStyle {
 };
 void DrawPanelBackdrop(Canvas& canvas, const BackdropStyle& style);
 
-// The sea between the three shores, with the seven places of the game.
-void DrawMap(Canvas& canvas);
 // Seamlessly tiling water.
 void DrawWater(Canvas& canvas);
 

@@ -125,6 +125,21 @@ const Wanted kWanted[] = {
     {"data/textures/logo.png", 128, 64},       {"data/textures/chips.png", 512, 64},
     {"data/textures/cell.png", 64, 64},        {"data/textures/board_frame.png", 512, 512},
     {"data/textures/particle.png", 32, 32},    {"data/textures/spark.png", 32, 32},
+    // The world map and the pages over the board.
+    {"data/textures/map/earth.png", 800, 600}, {"data/textures/map/sea.png", 800, 600},
+    {"data/textures/map/shimmer.png", 256, 256}, {"data/textures/map/waypoints.png", 128, 256},
+    {"data/textures/map/flag.png", 64, 64},    {"data/textures/map/countries.png", 128, 256},
+    {"data/textures/map/countries_off.png", 128, 256}, {"data/textures/map/art_light.png", 256, 256},
+    {"data/textures/map/shard0.png", 128, 128}, {"data/textures/map/shard1.png", 128, 128},
+    {"data/textures/map/shard2.png", 128, 128}, {"data/textures/map/shard3.png", 128, 128},
+    {"data/textures/map/shard4.png", 128, 128}, {"data/textures/map/shard5.png", 128, 128},
+    {"data/textures/map/shard6.png", 128, 128}, {"data/textures/map/shard7.png", 128, 128},
+    {"data/textures/map/shard8.png", 128, 128}, {"data/textures/map/shard9.png", 128, 128},
+    {"data/textures/map/shard10.png", 128, 128}, {"data/textures/map/title.png", 400, 110},
+    {"data/textures/map/sea_name.png", 200, 32}, {"data/textures/map/bonus_icons.png", 128, 32},
+    {"data/textures/map/wave.png", 256, 256},  {"data/textures/message_tiles.png", 120, 120},
+    {"data/textures/message_shadow.png", 120, 120}, {"data/textures/statistics.png", 600, 432},
+    {"data/textures/page_panel.png", 400, 300},
 };
 
 PngPicture Load(const std::string& relative)
