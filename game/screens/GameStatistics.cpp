@@ -83,9 +83,13 @@ void GameStatistics::EnableOk(bool enabled)
 void GameStatistics::SetValue(const std::string& stringName, const std::string& value, bool withHeight)
 {
     TextEffectString& string = _text.String(stringName);
+    const float height = string._height;
     string.SetText(value);
+    // Only the first four values take the font's height with their text.
     if (withHeight)
         string._height = static_cast<float>(FontLineHeight(string._font));
+    else
+        string._height = height;
 }
 
 void GameStatistics::FillTip(int tipNumber)

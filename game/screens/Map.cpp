@@ -31,10 +31,13 @@ namespace {
 const int kTipFrameCount = 11;
 const float kHitDistance = 10.0f;
 
+// A picture of the map by "#id"; a missing one is logged and left undrawn.
 Sprite* Picture(const std::string& id, bool smooth)
 {
     Sprite* picture = GetWidgetPicture(id);
-    if (picture && smooth)
+    if (!picture)
+        LogError("World map", "The picture " + id + " is not registered; the map goes on without it");
+    else if (smooth)
         picture->linearFilter = true;
     return picture;
 }
@@ -76,7 +79,8 @@ Map::Map(const std::string& widgetName, const TiXmlElement* element, GameInfo& i
     earth = Picture("#MAP_EARTH", false);
     bonusIcons = Picture("#LITTLE_BONUS", false);
     wavePicture = Picture("#VOLNA", true);
-    squares = Picture("#squares_texture", false);
+    // Looked up with the others; the map draws nothing with it.
+    squares = GetWidgetPicture("#squares_texture");
     tipOutline = {Point(41, 5), Point(59, 50), Point(36, 71), Point(7, 64), Point(0, 34)};
     if (element) {
         ReadBoolAttribute(element, "editor", editor);

@@ -142,7 +142,7 @@ void DrawChartLand(Canvas& canvas)
     };
     // Hills stay off the coasts and the inland roads, and out from under the
     // cartouche, the corner tip, the buttons and the caption.
-    const Box keepClear[] = {kTextCartouche.Grown(8.0f), {16, 16, 200, 180}, {584, 476, 792, 590}, {330, 30, 470, 80},
+    const Box keepClear[] = {kTextCartouche.Grown(8.0f), {16, 16, 200, 180}, {584, 476, 792, 590}, {600, 14, 790, 60},
                              {650, 260, 704, 444}, {724, 150, 772, 430}, {556, 430, 592, 592}, {520, 96, 790, 136},
                              {136, 74, 464, 151}};
     for (int i = 0; i < 90; ++i) {
@@ -212,7 +212,7 @@ void DrawChartSea(Canvas& canvas)
         const Colour sea = SeaColour(depth, ripples.Fractal(p.x / 50.0f, p.y / 16.0f, 4));
         // Left of x 40 the map adds no shimmer: the sea there gets its mean light.
         const float unlit = 1.0f - SmoothStep(34.0f, 40.0f, p.x);
-        return Colour{Clamp01(sea.r + 0.05f * unlit), Clamp01(sea.g + 0.075f * unlit), Clamp01(sea.b + 0.085f * unlit), 1.0f};
+        return Colour{Clamp01(sea.r + 0.1f * unlit), Clamp01(sea.g + 0.15f * unlit), Clamp01(sea.b + 0.17f * unlit), 1.0f};
     });
 }
 
@@ -236,7 +236,7 @@ void DrawSeaShimmer(Canvas& canvas)
         const float c = 1.0f - std::fabs(caustic.Fractal(x, y, 3) * 2.0f - 1.0f);
         const float light = std::pow(c, 6.0f);
         const float glow = body.Fractal(x, y, 3);
-        return Colour{0.6f, 0.88f, 1.0f, Clamp01(0.015f + 0.03f * glow + 0.16f * light)};
+        return Colour{0.6f, 0.88f, 1.0f, Clamp01(0.01f + 0.02f * glow + 0.09f * light)};
     });
 }
 
