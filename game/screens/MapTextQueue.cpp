@@ -8,6 +8,8 @@ void MapTextQueue::Set(const TextBlock* text)
     transition = 0.0f;
     crossFade = false;
     scrolling = false;
+    // A scroll cut short would leave the new text drawn out of its place.
+    scrollOffset = 0.0f;
     texts.push_back(text);
 }
 

@@ -15,7 +15,8 @@ public:
     // The distance one text scrolls: the height of the text view port.
     static constexpr float kScrollStep = 140.0f;
 
-    // Shows only this text at once; null changes nothing.
+    // Shows only this text at once, in its place even when a scroll was
+    // under way; null changes nothing.
     void Set(const TextBlock* text);
     // Queues the text; null, or the text that is last already, changes nothing.
     void Push(const TextBlock* text);

@@ -132,6 +132,22 @@ TEST(MapTextQueue, OneTextStaysAndTheSameTextIsQueuedOnce)
     EXPECT_EQ(queue.texts[0], &b);
 }
 
+TEST(MapTextQueue, SettingATextDuringAScrollShowsItInItsPlace)
+{
+    TextBlock a, b, c;
+    MapTextQueue queue;
+    queue.Set(&a);
+    queue.Push(&b);
+    queue.Update(0.0f);
+    queue.Update(1.0f);
+    ASSERT_GT(queue.scrollOffset, 0.0f);
+    queue.Set(&c);
+    EXPECT_FALSE(queue.scrolling);
+    EXPECT_FLOAT_EQ(queue.scrollOffset, 0.0f);
+    ASSERT_EQ(queue.texts.size(), 1u);
+    EXPECT_EQ(queue.Last(), &c);
+}
+
 TEST(MapTextQueue, ACrossFadeTakesHalfASecond)
 {
     TextBlock a, b;
