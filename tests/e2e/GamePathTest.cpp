@@ -596,6 +596,30 @@ TEST_F(GamePathTest, TheWorldMapAndThePagesAfterALevelLeadFromOneLevelToTheNext)
     Frames(kFadeFrames);
     EXPECT_EQ(TopLayer(), "MainMenu");
 
+    // A won cycle: on the map the island's title rises with its waves while
+    // every waypoint goes out, and the voyage starts again in Phoenicia.
+    cleo.win = true;
+    cleo.cycle = 2;
+    cleo.stage = 1;
+    cleo.level = 1;
+    cleo.maxStage = 8;
+    cleo.maxLevel = 1;
+    Click(250, 348);
+    Frames(kFadeFrames + 90);
+    ASSERT_EQ(TopLayer(), "Map");
+    EXPECT_FALSE(cleo.win);
+    EXPECT_EQ(cleo.maxStage, 1);
+    EXPECT_GT(map->titleAlpha, 0);
+    Picture("19_map_title_rising");
+    Frames(600);
+    EXPECT_EQ(map->titleAlpha, 255);
+    for (int alpha : map->waypointAlpha)
+        EXPECT_EQ(alpha, 0);
+    Picture("20_map_next_cycle");
+    Click(690, 561);
+    Frames(kFadeFrames);
+    EXPECT_EQ(TopLayer(), "MainMenu");
+
     ShutdownApplication();
     _app.reset();
     const std::string log = LogText();

@@ -3,6 +3,7 @@
 
 #include "MapFixture.h"
 
+#include "gui/widgets/Tooltip.h"
 #include "tests/support/GlTestContext.h"
 
 #include <cmath>
@@ -100,4 +101,23 @@ TEST_F(MapDrawingTest, TheCountryPathAndTheLightsGlow)
     for (int k = 0; k < 3; ++k)
         EXPECT_NEAR(lit[static_cast<std::size_t>(k)], std::min(255, kBackground[static_cast<std::size_t>(k)] + glow[static_cast<std::size_t>(k)] * 96 / 255), 3);
     ExpectAt(100, 100, kBackground);
+}
+
+TEST_F(MapDrawingTest, TheCornerTipsTextShowsFromItsSecondSecondOn)
+{
+    Sprite* frame = services.AddPicture("#ToolTip_Ramka", 64, 64);
+    UploadTexture(*frame, 64, 64, std::vector<std::uint32_t>(64 * 64, 0xFFFFFFFFu));
+    g_tooltipFramePicture = nullptr;
+    WriteLevelMap({2, 2});
+    MakeMap();
+    PlayerRecord().maxStage = 2;
+    map->AcceptMessage(Message("ShowArtefactTip"));
+    // Without a text the box is 30 wide, centred on (230, 505).
+    map->tipTime = 1.9f;
+    map->DrawArtefactTipText();
+    ExpectAt(230, 505, kBackground);
+    map->tipTime = 3.0f;
+    map->DrawArtefactTipText();
+    ExpectAt(230, 505, {255, 255, 255});
+    g_tooltipFramePicture = nullptr;
 }
