@@ -46,6 +46,11 @@ function Ink(layerName, ...)
     end
 end
 
+-- Whether the message is a press of the named button.
+function IsPressed(message, name)
+    return message:getPublisher() == name and message:getData() == "press"
+end
+
 function BoolText(value)
     if value then
         return "1"

@@ -1,9 +1,5 @@
 -- The pages over the board at the end of a level.
 
-local function Pressed(message, name)
-    return message:getPublisher() == name and message:getData() == "press"
-end
-
 -- The next wise tip for the next statistics page.
 local function NextWiseTip()
     local total = gameInfo:GetWiseTipsTotal()
@@ -15,9 +11,9 @@ end
 -- A click anywhere on the page skips its play-in; "Ok" (enabled once the
 -- page has played) goes on to the map, where the flag sails on.
 function StatisticsHandler(message)
-    if Pressed(message, "Statistics") then
+    if IsPressed(message, "Statistics") then
         Tell("Statistics", "GameStatistics", "Finish")
-    elseif Pressed(message, "Ok") then
+    elseif IsPressed(message, "Ok") then
         NextWiseTip()
         gameInfo:Save()
         ShowMapAfterLevel()
@@ -25,14 +21,14 @@ function StatisticsHandler(message)
 end
 
 function LoseLifeHandler(message)
-    if Pressed(message, "TryAgain") then
+    if IsPressed(message, "TryAgain") then
         StartChosenLevel()
     end
 end
 
 -- The game goes on with three new lives from the start of the country.
 function GameOverHandler(message)
-    if Pressed(message, "ToMap") then
+    if IsPressed(message, "ToMap") then
         gameInfo:setLives(3)
         gameInfo:Save()
         ShowMapAfterGameOver()

@@ -75,14 +75,10 @@ function OnMapLeftForMenu()
     OnMainMenuShown()
 end
 
-local function Pressed(message, name)
-    return message:getPublisher() == name and message:getData() == "press"
-end
-
 function MapHandler(message)
-    if Pressed(message, "Play") then
+    if IsPressed(message, "Play") then
         StartChosenLevel()
-    elseif Pressed(message, "Menu") or message:getPublisher() == "Escape" then
+    elseif IsPressed(message, "Menu") or message:getPublisher() == "Escape" then
         gameInfo:Save()
         GoTo("MainMenu", "OnMapLeftForMenu")
     end

@@ -2,6 +2,7 @@
 
 #include "tools/artgen/Ornaments.h"
 #include "tools/artgen/Palette.h"
+#include "tools/artgen/SceneArt.h"
 #include "tools/artgen/ValueNoise.h"
 
 #include <algorithm>
@@ -226,16 +227,8 @@ void DrawChart(Canvas& canvas)
 
 void DrawSeaShimmer(Canvas& canvas)
 {
-    const int size = canvas.Width();
-    const int cells = 8;
-    const float scale = static_cast<float>(size) / static_cast<float>(cells);
-    const ValueNoise caustic(902, cells);
-    const ValueNoise body(901, cells);
-    canvas.FillAll([&](Vec2 p) {
-        const float x = (p.x - 0.5f) / scale, y = (p.y - 0.5f) / scale;
-        const float c = 1.0f - std::fabs(caustic.Fractal(x, y, 3) * 2.0f - 1.0f);
+    FillTilingWater(canvas, [](float glow, float c) {
         const float light = std::pow(c, 6.0f);
-        const float glow = body.Fractal(x, y, 3);
         return Colour{0.6f, 0.88f, 1.0f, Clamp01(0.01f + 0.02f * glow + 0.09f * light)};
     });
 }

@@ -217,7 +217,7 @@ void DrawPanelBackdrop(Canvas& canvas, const BackdropStyle& style)
             DrawRosette(canvas, {x, y}, 9.0f, palette::kBronzeLight);
 }
 
-void DrawWater(Canvas& canvas)
+void FillTilingWater(Canvas& canvas, const std::function<Colour(float body, float caustic)>& paint)
 {
     const int size = canvas.Width();
     const int cells = 8;
@@ -226,9 +226,14 @@ void DrawWater(Canvas& canvas)
     const ValueNoise caustic(902, cells);
     canvas.FillAll([&](Vec2 p) {
         const float x = (p.x - 0.5f) / scale, y = (p.y - 0.5f) / scale;
-        const float n = body.Fractal(x, y, 4);
-        const float c = 1.0f - std::fabs(caustic.Fractal(x, y, 3) * 2.0f - 1.0f);
-        Colour colour = Mix(Rgb(0x0E4A74), Rgb(0x3C8CB8), n);
+        return paint(body.Fractal(x, y, 4), 1.0f - std::fabs(caustic.Fractal(x, y, 3) * 2.0f - 1.0f));
+    });
+}
+
+void DrawWater(Canvas& canvas)
+{
+    FillTilingWater(canvas, [](float n, float c) {
+        const Colour colour = Mix(Rgb(0x0E4A74), Rgb(0x3C8CB8), n);
         return Mix(colour, Rgb(0xD8F0FF), std::pow(c, 8.0f) * 0.7f);
     });
 }

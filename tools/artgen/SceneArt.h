@@ -6,6 +6,8 @@
 #include "tools/artgen/Canvas.h"
 #include "tools/artgen/TextPainter.h"
 
+#include <functional>
+
 // The light of the coast scene.
 enum class CoastLight { Day, Dusk };
 
@@ -22,6 +24,9 @@ void DrawPanelBackdrop(Canvas& canvas, const BackdropStyle& style);
 
 // Seamlessly tiling water.
 void DrawWater(Canvas& canvas);
+// Paints every pixel of a square picture from the tiling water's body noise
+// and its caustic ridges (each 0 to 1), so that the picture tiles.
+void FillTilingWater(Canvas& canvas, const std::function<Colour(float body, float caustic)>& paint);
 
 // The frame over a scene window: a bronze rim with an open middle.
 void DrawSceneFrame(Canvas& canvas);

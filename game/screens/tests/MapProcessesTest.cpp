@@ -25,14 +25,22 @@ MapLight* FindLight()
 
 } // namespace
 
-TEST_F(MapFixture, TheFlagSailsInASecondAndLandsOnThePlayersLevel)
+// A map of three levels whose flag sets off from the first to the third.
+class FlagMoveTest : public MapFixture {
+protected:
+    void SetUp() override
+    {
+        WriteLevelMap({3});
+        MakeMap();
+        PlayerRecord().level = 3;
+        PlayerRecord().maxLevel = 3;
+        map->flag = Vector3(100.0f, 100.0f, 0.0f);
+        map->AcceptMessage(Message("MoveFlag"));
+    }
+};
+
+TEST_F(FlagMoveTest, TheFlagSailsInASecondAndLandsOnThePlayersLevel)
 {
-    WriteLevelMap({3});
-    MakeMap();
-    PlayerRecord().level = 3;
-    PlayerRecord().maxLevel = 3;
-    map->flag = Vector3(100.0f, 100.0f, 0.0f);
-    map->AcceptMessage(Message("MoveFlag"));
     Frames(1, 0.5f);
     EXPECT_NEAR(map->flag.x, 130.0f, 0.01f);
     EXPECT_EQ(map->flagTargetAlpha, 127);
@@ -44,14 +52,8 @@ TEST_F(MapFixture, TheFlagSailsInASecondAndLandsOnThePlayersLevel)
     EXPECT_EQ(map->flagTargetAlpha, 255);
 }
 
-TEST_F(MapFixture, AClickDuringTheMoveEndsItOnTheCurrentWaypoint)
+TEST_F(FlagMoveTest, AClickDuringTheMoveEndsItOnTheCurrentWaypoint)
 {
-    WriteLevelMap({3});
-    MakeMap();
-    PlayerRecord().level = 3;
-    PlayerRecord().maxLevel = 3;
-    map->flag = Vector3(100.0f, 100.0f, 0.0f);
-    map->AcceptMessage(Message("MoveFlag"));
     Frames(1, 0.25f);
     ASSERT_LT(map->flag.x, 130.0f);
     map->MouseDown(Point(400, 400));
