@@ -277,11 +277,12 @@ void DrawWaypointSheet(Canvas& canvas)
 
 void DrawMapFlag(Canvas& canvas)
 {
-    // The pole: wood with a golden knob.
-    const ShapePtr pole = RoundedRect({5.0f, 8.0f, 9.0f, 64.0f}, 1.5f);
-    canvas.Fill(*pole, LinearGradient({5.0f, 0.0f}, Rgb(0xB08050), {9.0f, 0.0f}, Rgb(0x5A3A1A)));
-    const ShapePtr knob = Circle({7.0f, 6.0f}, 4.0f);
-    canvas.Fill(*knob, RadialGradient({6.0f, 5.0f}, 5.0f, {{0.0f, palette::kGoldLight}, {1.0f, palette::kGoldDark}}));
+    // The pole: wood with a golden knob, at the right of its 14 columns so
+    // that the cloth, which starts at column 14, hangs from it.
+    const ShapePtr pole = RoundedRect({10.0f, 8.0f, 14.0f, 64.0f}, 1.5f);
+    canvas.Fill(*pole, LinearGradient({10.0f, 0.0f}, Rgb(0xB08050), {14.0f, 0.0f}, Rgb(0x5A3A1A)));
+    const ShapePtr knob = Circle({11.5f, 5.0f}, 3.5f);
+    canvas.Fill(*knob, RadialGradient({10.5f, 4.0f}, 5.0f, {{0.0f, palette::kGoldLight}, {1.0f, palette::kGoldDark}}));
     // The cloth: red, a dark border and a dark sun in the middle.
     const Box cloth{14.0f, 0.0f, 64.0f, 32.0f};
     canvas.Fill(*RoundedRect(cloth, 0.0f), Solid(Rgb(0xD01818)));
