@@ -375,12 +375,7 @@ void DrawArtefactShard(Canvas& canvas, int frame)
 
 void DrawIslandTitle(Canvas& canvas, TextPainter& serifBold)
 {
-    LetteringStyle title;
-    title.fill = {{0.0f, palette::kGoldLight}, {0.45f, palette::kGold}, {0.55f, Rgb(0xD8A030)}, {1.0f, palette::kGoldDark}};
-    title.outline = palette::kInk;
-    title.outlineWidth = 3;
-    title.shadow = Rgb(0x000000, 0.6f);
-    title.shadowBlur = 4;
+    LetteringStyle title = GoldTitleLettering();
     title.shadowOffset = {3.0f, 4.0f};
     title.glow = Rgb(0xFFF0B0, 0.5f);
     title.glowRadius = 12;

@@ -134,15 +134,7 @@ void DrawTitleSplash(Canvas& canvas, TextPainter& serif, TextPainter& serifBold)
     const float w = static_cast<float>(canvas.Width()), h = static_cast<float>(canvas.Height());
     DrawMeanderBand(canvas, {0.0f, 0.0f, w, 26.0f}, palette::kGold, palette::kTerracottaDark);
     DrawMeanderBand(canvas, {0.0f, h - 26.0f, w, h}, palette::kGold, palette::kTerracottaDark);
-    LetteringStyle title;
-    title.fill = {{0.0f, palette::kGoldLight}, {0.45f, palette::kGold}, {0.55f, Rgb(0xD8A030)}, {1.0f, palette::kGoldDark}};
-    title.outline = palette::kInk;
-    title.outlineWidth = 3;
-    title.shadow = Rgb(0x000000, 0.7f);
-    title.shadowBlur = 4;
-    title.shadowOffset = {4.0f, 5.0f};
-    title.glow = Rgb(0xFFE0A0, 0.35f);
-    title.glowRadius = 10;
+    LetteringStyle title = GoldTitleLettering();
     const Box word = DrawLettering(canvas, serifBold, "Velmora", 96, 2, {w * 0.37f, 64.0f}, title);
     title.glowRadius = 8;
     DrawLettering(canvas, serifBold, "Ascendant", 60, 6, {w * 0.37f, word.bottom - 8.0f}, title);
