@@ -3,6 +3,7 @@
 #include "engine/script/ScriptHost.h"
 #include "game/board/GameField.h"
 #include "game/screens/ScreenWidgetKinds.h"
+#include "game/screens/MapScreenKinds.h"
 #include "game/state/ArtefactCatalogue.h"
 #include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
@@ -31,6 +32,7 @@ void GameParts::PrepareFramework()
     RegisterGuiFactories();
     InstallGameFieldCreator();
     InstallScreenWidgetCreators();
+    RegisterMapScreenKinds();
     ConnectConfirmationTexts();
     RegisterScriptBindings(g_luaState);
 }

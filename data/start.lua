@@ -13,6 +13,8 @@ GUI:LoadLayers("gui\\Options.xml")
 GUI:LoadLayers("gui\\History.xml")
 GUI:LoadLayers("gui\\Gallery.xml")
 GUI:LoadLayers("gui\\Sail.xml")
+GUI:LoadLayers("gui\\Map.xml")
+GUI:LoadLayers("gui\\LevelEnd.xml")
 
 PrepareCommonScreens()
 PrepareMainMenu()

@@ -46,6 +46,11 @@ function Ink(layerName, ...)
     end
 end
 
+-- Whether the message is a press of the named button.
+function IsPressed(message, name)
+    return message:getPublisher() == name and message:getData() == "press"
+end
+
 function BoolText(value)
     if value then
         return "1"
@@ -130,10 +135,6 @@ function CountryNumber(name)
         end
     end
     return nil
-end
-
-function Pressed(message, name)
-    return message:getPublisher() == name and message:getData() == "press"
 end
 
 -- Shows a dialog over the current screen; CloseDialog returns to it.

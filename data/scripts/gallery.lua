@@ -54,7 +54,7 @@ end
 
 function GalleryHandler(message)
     local sender = message:getPublisher()
-    if Pressed(message, "Back") or sender == "Escape" then
+    if IsPressed(message, "Back") or sender == "Escape" then
         LeaveGallery()
     elseif message:getData() == "press" and CountryNumber(sender) ~= nil then
         -- A locked scene keeps its picture in the window; the list draws it.
@@ -83,7 +83,7 @@ end
 
 function CountrySceneHandler(message)
     local sender = message:getPublisher()
-    if Pressed(message, "Continue") or sender == "Escape" or sender == "Enter" then
+    if IsPressed(message, "Continue") or sender == "Escape" or sender == "Enter" then
         if reached.afterwards == nil or IsFading() then
             return
         end

@@ -30,16 +30,9 @@ function PrepareMainMenu()
 end
 
 -- Where the voyage goes on once the story (and, on the first voyage, the
--- setting out for Phoenicia) is done. The world map plugs in here; until it
--- is charted, the menu says what comes next.
-function GoOnToTheMap(fromMenu)
-    if fromMenu then
-        OpenDialog("ComingSoon")
-    else
-        GoTo("MainMenu", "OnMainMenuShown", function()
-            OpenDialog("ComingSoon")
-        end)
-    end
+-- setting out for Phoenicia) is done: the world map.
+function GoOnToTheMap()
+    ShowMap()
 end
 
 -- After the story of a profile's first voyage. The help screen plugs in
@@ -50,7 +43,7 @@ function ShowHelpThenMap()
         ShowCountryScene(1, function()
             gameInfo:FirstMultIsShow()
             gameInfo:Save()
-            GoOnToTheMap(false)
+            GoOnToTheMap()
         end)
     end)
 end
@@ -58,26 +51,26 @@ end
 -- Play with a profile: the story on its first voyage, else on to the map.
 function BeginVoyage()
     if gameInfo:getViewHistory() then
-        GoOnToTheMap(true)
+        GoOnToTheMap()
     else
         ShowHistory()
     end
 end
 
 function MainMenuHandler(message)
-    if Pressed(message, "Play") then
+    if IsPressed(message, "Play") then
         if HasActivePlayer() then
             BeginVoyage()
         else
             ShowProfiles()
         end
-    elseif Pressed(message, "Gallery") then
+    elseif IsPressed(message, "Gallery") then
         ShowGallery()
-    elseif Pressed(message, "Profiles") then
+    elseif IsPressed(message, "Profiles") then
         ShowProfiles()
-    elseif Pressed(message, "Options") then
+    elseif IsPressed(message, "Options") then
         ShowOptions()
-    elseif Pressed(message, "Quit") or message:getPublisher() == "Escape" then
+    elseif IsPressed(message, "Quit") or message:getPublisher() == "Escape" then
         OpenDialog("QuitConfirm")
     end
 end

@@ -110,26 +110,26 @@ end
 
 function ProfilesHandler(message)
     local sender = message:getPublisher()
-    if Pressed(message, "Create") or Pressed(message, "Ok") then
+    if IsPressed(message, "Create") or IsPressed(message, "Ok") then
         CreatePlayer()
-    elseif Pressed(message, "Choose") then
+    elseif IsPressed(message, "Choose") then
         ChoosePlayer()
     elseif sender == "ProfileList" and message:getData() == "DoubleClick" then
         ChoosePlayer()
-    elseif Pressed(message, "Delete") then
+    elseif IsPressed(message, "Delete") then
         AskToDelete()
-    elseif Pressed(message, "ListUp") then
+    elseif IsPressed(message, "ListUp") then
         Tell("Profiles", "ProfileList", "ScrollUp")
-    elseif Pressed(message, "ListDown") then
+    elseif IsPressed(message, "ListDown") then
         Tell("Profiles", "ProfileList", "ScrollDown")
-    elseif Pressed(message, "Back") or sender == "Escape" then
+    elseif IsPressed(message, "Back") or sender == "Escape" then
         GoTo("MainMenu", "OnMainMenuShown")
     end
 end
 
 function DeleteProfileHandler(message)
     local sender = message:getPublisher()
-    if Pressed(message, "Yes") then
+    if IsPressed(message, "Yes") then
         local wasActive = gameInfo:getName() == toDelete
         gameInfo:DeletePlayer(toDelete)
         if wasActive then
@@ -140,7 +140,7 @@ function DeleteProfileHandler(message)
         CloseDialog()
         FillList()
         ShowStatus(nil)
-    elseif Pressed(message, "No") or sender == "Escape" then
+    elseif IsPressed(message, "No") or sender == "Escape" then
         CloseDialog()
     end
 end

@@ -33,24 +33,28 @@ Water::~Water() = default;
 
 void Water::MouseDoubleClick(const Point&) {}
 
-void Water::Draw()
+void DrawDriftingWater(const Sprite& picture, const Rect& area, float phase)
 {
-    if (!picture)
-        return;
     g_renderDevice.SetBlendMode(kBlendAdditive);
-    g_renderDevice.SetColor(color);
-    picture->Bind();
+    picture.Bind();
     g_renderDevice.SetMatrixMode(RenderDevice::kTexture);
-    const float ph = phase._phase;
-    const float offsets[3][2] = {{ph, ph}, {ph + 0.3f, -ph}, {-ph, ph - 0.4f}};
+    const float offsets[3][2] = {{phase, phase}, {phase + 0.3f, -phase}, {-phase, phase - 0.4f}};
     for (const auto& offset : offsets) {
         g_renderDevice.Translate(Vector3(offset[0], offset[1], 0.0f));
         g_renderDevice.ScaleUniform(kTiling);
-        g_renderDevice.DrawRect(position.x, position.y, size.x, size.y);
+        g_renderDevice.DrawRect(area);
         g_renderDevice.LoadIdentity();
     }
     g_renderDevice.SetMatrixMode(RenderDevice::kWorld);
     g_renderDevice.SetBlendMode(kBlendNormal);
+}
+
+void Water::Draw()
+{
+    if (!picture)
+        return;
+    g_renderDevice.SetColor(color);
+    DrawDriftingWater(*picture, Rect(position.x, position.y, size.x, size.y), phase._phase);
     g_renderDevice.ResetColor();
 }
 

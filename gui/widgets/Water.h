@@ -11,6 +11,12 @@
 
 class Sprite;
 class TiXmlElement;
+struct Rect;
+
+// The picture three times over the area, additively in the current colour,
+// its texture tiled 3.6 times and each copy drifting its own way with the
+// phase; the blend returns to normal.
+void DrawDriftingWater(const Sprite& picture, const Rect& area, float phase);
 
 class Water : public Widget {
 public:

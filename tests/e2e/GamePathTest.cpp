@@ -1,17 +1,23 @@
 // The player's first path through the game, in the game folder that the
 // build assembles: the splash pictures, the main menu, a profile typed in and
-// chosen (and a second one deleted), every option changed, and the way out.
+// chosen (and a second one deleted), every option changed, and the way out;
+// then the world map with its flag, tips and waypoints, and the pages after
+// a level (statistics, a lost life, the end of the game) leading back to it.
 // The program's library runs in-process as the program's start-up builds it;
 // input arrives as SDL events and frames run on a fixed time step. A
 // picture of each screen is saved beside the test's output
 // (game_path_screens/), with the run's log.htm.
 
+#include "app/GameRun.h"
+#include "game/screens/GameStatistics.h"
+#include "game/screens/Map.h"
 #include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/ScreenImpl.h"
 #include "gui/StringTable.h"
 #include "gui/TextResource.h"
+#include "gui/widgets/Button.h"
 #include "gui/widgets/Text.h"
 #include "tests/e2e/GameFolderTest.h"
 #include "tests/support/TestEnvironment.h"
@@ -163,13 +169,21 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
     ASSERT_EQ(TopLayer(), "MainMenu");
     Picture("07_main_menu_with_player");
 
-    // Ann has read the story (the voyage's own test follows it): Play now
-    // says what comes next; Back closes it.
+    // Ann has read the story (the voyage's own test follows it): Play leads
+    // to the world map; setting sail says the levels come next (Back closes
+    // that), and Menu goes back.
     gameInfo.setViewHistory(true);
     Click(250, 308);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "Map");
+    Picture("08_world_map");
+    Click(690, 506);
     ASSERT_EQ(TopLayer(), "ComingSoon");
-    Picture("08_coming_soon");
+    Picture("08b_coming_soon");
     Click(400, 400);
+    ASSERT_EQ(TopLayer(), "Map");
+    Click(690, 561);
+    Frames(kFadeFrames);
     ASSERT_EQ(TopLayer(), "MainMenu");
 
     // Quit asks first; No stays.
@@ -258,4 +272,203 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
     EXPECT_NE(nextLog.find("Select player : </Font><Font Size = 1 Color = Black Face = Verdana>Ann</Font>"),
               std::string::npos);
     EXPECT_EQ(nextLog.find("Color = Red"), std::string::npos) << "the next start's log has error lines";
+}
+
+namespace {
+
+// The top-down screen point of a waypoint of the level map (both from 0).
+void WaypointOnScreen(int stage, int level, int& x, int& y)
+{
+    const LevelMapLevel& waypoint = gameInfo.GetMapLevel(level, stage);
+    x = waypoint.x;
+    y = 600 - waypoint.y;
+}
+
+Widget* LayerWidget(const char* layer, const char* widget)
+{
+    Layer* found = GUI.getLayer(layer);
+    return found ? found->getWidget(widget) : nullptr;
+}
+
+} // namespace
+
+TEST_F(GamePathTest, TheWorldMapAndThePagesAfterALevelLeadFromOneLevelToTheNext)
+{
+    // Past the splash pictures to the menu, with a player who reached the
+    // third level of Babylon and stands on its second.
+    Frames(30);
+    Click(400, 300);
+    Frames(kFadeFrames);
+    Key(SDLK_SPACE);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "MainMenu");
+    ASSERT_TRUE(gameInfo.AddNewPlayer("Cleo"));
+    Player& cleo = gameInfo.GetPlayer("Cleo");
+    cleo.viewHistory = true;
+    cleo.maxStage = 2;
+    cleo.maxLevel = 3;
+    cleo.stage = 2;
+    cleo.level = 2;
+    ASSERT_EQ(gameInfo.GetMapStageCount(), 7);
+    for (int s = 0; s < 7; ++s)
+        EXPECT_EQ(gameInfo.GetMapStage(s).levels.size(), 15u) << s;
+
+    // Play: the map, its flag on the player's level and its text.
+    Click(250, 308);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "Map");
+    auto* map = dynamic_cast<Map*>(LayerWidget("Map", "Map"));
+    ASSERT_NE(map, nullptr);
+    int x = 0, y = 0;
+    WaypointOnScreen(1, 1, x, y);
+    EXPECT_FLOAT_EQ(map->flag.x, static_cast<float>(x));
+    EXPECT_FLOAT_EQ(map->flag.y, static_cast<float>(600 - y));
+    ASSERT_FALSE(map->textQueue.Empty());
+    EXPECT_EQ(map->textQueue.Last(), map->LevelText(1, 1));
+    EXPECT_TRUE(map->tipVisible) << "the corner tip from the second country on";
+
+    // A waypoint's tip (the country, the level and its bonuses) while the
+    // corner tip tells about the artefacts.
+    WaypointOnScreen(1, 2, x, y);
+    MoveMouse(x, y);
+    Frames(170);
+    EXPECT_EQ(map->hoveredStage, 1);
+    EXPECT_EQ(map->hoveredLevel, 2);
+    Picture("11_map_waypoint_tip");
+    MoveMouse(92, 88);
+    Frames(10);
+    EXPECT_TRUE(map->tipHovered);
+    Picture("12_map_artefact_tip");
+
+    // A click on a reached waypoint chooses that level; an unreached one does nothing.
+    WaypointOnScreen(1, 3, x, y);
+    Click(x, y);
+    EXPECT_EQ(cleo.level, 2);
+    WaypointOnScreen(0, 6, x, y);
+    Click(x, y);
+    EXPECT_EQ(cleo.stage, 1);
+    EXPECT_EQ(cleo.level, 7);
+    EXPECT_FLOAT_EQ(map->flag.x, static_cast<float>(x));
+
+    // The level is played (the board is not part of this path): it is won,
+    // and the statistics page comes up over a veil, started by its command.
+    cleo.stage = 2;
+    cleo.level = 3;
+    gameInfo.StoreLevelStartState();
+    cleo.tiles += 140;
+    cleo.numMatches += 37;
+    cleo.score += 4200;
+    cleo.timeBonus = 600;
+    cleo.pieces += 1;
+    cleo.levelTime = 75.4f;
+    gameInfo.CompleteLevel();
+    ASSERT_EQ(cleo.level, 4);
+    ASSERT_EQ(cleo.maxLevel, 4);
+    Widget* veil = LayerWidget("Fade", "Fade");
+    ASSERT_NE(veil, nullptr);
+    veil->SetColor(Color(0, 0, 0, 128));
+    Screen.pushLayer(GUI.getLayer("Fade"));
+    Screen.pushLayer(GUI.getLayer("Statistics"));
+    auto* page = dynamic_cast<GameStatistics*>(LayerWidget("Statistics", "GameStatistics"));
+    ASSERT_NE(page, nullptr);
+    page->AcceptMessage(Message("Start"));
+    auto* ok = dynamic_cast<Button*>(LayerWidget("Statistics", "Ok"));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_FALSE(ok->enabled);
+    Frames(60);
+    Picture("13_statistics_playing");
+    EXPECT_FALSE(ok->enabled);
+    // A click on the page shows it all at once and enables Ok.
+    Click(200, 300);
+    EXPECT_TRUE(page->_text.AllFinished());
+    EXPECT_TRUE(ok->enabled);
+    EXPECT_EQ(page->_text.String("ScoreValue")._text, " 3600");
+    EXPECT_EQ(page->_text.String("TimeValue")._text, " 01:15");
+    Frames(30);
+    Picture("14_statistics");
+
+    // Ok: back to the map, where the flag sails on to the next level.
+    const Vector3 before = map->flag;
+    Click(400, 516);
+    EXPECT_EQ(cleo.wiseTipNumber, 1);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "Map");
+    Frames(20);
+    EXPECT_TRUE(map->flagMoverEnabled) << "the flag is under way";
+    Picture("15_map_flag_sailing");
+    Frames(60);
+    WaypointOnScreen(1, 3, x, y);
+    EXPECT_FLOAT_EQ(map->flag.x, static_cast<float>(x));
+    EXPECT_FLOAT_EQ(map->flag.y, static_cast<float>(600 - y));
+    EXPECT_NE(map->flag.x, before.x);
+    EXPECT_FALSE(map->flagMoverEnabled);
+
+    // A level lost with lives left: the lost-life page, whose button tries
+    // the level again.
+    GUI.SetTextVariable("LivesLeftCount", "2");
+    LayerWidget("LoseLife", "LivesLeft")->AcceptMessage(Message("SetText", "LivesLeft"));
+    LayerWidget("Fade_2", "Fade_2")->SetColor(Color(0, 0, 0, 150));
+    Screen.pushLayer(GUI.getLayer("Fade_2"));
+    Screen.pushLayer(GUI.getLayer("LoseLife"));
+    Frames(5);
+    Picture("16_lost_life");
+    Click(400, 400);
+    EXPECT_EQ(TopLayer(), "ComingSoon");
+    Screen.ClearLayers();
+    Screen.SetLayer(GUI.getLayer("Map"));
+
+    // The last life lost: the game-over page; to the map, where the flag
+    // walks back through the country, which starts again, with three lives.
+    cleo.lives = 0;
+    Screen.pushLayer(GUI.getLayer("Fade_2"));
+    Screen.pushLayer(GUI.getLayer("GameOver"));
+    Frames(5);
+    Picture("17_game_over");
+    Click(400, 400);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "Map");
+    EXPECT_EQ(cleo.lives, 3);
+    Frames(60);
+    EXPECT_EQ(cleo.maxLevel, 1);
+    EXPECT_EQ(cleo.maxStage, 2);
+    Picture("18_map_country_walk_back");
+    Frames(120);
+    WaypointOnScreen(1, 0, x, y);
+    EXPECT_FLOAT_EQ(map->flag.x, static_cast<float>(x));
+    EXPECT_FLOAT_EQ(map->flag.y, static_cast<float>(600 - y));
+
+    // Menu: back to the main menu.
+    Click(690, 561);
+    Frames(kFadeFrames);
+    EXPECT_EQ(TopLayer(), "MainMenu");
+
+    // A won cycle: on the map the island's title rises with its waves while
+    // every waypoint goes out, and the voyage starts again in Phoenicia.
+    cleo.win = true;
+    cleo.cycle = 2;
+    cleo.stage = 1;
+    cleo.level = 1;
+    cleo.maxStage = 8;
+    cleo.maxLevel = 1;
+    Click(250, 308);
+    Frames(kFadeFrames + 90);
+    ASSERT_EQ(TopLayer(), "Map");
+    EXPECT_FALSE(cleo.win);
+    EXPECT_EQ(cleo.maxStage, 1);
+    EXPECT_GT(map->titleAlpha, 0);
+    Picture("19_map_title_rising");
+    Frames(600);
+    EXPECT_EQ(map->titleAlpha, 255);
+    for (int alpha : map->waypointAlpha)
+        EXPECT_EQ(alpha, 0);
+    Picture("20_map_next_cycle");
+    Click(690, 561);
+    Frames(kFadeFrames);
+    EXPECT_EQ(TopLayer(), "MainMenu");
+
+    ShutdownApplication();
+    _app.reset();
+    const std::string log = LogText();
+    WriteTextFile(_shots + "/log_world_map.htm", log);
+    EXPECT_EQ(log.find("Color = Red"), std::string::npos) << "the run's log has error lines";
 }

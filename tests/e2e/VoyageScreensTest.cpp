@@ -41,7 +41,7 @@ Kind* WidgetOf(const char* layer, const char* widget)
 const int kPlayX = 250, kPlayY = 308;
 const int kGalleryX = 250, kGalleryY = 362;
 const int kContinueX = 400, kContinueY = 562;
-const int kComingSoonBackX = 400, kComingSoonBackY = 400;
+const int kMapMenuX = 690, kMapMenuY = 561;
 const int kGalleryBackX = 728, kGalleryBackY = 570;
 
 Point GalleryItem(int item)
@@ -160,9 +160,10 @@ TEST_F(VoyageScreensTest, ANewProfilesFirstVoyageAndTheGallery)
     Frames(kFadeFrames);
     EXPECT_TRUE(gameInfo.GetPlayer("Ann").firstMultIsShow);
     EXPECT_FALSE(window->playing);
-    // The world map is not charted yet: the menu says what comes next.
-    ASSERT_EQ(TopLayer(), "ComingSoon");
-    Click(kComingSoonBackX, kComingSoonBackY);
+    // On to the world map; its Menu button leads back.
+    ASSERT_EQ(TopLayer(), "Map");
+    Click(kMapMenuX, kMapMenuY);
+    Frames(kFadeFrames);
     ASSERT_EQ(TopLayer(), "MainMenu");
 
     // The gallery: Phoenicia unlocked and playing, Egypt locked.
@@ -209,7 +210,7 @@ TEST_F(VoyageScreensTest, TheTitleGoesOnByItselfAndACycleEndsWithTheClosingPages
     cyra.viewHistory = true;
     cyra.firstMultIsShow = true;
     cyra.stage = cyra.maxStage = 7;
-    cyra.level = cyra.maxLevel = 3;
+    cyra.level = cyra.maxLevel = 15;
     gameInfo.CompleteLevel();
     ASSERT_EQ(cyra.cycle, 2);
 

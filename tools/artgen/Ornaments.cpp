@@ -1,5 +1,7 @@
 #include "tools/artgen/Ornaments.h"
 
+#include "tools/artgen/Palette.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -205,4 +207,18 @@ Box DrawLettering(Canvas& canvas, TextPainter& painter, const std::string& text,
     const float textBottom = static_cast<float>(top + letters.Height() - margin);
     canvas.Fill(letters, left, top, LinearGradient({0, textTop}, {0, textBottom}, style.fill));
     return {static_cast<float>(left + margin), textTop, static_cast<float>(left + letters.Width() - margin), textBottom};
+}
+
+LetteringStyle GoldTitleLettering()
+{
+    LetteringStyle title;
+    title.fill = {{0.0f, palette::kGoldLight}, {0.45f, palette::kGold}, {0.55f, Rgb(0xD8A030)}, {1.0f, palette::kGoldDark}};
+    title.outline = palette::kInk;
+    title.outlineWidth = 3;
+    title.shadow = Rgb(0x000000, 0.7f);
+    title.shadowBlur = 4;
+    title.shadowOffset = {4.0f, 5.0f};
+    title.glow = Rgb(0xFFE0A0, 0.35f);
+    title.glowRadius = 10;
+    return title;
 }

@@ -43,6 +43,10 @@ struct LetteringStyle {
     int glowRadius = 0;
 };
 
+// Gold letters with a dark outline, a soft shadow and a warm glow: the
+// game's title on its pictures.
+LetteringStyle GoldTitleLettering();
+
 // One line of text centred on x with its top at y; returns the box it took.
 Box DrawLettering(Canvas& canvas, TextPainter& painter, const std::string& text, int pixelSize, int spacing,
                   Vec2 centreTop, const LetteringStyle& style);

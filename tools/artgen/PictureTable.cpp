@@ -4,6 +4,8 @@
 #include "tools/artgen/BookArt.h"
 #include "tools/artgen/GalleryArt.h"
 #include "tools/artgen/JpegWriter.h"
+#include "tools/artgen/MapArt.h"
+#include "tools/artgen/PageArt.h"
 #include "tools/artgen/Palette.h"
 #include "tools/artgen/SailArt.h"
 #include "tools/artgen/SceneArt.h"
@@ -44,7 +46,7 @@ const std::vector<PictureRecipe>& GamePictures()
          Plain([](Canvas& c) { DrawPanelBackdrop(c, {Rgb(0x34508E), Rgb(0x9AB0E0), 1101}); })},
         {{"data/textures/profile_back.png"}, 800, 600,
          Plain([](Canvas& c) { DrawPanelBackdrop(c, {Rgb(0xA0563A), Rgb(0xE8B890), 1201}); })},
-        {{"data/textures/map_back.png"}, 800, 600, Plain(DrawMap)},
+        {{"data/textures/map_back.png"}, 800, 600, Plain(DrawChart)},
         {{"data/textures/black.png"}, 8, 8, Plain([](Canvas& c) { c.Clear(Rgb(0x000000)); })},
         {{"data/textures/water.png"}, 256, 256, Plain([](Canvas& c) { DrawWater(c, kMapWater); })},
         {{"data/textures/scene_frame.png"}, 510, 425, Plain(DrawSceneFrame)},
@@ -114,6 +116,35 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/tip_edge.png"}, 16, 16, Plain([](Canvas& c) { DrawTooltipPiece(c, TipPiece::Edge); })},
         {{"data/textures/tip_fill.png"}, 16, 16, Plain([](Canvas& c) { DrawTooltipPiece(c, TipPiece::Fill); })},
         {{"data/textures/tip_pointer.png"}, 16, 16, Plain([](Canvas& c) { DrawTooltipPiece(c, TipPiece::Arrow); })},
+
+        // The world map and the pages over the board.
+        {{"data/textures/map/earth.png"}, 800, 600, Plain(DrawChartLand)},
+        {{"data/textures/map/sea.png"}, 800, 600, Plain(DrawChartSea)},
+        {{"data/textures/map/shimmer.png"}, 256, 256, Plain(DrawSeaShimmer)},
+        {{"data/textures/map/waypoints.png"}, 128, 256, Plain(DrawWaypointSheet)},
+        {{"data/textures/map/flag.png"}, 64, 64, Plain(DrawMapFlag)},
+        {{"data/textures/map/countries.png"}, 128, 256, [](Canvas& c, ArtFaces& f) { DrawCountryBadges(c, f.serifBold, true); }},
+        {{"data/textures/map/countries_off.png"}, 128, 256, [](Canvas& c, ArtFaces& f) { DrawCountryBadges(c, f.serifBold, false); }},
+        {{"data/textures/map/art_light.png"}, 256, 256, Plain(DrawArtefactLight)},
+        {{"data/textures/map/shard0.png"}, 128, 128, Plain([](Canvas& c) { DrawArtefactShard(c, 0); })},
+        {{"data/textures/map/shard1.png"}, 128, 128, Plain([](Canvas& c) { DrawArtefactShard(c, 1); })},
+        {{"data/textures/map/shard2.png"}, 128, 128, Plain([](Canvas& c) { DrawArtefactShard(c, 2); })},
+        {{"data/textures/map/shard3.png"}, 128, 128, Plain([](Canvas& c) { DrawArtefactShard(c, 3); })},
+        {{"data/textures/map/shard4.png"}, 128, 128, Plain([](Canvas& c) { DrawArtefactShard(c, 4); })},
+        {{"data/textures/map/shard5.png"}, 128, 128, Plain([](Canvas& c) { DrawArtefactShard(c, 5); })},
+        {{"data/textures/map/shard6.png"}, 128, 128, Plain([](Canvas& c) { DrawArtefactShard(c, 6); })},
+        {{"data/textures/map/shard7.png"}, 128, 128, Plain([](Canvas& c) { DrawArtefactShard(c, 7); })},
+        {{"data/textures/map/shard8.png"}, 128, 128, Plain([](Canvas& c) { DrawArtefactShard(c, 8); })},
+        {{"data/textures/map/shard9.png"}, 128, 128, Plain([](Canvas& c) { DrawArtefactShard(c, 9); })},
+        {{"data/textures/map/shard10.png"}, 128, 128, Plain([](Canvas& c) { DrawArtefactShard(c, 10); })},
+        {{"data/textures/map/title.png"}, 400, 110, [](Canvas& c, ArtFaces& f) { DrawIslandTitle(c, f.serifBold); }},
+        {{"data/textures/map/sea_name.png"}, 200, 32, [](Canvas& c, ArtFaces& f) { DrawSeaName(c, f.serif); }},
+        {{"data/textures/map/bonus_icons.png"}, 128, 32, [](Canvas& c, ArtFaces& f) { DrawBonusIcons(c, f.serifBold); }},
+        {{"data/textures/map/wave.png"}, 256, 256, Plain(DrawWaveRing)},
+        {{"data/textures/message_tiles.png"}, 120, 120, Plain(DrawMessageTiles)},
+        {{"data/textures/message_shadow.png"}, 120, 120, Plain(DrawMessageShadowTiles)},
+        {{"data/textures/statistics.png"}, 600, 432, Plain([](Canvas& c) { DrawPageTablet(c, true); })},
+        {{"data/textures/page_panel.png"}, 400, 300, Plain([](Canvas& c) { DrawPageTablet(c, false); })},
 
         {{"data/textures/chips.png"}, 512, 64, Plain(DrawChipStrip)},
         {{"data/textures/cell.png"}, 64, 64, Plain(DrawCell)},

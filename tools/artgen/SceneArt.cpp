@@ -134,15 +134,7 @@ void DrawTitleSplash(Canvas& canvas, TextPainter& serif, TextPainter& serifBold)
     const float w = static_cast<float>(canvas.Width()), h = static_cast<float>(canvas.Height());
     DrawMeanderBand(canvas, {0.0f, 0.0f, w, 26.0f}, palette::kGold, palette::kTerracottaDark);
     DrawMeanderBand(canvas, {0.0f, h - 26.0f, w, h}, palette::kGold, palette::kTerracottaDark);
-    LetteringStyle title;
-    title.fill = {{0.0f, palette::kGoldLight}, {0.45f, palette::kGold}, {0.55f, Rgb(0xD8A030)}, {1.0f, palette::kGoldDark}};
-    title.outline = palette::kInk;
-    title.outlineWidth = 3;
-    title.shadow = Rgb(0x000000, 0.7f);
-    title.shadowBlur = 4;
-    title.shadowOffset = {4.0f, 5.0f};
-    title.glow = Rgb(0xFFE0A0, 0.35f);
-    title.glowRadius = 10;
+    LetteringStyle title = GoldTitleLettering();
     const Box word = DrawLettering(canvas, serifBold, "Velmora", 96, 2, {w * 0.37f, 64.0f}, title);
     title.glowRadius = 8;
     DrawLettering(canvas, serifBold, "Ascendant", 60, 6, {w * 0.37f, word.bottom - 8.0f}, title);
@@ -219,99 +211,7 @@ void DrawPanelBackdrop(Canvas& canvas, const BackdropStyle& style)
             DrawRosette(canvas, {x, y}, 9.0f, palette::kBronzeLight);
 }
 
-void DrawMap(Canvas& canvas)
-{
-    const Box whole = Whole(canvas);
-    const float w = whole.Width(), h = whole.Height();
-    // The land: the whole sheet; the sea is cut out of it.
-    canvas.FillAll(Papyrus(palette::kPapyrus, 801));
-    canvas.FillAll(Mottled(Solid(Rgb(0xC8A870, 0.35f)), 802, 70.0f, 0.5f));
-    // The outline below is drawn on a squat grid; stretch it to fill the sheet.
-    auto fit = [](Vec2 p) { return Vec2{400.0f + (p.x - 400.0f) * 1.04f, 300.0f + (p.y - 300.0f) * 1.5f}; };
-    std::vector<Vec2> coast = {{0, 300},   {70, 285},  {110, 262}, {150, 250}, {180, 215}, {215, 190}, {255, 178}, {290, 182},
-                                  {320, 176}, {345, 205}, {372, 240}, {398, 272}, {420, 298}, {435, 322}, {430, 338}, {446, 336},
-                                  {452, 316}, {468, 300}, {488, 292}, {470, 278}, {445, 258}, {420, 232}, {398, 205}, {385, 182},
-                                  {392, 168}, {412, 180}, {438, 205}, {462, 232}, {480, 258}, {488, 290}, {498, 318}, {512, 312},
-                                  {518, 292}, {530, 270}, {540, 252}, {548, 236}, {560, 222}, {575, 214}, {584, 238}, {590, 262},
-                                  {600, 285}, {630, 296}, {670, 298}, {705, 302}, {700, 330}, {694, 362}, {688, 392}, {670, 410},
-                                  {640, 404}, {612, 398}, {580, 404}, {548, 412}, {515, 405}, {490, 398}, {465, 408}, {440, 420},
-                                  {415, 405}, {395, 380}, {378, 358}, {365, 340}, {345, 348}, {310, 355}, {270, 362}, {220, 360},
-                                  {170, 350}, {120, 338}, {70, 322}, {0, 318}};
-    for (Vec2& p : coast)
-        p = fit(p);
-    const ShapePtr sea = Roughen(Polygon(coast), 805, 18.0f, 5.0f);
-    const ShapePtr islands[] = {Ellipse(fit({322, 236}), 7, 20), Ellipse(fit({322, 272}), 10, 26),
-                                Polygon({fit({392, 330}), fit({432, 322}), fit({420, 352})}), Ellipse(fit({562, 352}), 27, 8, -0.05f),
-                                Ellipse(fit({656, 326}), 15, 8, -0.3f), Ellipse(fit({225, 268}), 12, 7), Ellipse(fit({590, 322}), 5, 5),
-                                Ellipse(fit({545, 300}), 4, 4), Ellipse(fit({530, 320}), 3, 4), Ellipse(fit({515, 330}), 4, 3)};
-    ShapePtr water = sea;
-    for (const ShapePtr& island : islands)
-        water = Subtract(water, Roughen(island, 806, 6.0f, 1.5f));
-    water = Bake(water, canvas.Width(), canvas.Height());
-    const ValueNoise ripples(803);
-    canvas.Glow(*water, 16.0f, Rgb(0x8A6A3A, 0.35f));
-    canvas.Fill(*water, [&](Vec2 p) {
-        const float d = -water->Distance(p);
-        const float n = ripples.Fractal(p.x / 40.0f, p.y / 12.0f, 4);
-        Colour c = Mix(Rgb(0x6AAAB0), Rgb(0x2C6A8C), Clamp01(d / 40.0f));
-        return Shade(c, 0.9f + 0.2f * n);
-    });
-    // Coastlines drawn twice, as an engraver would.
-    canvas.Stroke(*water, 1.6f, Solid(Rgb(0x4A3018, 0.9f)));
-    canvas.Stroke(*Inflate(water, -5.0f), 0.8f, Solid(Rgb(0x20506A, 0.45f)));
-    // Rivers: the Nile from the south into its delta, the two rivers of the east.
-    const ValueNoise bends(807);
-    auto river = [&](Vec2 from, Vec2 to, float width) {
-        std::vector<Vec2> points;
-        for (int i = 0; i <= 24; ++i) {
-            const float t = static_cast<float>(i) / 24.0f;
-            const Vec2 along = from + (to - from) * t;
-            const Vec2 side = Normalised(Vec2{-(to - from).y, (to - from).x});
-            points.push_back(along + side * ((bends.Fractal(t * 4.0f, from.x, 3) - 0.5f) * 40.0f * std::sin(t * kPi)));
-        }
-        canvas.Fill(*Polyline(points, width + 2.0f), Solid(Rgb(0x4A3018, 0.7f)));
-        canvas.Fill(*Polyline(points, width), Solid(Rgb(0x4A8AA8)));
-    };
-    river(fit({632, 520}), fit({614, 402}), 3.0f);
-    river(fit({770, 260}), fit({760, 400}), 2.5f);
-    river(fit({735, 255}), fit({748, 395}), 2.0f);
-    // Hills over the land.
-    unsigned state = 804;
-    auto next = [&state](float range) {
-        state = state * 1664525u + 1013904223u;
-        return static_cast<float>(state >> 8) / static_cast<float>(1u << 24) * range;
-    };
-    for (int i = 0; i < 70; ++i) {
-        const Vec2 q{40.0f + next(720.0f), 40.0f + next(520.0f)};
-        if (water->Distance(q) < 16.0f)
-            continue;
-        const ShapePtr hill = Polygon({{q.x - 9.0f, q.y + 4.0f}, {q.x, q.y - 8.0f}, {q.x + 9.0f, q.y + 4.0f}});
-        canvas.Fill(*hill, LinearGradient({q.x - 9.0f, 0}, Rgb(0xB89058), {q.x + 9.0f, 0}, Rgb(0x7A5A30)));
-        canvas.Stroke(*hill, 0.8f, Solid(Rgb(0x4A3018, 0.7f)));
-    }
-    // The compass in the open sea.
-    const Vec2 compass{110.0f, 510.0f};
-    canvas.Fill(*Star(compass, 4, 34.0f, 7.0f), LinearGradient(compass - Vec2{34, 34}, palette::kGoldLight, compass + Vec2{34, 34}, palette::kGoldDark));
-    canvas.Fill(*Star(compass, 4, 20.0f, 5.0f, kPi / 4.0f), Solid(palette::kBronze));
-    canvas.Stroke(*Circle(compass, 24.0f), 1.5f, Solid(palette::kBronzeDark));
-    // The seven places: Phoenicia, Babylon, Egypt, Carthage, Rome, Greece, Troy.
-    const Vec2 places[] = {{698, 345}, {752, 372}, {615, 425}, {358, 350}, {378, 232}, {508, 300}, {578, 226}};
-    for (const Vec2& place : places) {
-        const Vec2 p = fit(place);
-        const ShapePtr spot = Circle(p, 10.0f);
-        canvas.Shadow(*spot, {1.5f, 2.5f}, 2.5f, Rgb(0x000000, 0.5f));
-        canvas.Fill(*spot, RadialGradient(p - Vec2{3, 3}, 14.0f, {{0.0f, Rgb(0xF06040)}, {0.6f, palette::kTerracotta}, {1.0f, palette::kTerracottaDark}}));
-        canvas.Stroke(*spot, 3.0f, LinearGradient(p - Vec2{10, 10}, palette::kGoldLight, p + Vec2{10, 10}, palette::kGoldDark));
-        canvas.Fill(*Circle(p - Vec2{3.0f, 3.0f}, 2.5f), Solid(Rgb(0xFFFFFF, 0.7f)));
-    }
-    Vignette(canvas, 0.3f);
-    DrawBronzeFrame(canvas, whole, 16.0f, 0.0f, palette::kBronze);
-    for (float x : {8.0f, w - 8.0f})
-        for (float y : {8.0f, h - 8.0f})
-            DrawRosette(canvas, {x, y}, 7.0f, palette::kBronzeLight);
-}
-
-void DrawWater(Canvas& canvas, const WaterTones& tones)
+void FillTilingWater(Canvas& canvas, const std::function<Colour(float body, float caustic)>& paint)
 {
     const int size = canvas.Width();
     const int cells = 8;
@@ -320,8 +220,13 @@ void DrawWater(Canvas& canvas, const WaterTones& tones)
     const ValueNoise caustic(902, cells);
     canvas.FillAll([&](Vec2 p) {
         const float x = (p.x - 0.5f) / scale, y = (p.y - 0.5f) / scale;
-        const float n = body.Fractal(x, y, 4);
-        const float c = 1.0f - std::fabs(caustic.Fractal(x, y, 3) * 2.0f - 1.0f);
+        return paint(body.Fractal(x, y, 4), 1.0f - std::fabs(caustic.Fractal(x, y, 3) * 2.0f - 1.0f));
+    });
+}
+
+void DrawWater(Canvas& canvas, const WaterTones& tones)
+{
+    FillTilingWater(canvas, [&tones](float n, float c) {
         const Colour colour = Mix(tones.deep, tones.light, n);
         return Mix(colour, tones.glint, std::pow(c, 8.0f) * tones.glintStrength);
     });

@@ -1,10 +1,12 @@
 #pragma once
 
 // Recipes of the full-screen pictures: the coast with its temple (menu and
-// title), the publisher's plate, the panel backdrops, the map and the water.
+// title), the publisher's plate, the panel backdrops and the water.
 
 #include "tools/artgen/Canvas.h"
 #include "tools/artgen/TextPainter.h"
+
+#include <functional>
 
 // The light of the coast scene.
 enum class CoastLight { Day, Dusk };
@@ -20,8 +22,6 @@ struct BackdropStyle {
 };
 void DrawPanelBackdrop(Canvas& canvas, const BackdropStyle& style);
 
-// The sea between the three shores, with the seven places of the game.
-void DrawMap(Canvas& canvas);
 // The colours of a tiling water: its body from deep to light and the glints
 // of its caustics.
 struct WaterTones {
@@ -36,6 +36,9 @@ inline const WaterTones kMapWater{Rgb(0x0E4A74), Rgb(0x3C8CB8), Rgb(0xD8F0FF), 0
 inline const WaterTones kSailWater{Rgb(0x020A16), Rgb(0x0A2A44), Rgb(0x3A6A8A), 0.5f};
 // Seamlessly tiling water.
 void DrawWater(Canvas& canvas, const WaterTones& tones);
+// Paints every pixel of a square picture from the tiling water's body noise
+// and its caustic ridges (each 0 to 1), so that the picture tiles.
+void FillTilingWater(Canvas& canvas, const std::function<Colour(float body, float caustic)>& paint);
 
 // The frame over a scene window: a bronze rim with an open middle.
 void DrawSceneFrame(Canvas& canvas);

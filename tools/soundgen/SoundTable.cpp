@@ -3,6 +3,7 @@
 #include "tools/soundgen/Instruments.h"
 #include "tools/soundgen/MusicComposer.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -114,6 +115,34 @@ SampleBuffer GameOver()
     return Finished(out, 0.75f);
 }
 
+// The flag reaches a waypoint: two soft bell notes a fifth apart.
+SampleBuffer MapWaypoint()
+{
+    SampleBuffer out(R, 0.9);
+    out.Mix(FmTone(R, 659.25, 0.7, 3.5, 1.2, 0.25), 0.0, 0.6f);
+    out.Mix(FmTone(R, Semitones(659.25, 7.0), 0.8, 3.5, 1.2, 0.3), 0.12, 0.5f);
+    return Finished(out, 0.5f);
+}
+
+// The island rises: a slow rising arpeggio over a swelling drone.
+SampleBuffer IslandRises()
+{
+    SampleBuffer out(R, 4.0);
+    const double a = 220.0;
+    SampleBuffer drone = Drone(R, a / 2.0, 4.0);
+    for (size_t i = 0; i < drone.Size(); ++i) {
+        const double t = static_cast<double>(i) / R;
+        drone[i] *= static_cast<float>(std::min(1.0, t / 1.5) * std::exp(-std::max(0.0, t - 2.5) / 0.8));
+    }
+    out.Mix(drone, 0.0, 0.35f);
+    static const double kSteps[] = {0, 4, 7, 12, 16, 19, 24};
+    for (int i = 0; i < 7; ++i)
+        out.Mix(Pluck(R, Semitones(a, kSteps[i]), 1.6, 0.8f, 0.7f, 120u + static_cast<std::uint32_t>(i)), 0.25 * i, 0.55f);
+    out.Mix(FmTone(R, Semitones(a, 24.0), 2.2, 3.5, 1.0, 0.9), 1.75, 0.25f);
+    out.Mix(FrameDrum(R, DrumStroke::Dum, 121), 1.75, 0.7f);
+    return Finished(out, 0.7f);
+}
+
 SampleBuffer Music(const Tune& tune) { return MusicComposer(R).Compose(tune, 16.0); }
 
 } // namespace
@@ -135,6 +164,9 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/bonus.wav", Bonus},
         {"data/sound/levelcomplete.wav", LevelComplete},
         {"data/sound/gameover.wav", GameOver},
+        {"data/sound/map_waypoint.wav", MapWaypoint},
+        {"data/sound/velmora.wav", IslandRises},
+        {"data/sound/music/map.ogg", [] { return Music({{0, 2, 4, 7, 9}, 174.61, 72.0, "D...D.T.", 110}); }},
         {"data/sound/music/menu.ogg", [] { return Music({{0, 2, 4, 7, 9}, 146.83, 80.0, "D...T...", 100}); }},
         {"data/sound/music/stage1.ogg", [] { return Music({{0, 1, 4, 5, 7, 8, 10}, 146.83, 96.0, "D..TD.T.", 101}); }},
         {"data/sound/music/stage2.ogg", [] { return Music({{0, 1, 3, 5, 7, 8, 10}, 164.81, 84.0, "D.T.D.TT", 102}); }},

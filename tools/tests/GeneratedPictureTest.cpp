@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
+#include <tinyxml.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -150,6 +151,21 @@ const Wanted kWanted[] = {
     {"data/textures/sail_back.png", 800, 600},
     {"data/textures/button_narrow_normal.png", 128, 40}, {"data/textures/button_narrow_active.png", 128, 40},
     {"data/textures/button_narrow_press.png", 128, 40}, {"data/textures/menu_panel.png", 400, 360},
+    // The world map and the pages over the board.
+    {"data/textures/map/earth.png", 800, 600}, {"data/textures/map/sea.png", 800, 600},
+    {"data/textures/map/shimmer.png", 256, 256}, {"data/textures/map/waypoints.png", 128, 256},
+    {"data/textures/map/flag.png", 64, 64},    {"data/textures/map/countries.png", 128, 256},
+    {"data/textures/map/countries_off.png", 128, 256}, {"data/textures/map/art_light.png", 256, 256},
+    {"data/textures/map/shard0.png", 128, 128}, {"data/textures/map/shard1.png", 128, 128},
+    {"data/textures/map/shard2.png", 128, 128}, {"data/textures/map/shard3.png", 128, 128},
+    {"data/textures/map/shard4.png", 128, 128}, {"data/textures/map/shard5.png", 128, 128},
+    {"data/textures/map/shard6.png", 128, 128}, {"data/textures/map/shard7.png", 128, 128},
+    {"data/textures/map/shard8.png", 128, 128}, {"data/textures/map/shard9.png", 128, 128},
+    {"data/textures/map/shard10.png", 128, 128}, {"data/textures/map/title.png", 400, 110},
+    {"data/textures/map/sea_name.png", 200, 32}, {"data/textures/map/bonus_icons.png", 128, 32},
+    {"data/textures/map/wave.png", 256, 256},  {"data/textures/message_tiles.png", 120, 120},
+    {"data/textures/message_shadow.png", 120, 120}, {"data/textures/statistics.png", 600, 432},
+    {"data/textures/page_panel.png", 400, 300},
 };
 
 PngPicture Load(const std::string& relative)
@@ -320,4 +336,62 @@ TEST(GeneratedPictures, ChipsDifferFromEachOther)
                 d += std::abs(means[a][k] - means[b][k]);
             EXPECT_GT(d, 40) << a << " and " << b;
         }
+}
+
+TEST(GeneratedPictures, TheMapsSymbolsSitInTheirCells)
+{
+    const PngPicture sheet = Load("data/textures/map/waypoints.png");
+    ASSERT_EQ(sheet.height, 256);
+    // Rows from the top: a stage per row in the left column, both halves.
+    for (int row = 0; row < 8; ++row)
+        for (int half = 0; half < 2; ++half) {
+            const int alpha = sheet.At(half * 32 + 16, row * 32 + 16)[3];
+            if (row < 7)
+                EXPECT_GT(alpha, 200) << row << "/" << half;
+            else
+                EXPECT_EQ(alpha, 0) << row << "/" << half;
+        }
+    // The right column: current and locked (both halves), the glow (left half).
+    for (int row = 0; row < 2; ++row)
+        for (int half = 0; half < 2; ++half)
+            EXPECT_GT(sheet.At(64 + half * 32 + 16, row * 32 + 16)[3], 200) << row << "/" << half;
+    EXPECT_EQ(sheet.At(80, 80)[0] + sheet.At(80, 80)[1] + sheet.At(80, 80)[2], 3 * 255) << "a white glow";
+    EXPECT_EQ(sheet.At(112, 80)[3], 0);
+    for (int row = 3; row < 8; ++row)
+        EXPECT_EQ(sheet.At(96, row * 32 + 16)[3], 0) << row;
+
+    // The corner tip's shard fills the outline the map tests its presses
+    // with (32 pixels in from the picture's lower-left corner, y upward).
+    for (int frame : {0, 10}) {
+        const PngPicture shard = Load("data/textures/map/shard" + std::to_string(frame) + ".png");
+        EXPECT_EQ(shard.At(32 + 30, 128 - 32 - 40)[3], 255);
+        EXPECT_EQ(shard.At(2, 2)[3], 0);
+    }
+}
+
+TEST(GeneratedPictures, TheLevelMapsWaypointsLieOnTheChartsLand)
+{
+    const PngPicture earth = Load("data/textures/map/earth.png");
+    TiXmlDocument levelMap;
+    ASSERT_TRUE(levelMap.LoadFile((GameDir() + "/data/LevelMap.xml").c_str()));
+    int waypoints = 0;
+    for (const TiXmlElement* stage = levelMap.RootElement()->FirstChildElement("Stage"); stage;
+         stage = stage->NextSiblingElement("Stage"))
+        for (const TiXmlElement* level = stage->FirstChildElement("Level"); level;
+             level = level->NextSiblingElement("Level")) {
+            int x = 0, y = 0;
+            level->QueryIntAttribute("x", &x);
+            level->QueryIntAttribute("y", &y);
+            const int top = 600 - y;
+            SCOPED_TRACE(level->Attribute("name"));
+            ++waypoints;
+            ASSERT_TRUE(x >= 0 && x < 800 && top >= 0 && top < 600);
+            EXPECT_EQ(earth.At(x, top)[3], 255) << "on land";
+            // Clear of the text's cartouche and the map's buttons.
+            EXPECT_FALSE(x > 160 && x < 540 && top > 438 && top < 598);
+            EXPECT_FALSE(x > 584 && x < 796 && top > 476 && top < 590);
+        }
+    EXPECT_EQ(waypoints, 105);
+    // The sea is clear but for its shallows.
+    EXPECT_LT(earth.At(300, 300)[3], 40);
 }

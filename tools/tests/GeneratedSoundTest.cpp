@@ -81,6 +81,8 @@ const Wanted kWanted[] = {
     {"data/sound/music/stage3.ogg", 10.0, 20.0},  {"data/sound/music/stage4.ogg", 10.0, 20.0},
     {"data/sound/music/stage5.ogg", 10.0, 20.0},  {"data/sound/music/stage6.ogg", 10.0, 20.0},
     {"data/sound/music/stage7.ogg", 10.0, 20.0},
+    {"data/sound/map_waypoint.wav", 0.3, 1.5},    {"data/sound/velmora.wav", 2.0, 5.0},
+    {"data/sound/music/map.ogg", 10.0, 20.0},
 };
 
 } // namespace

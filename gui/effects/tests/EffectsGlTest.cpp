@@ -111,7 +111,13 @@ TEST_F(EffectsGlTest, TheBundledEffectsShowOnWidgets)
     g_resourceManager.LoadResources("resources.xml");
     g_particleManager.LoadParticles("particles.xml");
     g_particleManager.LoadEffects("effects.xml");
-    ASSERT_EQ(g_particleManager._effects.size(), 6u);
+    // Every effect of the file is there.
+    const std::string effects = ReadTextFile(data + "/effects.xml");
+    std::size_t declared = 0;
+    for (std::size_t at = effects.find("<Effect "); at != std::string::npos; at = effects.find("<Effect ", at + 1))
+        ++declared;
+    ASSERT_GE(declared, 4u);
+    ASSERT_EQ(g_particleManager._effects.size(), declared);
     // The books' rainbows and the flames of their pages.
     EXPECT_EQ(g_particleManager._effects.count("HistoryRainbow"), 1u);
     EXPECT_EQ(g_particleManager._effects.count("HistoryFlame"), 1u);
