@@ -1,6 +1,7 @@
 #include "app/GameParts.h"
 
 #include "engine/script/ScriptHost.h"
+#include "game/screens/MenuWidgetKinds.h"
 #include "game/state/ArtefactCatalogue.h"
 #include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
@@ -27,6 +28,7 @@ void GameParts::PrepareFramework()
     GUI.SetTextVariable("MaxCountry", "");
     GUI.SetTextVariable("LivesLeftCount", "");
     RegisterGuiFactories();
+    InstallMenuWidgetCreators();
     ConnectConfirmationTexts();
     RegisterScriptBindings(g_luaState);
 }
