@@ -77,6 +77,11 @@ void ProfileButton::MouseMove(const Point& p)
 
 void ProfileButton::Draw()
 {
+    if (!visible) {
+        // Hidden by its screen: nothing to press either.
+        rect = Rect(centre.x, centre.y, 0, 0);
+        return;
+    }
     RenderDevice& device = g_renderDevice;
     const int nameWidth = FontTextWidth(playerName, kNameFont);
     totalWidth = WidthOf(welcome) + nameWidth + profileOffsetX;

@@ -5,6 +5,7 @@
 // "#ChangeUser" picture, which glows ("#ChangeUserGlow", added light) under
 // the mouse. The whole greeting is one button centred on its point; a click
 // posts (its name, "press"). "SetProfile" (data: the name) changes the name.
+// Hidden, it neither draws nor takes presses.
 //
 //   <ProfileButton name="Profile" profileOffsetX="6" profileOffsetY="4" changeUserOffset="-40">
 //     <position x="620" y="200"/>

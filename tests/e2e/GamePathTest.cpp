@@ -277,7 +277,7 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
     Picture("03_main_menu");
 
     // Play without a profile leads to the profiles.
-    Click(250, 348);
+    Click(620, 276);
     Frames(kFadeFrames);
     ASSERT_EQ(TopLayer(), "Profiles");
     Picture("04_profiles_empty");
@@ -321,21 +321,21 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
     Picture("07_main_menu_with_player");
 
     // Play now says what comes next; Back closes it.
-    Click(250, 348);
+    Click(620, 276);
     ASSERT_EQ(TopLayer(), "ComingSoon");
     Picture("08_coming_soon");
     Click(400, 400);
     ASSERT_EQ(TopLayer(), "MainMenu");
 
     // Quit asks first; No stays.
-    Click(250, 510);
+    Click(620, 438);
     ASSERT_EQ(TopLayer(), "QuitConfirm");
     Picture("09_quit_confirmation");
     Click(400, 400);
     ASSERT_EQ(TopLayer(), "MainMenu");
 
     // The options: each change applies at once.
-    Click(250, 456);
+    Click(620, 384);
     Frames(kFadeFrames);
     ASSERT_EQ(TopLayer(), "Options");
     EXPECT_FALSE(gameInfo.getCustomCursor());
@@ -360,7 +360,7 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
     Key(SDLK_ESCAPE);
     Frames(kFadeFrames);
     ASSERT_EQ(TopLayer(), "MainMenu");
-    Click(250, 510);
+    Click(620, 438);
     ASSERT_EQ(TopLayer(), "QuitConfirm");
     Click(400, 342);
     EXPECT_FALSE(_app->running);
