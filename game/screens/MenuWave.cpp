@@ -53,6 +53,7 @@ void MenuWave::Update(float dt)
 
 void MenuWave::Draw() const
 {
-    if (_count > 0)
+    // Without its picture a strip would take whatever picture was bound last.
+    if (_count > 0 && _strip.texture)
         _strip.Draw();
 }

@@ -23,7 +23,8 @@ public:
     // The wave's time runs at 0.1 x timeScale a second and wraps at 1; every
     // row moves sideways by the loop's value at its place.
     void Update(float dt);
-    // The ribbon at its position with its texture, depth-tested.
+    // The ribbon at its position with its texture, depth-tested; nothing
+    // without a texture.
     void Draw() const;
 
     float Time() const { return _time; }

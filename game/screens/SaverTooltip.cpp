@@ -53,12 +53,15 @@ void SaverTooltip::Draw()
     if (_scene.hasTipText) {
         const int w = _scene.tipText.width;
         const int h = _scene.tipText.height;
-        DrawTooltipFrame(Rect(-20 - w / 2, -45, w + 40, h + 40));
+        const Rect frame(-20 - w / 2, -45, w + 40, h + 40);
+        DrawTooltipFrame(frame);
         // The lines carry colours of their own: they fade with the box.
         TextBlock text = _scene.tipText;
         for (TextResourceLine& line : text.lines)
             line.color.a = static_cast<std::uint8_t>(line.color.a * alpha / 255);
-        DrawTextRuns(Point(-5, 0), text);
+        // The block's lines run down from its point: it starts 20 under the
+        // frame's top, so that it sits in the middle of the frame.
+        DrawTextRuns(Point(-5, frame.y + frame.h - 20), text);
     }
     device.PopMatrix();
     device.SetColor(colour);

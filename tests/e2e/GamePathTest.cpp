@@ -14,6 +14,9 @@
 #include "engine/platform/StartUp.h"
 #include "engine/backend/Window.h"
 #include "engine/render/RenderDevice.h"
+#include "game/screens/MenuIdleController.h"
+#include "game/screens/MenuScene.h"
+#include "game/screens/QTVLogo.h"
 #include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
@@ -21,6 +24,7 @@
 #include "gui/StringTable.h"
 #include "gui/TextResource.h"
 #include "gui/widgets/Text.h"
+#include "tests/support/FakeProcess.h"
 #include "tests/support/SdlEvents.h"
 #include "tests/support/TestEnvironment.h"
 #include "tools/fontgen/PngWriter.h"
@@ -414,4 +418,99 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
     EXPECT_NE(nextLog.find("Select player : </Font><Font Size = 1 Color = Black Face = Verdana>Ann</Font>"),
               std::string::npos);
     EXPECT_EQ(nextLog.find("Color = Red"), std::string::npos) << "the next start's log has error lines";
+}
+
+// The main menu left standing: the gems a player has earned light up under
+// their rays, fish swim, the screensaver tip comes and goes, the publisher's
+// logo lights up under the mouse; after 30 idle seconds the hi-score panel
+// slides in with the logo gone, and a click sends it out again.
+TEST_F(GamePathTest, TheIdleMenuShowsTheGemsTheFishAndThenTheHiScores)
+{
+    FakeProcess desktop;
+    Frames(30);
+    ASSERT_EQ(TopLayer(), "Splash");
+    // A player who has reached the fourth country and saw one gem lit.
+    ASSERT_TRUE(gameInfo.AddNewPlayer("Cleo"));
+    Player& cleo = gameInfo.GetPlayer("Cleo");
+    cleo.maxStage = 4;
+    cleo.stage = 4;
+    cleo.menuParam1 = 1;
+    cleo.showSSTip = false;
+    gameInfo._useScreensaver = true; // the tip shows only where there is a screensaver
+    Key(SDLK_SPACE);
+    Frames(kFadeFrames);
+    Key(SDLK_SPACE);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "MainMenu");
+
+    // The two gems earned since the last visit light up one after another.
+    EXPECT_TRUE(g_menuScene.syncRun);
+    EXPECT_EQ(g_menuIdleController.syncFirst, 1);
+    EXPECT_EQ(g_menuIdleController.syncCount, 2);
+    EXPECT_TRUE(g_menuIdleController.tip.showing);
+    EXPECT_EQ(g_menuScene.gemCount, 7);
+    EXPECT_FALSE(g_menuScene.fish.empty());
+    EXPECT_FALSE(g_menuScene.waves.empty());
+    Frames(90);
+    Picture("20_menu_gem_rays");
+    Frames(60);
+    Picture("21_menu_screensaver_tip");
+    Frames(4 * 60);
+    EXPECT_FALSE(g_menuScene.syncRun);
+    EXPECT_EQ(cleo.menuParam1, 3);
+    Picture("22_menu_with_three_gems");
+    Frames(3 * 60);
+    EXPECT_TRUE(cleo.showSSTip) << "the tip counts as seen after seven seconds";
+
+    // The logo lights up under the mouse; a click opens nothing without a
+    // shortcut beside the game.
+    auto* logo = dynamic_cast<QTVLogo*>(GUI.getLayer("MainMenu")->getWidget("PublisherLogo"));
+    ASSERT_NE(logo, nullptr);
+    ASSERT_NE(logo->Animator(), nullptr) << "the logo pictures are beside the game";
+    EXPECT_EQ(g_logoWidget, logo);
+    MoveMouse(60, 558);
+    Frames(20);
+    EXPECT_EQ(logo->Animator()->Current().picture, logo->HoverPicture());
+    Picture("23_menu_logo_hover");
+    Click(60, 558);
+    EXPECT_TRUE(desktop.Starts().empty());
+    MoveMouse(400, 300);
+
+    // Standing idle: the panel slides in at 30 seconds from the menu's
+    // showing, the logo goes.
+    ASSERT_EQ(g_menuIdleController.panel.state, HiScorePanel::kHidden);
+    const int idleFrames = static_cast<int>((30.0f - g_menuIdleController.panel.timer) * 60.0f);
+    ASSERT_GT(idleFrames, 60);
+    Frames(idleFrames - 30);
+    EXPECT_EQ(g_menuIdleController.panel.state, HiScorePanel::kHidden);
+    EXPECT_TRUE(logo->enabled);
+    Frames(60);
+    EXPECT_EQ(g_menuIdleController.panel.state, HiScorePanel::kSlidingIn);
+    EXPECT_FALSE(logo->enabled);
+    Frames(90);
+    ASSERT_EQ(g_menuIdleController.panel.state, HiScorePanel::kShown);
+    Frames(60);
+    EXPECT_EQ(g_menuScene.panelText.String("Name1")._text, gameInfo.getHiScoresLine(1).name);
+    EXPECT_EQ(g_menuScene.panelText.String("Value10")._text, std::to_string(gameInfo.getHiScoresLine(10).score));
+    Picture("24_menu_hiscores");
+
+    // A click anywhere sends it out; the logo is back.
+    Click(200, 300);
+    EXPECT_EQ(g_menuIdleController.panel.state, HiScorePanel::kSlidingOut);
+    Frames(70);
+    EXPECT_EQ(g_menuIdleController.panel.state, HiScorePanel::kHidden);
+    EXPECT_TRUE(logo->enabled);
+    Picture("25_menu_after_the_panel");
+
+    // The quit question shows the screenshots.
+    Click(620, 438);
+    ASSERT_EQ(TopLayer(), "QuitConfirm");
+    Frames(60);
+    Picture("26_quit_question_with_screenshots");
+    Click(400, 400);
+    ASSERT_EQ(TopLayer(), "MainMenu");
+
+    const std::string log = LogText();
+    WriteTextFile(_shots + "/log_menu.htm", log);
+    EXPECT_EQ(log.find("Color = Red"), std::string::npos) << "the run's log has error lines";
 }
