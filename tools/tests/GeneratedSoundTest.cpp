@@ -80,6 +80,7 @@ const Wanted kWanted[] = {
     {"data/sound/music/stage3.ogg", 10.0, 20.0},  {"data/sound/music/stage4.ogg", 10.0, 20.0},
     {"data/sound/music/stage5.ogg", 10.0, 20.0},  {"data/sound/music/stage6.ogg", 10.0, 20.0},
     {"data/sound/music/stage7.ogg", 10.0, 20.0},
+    {"data/sound/GemOut.wav", 0.3, 1.5},          {"data/sound/Ray.wav", 0.5, 2.0},
 };
 
 } // namespace

@@ -111,7 +111,9 @@ TEST_F(EffectsGlTest, TheBundledEffectsShowOnWidgets)
     g_resourceManager.LoadResources("resources.xml");
     g_particleManager.LoadParticles("particles.xml");
     g_particleManager.LoadEffects("effects.xml");
-    ASSERT_EQ(g_particleManager._effects.size(), 4u);
+    for (const char* effect : {"Sparkle", "SparkleBurst", "Glow", "Smoke", "Rainbow", "FullRayGlow", "GemMenuBoom",
+                               "GemMenuSet", "Bubbles", "MouseDown"})
+        ASSERT_EQ(g_particleManager._effects.count(effect), 1u) << effect;
     for (const auto& [name, system] : g_particleManager._systems) {
         ASSERT_NE(system._texture, nullptr) << name;
         EXPECT_NE(system._texture->deviceTexture, 0u) << name;
