@@ -189,7 +189,7 @@ void MenuEffect::DrawFullGlow()
     device.PushMatrix();
     device.Translate(Vector3(250.0f, 190.0f, 0.0f));
     device.Rotate(Vector3(0.0f, 0.0f, 1.0f), 90.0f);
-    Color colour = controller.driftColor;
+    Color colour = controller.drift._color;
     colour.a = 180;
     device.SetColor(colour);
     for (const Band& band : kBands) {
@@ -303,8 +303,8 @@ void MenuEffect::Draw()
         scene.school.Draw(true);
     }
     device.SetBlendMode(kAdditive);
-    Color mask = controller.driftColor;
-    mask.a = Byte(static_cast<int>(controller.driftValue));
+    Color mask = controller.drift._color;
+    mask.a = Byte(static_cast<int>(controller.drift._level));
     device.SetColor(mask);
     if (scene.mask)
         scene.mask->Draw(0, 0);

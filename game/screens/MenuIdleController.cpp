@@ -27,12 +27,12 @@ MenuIdleController::MenuIdleController(MenuScene& menuScene)
     : scene(menuScene)
 {
     schoolInterval = 2.0f + Draw() / 32767.0f * 4.0f;
-    driftDuration = 0.2f + Draw() / 32767.0f * 0.8f;
-    driftFrom = 100.0f + Draw() / 32767.0f * 155.0f;
-    driftTo = 100.0f + Draw() / 32767.0f * 155.0f;
-    driftColorFrom = RandomColorBetween(Color(100, 100, 100, 255), Color(255, 255, 255, 255));
-    driftColorTo = RandomColorBetween(Color(100, 100, 100, 255), Color(255, 255, 255, 255));
-    driftColor = Color(255, 255, 255, 255);
+    drift._period = 0.2f + Draw() / 32767.0f * 0.8f;
+    drift._fromLevel = 100.0f + Draw() / 32767.0f * 155.0f;
+    drift._toLevel = 100.0f + Draw() / 32767.0f * 155.0f;
+    drift._fromColor = RandomColorBetween(Color(100, 100, 100, 255), Color(255, 255, 255, 255));
+    drift._toColor = RandomColorBetween(Color(100, 100, 100, 255), Color(255, 255, 255, 255));
+    drift._color = Color(255, 255, 255, 255);
     scene.ClearGemFlags();
 }
 
@@ -58,23 +58,6 @@ void MenuIdleController::RenewSchool()
     scene.school.time = 0.0f;
     schoolInterval = 5.0f + Draw() * 0.00030515456f;
     scene.StartSchoolOnRandomTrack();
-}
-
-void MenuIdleController::DriftColour(float dt)
-{
-    driftTime += dt;
-    if (driftTime > driftDuration) {
-        driftTime -= driftDuration;
-        driftFrom = driftTo;
-        driftTo = 10.0f + Draw() * 0.007477f;
-        driftDuration = 0.5f + Draw() * 0.0000396f;
-        driftColorFrom = driftColorTo;
-        driftColorTo = RandomColorBetween(Color(30, 30, 30, 255), Color(255, 255, 255, 255));
-    }
-    // A frame longer than a whole period holds the drift at its target.
-    const float f = std::min(driftTime / driftDuration, 1.0f);
-    driftValue = driftFrom + (driftTo - driftFrom) * f;
-    driftColor = LerpColor(driftColorFrom, driftColorTo, f);
 }
 
 void MenuIdleController::AdvanceGemRun(float dt)
@@ -110,7 +93,7 @@ void MenuIdleController::Update(float dt)
     RenewSchool();
     panel.Update(dt, scene.panelText);
     scene.bubbleFish.Update(dt);
-    DriftColour(dt);
+    drift.Advance(dt);
     tip.Update(dt, ActivePlayer());
     AdvanceGemRun(dt);
     bandPhase += 0.1f * dt;

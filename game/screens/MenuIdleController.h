@@ -8,17 +8,18 @@
 // (which lists it once and never deletes it); it never finishes, and it runs
 // on when the menu is not shown.
 
-#include "engine/util/Color.h"
 #include "game/screens/HiScorePanel.h"
 #include "game/screens/SaverTipClock.h"
 #include "gui/controllers/IController.h"
+#include "gui/effects/ColorDrift.h"
 
 class MenuScene;
 
 class MenuIdleController : public IController {
 public:
-    // Draws the school interval, the drift's duration, start and target and
-    // its two colours (in that order) and clears the scene's gem flags.
+    // Draws the school interval, the drift's period, start and target levels
+    // and its two colours (in that order), the current colour white, and
+    // clears the scene's gem flags.
     explicit MenuIdleController(MenuScene& scene);
     // Leaves the controller manager's lists.
     ~MenuIdleController() override;
@@ -34,24 +35,17 @@ public:
 
     MenuScene& scene;
     float schoolInterval;
-    float driftValue = 0.0f;
-    float driftDuration;
-    float driftFrom;
-    float driftTo;
-    float driftTime = 0.0f;
+    // The light mask's brightness (_level) and colour.
+    ColorDrift drift;
     float syncTime = 0.0f;
     int syncFirst = 0;
     int syncCount = 0;
-    Color driftColorFrom;
-    Color driftColorTo;
-    Color driftColor;
     HiScorePanel panel;
     float bandPhase = 0.0f;
     SaverTipClock tip;
 
 private:
     void RenewSchool();
-    void DriftColour(float dt);
     void AdvanceGemRun(float dt);
     void AdvanceSyncRun(float dt);
 };

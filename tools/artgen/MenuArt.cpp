@@ -118,6 +118,19 @@ void StoneBlock(Canvas& canvas, ShapePtr shape, const Box& box, unsigned seed, f
     canvas.Bevel(*worn, 3.0f, 0.5f);
 }
 
+// Gold letters in an ink outline with a soft shadow, for titles on the menu.
+LetteringStyle GoldLettering()
+{
+    LetteringStyle style;
+    style.fill = {{0.0f, palette::kGoldLight}, {0.58f, palette::kGold}, {1.0f, palette::kBronze}};
+    style.outline = palette::kInk;
+    style.outlineWidth = 1;
+    style.shadow = Rgb(0x000000, 0.7f);
+    style.shadowBlur = 2;
+    style.shadowOffset = {2.0f, 2.0f};
+    return style;
+}
+
 Colour GemColour(int index)
 {
     static const std::uint32_t kColours[] = {0xD81E3A, 0xF09A1C, 0x1EB454, 0x2458D8, 0x9C3CD0, 0x22C4C0, 0xE8F0FF};
@@ -363,14 +376,7 @@ void DrawHiScoreTablet(Canvas& canvas, TextPainter& serifBold)
     DrawBronzeFrame(canvas, slab, 9.0f, 14.0f, palette::kBronze);
     DrawMeanderBand(canvas, {slab.left + 22.0f, slab.top + 62.0f, slab.right - 22.0f, slab.top + 74.0f}, palette::kGoldDark,
                     Rgb(0x000000, 0.0f));
-    LetteringStyle title;
-    title.fill = {{0.0f, palette::kGoldLight}, {0.6f, palette::kGold}, {1.0f, palette::kBronze}};
-    title.outline = palette::kInk;
-    title.outlineWidth = 1;
-    title.shadow = Rgb(0x000000, 0.7f);
-    title.shadowBlur = 2;
-    title.shadowOffset = {2.0f, 2.0f};
-    DrawLettering(canvas, serifBold, "Hall of Fame", 30, 1, {whole.Width() * 0.5f, slab.top + 18.0f}, title);
+    DrawLettering(canvas, serifBold, "Hall of Fame", 30, 1, {whole.Width() * 0.5f, slab.top + 18.0f}, GoldLettering());
     // Faint rules under the ten rows.
     for (int i = 0; i < 10; ++i) {
         const float y = slab.top + 116.0f + 31.0f * static_cast<float>(i);
@@ -381,14 +387,8 @@ void DrawHiScoreTablet(Canvas& canvas, TextPainter& serifBold)
 void DrawWelcomeLettering(Canvas& canvas, TextPainter& serifBold)
 {
     canvas.Clear(Rgb(0x000000, 0.0f));
-    LetteringStyle style;
-    style.fill = {{0.0f, palette::kGoldLight}, {0.55f, palette::kGold}, {1.0f, palette::kBronze}};
-    style.outline = palette::kInk;
-    style.outlineWidth = 1;
-    style.shadow = Rgb(0x000000, 0.7f);
-    style.shadowBlur = 2;
-    style.shadowOffset = {2.0f, 2.0f};
-    DrawLettering(canvas, serifBold, "Welcome,", static_cast<int>(H(canvas) * 0.62f), 0, {W(canvas) * 0.5f, H(canvas) * 0.12f}, style);
+    DrawLettering(canvas, serifBold, "Welcome,", static_cast<int>(H(canvas) * 0.62f), 0, {W(canvas) * 0.5f, H(canvas) * 0.12f},
+                  GoldLettering());
 }
 
 void DrawChangePlayerPlate(Canvas& canvas, TextPainter& serifBold, bool glow)

@@ -51,10 +51,10 @@ TEST_F(MenuEffectTest, TheControllerDrawsItsStartInAFixedOrder)
     own.gemFlags.fill(true);
     const MenuIdleController idle(own);
     EXPECT_FLOAT_EQ(idle.schoolInterval, 2.0f + r[0] / 32767.0f * 4.0f);
-    EXPECT_FLOAT_EQ(idle.driftDuration, 0.2f + r[1] / 32767.0f * 0.8f);
-    EXPECT_FLOAT_EQ(idle.driftFrom, 100.0f + r[2] / 32767.0f * 155.0f);
-    EXPECT_FLOAT_EQ(idle.driftTo, 100.0f + r[3] / 32767.0f * 155.0f);
-    EXPECT_EQ(idle.driftColor, Color(255, 255, 255, 255));
+    EXPECT_FLOAT_EQ(idle.drift._period, 0.2f + r[1] / 32767.0f * 0.8f);
+    EXPECT_FLOAT_EQ(idle.drift._fromLevel, 100.0f + r[2] / 32767.0f * 155.0f);
+    EXPECT_FLOAT_EQ(idle.drift._toLevel, 100.0f + r[3] / 32767.0f * 155.0f);
+    EXPECT_EQ(idle.drift._color, Color(255, 255, 255, 255));
     EXPECT_EQ(idle.panel.state, HiScorePanel::kHidden);
     EXPECT_TRUE(idle.panel.idleClockRunning);
     for (bool flag : own.gemFlags)
@@ -351,8 +351,8 @@ TEST_F(MenuEffectTest, TheDriftStaysBetweenItsEndsWhateverTheFrame)
     for (float dt : {0.016f, 0.5f, 3.0f, 40.0f}) {
         for (int i = 0; i < 50; ++i) {
             controller->Update(dt);
-            ASSERT_GE(controller->driftValue, 10.0f) << dt;
-            ASSERT_LE(controller->driftValue, 255.0f) << dt;
+            ASSERT_GE(controller->drift._level, 10.0f) << dt;
+            ASSERT_LE(controller->drift._level, 255.0f) << dt;
         }
     }
     EXPECT_GE(controller->bandPhase, 0.0f);
