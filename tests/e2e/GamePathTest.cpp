@@ -502,13 +502,19 @@ TEST_F(GamePathTest, TheIdleMenuShowsTheGemsTheFishAndThenTheHiScores)
     EXPECT_TRUE(logo->enabled);
     Picture("25_menu_after_the_panel");
 
-    // The quit question shows the screenshots.
+    // The quit question shows the screenshots; the idle count waits while
+    // it is open and starts again when it closes.
     Click(620, 438);
     ASSERT_EQ(TopLayer(), "QuitConfirm");
+    EXPECT_FALSE(g_menuIdleController.panel.idleClockRunning);
+    const float waiting = g_menuIdleController.panel.timer;
     Frames(60);
+    EXPECT_FLOAT_EQ(g_menuIdleController.panel.timer, waiting);
     Picture("26_quit_question_with_screenshots");
     Click(400, 400);
     ASSERT_EQ(TopLayer(), "MainMenu");
+    EXPECT_TRUE(g_menuIdleController.panel.idleClockRunning);
+    EXPECT_LT(g_menuIdleController.panel.timer, 0.1f);
 
     const std::string log = LogText();
     WriteTextFile(_shots + "/log_menu.htm", log);
