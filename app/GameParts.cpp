@@ -1,7 +1,9 @@
 #include "app/GameParts.h"
 
 #include "engine/script/ScriptHost.h"
+#include "game/board/GameField.h"
 #include "game/screens/MenuWidgetKinds.h"
+#include "game/screens/ScreenWidgetKinds.h"
 #include "game/state/ArtefactCatalogue.h"
 #include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
@@ -28,6 +30,8 @@ void GameParts::PrepareFramework()
     GUI.SetTextVariable("MaxCountry", "");
     GUI.SetTextVariable("LivesLeftCount", "");
     RegisterGuiFactories();
+    InstallGameFieldCreator();
+    InstallScreenWidgetCreators();
     InstallMenuWidgetCreators();
     ConnectConfirmationTexts();
     RegisterScriptBindings(g_luaState);

@@ -12,17 +12,17 @@ namespace {
 
 const char LETTERS[] = "LTRBV";
 
-const TiXmlElement* FindLevel(const TiXmlElement* root, const std::string& levelName)
+} // namespace
+
+const TiXmlElement* FindLevelElement(const TiXmlElement* root, const std::string& levelName)
 {
-    for (const TiXmlElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
+    for (const TiXmlElement* e = root ? root->FirstChildElement() : nullptr; e; e = e->NextSiblingElement()) {
         const char* name = e->Attribute("name");
         if (name && levelName == name)
             return e;
     }
     return nullptr;
 }
-
-} // namespace
 
 LevelInfo CountLevelLetters(const std::vector<std::string>& rows)
 {
@@ -54,7 +54,7 @@ bool LoadLevelCellCountsFile(const std::string& name, const std::vector<LevelMap
         std::vector<LevelInfo> list;
         for (const LevelMapLevel& level : stages[s].levels) {
             std::vector<std::string> rows;
-            if (const TiXmlElement* e = FindLevel(root, level.name)) {
+            if (const TiXmlElement* e = FindLevelElement(root, level.name)) {
                 for (const TiXmlElement* line = e->FirstChildElement("Line"); line;
                      line = line->NextSiblingElement("Line")) {
                     if (const char* text = line->GetText())

@@ -17,3 +17,8 @@ bool LoadLevelCellCountsFile(const std::string& name, const std::vector<LevelMap
 
 // The counts of one level element's rows.
 LevelInfo CountLevelLetters(const std::vector<std::string>& rows);
+
+class TiXmlElement;
+// The first child of the level file's root whose "name" is the level name
+// (compared exactly), or null.
+const TiXmlElement* FindLevelElement(const TiXmlElement* root, const std::string& levelName);

@@ -134,16 +134,21 @@ void ControllerManager::StopControllersOf(const Widget* widget)
 {
     if (!widget)
         return;
+    ForEachController([widget](IController& controller) { controller.OnWidgetDeleted(widget); });
+}
+
+void ControllerManager::ForEachController(const std::function<void(IController&)>& visit) const
+{
     for (IController* controller : _active)
         if (controller)
-            controller->OnWidgetDeleted(widget);
+            visit(*controller);
     for (IController* controller : _pending)
         if (controller)
-            controller->OnWidgetDeleted(widget);
-    for (std::list<IController*>* batch : _activating)
+            visit(*controller);
+    for (const std::list<IController*>* batch : _activating)
         for (IController* controller : *batch)
             if (controller)
-                controller->OnWidgetDeleted(widget);
+                visit(*controller);
 }
 
 void ControllerManager::Detach(const IController* controller)

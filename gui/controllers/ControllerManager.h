@@ -8,6 +8,7 @@
 
 #include "gui/controllers/IController.h"
 
+#include <functional>
 #include <list>
 #include <set>
 #include <string>
@@ -53,6 +54,10 @@ public:
     // Before a widget is deleted: every controller, running or pending, that
     // points at it stops and will not touch it again.
     void StopControllersOf(const Widget* widget);
+    // Every controller that is running, pending or being activated, in that
+    // order: for an owner that must tell its own controllers something at
+    // once, whatever their state. The visit must not delete controllers.
+    void ForEachController(const std::function<void(IController&)>& visit) const;
     // Takes a controller out of both lists without deleting it: for a
     // controller embedded in an object that goes away.
     void Detach(const IController* controller);

@@ -24,3 +24,16 @@ TEST(Random, SameSeedSameSequenceAndRange)
     for (int value : first)
         ASSERT_EQ(RandomInt(), value);
 }
+
+TEST(Random, ClockSeedRepeatsOnlyWhileFixed)
+{
+    FixClockSeed(12345);
+    SeedRandomFromClock();
+    const int first = RandomInt();
+    SeedRandom(12345);
+    EXPECT_EQ(RandomInt(), first);
+    SeedRandom(1);
+    SeedRandomFromClock();
+    EXPECT_EQ(RandomInt(), first);
+    UnfixClockSeed();
+}

@@ -234,3 +234,25 @@ TEST(ControllerManager, ControllersOfADeletedWidgetStopWhetherRunningOrPending)
     other->_finished = true;
     manager.Update(0.1f);
 }
+
+TEST(ControllerManager, ForEachControllerVisitsRunningPendingAndActivating)
+{
+    Core::ControllerManager manager;
+    std::vector<std::string> j;
+    manager.AddController(new Probe("running", j));
+    manager.FlushPending();
+    auto* activating = new Probe("activating", j);
+    std::vector<std::string> seen;
+    activating->onUpdate = [&] {
+        if (!seen.empty())
+            return;
+        manager.AddController(new Probe("pending", j));
+        manager.ForEachController([&](IController& c) { seen.push_back(c.GetName()); });
+    };
+    manager.AddController(activating);
+    manager.FlushPending();
+    EXPECT_EQ(seen, (std::vector<std::string>{"running", "pending", "activating"}));
+    manager.ForEachController([](IController& c) { c._finished = true; });
+    manager.Update(0.0f);
+    EXPECT_TRUE(manager.Active().empty());
+}

@@ -111,8 +111,8 @@ TEST_F(EffectsGlTest, TheBundledEffectsShowOnWidgets)
     g_resourceManager.LoadResources("resources.xml");
     g_particleManager.LoadParticles("particles.xml");
     g_particleManager.LoadEffects("effects.xml");
-    for (const char* effect : {"Sparkle", "SparkleBurst", "Glow", "Smoke", "Rainbow", "FullRayGlow", "GemMenuBoom",
-                               "GemMenuSet", "Bubbles", "MouseDown"})
+    for (const char* effect : {"Sparkle", "SparkleBurst", "Glow", "Smoke", "HistoryRainbow", "HistoryFlame", "Rainbow",
+                               "FullRayGlow", "GemMenuBoom", "GemMenuSet", "Bubbles", "MouseDown"})
         ASSERT_EQ(g_particleManager._effects.count(effect), 1u) << effect;
     for (const auto& [name, system] : g_particleManager._systems) {
         ASSERT_NE(system._texture, nullptr) << name;

@@ -1,0 +1,450 @@
+#pragma once
+
+// The match-3 board: a widget ("GameField" in layer files) that owns the
+// level's cell grid, the squares standing on it, its texts and pictures, and
+// the state every board operation reads. Scripts and the board's own
+// controllers drive it by messages (AcceptMessage).
+//
+// Coordinates: a cell is (x, y), x the column from 0 at the left, y the row
+// from 0 at the bottom; the screen rectangle of a cell starts at
+// (_originX + x * _cellSize, _originY + y * _cellSize), y upward.
+//
+// The implementation is split by topic: GameField.cpp (construction,
+// geometry, squares, controllers by name), GameFieldLevel.cpp (the level and
+// data files), GameFieldStart.cpp (start, fill, drop-in, reset, restart),
+// GameFieldMessages.cpp (the message table), GameFieldDiagnostics.cpp (trace,
+// dump), GameFieldMoves.cpp (the kind grid, lines and moves).
+
+#include "engine/util/Point.h"
+#include "engine/util/SplinePath.h"
+#include "game/board/BoardFrame.h"
+#include "game/board/DemoStep.h"
+#include "game/board/HelpAction.h"
+#include "game/board/HoverRect.h"
+#include "game/board/LevNameMapFile.h"
+#include "game/board/LevelGrid.h"
+#include "game/board/MessagesFile.h"
+#include "game/board/SunRay.h"
+#include "game/board/TraceLog.h"
+#include "game/board/ValueSlot.h"
+#include "game/state/LevelInfo.h"
+#include "gui/TextResource.h"
+#include "gui/Widget.h"
+#include "gui/effects/EffectHandle.h"
+
+#include <list>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class FieldController;
+class FieldEffect;
+class GameFieldObserver;
+class Player;
+class Sprite;
+class Square;
+class TiXmlElement;
+struct LevelRecord;
+
+// One possible swap: (x2, y2) is the right or upper neighbour of (x1, y1).
+struct MoveRecord {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+};
+
+class GameField : public Widget {
+public:
+    static constexpr int kCellSize = 40;
+    static constexpr int kBonusButtons = 4;
+
+    // The widget factory's form: the name and the layer file's element.
+    GameField(const std::string& name, const TiXmlElement* element);
+    // Stops every controller of the board, then frees the squares.
+    ~GameField() override;
+
+    // ---------------------------------------------------------- controllers
+    // The board's name, "_" and the name: every board controller's name.
+    std::string ControllerName(const std::string& name) const;
+    // By the full name, on running controllers (the manager's rules).
+    void StopController(const std::string& name);
+    void PauseController(const std::string& name);
+    void ResumeController(const std::string& name);
+    // Stops every controller of the board with that name, also one added in
+    // this frame and not yet running (the reset's and the restart's stop).
+    void StopControllerEverywhere(const std::string& name);
+    // Hands a new board controller to the manager.
+    void AddController(FieldController* controller);
+    // Draws the board effects: pass 1, then 2, then 3, each in list order.
+    void DrawEffectsByPass();
+
+    // ------------------------------------------------------------ geometry
+    // The cell under a screen point; false outside the board (a point on
+    // the left or bottom border line is outside).
+    bool PointToCell(int px, int py, Point& cell) const;
+    void SetOrigin(int x, int y);
+    void SetAnchorPoint(int x, int y);
+    // Inside 0 <= x < _width, 0 <= y < _height.
+    bool IsOnBoard(int x, int y) const { return x >= 0 && y >= 0 && x < _width && y < _height; }
+
+    // -------------------------------------------------------------- squares
+    // The one way a square leaves the board: the board's controllers that
+    // hold it let it go, the highlight, the swap pair and the selection
+    // forget it, and its node leaves _squares. The caller gets it.
+    std::unique_ptr<Square> TakeSquare(Square* square);
+    // TakeSquare, and the square is freed.
+    void DeleteSquare(Square* square);
+    // Every square, in list order.
+    void DeleteAllSquares();
+    // The first square of _squares standing in the cell, or null.
+    Square* FindSquare(int x, int y) const;
+    // Takes a new square onto the board at the end of _squares.
+    Square* AddSquare(std::unique_ptr<Square> square);
+
+    // ---------------------------------------------------- level and files
+    // Reads the level of that name from level.xml into the board.
+    void LoadLevel(const std::string& levelName);
+    // Messages.xml into _messages.
+    void LoadMessages();
+    // The text block of that name (an empty one, added, for a name not there).
+    TextBlock& GetMessageText(const std::string& name);
+    // The points of the trace of that name from traces.xml, cached.
+    const std::vector<Point>& LoadTraces(const std::string& name);
+    // The frame pieces, ornaments and decoration points of the level's shape.
+    // Filled by the board frame; until then it leaves the frame as it is.
+    void BuildBoardFrame();
+    // The board holds a level it can fill.
+    bool HasLevel() const { return _levelLoaded; }
+
+    // --------------------------------------------- start, reset, restart
+    void StartLevel(bool reload);
+    // Random chips that make no line and leave a move, seeded from the clock.
+    void FillBoard();
+    // Every square falls into its cell from above the board.
+    void DropInSquares(float baseDelay);
+    // Everything stops; the board ends empty, unblocked and inactive.
+    void Reset() override;
+    // The running moves stop; the board ends empty and unblocked.
+    void Restart();
+    void RestartHelp();
+    // The board's progress into the active profile.
+    void StoreProgress();
+
+    // ----------------------------------------------------------- messages
+    void AcceptMessage(const Message& message) override;
+    // The end-of-level test, run after every settled move. Filled by the
+    // end of level; until then it does nothing.
+    void CheckCompleteLevel();
+
+    // ------------------------------------------------------- diagnostics
+    // Stamps the text and keeps it in _traceLog.
+    void WriteTrace(const std::string& text);
+    // _isBlocked with its trace line ("isBlocked=true in " or
+    // "isBlocked=false in ", the source, the operation, the board's name).
+    void SetBlocked(bool blocked, const std::string& operation, const std::string& source = kTraceSource);
+    // _canAcceptMouse with its trace line (the label, "1" or "0", " in ",
+    // the source, the operation, the board's name).
+    void SetCanAcceptMouse(bool accept, const std::string& label, const std::string& operation);
+    // "WriteDebugInfo": the flags to the log and the trace, the trace to
+    // log2.txt beside log.htm, the controllers to the log.
+    void WriteDebugInfo();
+    // The board's state as numbers, one a line, for the help board's loader.
+    void DumpState(const std::string& fileName);
+    // Where "WriteDebugInfo" writes the trace.
+    static std::string DebugTracePath();
+    static const char* const kTraceSource;
+
+    // ---------------------------------------------------- lines and moves
+    // _kinds from _squares: -1 everywhere on the board, then each square's
+    // kind at its cell (a later square wins).
+    void UpdateKindMap();
+    // Exchanges two kinds of _kinds; refused outside the board, on an empty
+    // cell or a fixed kind.
+    bool SwapCells(int x1, int y1, int x2, int y2);
+    // The square in the cell is part of a run of three of its colour.
+    bool IsMatchAt(int x, int y) const;
+    // Every swap of neighbours that makes a line, column by column.
+    std::list<MoveRecord> FindMoves();
+    // The match check. Filled by the match resolution; until then it finds
+    // nothing and returns false.
+    bool CheckMatch3(bool testOnly, bool keepKinds, bool eraseMatched);
+    // The fall after a match. Filled by the fall and refill; until then it
+    // does nothing.
+    void RunFalling(float startSpeed, float delayStep, float newDelayStep);
+    // The refill's colours. Filled by the fall and refill.
+    void PlanRefill(bool wantMatch);
+    // The sun's energy for a run of that length. Filled by the match
+    // resolution; until then it does nothing.
+    void AddSunEnergy(int runLength);
+    // A bonus, artefact piece or musor that landed in the bottom cell of its
+    // column: the board blocks and hands the square to its leaving effect,
+    // which takes it off the board; true when one took it. Filled by the
+    // leaving effects; until then none does and the square stays.
+    bool StartLeavingEffect(Square* square);
+    // The tutorial tip of an event. Filled by the tips; until then none.
+    void ShowTip(int event, int argument);
+
+    // ================================================================ data
+    // Board and level data.
+    int _width = 0;
+    int _height = 0;
+    int _cellSize = kCellSize;
+    int _originX = 355;
+    int _originY = 150;
+    LevelGrid _levelGrid;
+    int _kinds[LevelGrid::kSide][LevelGrid::kSide];
+    int _plannedKinds[LevelGrid::kSide][LevelGrid::kSide];
+    std::list<std::unique_ptr<Square>> _squares;
+    int _chips[16] = {};
+    int _chipCount = 0;
+    int _lastColourIndex = 0;
+    float _levelTime = 0.0f;
+    float _tipTime = 0.0f;
+    float _elapsed = 0.0f;
+    float _idleTime = 0.0f;
+    int _qMusor = 0;
+    int _musorStep = 0;
+    float _sunInc[16] = {};
+    float _artefactFlashTime = 0.0f;
+    std::vector<int> _artefactQueue;
+    int _stage = 0;
+    int _level = 0;
+    int _levelStartMaxStage = 0;
+    int _levelStartMaxLevel = 0;
+    int _levelStartBonusCounts[kBonusButtons] = {};
+    LevelInfo _levelInfo;
+    int _stageIndex = 0;
+    Point _sunOffset{24, 350};
+    float _pieceGlow[80];
+    int _cellFade[LevelGrid::kSide][LevelGrid::kSide];
+    // A level was read whole: no fill starts without one.
+    bool _levelLoaded = false;
+    std::string _levelName;
+
+    // Texts and tables.
+    std::string _title;
+    std::string _stageText;
+    std::string _noMovesText;
+    std::string _timeOutText;
+    std::string _levelCompleteText;
+    std::string _youLoseLifeText;
+    TextBlock _bonusTips[kBonusButtons];
+    MessageTexts _messages;
+    std::map<std::string, std::vector<Point>> _traces;
+    LevNameMap _levNameMap = {};
+    TraceLog _traceLog;
+
+    // Move and fall state.
+    bool _isPlayerMove = false;
+    Square* _swapFirst = nullptr;
+    Square* _swapSecond = nullptr;
+    int _chainStep = 0;
+    int _chainTextX = 0;
+    int _chainTextY = 0;
+    int _movesSinceChain5 = 0;
+    int _movesSinceChain9 = 0;
+    int _movesSinceChain12 = 0;
+    int _chain5Moves = 0;
+    int _chain9Moves = 0;
+    int _chain12Moves = 0;
+    int _forcedRefills = 0;
+    int _piecesThisMove = 0;
+    int _moveCount = 0;
+    bool _matchEnabled = true;
+    bool _fallEnabled = true;
+    int _fallCount = 0;
+    bool _checkAfterFall = false;
+    bool _fallAgain = false;
+    bool _msg3Blocked = false;
+    Point _artefactTextPoint;
+    std::vector<int> _helpRandoms;
+    int _helpRandomIndex = 0;
+
+    // Input and selection.
+    bool _canAcceptMouse = true;
+    bool _isBlocked = false;
+    bool _isPressed = false;
+    bool _isSelected = false;
+    Point _selectedCell;
+    int _selectedBonus = -1;
+    HoverRect _bonusButtons[kBonusButtons];
+    float _bonusChosenTime = 0.0f;
+    ValueSlot _tipSlot;
+    Square* _highlightSquare = nullptr;
+    float _highlightStart = 0.0f;
+    float _highlightClock = 0.0f;
+    Point _lastPointer;
+
+    // Score, lives and sun.
+    int _score = 0;
+    int _shownScore = 0;
+    int _shownLives = 0;
+    int _pointsPerLife = 0;
+    float _sunEnergy = 0.0f;
+    float _shownSunEnergy = 0.0f;
+    bool _sunComplete = false;
+    bool _sunCharging = false;
+    Point _sunPosition;
+    EffectHandle _sunEffect;
+    bool _sunStrike = false;
+    EffectHandle _shineEffect;
+    bool _shineSound1 = false;
+    bool _shineSound2 = false;
+    SplinePath<float> _heartCurve;
+    float _sunScale = 0.0f;
+    float _sunPulse = 0.0f;
+    float _sunPulseEnd = 0.0f;
+    float _sunHoverTime = 0.0f;
+    float _sunGlow = 0.0f;
+    float _nextSunRingTime = 0.0f;
+    std::list<SunRay> _sunRays;
+    int _artInFly = 0;
+
+    // Clocks, seconds.
+    float _effectClock = 0.0f;
+    float _boardClock = 0.0f;
+    float _pointerClock = 0.0f;
+    float _checkClock = 0.0f;
+    float _iceClock = 0.0f;
+    float _ambientTimers[20] = {};
+
+    // Level state.
+    bool _stopTime = false;
+    bool _isActive = false;
+    bool _levelRunning = true;
+    bool _endLevelRunning = false;
+    bool _endLevelStarted = false;
+    bool _timerVisible = false;
+    bool _fillTimerStarted = false;
+    bool _timeBonusRunning = false;
+    bool _hurryShown = false;
+    bool _reshuffleRunning = false;
+    bool _checkMovesPending = false;
+    bool _isVanishing = false;
+    bool _babylonFireShown = false;
+
+    // Tips and titles.
+    bool _isShowMessage = false;
+    bool _closeTip = false;
+    float _tipFade = 0.0f;
+    bool _tipShown = false;
+    bool _tipWithPointer = false;
+    bool _tipsAllowed = false;
+    Point _tipPosition;
+    // The check box of the open tip box; set and cleared by the tip window,
+    // which owns the box.
+    Widget* _tipBoxValue = nullptr;
+    bool _artefactPointer = false;
+    bool _bonusPointer = false;
+    int _pointerRows = 0;
+    int _pointerStep = 0;
+
+    // Frame.
+    std::list<FramePiece> _framePieces;
+    Sprite* _frameTexture = nullptr;
+    std::vector<SwingPiece> _swingPieces;
+    std::vector<Point> _dripPoints;
+    std::vector<Point> _footPoints;
+
+    // Effects and controllers. The effects belong to the controller manager.
+    std::list<FieldEffect*> _fieldEffects;
+    GameFieldObserver* _observer = nullptr;
+
+    // Help and demo modes.
+    bool _isHelpMode = false;
+    bool _helpBoardVisible = true;
+    Sprite* _helpBackground = nullptr;
+    float _helpBackgroundAlpha = 0.0f;
+    std::vector<HelpAction> _helpActions;
+    Point _helpCursor;
+    bool _isDemo = false;
+    std::vector<DemoStep> _demoSteps;
+    int _demoStepIndex = 0;
+    float _demoStepTime = 0.0f;
+    Point _demoCursor;
+    bool _bannerShown = false;
+    float _bannerAlpha = 0.0f;
+    TextBlock _bannerText;
+    Sprite* _bannerTile = nullptr;
+
+    // Artefact collecting.
+    bool _veilOn = false;
+    int _veilAlpha = 0;
+    float _artefactProgress = 0.0f;
+
+    // Pictures, looked up by name and kept loaded (registered pictures are
+    // the resource manager's; the three sprites loaded from files are the
+    // board's own).
+    Sprite* _background = nullptr;        // "#FieldBG_" + stage
+    Sprite* _squaresTexture = nullptr;    // "#squares_texture", the chip atlas
+    Sprite* _timerTexture = nullptr;      // "#timer_texture"
+    Sprite* _timerEmpty = nullptr;        // "#timer_empty"
+    Sprite* _arrowTexture = nullptr;      // "#ARROW"
+    Sprite* _arrowSmallTexture = nullptr; // "#ARROW_SMALL"
+    Sprite* _livesTexture = nullptr;      // "#lives"
+    Sprite* _piecesTexture = nullptr;     // "#squarePieces"
+    Sprite* _piecesTexture2 = nullptr;    // "#squarePieces2"
+    Sprite* _fieldBg3 = nullptr;          // "#FieldBG_3"
+    Sprite* _energyTexture = nullptr;     // "#Energy"
+    Sprite* _scopeTexture1 = nullptr;     // "#scope_tex1"
+    Sprite* _sunBorder = nullptr;         // "#SunBorder"
+    Sprite* _sunBorderSmall = nullptr;    // "#SunBorderSmall"
+    Sprite* _troyWheel = nullptr;         // "#koleso_troy"
+    Sprite* _romeOrnament = nullptr;      // "#ShtuchkaRome"
+    Sprite* _babylonTorches = nullptr;    // "#BabylonFakely"
+    Sprite* _babylonMask = nullptr;       // "#BabylonMask"
+    Sprite* _flashTexture = nullptr;      // "#flash"
+    std::unique_ptr<Sprite> _lightSprite;   // ".\Textures\Particles\light.jpg"
+    std::unique_ptr<Sprite> _fireflySprite; // "textures\Fields\firefly.tga"
+    std::unique_ptr<Sprite> _cursorSprite;  // "textures\cur_normal.tga"
+
+private:
+    // Construction steps.
+    void LoadPictures();
+    void SetUpBonusButtons();
+    void SetUpSwingPieces();
+    void LoadLevNameMap();
+
+    // Level loading steps.
+    void ApplyLevel(const LevelRecord& level, Player& player);
+    void FillLevelGrid(const LevelRecord& level, const Player& player);
+    void PlaceBoard(int stage);
+    void ShowBabylonFire();
+    void RefuseLevel(const std::string& levelName);
+
+    // Start steps. The level-start texts and the timer fill are filled by
+    // the board texts and the timers; until then they show nothing.
+    void AddLevelStartTexts(const Player& player);
+    void AddFillTimer();
+    // One fill of the board's cells, without a run; false when a cell could
+    // not avoid one.
+    bool DrawKinds();
+    void MakeSquaresFromKinds();
+
+    // Reset steps.
+    void StopControllersForReset();
+    void RemoveArtefactSquares();
+
+    // Message handlers, one per row of the message table.
+    void OnWriteDebugInfo(const Message& message);
+    void OnRunStart(const Message& message);
+    void OnReset(const Message& message);
+    void OnSetActive(const Message& message);
+    void OnInitLevelView(const Message& message);
+    void OnStart(const Message& message);
+    struct MessageRow;
+    static const MessageRow kMessageTable[];
+
+    // The flag block of "WriteDebugInfo".
+    std::vector<std::string> DebugFlagLines() const;
+};
+
+// The active profile (the default profile in demo mode or without one).
+Player& ActivePlayer();
+
+// Makes "GameField" widgets: installed with SetGameFieldCreator before any
+// layer loads.
+Widget* CreateGameFieldWidget(const TiXmlElement* element);
+void InstallGameFieldCreator();

@@ -1,0 +1,120 @@
+// The kind grid, lines of three and the possible moves; the match check and
+// the fall that later fill this topic.
+
+#include "game/board/GameField.h"
+
+#include "game/board/Square.h"
+#include "game/board/SquareKinds.h"
+
+#include <utility>
+
+namespace {
+
+// Whether a run of three of `colour` passes through the middle of the five
+// cells from centre - 2 to centre + 2; kindAt gives -1 for a cell that
+// breaks a run (outside the board, no level cell).
+template <typename KindAt>
+bool RunOfThree(int centre, int colour, KindAt kindAt)
+{
+    int runColour = -1;
+    int length = 0;
+    for (int i = centre - 2; i <= centre + 2; ++i) {
+        const int kind = kindAt(i);
+        if (!IsSquareKind(kind)) {
+            runColour = -1;
+            continue;
+        }
+        const int c = KindColour(kind);
+        if (c != runColour) {
+            runColour = c;
+            length = 1;
+        } else if (++length >= 3 && runColour == colour) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void GameField::UpdateKindMap()
+{
+    for (int x = 0; x < _width; ++x)
+        for (int y = 0; y < _height; ++y)
+            _kinds[x][y] = kNoSquare;
+    // Squares above the board (new ones waiting to fall in) have no cell yet.
+    for (const std::unique_ptr<Square>& square : _squares)
+        if (IsOnBoard(square->x, square->y))
+            _kinds[square->x][square->y] = square->kind;
+}
+
+bool GameField::SwapCells(int x1, int y1, int x2, int y2)
+{
+    if (!IsOnBoard(x1, y1) || !IsOnBoard(x2, y2))
+        return false;
+    int& first = _kinds[x1][y1];
+    int& second = _kinds[x2][y2];
+    if (first == kNoSquare || second == kNoSquare || IsFixedKind(first) || IsFixedKind(second))
+        return false;
+    std::swap(first, second);
+    return true;
+}
+
+bool GameField::IsMatchAt(int x, int y) const
+{
+    if (!IsOnBoard(x, y) || !IsSquareKind(_kinds[x][y]))
+        return false;
+    const int colour = KindColour(_kinds[x][y]);
+    const auto inRow = [this, y](int i) { return IsOnBoard(i, y) && _levelGrid.IsCell(i, y) ? _kinds[i][y] : -1; };
+    const auto inColumn = [this, x](int i) {
+        return IsOnBoard(x, i) && _levelGrid.IsCell(x, i) ? _kinds[x][i] : -1;
+    };
+    return RunOfThree(x, colour, inRow) || RunOfThree(y, colour, inColumn);
+}
+
+std::list<MoveRecord> GameField::FindMoves()
+{
+    UpdateKindMap();
+    std::list<MoveRecord> moves;
+    const auto tryMove = [this, &moves](int x1, int y1, int x2, int y2) {
+        if (!SwapCells(x1, y1, x2, y2))
+            return;
+        if (IsMatchAt(x1, y1) || IsMatchAt(x2, y2))
+            moves.push_back(MoveRecord{x1, y1, x2, y2});
+        SwapCells(x1, y1, x2, y2);
+    };
+    for (int x = 0; x < _width; ++x) {
+        for (int y = 0; y < _height; ++y) {
+            tryMove(x, y, x + 1, y);
+            tryMove(x, y, x, y + 1);
+        }
+    }
+    return moves;
+}
+
+bool GameField::CheckMatch3(bool /*testOnly*/, bool /*keepKinds*/, bool /*eraseMatched*/)
+{
+    // Filled by the match resolution.
+    return false;
+}
+
+void GameField::RunFalling(float /*startSpeed*/, float /*delayStep*/, float /*newDelayStep*/)
+{
+    // Filled by the fall and refill.
+}
+
+void GameField::PlanRefill(bool /*wantMatch*/)
+{
+    // Filled by the fall and refill.
+}
+
+void GameField::AddSunEnergy(int /*runLength*/)
+{
+    // Filled by the match resolution.
+}
+
+bool GameField::StartLeavingEffect(Square* /*square*/)
+{
+    // Filled by the leaving effects.
+    return false;
+}

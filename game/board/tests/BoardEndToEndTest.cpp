@@ -1,0 +1,104 @@
+// The board in the real program's library: a layer file holds a "GameField",
+// its script sends "RunStart", and frames run on a fixed time step. The board
+// plays the first level of the game's own Level.xml.
+
+#include "game/board/GameField.h"
+#include "game/board/Square.h"
+
+#include "engine/platform/Application.h"
+#include "engine/render/tests/ImageFixtures.h"
+#include "gui/GUIManager.h"
+#include "gui/Layer.h"
+#include "gui/ScreenImpl.h"
+#include "tests/support/EndToEndGame.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+using namespace testing_support;
+
+namespace {
+
+constexpr std::int64_t kTicksPerSecond = 6000;
+constexpr std::int64_t kTicksPerFrame = 100; // 60 frames a second
+
+TEST(BoardEndToEnd, RunStartFromTheLayersScriptLaysOutTheGamesFirstLevel)
+{
+    EndToEndGame game("Board");
+    for (const char* file : {"Level.xml", "LevelMap.xml", "GameplayConst.xml"})
+        WriteTextFile(game.File(file), ReadTextFile(SourceDir() + "/data/" + file));
+    // The pictures the board and the cursor load from files, served as PNG
+    // under the game's settings.
+    std::filesystem::create_directories(game.File("textures/Fields"));
+    std::filesystem::create_directories(game.File("Textures/Particles"));
+    fixtures::PngSpec picture;
+    picture.width = picture.height = 8;
+    picture.colorType = 6; // RGBA
+    picture.rows.assign(8 * 8 * 4, 255);
+    for (const char* name : {"textures/cur_normal.png", "textures/cur_active.png", "textures/cur_press.png",
+                             "textures/Fields/firefly.png", "Textures/Particles/light.png"})
+        WriteTextFile(game.File(name), fixtures::MakePng(picture));
+    WriteTextFile(game.File("Board.xml"), "<Layers>\n"
+                                          "  <include>board.lua</include>\n"
+                                          "  <Layer name=\"Board\">\n"
+                                          "    <Controls><GameField name=\"Field\" /></Controls>\n"
+                                          "    <Script>BoardHandler</Script>\n"
+                                          "  </Layer>\n"
+                                          "</Layers>\n");
+    WriteTextFile(game.File("board.lua"), "function BoardHandler(message)\n"
+                                          "end\n"
+                                          "function StartBoard()\n"
+                                          "    GUI:getLayer(\"Board\"):getWidget(\"Field\"):AcceptMessage(Message(\"RunStart\"))\n"
+                                          "end\n");
+    WriteTextFile(game.File("start.lua"), "gameInfo:LoadLevelMap()\n"
+                                          "GUI:LoadLayers(\"Board.xml\")\n"
+                                          "Screen:pushLayer(GUI:getLayer(\"Board\"))\n"
+                                          "StartBoard()\n"
+                                          "ShowWindowIfNoSplashes()\n");
+    ASSERT_TRUE(game.Start());
+
+    auto ticks = std::make_shared<std::int64_t>(0);
+    game.App().timer = Timer([ticks] { return *ticks; }, kTicksPerSecond);
+    game.App().showFrameRate = false; // its font is not in this game folder
+    game.App().BeginLoop();
+    Layer* layer = GUI.getLayer("Board");
+    ASSERT_NE(layer, nullptr);
+    auto* board = dynamic_cast<GameField*>(layer->getWidget("Field"));
+    ASSERT_NE(board, nullptr) << "the program installs the board's creator";
+    for (int frame = 0; frame < 8 * 60 && game.App().running; ++frame) {
+        *ticks += kTicksPerFrame;
+        game.App().Frame();
+    }
+
+    // Phoenicia_1: eight by eight, its bonus squares where its rows put them.
+    ASSERT_TRUE(board->HasLevel());
+    EXPECT_EQ(board->_width, 8);
+    EXPECT_EQ(board->_height, 8);
+    EXPECT_EQ(board->_originX, 377);
+    EXPECT_EQ(board->_originY, 140);
+    EXPECT_EQ(board->_chipCount, 5);
+    EXPECT_EQ(board->_levelGrid.At(1, 6), 0x40);
+    EXPECT_EQ(board->_levelGrid.At(5, 6), 0x41);
+    EXPECT_EQ(board->_levelGrid.At(4, 1), 0x4C);
+    EXPECT_FLOAT_EQ(board->_levelTime, 180.0f);
+    ASSERT_EQ(board->_squares.size(), 64u);
+    for (const auto& square : board->_squares) {
+        EXPECT_EQ(square->kind, board->_levelGrid.At(square->x, square->y) == 1 ? square->kind & 0xF
+                                                                                 : board->_levelGrid.At(square->x, square->y));
+        EXPECT_FLOAT_EQ(square->position.x, static_cast<float>(square->x * 40));
+        EXPECT_FLOAT_EQ(square->position.y, static_cast<float>(square->y * 40));
+        EXPECT_FLOAT_EQ(square->alpha, 255.0f);
+    }
+    EXPECT_EQ(board->_cellFade[0][0], 255);
+    EXPECT_EQ(board->_cellFade[7][7], 255);
+    EXPECT_FALSE(board->_isBlocked);
+    EXPECT_TRUE(board->_isActive);
+
+    const std::string log = ReadTextFile(game.File("log.htm"));
+    EXPECT_EQ(log.find("Color = Red"), std::string::npos) << log;
+}
+
+} // namespace
