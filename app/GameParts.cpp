@@ -2,6 +2,7 @@
 
 #include "engine/script/ScriptHost.h"
 #include "game/board/GameField.h"
+#include "game/screens/MenuWidgetKinds.h"
 #include "game/screens/ScreenWidgetKinds.h"
 #include "game/screens/MapScreenKinds.h"
 #include "game/state/ArtefactCatalogue.h"
@@ -33,6 +34,7 @@ void GameParts::PrepareFramework()
     InstallGameFieldCreator();
     InstallScreenWidgetCreators();
     RegisterMapScreenKinds();
+    InstallMenuWidgetCreators();
     ConnectConfirmationTexts();
     RegisterScriptBindings(g_luaState);
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 // The screen framework and the game's part of the application's start: the
-// text variables and type names of the framework (with the board's creator),
-// the script API, the artefact catalogue and the effect observer.
+// text variables and type names of the framework (with the board's creator
+// and the widget kinds of the screens and of the main menu), the script API,
+// the artefact catalogue and the effect observer.
 
 #include "engine/platform/ApplicationParts.h"
 

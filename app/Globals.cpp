@@ -15,6 +15,9 @@
 #include "engine/render/VertexBatch.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/sound/SoundSystemImpl.h"
+#include "game/screens/MenuIdleController.h"
+#include "game/screens/MenuScene.h"
+#include "game/screens/ParticleTestController.h"
 #include "game/state/ArtefactCatalogue.h"
 #include "game/state/CountryNames.h"
 #include "gui/controllers/ControllerManager.h"
@@ -64,6 +67,12 @@ Core::GUIManager GUI;
 const std::string g_countryNames[7] = {"Phoenicia", "Babylon", "Egypt", "Carthage", "Rome", "Greece", "Troy"};
 // 16. Particle library.
 ParticleManager g_particleManager;
+// The main menu's scene and idle controller (the controller draws its random
+// start at construction and clears the scene's gem flags), and the particle
+// test's controller: process-wide screen objects of the menu.
+MenuScene g_menuScene;
+MenuIdleController g_menuIdleController(g_menuScene);
+ParticleTestController g_particleTestController;
 // 17. Render device (no GL until Init), and the shared batches it fills.
 RenderDevice g_renderDevice;
 VertexBatch g_quadBatch;

@@ -6,26 +6,74 @@ function HasActivePlayer()
     return name ~= "" and gameInfo:isPlayerExist(name)
 end
 
+-- ==== The backdrop: gems, hi-score panel and greeting (begin) ====
+
+-- Tells the menu's backdrop a command, with an integer when given.
+local function TellBackdrop(command, parameter)
+    if parameter ~= nil then
+        Tell("MainMenu", "00Backdrop", command, parameter)
+    else
+        Tell("MainMenu", "00Backdrop", command)
+    end
+end
+
+-- The idle count of the hi-score panel runs while the menu is the screen
+-- in front and starts again with every action on it.
+local function KeepMenuIdleCount(running)
+    if running then
+        TellBackdrop("HiscoreTick", 1)
+    else
+        TellBackdrop("HiscoreTick", 0)
+    end
+end
+
+-- The menu goes: the gems' run counts as shown, the panel's count stops.
+local function LeaveMainMenu()
+    TellBackdrop("EndGemEffects")
+    KeepMenuIdleCount(false)
+end
+
+-- A dialog over the menu stops the count until it closes again.
+local menuDialog = false
+
+local function OpenMenuDialog(layerName)
+    menuDialog = true
+    KeepMenuIdleCount(false)
+    OpenDialog(layerName)
+end
+
+local closeDialog = CloseDialog
+function CloseDialog()
+    closeDialog()
+    if menuDialog then
+        menuDialog = false
+        KeepMenuIdleCount(true)
+    end
+end
+
+-- ==== (end) ====
+
 -- Greets the active player, or asks for a profile.
 function UpdateWelcome()
     local known = HasActivePlayer()
-    Show("MainMenu", "WelcomeLabel", known)
-    Show("MainMenu", "WelcomeName", known)
+    Show("MainMenu", "Profile", known)
     Show("MainMenu", "NoPlayerText", not known)
     if known then
-        Tell("MainMenu", "WelcomeName", "SetString", gameInfo:getName())
+        Tell("MainMenu", "Profile", "SetProfile", gameInfo:getName())
     end
 end
 
 -- Cross handler of every fade to the menu.
 function OnMainMenuShown()
     UpdateWelcome()
+    TellBackdrop("SyncGems")
+    KeepMenuIdleCount(true)
 end
 
 function PrepareMainMenu()
-    Ink("MainMenu", "WelcomeLabel", "NoPlayerText")
-    -- The title in the gold of the opening picture.
+    -- The title in the gold of the opening picture, the hint in pale sand.
     FindWidget("MainMenu", "Title"):setColor(Color(255, 222, 150, 255))
+    FindWidget("MainMenu", "NoPlayerText"):setColor(Color(240, 226, 190, 255))
     UpdateWelcome()
 end
 
@@ -50,6 +98,7 @@ end
 
 -- Play with a profile: the story on its first voyage, else on to the map.
 function BeginVoyage()
+    LeaveMainMenu()
     if gameInfo:getViewHistory() then
         GoOnToTheMap()
     else
@@ -58,19 +107,25 @@ function BeginVoyage()
 end
 
 function MainMenuHandler(message)
+    KeepMenuIdleCount(true)
     if IsPressed(message, "Play") then
         if HasActivePlayer() then
             BeginVoyage()
         else
+            LeaveMainMenu()
             ShowProfiles()
         end
     elseif IsPressed(message, "Gallery") then
+        LeaveMainMenu()
         ShowGallery()
-    elseif IsPressed(message, "Profiles") then
+    elseif IsPressed(message, "Profiles") or IsPressed(message, "Profile") then
+        LeaveMainMenu()
         ShowProfiles()
     elseif IsPressed(message, "Options") then
+        LeaveMainMenu()
         ShowOptions()
     elseif IsPressed(message, "Quit") or message:getPublisher() == "Escape" then
-        OpenDialog("QuitConfirm")
+        Tell("QuitConfirm", "2Shots", "Reset")
+        OpenMenuDialog("QuitConfirm")
     end
 end

@@ -3,6 +3,7 @@
 // Process services of the platform: the single-instance lock, the user's data
 // folder, starting programs and opening documents.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,5 +32,12 @@ bool RunAndWait(const std::string& program, const std::vector<std::string>& argu
 // Opens a document or address with the desktop's handler ("xdg-open"), the
 // target passed as one argument; does not wait.
 bool OpenWithShell(const std::string& target);
+
+// Where RunAndWait and OpenWithShell start their programs. Tests install a
+// stand-in that records each start (the program and its arguments as they
+// would reach it) and answers whether it started; the program then runs
+// nothing. An empty function puts the real spawning back.
+using ProgramStarter = std::function<bool(const std::string& program, const std::vector<std::string>& arguments)>;
+void SetProgramStarter(ProgramStarter starter);
 
 } // namespace backend

@@ -14,6 +14,30 @@ void ControllerManager::AddController(IController* controller)
     _hasPending = true;
 }
 
+void ControllerManager::AddProcessWideController(IController* controller)
+{
+    if (!controller || IsListed(controller))
+        return;
+    _processWide.insert(controller);
+    controller->_finished = false;
+    AddController(controller);
+}
+
+bool ControllerManager::IsListed(const IController* controller) const
+{
+    for (const IController* entry : _active)
+        if (entry == controller)
+            return true;
+    for (const IController* entry : _pending)
+        if (entry == controller)
+            return true;
+    for (const std::list<IController*>* batch : _activating)
+        for (const IController* entry : *batch)
+            if (entry == controller)
+                return true;
+    return false;
+}
+
 void ControllerManager::FlushPending()
 {
     _hasPending = false;
@@ -44,6 +68,12 @@ void ControllerManager::DeleteFinished()
         if ((*it)->_finished) {
             IController* done = *it;
             it = _active.erase(it);
+            if (_processWide.count(done) != 0) {
+                // Not ours: it leaves the list and may join again.
+                _processWide.erase(done);
+                done->_finished = false;
+                continue;
+            }
             delete done;
         } else {
             ++it;
@@ -125,6 +155,7 @@ void ControllerManager::Detach(const IController* controller)
 {
     if (!controller)
         return;
+    _processWide.erase(controller);
     // A pass may be walking the lists: the entry is cleared now and its node
     // swept out by the outermost pass.
     for (IController*& entry : _active)

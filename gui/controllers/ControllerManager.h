@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <list>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,13 @@ public:
     // Takes ownership; activated at the next activation point.
     void AddController(IController* controller);
     void addController(IController* controller) { AddController(controller); }
+    // A controller that lives as a process-wide object: it joins like an
+    // added one, but only once (a call while it is listed does nothing), and
+    // the manager never deletes it. Finished or stopped by name, it leaves
+    // the lists and may join again by another call.
+    void AddProcessWideController(IController* controller);
+    // Whether the controller is running or waiting to run.
+    bool IsListed(const IController* controller) const;
 
     // Activates the pending controllers: each gets Update(0), then they join
     // the end of the running list.
@@ -64,6 +72,8 @@ private:
 
     std::list<IController*> _active;
     std::list<IController*> _pending;
+    // Controllers the manager lists but does not own.
+    std::set<const IController*> _processWide;
     bool _hasPending = false;
     int _passDepth = 0;
     // The batches being activated (a flush may nest inside another).

@@ -65,6 +65,17 @@ void Place(SwimmingFish& fish)
     fish.sector = 0;
 }
 
+void Spawn(SwimmingFish& fish)
+{
+    fish.sizeFactor = 0.5f;
+    fish.replace = true;
+    fish.wideHeight = false;
+    fish.track.keys.resize(kKeys);
+    Place(fish);
+    fish.t = static_cast<float>(RandomInt()) * 3.0182806e-5f;
+    fish.sector = RandomInt(static_cast<int>(fish.track.keys.size()) - 2);
+}
+
 void Randomize(SwimmingFish& fish)
 {
     fish.speed = 1.0f + static_cast<float>(RandomInt()) * 0.000009125f;

@@ -20,6 +20,11 @@ constexpr int kKeys = 7;
 // animation rate and phase, and a light grey to white colour; at the start
 // of its track.
 void Place(SwimmingFish& fish);
+// A swimming fish of the main menu at its start: drawn at half its size,
+// placed anew at the end of each track, on a track of seven keys placed as
+// above; then somewhere along its run: its phase drawn from 0 to 1, then its
+// key index from 0 to keys - 3.
+void Spawn(SwimmingFish& fish);
 // A new random run: a speed of 1 to 1.3, a size of 0.5 to 0.7, a light
 // colour, a track at height 150 to 400 with keys within 10 of it, and a
 // sprite "fish0" to "fish4" other than the current one.

@@ -40,22 +40,6 @@ void CreditsColorDrift::StartArc(Arc& arc)
     arc._color = Color();
 }
 
-void CreditsColorDrift::DriftArc(Arc& arc, float dt)
-{
-    arc._phaseTime += dt;
-    if (arc._phaseTime > arc._period) {
-        arc._phaseTime -= arc._period;
-        arc._fromLevel = arc._toLevel;
-        arc._toLevel = 10.0f + RandomValue() * 0.007477004f;
-        arc._period = 0.5f + RandomValue() * 3.9643543e-5f;
-        arc._fromColor = arc._toColor;
-        arc._toColor = RandomColorBetween(Color(30, 30, 30, 255), Color(255, 255, 255, 255));
-    }
-    const float f = arc._phaseTime / arc._period;
-    arc._level = arc._fromLevel + (arc._toLevel - arc._fromLevel) * f;
-    arc._color = LerpColor(arc._fromColor, arc._toColor, f);
-}
-
 void CreditsColorDrift::Update(float dt)
 {
     _time += dt;
@@ -64,8 +48,8 @@ void CreditsColorDrift::Update(float dt)
         _time = 0.0f;
     for (SwimmingFish& fish : CreditsModule().fish)
         fish.Update(dt);
-    DriftArc(_arc1, dt);
-    DriftArc(_arc2, dt);
+    _arc1.Advance(dt);
+    _arc2.Advance(dt);
 }
 
 void CreditsColorDrift::OnWidgetDeleted(const Widget* widget)

@@ -5,23 +5,14 @@
 // period, then picks the next. It also swims the credits' fish. It never
 // finishes while its widget lives.
 
-#include "engine/util/Color.h"
 #include "gui/controllers/IController.h"
+#include "gui/effects/ColorDrift.h"
 
 class Credits;
 
 class CreditsColorDrift : public IController {
 public:
-    struct Arc {
-        float _level = 0.0f;
-        float _period = 0.0f;
-        float _fromLevel = 0.0f;
-        float _toLevel = 0.0f;
-        float _phaseTime = 0.0f;
-        Color _fromColor;
-        Color _toColor;
-        Color _color;
-    };
+    using Arc = ColorDrift;
 
     // Both arcs start between brightness 100 and 255, with periods of 0.2 to
     // 1 second and colours between grey 100 and white.
@@ -43,5 +34,4 @@ public:
 
 private:
     static void StartArc(Arc& arc);
-    static void DriftArc(Arc& arc, float dt);
 };

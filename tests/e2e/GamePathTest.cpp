@@ -11,6 +11,9 @@
 #include "app/GameRun.h"
 #include "game/screens/GameStatistics.h"
 #include "game/screens/Map.h"
+#include "game/screens/MenuIdleController.h"
+#include "game/screens/MenuScene.h"
+#include "game/screens/QTVLogo.h"
 #include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
@@ -20,6 +23,7 @@
 #include "gui/widgets/Button.h"
 #include "gui/widgets/Text.h"
 #include "tests/e2e/GameFolderTest.h"
+#include "tests/support/FakeProcess.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <SDL2/SDL.h>
@@ -126,7 +130,7 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
     Picture("03_main_menu");
 
     // Play without a profile leads to the profiles.
-    Click(250, 308);
+    Click(620, 260);
     Frames(kFadeFrames);
     ASSERT_EQ(TopLayer(), "Profiles");
     Picture("04_profiles_empty");
@@ -173,7 +177,7 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
     // to the world map; setting sail says the levels come next (Back closes
     // that), and Menu goes back.
     gameInfo.setViewHistory(true);
-    Click(250, 308);
+    Click(620, 260);
     Frames(kFadeFrames);
     ASSERT_EQ(TopLayer(), "Map");
     Picture("08_world_map");
@@ -187,14 +191,14 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
     ASSERT_EQ(TopLayer(), "MainMenu");
 
     // Quit asks first; No stays.
-    Click(250, 524);
+    Click(620, 468);
     ASSERT_EQ(TopLayer(), "QuitConfirm");
     Picture("09_quit_confirmation");
     Click(400, 400);
     ASSERT_EQ(TopLayer(), "MainMenu");
 
     // The options: each change applies at once.
-    Click(250, 470);
+    Click(620, 416);
     Frames(kFadeFrames);
     ASSERT_EQ(TopLayer(), "Options");
     EXPECT_FALSE(gameInfo.getCustomCursor());
@@ -219,7 +223,7 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
     Key(SDLK_ESCAPE);
     Frames(kFadeFrames);
     ASSERT_EQ(TopLayer(), "MainMenu");
-    Click(250, 524);
+    Click(620, 468);
     ASSERT_EQ(TopLayer(), "QuitConfirm");
     Click(400, 342);
     EXPECT_FALSE(_app->running);
@@ -314,7 +318,7 @@ TEST_F(GamePathTest, TheWorldMapAndThePagesAfterALevelLeadFromOneLevelToTheNext)
         EXPECT_EQ(gameInfo.GetMapStage(s).levels.size(), 15u) << s;
 
     // Play: the map, its flag on the player's level and its text.
-    Click(250, 308);
+    Click(620, 260);
     Frames(kFadeFrames);
     ASSERT_EQ(TopLayer(), "Map");
     auto* map = dynamic_cast<Map*>(LayerWidget("Map", "Map"));
@@ -450,7 +454,7 @@ TEST_F(GamePathTest, TheWorldMapAndThePagesAfterALevelLeadFromOneLevelToTheNext)
     cleo.level = 1;
     cleo.maxStage = 8;
     cleo.maxLevel = 1;
-    Click(250, 308);
+    Click(620, 260);
     Frames(kFadeFrames + 90);
     ASSERT_EQ(TopLayer(), "Map");
     EXPECT_FALSE(cleo.win);
@@ -470,5 +474,107 @@ TEST_F(GamePathTest, TheWorldMapAndThePagesAfterALevelLeadFromOneLevelToTheNext)
     _app.reset();
     const std::string log = LogText();
     WriteTextFile(_shots + "/log_world_map.htm", log);
+    EXPECT_EQ(log.find("Color = Red"), std::string::npos) << "the run's log has error lines";
+}
+
+
+// The main menu left standing: the gems a player has earned light up under
+// their rays, fish swim, the screensaver tip comes and goes, the publisher's
+// logo lights up under the mouse; after 30 idle seconds the hi-score panel
+// slides in with the logo gone, and a click sends it out again.
+TEST_F(GamePathTest, TheIdleMenuShowsTheGemsTheFishAndThenTheHiScores)
+{
+    FakeProcess desktop;
+    Frames(30);
+    ASSERT_EQ(TopLayer(), "Splash");
+    // A player who has reached the fourth country and saw one gem lit.
+    ASSERT_TRUE(gameInfo.AddNewPlayer("Cleo"));
+    Player& cleo = gameInfo.GetPlayer("Cleo");
+    cleo.maxStage = 4;
+    cleo.stage = 4;
+    cleo.menuParam1 = 1;
+    cleo.showSSTip = false;
+    gameInfo._useScreensaver = true; // the tip shows only where there is a screensaver
+    Key(SDLK_SPACE);
+    Frames(kFadeFrames);
+    Key(SDLK_SPACE);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "MainMenu");
+
+    // The two gems earned since the last visit light up one after another.
+    EXPECT_TRUE(g_menuScene.syncRun);
+    EXPECT_EQ(g_menuIdleController.syncFirst, 1);
+    EXPECT_EQ(g_menuIdleController.syncCount, 2);
+    EXPECT_TRUE(g_menuIdleController.tip.showing);
+    EXPECT_EQ(g_menuScene.gemCount, 7);
+    EXPECT_FALSE(g_menuScene.fish.empty());
+    EXPECT_FALSE(g_menuScene.waves.empty());
+    Frames(90);
+    Picture("20_menu_gem_rays");
+    Frames(60);
+    Picture("21_menu_screensaver_tip");
+    Frames(4 * 60);
+    EXPECT_FALSE(g_menuScene.syncRun);
+    EXPECT_EQ(cleo.menuParam1, 3);
+    Picture("22_menu_with_three_gems");
+    Frames(3 * 60);
+    EXPECT_TRUE(cleo.showSSTip) << "the tip counts as seen after seven seconds";
+
+    // The logo lights up under the mouse; a click opens nothing without a
+    // shortcut beside the game.
+    auto* logo = dynamic_cast<QTVLogo*>(GUI.getLayer("MainMenu")->getWidget("PublisherLogo"));
+    ASSERT_NE(logo, nullptr);
+    ASSERT_NE(logo->Animator(), nullptr) << "the logo pictures are beside the game";
+    EXPECT_EQ(g_logoWidget, logo);
+    MoveMouse(60, 558);
+    Frames(20);
+    EXPECT_EQ(logo->Animator()->Current().picture, logo->HoverPicture());
+    Picture("23_menu_logo_hover");
+    Click(60, 558);
+    EXPECT_TRUE(desktop.Starts().empty());
+    MoveMouse(400, 300);
+
+    // Standing idle: the panel slides in at 30 seconds from the menu's
+    // showing, the logo goes.
+    ASSERT_EQ(g_menuIdleController.panel.state, HiScorePanel::kHidden);
+    const int idleFrames = static_cast<int>((30.0f - g_menuIdleController.panel.timer) * 60.0f);
+    ASSERT_GT(idleFrames, 60);
+    Frames(idleFrames - 30);
+    EXPECT_EQ(g_menuIdleController.panel.state, HiScorePanel::kHidden);
+    EXPECT_TRUE(logo->enabled);
+    Frames(60);
+    EXPECT_EQ(g_menuIdleController.panel.state, HiScorePanel::kSlidingIn);
+    EXPECT_FALSE(logo->enabled);
+    Frames(90);
+    ASSERT_EQ(g_menuIdleController.panel.state, HiScorePanel::kShown);
+    Frames(60);
+    EXPECT_EQ(g_menuScene.panelText.String("Name1")._text, gameInfo.getHiScoresLine(1).name);
+    EXPECT_EQ(g_menuScene.panelText.String("Value10")._text, std::to_string(gameInfo.getHiScoresLine(10).score));
+    Picture("24_menu_hiscores");
+
+    // A click anywhere sends it out; the logo is back.
+    Click(200, 300);
+    EXPECT_EQ(g_menuIdleController.panel.state, HiScorePanel::kSlidingOut);
+    Frames(70);
+    EXPECT_EQ(g_menuIdleController.panel.state, HiScorePanel::kHidden);
+    EXPECT_TRUE(logo->enabled);
+    Picture("25_menu_after_the_panel");
+
+    // The quit question shows the screenshots; the idle count waits while
+    // it is open and starts again when it closes.
+    Click(620, 468);
+    ASSERT_EQ(TopLayer(), "QuitConfirm");
+    EXPECT_FALSE(g_menuIdleController.panel.idleClockRunning);
+    const float waiting = g_menuIdleController.panel.timer;
+    Frames(60);
+    EXPECT_FLOAT_EQ(g_menuIdleController.panel.timer, waiting);
+    Picture("26_quit_question_with_screenshots");
+    Click(400, 400);
+    ASSERT_EQ(TopLayer(), "MainMenu");
+    EXPECT_TRUE(g_menuIdleController.panel.idleClockRunning);
+    EXPECT_LT(g_menuIdleController.panel.timer, 0.1f);
+
+    const std::string log = LogText();
+    WriteTextFile(_shots + "/log_menu.htm", log);
     EXPECT_EQ(log.find("Color = Red"), std::string::npos) << "the run's log has error lines";
 }

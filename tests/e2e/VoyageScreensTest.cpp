@@ -38,8 +38,8 @@ Kind* WidgetOf(const char* layer, const char* widget)
 }
 
 // Points of the screens, y counted from the top.
-const int kPlayX = 250, kPlayY = 308;
-const int kGalleryX = 250, kGalleryY = 362;
+const int kPlayX = 620, kPlayY = 260;
+const int kGalleryX = 620, kGalleryY = 312;
 const int kContinueX = 400, kContinueY = 562;
 const int kMapMenuX = 690, kMapMenuY = 561;
 const int kGalleryBackX = 728, kGalleryBackY = 570;

@@ -6,6 +6,7 @@
 #include "tools/artgen/JpegWriter.h"
 #include "tools/artgen/MapArt.h"
 #include "tools/artgen/PageArt.h"
+#include "tools/artgen/MenuArt.h"
 #include "tools/artgen/Palette.h"
 #include "tools/artgen/SailArt.h"
 #include "tools/artgen/SceneArt.h"
@@ -21,6 +22,16 @@ using Recipe = std::function<void(Canvas&, ArtFaces&)>;
 template <typename F> Recipe Plain(F draw)
 {
     return [draw](Canvas& canvas, ArtFaces&) { draw(canvas); };
+}
+
+Recipe FishFrame(int kind, int frame)
+{
+    return [kind, frame](Canvas& canvas, ArtFaces&) { DrawFishFrame(canvas, kind, frame); };
+}
+
+Recipe Screenshot(int index, bool colour)
+{
+    return [index, colour](Canvas& canvas, ArtFaces&) { DrawScreenshot(canvas, index, colour); };
 }
 
 bool EndsWith(const std::string& text, const std::string& end)
@@ -151,6 +162,79 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/board_frame.png"}, 512, 512, Plain(DrawBoardFrame)},
         {{"data/textures/particle.png"}, 32, 32, Plain(DrawGlowParticle)},
         {{"data/textures/spark.png"}, 32, 32, Plain(DrawSpark)},
+
+        // ---- The main menu's backdrop, gems, panel, greeting and logo button (begin) ----
+        {{"data/textures/menu/sea.png"}, 800, 600, Plain(DrawUnderwaterBackdrop)},
+        {{"data/textures/menu/colonnade.png"}, 800, 398, Plain(DrawColonnade)},
+        {{"data/textures/menu/light_mask.png"}, 800, 600, Plain(DrawLightMask)},
+        {{"data/textures/menu/school_fish.png"}, 64, 16, Plain(DrawSchoolFish)},
+        {{"data/textures/menu/weed.png"}, 64, 256, Plain(DrawWeed)},
+        {{"data/textures/menu/bubble.png"}, 16, 16, Plain(DrawBubble)},
+        {{"data/textures/menu/gem1.png"}, 60, 60, Plain([](Canvas& c) { DrawMenuGem(c, 0); })},
+        {{"data/textures/menu/gem2.png"}, 60, 60, Plain([](Canvas& c) { DrawMenuGem(c, 1); })},
+        {{"data/textures/menu/gem3.png"}, 60, 60, Plain([](Canvas& c) { DrawMenuGem(c, 2); })},
+        {{"data/textures/menu/gem4.png"}, 60, 60, Plain([](Canvas& c) { DrawMenuGem(c, 3); })},
+        {{"data/textures/menu/gem5.png"}, 60, 60, Plain([](Canvas& c) { DrawMenuGem(c, 4); })},
+        {{"data/textures/menu/gem6.png"}, 60, 60, Plain([](Canvas& c) { DrawMenuGem(c, 5); })},
+        {{"data/textures/menu/gem7.png"}, 60, 60, Plain([](Canvas& c) { DrawMenuGem(c, 6); })},
+        {{"data/textures/Shield/ray.jpg", "data/textures/Shield/ray.png"}, 256, 64, Plain([](Canvas& c) { DrawLightBeam(c, 0); })},
+        {{"data/textures/Shield/ray1.jpg", "data/textures/Shield/ray1.png"}, 256, 64, Plain([](Canvas& c) { DrawLightBeam(c, 1); })},
+        {{"data/textures/Shield/ray2.jpg", "data/textures/Shield/ray2.png"}, 256, 64, Plain([](Canvas& c) { DrawLightBeam(c, 2); })},
+        {{"data/textures/menu/hiscore_panel.png"}, 420, 440, [](Canvas& c, ArtFaces& f) { DrawHiScoreTablet(c, f.serifBold); }},
+        {{"data/textures/menu/welcome.png"}, 150, 40, [](Canvas& c, ArtFaces& f) { DrawWelcomeLettering(c, f.serifBold); }},
+        {{"data/textures/menu/change_player.png"}, 180, 36, [](Canvas& c, ArtFaces& f) { DrawChangePlayerPlate(c, f.serifBold, false); }},
+        {{"data/textures/menu/change_player_glow.png"}, 180, 36, [](Canvas& c, ArtFaces& f) { DrawChangePlayerPlate(c, f.serifBold, true); }},
+        {{"fsdata/logo_na.png"}, 128, 64, [](Canvas& c, ArtFaces& f) { DrawLogoButton(c, f.serifBold, false); }},
+        {{"fsdata/logo_a.png"}, 128, 64, [](Canvas& c, ArtFaces& f) { DrawLogoButton(c, f.serifBold, true); }},
+        {{"data/textures/menu/ss_color0.png"}, 192, 144, Screenshot(0, true)},
+        {{"data/textures/menu/ss_bw0.png"}, 192, 144, Screenshot(0, false)},
+        {{"data/textures/menu/ss_color1.png"}, 192, 144, Screenshot(1, true)},
+        {{"data/textures/menu/ss_bw1.png"}, 192, 144, Screenshot(1, false)},
+        {{"data/textures/menu/ss_color2.png"}, 192, 144, Screenshot(2, true)},
+        {{"data/textures/menu/ss_bw2.png"}, 192, 144, Screenshot(2, false)},
+        {{"data/textures/menu/ss_color3.png"}, 192, 144, Screenshot(3, true)},
+        {{"data/textures/menu/ss_bw3.png"}, 192, 144, Screenshot(3, false)},
+        {{"data/textures/fish/fish0_00.png"}, 128, 64, FishFrame(0, 0)},
+        {{"data/textures/fish/fish0_01.png"}, 128, 64, FishFrame(0, 1)},
+        {{"data/textures/fish/fish0_02.png"}, 128, 64, FishFrame(0, 2)},
+        {{"data/textures/fish/fish0_03.png"}, 128, 64, FishFrame(0, 3)},
+        {{"data/textures/fish/fish0_04.png"}, 128, 64, FishFrame(0, 4)},
+        {{"data/textures/fish/fish0_05.png"}, 128, 64, FishFrame(0, 5)},
+        {{"data/textures/fish/fish0_06.png"}, 128, 64, FishFrame(0, 6)},
+        {{"data/textures/fish/fish0_07.png"}, 128, 64, FishFrame(0, 7)},
+        {{"data/textures/fish/fish1_00.png"}, 128, 64, FishFrame(1, 0)},
+        {{"data/textures/fish/fish1_01.png"}, 128, 64, FishFrame(1, 1)},
+        {{"data/textures/fish/fish1_02.png"}, 128, 64, FishFrame(1, 2)},
+        {{"data/textures/fish/fish1_03.png"}, 128, 64, FishFrame(1, 3)},
+        {{"data/textures/fish/fish1_04.png"}, 128, 64, FishFrame(1, 4)},
+        {{"data/textures/fish/fish1_05.png"}, 128, 64, FishFrame(1, 5)},
+        {{"data/textures/fish/fish1_06.png"}, 128, 64, FishFrame(1, 6)},
+        {{"data/textures/fish/fish1_07.png"}, 128, 64, FishFrame(1, 7)},
+        {{"data/textures/fish/fish2_00.png"}, 128, 64, FishFrame(2, 0)},
+        {{"data/textures/fish/fish2_01.png"}, 128, 64, FishFrame(2, 1)},
+        {{"data/textures/fish/fish2_02.png"}, 128, 64, FishFrame(2, 2)},
+        {{"data/textures/fish/fish2_03.png"}, 128, 64, FishFrame(2, 3)},
+        {{"data/textures/fish/fish2_04.png"}, 128, 64, FishFrame(2, 4)},
+        {{"data/textures/fish/fish2_05.png"}, 128, 64, FishFrame(2, 5)},
+        {{"data/textures/fish/fish2_06.png"}, 128, 64, FishFrame(2, 6)},
+        {{"data/textures/fish/fish2_07.png"}, 128, 64, FishFrame(2, 7)},
+        {{"data/textures/fish/fish3_00.png"}, 128, 64, FishFrame(3, 0)},
+        {{"data/textures/fish/fish3_01.png"}, 128, 64, FishFrame(3, 1)},
+        {{"data/textures/fish/fish3_02.png"}, 128, 64, FishFrame(3, 2)},
+        {{"data/textures/fish/fish3_03.png"}, 128, 64, FishFrame(3, 3)},
+        {{"data/textures/fish/fish3_04.png"}, 128, 64, FishFrame(3, 4)},
+        {{"data/textures/fish/fish3_05.png"}, 128, 64, FishFrame(3, 5)},
+        {{"data/textures/fish/fish3_06.png"}, 128, 64, FishFrame(3, 6)},
+        {{"data/textures/fish/fish3_07.png"}, 128, 64, FishFrame(3, 7)},
+        {{"data/textures/fish/fish4_00.png"}, 128, 64, FishFrame(4, 0)},
+        {{"data/textures/fish/fish4_01.png"}, 128, 64, FishFrame(4, 1)},
+        {{"data/textures/fish/fish4_02.png"}, 128, 64, FishFrame(4, 2)},
+        {{"data/textures/fish/fish4_03.png"}, 128, 64, FishFrame(4, 3)},
+        {{"data/textures/fish/fish4_04.png"}, 128, 64, FishFrame(4, 4)},
+        {{"data/textures/fish/fish4_05.png"}, 128, 64, FishFrame(4, 5)},
+        {{"data/textures/fish/fish4_06.png"}, 128, 64, FishFrame(4, 6)},
+        {{"data/textures/fish/fish4_07.png"}, 128, 64, FishFrame(4, 7)},
+        // ---- The main menu (end) ----
     };
     return pictures;
 }

@@ -7,10 +7,15 @@
 
 #include "tools/artgen/PictureTable.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <string>
+#include <thread>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -25,24 +30,43 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string gameDir = argv[1];
-    TextPainter serif(argv[2]);
-    TextPainter serifBold(argv[3]);
-    for (const TextPainter* painter : {&serif, &serifBold})
-        if (!painter->IsOpen()) {
-            std::fprintf(stderr, "artgen: %s\n", painter->Error().c_str());
-            return 1;
-        }
-    ArtFaces faces{serif, serifBold};
-    for (const PictureRecipe& recipe : GamePictures()) {
+    const std::vector<PictureRecipe>& recipes = GamePictures();
+    for (const PictureRecipe& recipe : recipes)
         for (const std::string& path : recipe.paths) {
             std::error_code ignored;
             std::filesystem::create_directories(std::filesystem::path(gameDir + "/" + path).parent_path(), ignored);
         }
-        std::string error;
-        if (!MakePicture(recipe, faces, gameDir, error)) {
-            std::fprintf(stderr, "artgen: %s\n", error.c_str());
-            return 1;
+    // The pictures are drawn by a few workers side by side, each with faces
+    // of its own (a face serves one thread at a time).
+    const unsigned workers = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> failed{false};
+    std::mutex reporting;
+    auto work = [&]() {
+        TextPainter serif(argv[2]);
+        TextPainter serifBold(argv[3]);
+        for (const TextPainter* painter : {&serif, &serifBold})
+            if (!painter->IsOpen()) {
+                const std::lock_guard<std::mutex> lock(reporting);
+                std::fprintf(stderr, "artgen: %s\n", painter->Error().c_str());
+                failed = true;
+                return;
+            }
+        ArtFaces faces{serif, serifBold};
+        for (std::size_t i = next++; i < recipes.size() && !failed; i = next++) {
+            std::string error;
+            if (!MakePicture(recipes[i], faces, gameDir, error)) {
+                const std::lock_guard<std::mutex> lock(reporting);
+                std::fprintf(stderr, "artgen: %s\n", error.c_str());
+                failed = true;
+            }
         }
-    }
-    return 0;
+    };
+    std::vector<std::thread> threads;
+    for (unsigned i = 1; i < workers; ++i)
+        threads.emplace_back(work);
+    work();
+    for (std::thread& thread : threads)
+        thread.join();
+    return failed ? 1 : 0;
 }

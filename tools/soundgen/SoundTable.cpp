@@ -142,6 +142,30 @@ SampleBuffer IslandRises()
     out.Mix(FrameDrum(R, DrumStroke::Dum, 121), 1.75, 0.7f);
     return Finished(out, 0.7f);
 }
+// ---- The main menu (begin) ----
+
+// A gem leaving its place: a bright glassy ping with a shimmer falling away.
+SampleBuffer GemOut()
+{
+    SampleBuffer out(R, 0.9);
+    out.Mix(FmTone(R, 1318.5, 0.8, 3.5, 1.2, 0.35), 0.0, 0.8f);
+    out.Mix(FmTone(R, 1975.5, 0.6, 2.0, 0.8, 0.25), 0.03, 0.4f);
+    out.Mix(NoiseBurst(R, 0.25, 7000.0, 121), 0.0, 0.2f);
+    return Finished(out, 0.55f);
+}
+
+// A ray of light coming down on a gem: a soft rising chord.
+SampleBuffer Ray()
+{
+    SampleBuffer out(R, 1.6);
+    static const double kSteps[] = {0, 7, 12, 16};
+    for (int i = 0; i < 4; ++i)
+        out.Mix(FmTone(R, Semitones(392.0, kSteps[i]), 1.4 - 0.15 * i, 1.0, 0.6, 0.6), 0.08 * i, 0.35f);
+    out.Mix(FmTone(R, 1567.98, 0.9, 3.0, 1.0, 0.4), 0.3, 0.2f);
+    return Finished(out, 0.5f);
+}
+
+// ---- The main menu (end) ----
 
 SampleBuffer Music(const Tune& tune) { return MusicComposer(R).Compose(tune, 16.0); }
 
@@ -167,6 +191,8 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/map_waypoint.wav", MapWaypoint},
         {"data/sound/velmora.wav", IslandRises},
         {"data/sound/music/map.ogg", [] { return Music({{0, 2, 4, 7, 9}, 174.61, 72.0, "D...D.T.", 110}); }},
+        {"data/sound/GemOut.wav", GemOut},
+        {"data/sound/Ray.wav", Ray},
         {"data/sound/music/menu.ogg", [] { return Music({{0, 2, 4, 7, 9}, 146.83, 80.0, "D...T...", 100}); }},
         {"data/sound/music/stage1.ogg", [] { return Music({{0, 1, 4, 5, 7, 8, 10}, 146.83, 96.0, "D..TD.T.", 101}); }},
         {"data/sound/music/stage2.ogg", [] { return Music({{0, 1, 3, 5, 7, 8, 10}, 164.81, 84.0, "D.T.D.TT", 102}); }},

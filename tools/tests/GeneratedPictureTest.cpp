@@ -166,6 +166,44 @@ const Wanted kWanted[] = {
     {"data/textures/map/wave.png", 256, 256},  {"data/textures/message_tiles.png", 120, 120},
     {"data/textures/message_shadow.png", 120, 120}, {"data/textures/statistics.png", 600, 432},
     {"data/textures/page_panel.png", 400, 300},
+    // The main menu.
+    {"data/textures/menu/sea.png", 800, 600}, {"data/textures/menu/colonnade.png", 800, 398},
+    {"data/textures/menu/light_mask.png", 800, 600}, {"data/textures/menu/school_fish.png", 64, 16},
+    {"data/textures/menu/weed.png", 64, 256}, {"data/textures/menu/bubble.png", 16, 16},
+    {"data/textures/menu/gem1.png", 60, 60}, {"data/textures/menu/gem2.png", 60, 60},
+    {"data/textures/menu/gem3.png", 60, 60}, {"data/textures/menu/gem4.png", 60, 60},
+    {"data/textures/menu/gem5.png", 60, 60}, {"data/textures/menu/gem6.png", 60, 60},
+    {"data/textures/menu/gem7.png", 60, 60}, {"data/textures/Shield/ray.jpg", 256, 64},
+    {"data/textures/Shield/ray.png", 256, 64}, {"data/textures/Shield/ray1.jpg", 256, 64},
+    {"data/textures/Shield/ray1.png", 256, 64}, {"data/textures/Shield/ray2.jpg", 256, 64},
+    {"data/textures/Shield/ray2.png", 256, 64}, {"data/textures/menu/hiscore_panel.png", 420, 440},
+    {"data/textures/menu/welcome.png", 150, 40}, {"data/textures/menu/change_player.png", 180, 36},
+    {"data/textures/menu/change_player_glow.png", 180, 36}, {"fsdata/logo_na.png", 128, 64},
+    {"fsdata/logo_a.png", 128, 64}, {"data/textures/menu/ss_color0.png", 192, 144},
+    {"data/textures/menu/ss_bw0.png", 192, 144}, {"data/textures/menu/ss_color1.png", 192, 144},
+    {"data/textures/menu/ss_bw1.png", 192, 144}, {"data/textures/menu/ss_color2.png", 192, 144},
+    {"data/textures/menu/ss_bw2.png", 192, 144}, {"data/textures/menu/ss_color3.png", 192, 144},
+    {"data/textures/menu/ss_bw3.png", 192, 144}, {"data/textures/fish/fish0_00.png", 128, 64},
+    {"data/textures/fish/fish0_01.png", 128, 64}, {"data/textures/fish/fish0_02.png", 128, 64},
+    {"data/textures/fish/fish0_03.png", 128, 64}, {"data/textures/fish/fish0_04.png", 128, 64},
+    {"data/textures/fish/fish0_05.png", 128, 64}, {"data/textures/fish/fish0_06.png", 128, 64},
+    {"data/textures/fish/fish0_07.png", 128, 64}, {"data/textures/fish/fish1_00.png", 128, 64},
+    {"data/textures/fish/fish1_01.png", 128, 64}, {"data/textures/fish/fish1_02.png", 128, 64},
+    {"data/textures/fish/fish1_03.png", 128, 64}, {"data/textures/fish/fish1_04.png", 128, 64},
+    {"data/textures/fish/fish1_05.png", 128, 64}, {"data/textures/fish/fish1_06.png", 128, 64},
+    {"data/textures/fish/fish1_07.png", 128, 64}, {"data/textures/fish/fish2_00.png", 128, 64},
+    {"data/textures/fish/fish2_01.png", 128, 64}, {"data/textures/fish/fish2_02.png", 128, 64},
+    {"data/textures/fish/fish2_03.png", 128, 64}, {"data/textures/fish/fish2_04.png", 128, 64},
+    {"data/textures/fish/fish2_05.png", 128, 64}, {"data/textures/fish/fish2_06.png", 128, 64},
+    {"data/textures/fish/fish2_07.png", 128, 64}, {"data/textures/fish/fish3_00.png", 128, 64},
+    {"data/textures/fish/fish3_01.png", 128, 64}, {"data/textures/fish/fish3_02.png", 128, 64},
+    {"data/textures/fish/fish3_03.png", 128, 64}, {"data/textures/fish/fish3_04.png", 128, 64},
+    {"data/textures/fish/fish3_05.png", 128, 64}, {"data/textures/fish/fish3_06.png", 128, 64},
+    {"data/textures/fish/fish3_07.png", 128, 64}, {"data/textures/fish/fish4_00.png", 128, 64},
+    {"data/textures/fish/fish4_01.png", 128, 64}, {"data/textures/fish/fish4_02.png", 128, 64},
+    {"data/textures/fish/fish4_03.png", 128, 64}, {"data/textures/fish/fish4_04.png", 128, 64},
+    {"data/textures/fish/fish4_05.png", 128, 64}, {"data/textures/fish/fish4_06.png", 128, 64},
+    {"data/textures/fish/fish4_07.png", 128, 64},
 };
 
 PngPicture Load(const std::string& relative)
@@ -394,4 +432,79 @@ TEST(GeneratedPictures, TheLevelMapsWaypointsLieOnTheChartsLand)
     EXPECT_EQ(waypoints, 105);
     // The sea is clear but for its shallows.
     EXPECT_LT(earth.At(300, 300)[3], 40);
+}
+
+TEST(GeneratedMenuPictures, TheSeaIsOpaqueAndTheSpritesStandClear)
+{
+    const PngPicture sea = Load("data/textures/menu/sea.png");
+    for (size_t i = 3; i < sea.rgba.size(); i += 4)
+        ASSERT_EQ(sea.rgba[i], 255);
+    struct Case {
+        const char* path;
+        int clearX, clearY;
+        int solidX, solidY;
+    };
+    const Case cases[] = {
+        {"data/textures/menu/colonnade.png", 650, 100, 45, 250}, // sky over the buttons; a column
+        {"data/textures/menu/school_fish.png", 0, 0, 40, 8},
+        {"data/textures/menu/weed.png", 0, 0, 32, 255},          // rooted at the bottom edge
+        {"data/textures/menu/gem1.png", 0, 0, 30, 31},
+        {"data/textures/menu/welcome.png", 0, 0, 75, 20},
+        {"data/textures/menu/hiscore_panel.png", 0, 0, 210, 220},
+        {"fsdata/logo_na.png", 127, 0, 27, 32},
+        {"data/textures/fish/fish0_00.png", 2, 2, 80, 32},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const PngPicture p = Load(c.path);
+        EXPECT_EQ(p.At(c.clearX, c.clearY)[3], 0);
+        EXPECT_GT(p.At(c.solidX, c.solidY)[3], 200);
+    }
+}
+
+TEST(GeneratedMenuPictures, GemsDifferAndFishSwingTheirTails)
+{
+    std::vector<std::array<int, 3>> centres;
+    for (int i = 1; i <= 7; ++i) {
+        const PngPicture gem = Load("data/textures/menu/gem" + std::to_string(i) + ".png");
+        centres.push_back({gem.At(30, 34)[0], gem.At(30, 34)[1], gem.At(30, 34)[2]});
+    }
+    for (size_t a = 0; a < centres.size(); ++a)
+        for (size_t b = a + 1; b < centres.size(); ++b) {
+            int d = 0;
+            for (int k = 0; k < 3; ++k)
+                d += std::abs(centres[a][k] - centres[b][k]);
+            EXPECT_GT(d, 40) << a << " " << b;
+        }
+    // The tail (left end) moves between frames; the head stays.
+    const PngPicture first = Load("data/textures/fish/fish2_00.png");
+    const PngPicture swung = Load("data/textures/fish/fish2_02.png");
+    int tail = 0, head = 0;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 30; ++x)
+            tail += first.At(x, y)[3] != swung.At(x, y)[3] ? 1 : 0;
+        for (int x = 110; x < 128; ++x)
+            head += first.At(x, y)[3] != swung.At(x, y)[3] ? 1 : 0;
+    }
+    EXPECT_GT(tail, 20);
+    EXPECT_LT(head, tail / 4);
+}
+
+TEST(GeneratedMenuPictures, RaysAreBrightInTheMiddleAndTileAlongTheirLength)
+{
+    for (const char* name : {"ray", "ray1", "ray2"}) {
+        SCOPED_TRACE(name);
+        const PngPicture ray = Load(std::string("data/textures/Shield/") + name + ".png");
+        long middle = 0, edge = 0, seam = 0, inside = 0;
+        for (int x = 0; x < 256; ++x) {
+            middle += ray.At(x, 32)[0];
+            edge += ray.At(x, 0)[0] + ray.At(x, 63)[0];
+        }
+        for (int y = 0; y < 64; ++y) {
+            seam += std::abs(ray.At(255, y)[0] - ray.At(0, y)[0]);
+            inside += std::abs(ray.At(127, y)[0] - ray.At(128, y)[0]);
+        }
+        EXPECT_GT(middle, edge);
+        EXPECT_LT(seam, inside * 3 + 64 * 8);
+    }
 }

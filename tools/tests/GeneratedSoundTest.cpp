@@ -83,6 +83,7 @@ const Wanted kWanted[] = {
     {"data/sound/music/stage7.ogg", 10.0, 20.0},
     {"data/sound/map_waypoint.wav", 0.3, 1.5},    {"data/sound/velmora.wav", 2.0, 5.0},
     {"data/sound/music/map.ogg", 10.0, 20.0},
+    {"data/sound/GemOut.wav", 0.3, 1.5},          {"data/sound/Ray.wav", 0.5, 2.0},
 };
 
 } // namespace

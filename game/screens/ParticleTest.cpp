@@ -1,0 +1,34 @@
+#include "game/screens/ParticleTest.h"
+
+#include "game/screens/ParticleTestController.h"
+#include "gui/WidgetFactory.h"
+#include "gui/controllers/ControllerManager.h"
+#include "gui/effects/ParticleEffect.h"
+
+ParticleTest::ParticleTest(const std::string& widgetName, const TiXmlElement*)
+    : ParticleTest(widgetName, g_particleTestController)
+{
+}
+
+ParticleTest::ParticleTest(const std::string& widgetName, ParticleTestController& controller)
+    : Widget(widgetName)
+{
+    controller.widget = this;
+    kernel.AddProcessWideController(&controller);
+}
+
+bool ParticleTest::MouseDown(const Point& p)
+{
+    if (ParticleEffect* effect = AddEffect("MouseDown")) {
+        // Effects are drawn at the widget's position.
+        effect->posX = static_cast<float>(p.x - position.x);
+        effect->posY = static_cast<float>(p.y - position.y);
+        effect->Reset();
+    }
+    return false;
+}
+
+Widget* CreateParticleTest(const TiXmlElement* element)
+{
+    return CreateWidgetOfKind<ParticleTest>(element);
+}

@@ -1,0 +1,22 @@
+#include "gui/effects/ColorDrift.h"
+
+#include "engine/render/DrawRoutines.h"
+#include "engine/util/Random.h"
+
+#include <algorithm>
+
+void ColorDrift::Advance(float dt)
+{
+    _phaseTime += dt;
+    if (_phaseTime > _period) {
+        _phaseTime -= _period;
+        _fromLevel = _toLevel;
+        _toLevel = 10.0f + static_cast<float>(RandomInt()) * 0.007477004f;
+        _period = 0.5f + static_cast<float>(RandomInt()) * 3.9643543e-5f;
+        _fromColor = _toColor;
+        _toColor = RandomColorBetween(Color(30, 30, 30, 255), Color(255, 255, 255, 255));
+    }
+    const float f = _period > 0.0f ? std::min(_phaseTime / _period, 1.0f) : 1.0f;
+    _level = _fromLevel + (_toLevel - _fromLevel) * f;
+    _color = LerpColor(_fromColor, _toColor, f);
+}
