@@ -46,13 +46,13 @@ const char* const kResetStops[] = {
     "SquareTipper",    "SquareDestroyer", "SquareDestroyerB", "SquareDestroyerC", "CheckMatchRunner",
     "FallingRunner",   "FieldAppearance", "RunStart",        "FillTimer",        "AddLife",
     "SquareLight",     "EndLevelManager", "SunRing",         "LetterText",       "DecLives",
-    "SimpleFrame",     "ShowMessage",     "ChipSunEnergy"};
+    "SimpleFrame",     "ShowMessage",     "ChipSunEnergy",   "SwapBonusSquareMover"};
 
 // The moving controllers the restart stops.
 const char* const kRestartStops[] = {"SquareMover",     "BonusMover",       "MusorDestroyer",   "SquareTipper",
                                      "SquareDestroyer", "SquareDestroyerB", "SquareDestroyerC", "CheckMatchRunner",
                                      "FallingRunner",   "LevelLighting",    "SunBurner",        "ArtefactMover",
-                                     "SquareFall"};
+                                     "SquareFall",      "SwapBonusSquareMover"};
 
 } // namespace
 
