@@ -77,7 +77,12 @@ TEST_P(PressNothing, OnLocksStonesIceNotFallingChipsMusorEmptyCellsAndHoles)
     EXPECT_TRUE(Controllers(board, "SquareMover").empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, PressNothing, testing::Values(0x13, 0x23, 0x30, 0xA3, 0xB3, 0xC3, 0xD0, E, H));
+INSTANTIATE_TEST_SUITE_P(Kinds, PressNothing, testing::Values(0x13, 0x23, 0x30, 0xA3, 0xB3, 0xC3, 0xD0, E, H),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return info.param == E ? std::string("EmptyCell")
+                                    : info.param == H ? std::string("Hole")
+                                                      : "Kind" + std::to_string(info.param);
+                         });
 
 TEST_F(BoardInputTest, APressTwoCellsAwayOnlyClearsTheSelection)
 {
