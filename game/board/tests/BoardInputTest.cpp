@@ -12,7 +12,7 @@ namespace {
 constexpr int H = PlayTest::kHole;
 constexpr int E = PlayTest::kEmpty;
 
-// Five colours on the diagonals: no line, and moves on every side.
+// Five colours on the diagonals: no line and no move.
 const PlayTest::Layout kDiagonals = {
     {0, 1, 2, 3, 4}, {1, 2, 3, 4, 0}, {2, 3, 4, 0, 1}, {3, 4, 0, 1, 2}, {4, 0, 1, 2, 3},
 };
