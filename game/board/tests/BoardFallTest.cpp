@@ -46,6 +46,22 @@ TEST_F(BoardFallTest, NothingToFallChecksAtOnce)
     EXPECT_NE(lines[lines.size() - 2].find("Point 2"), std::string::npos);
 }
 
+TEST_F(BoardFallTest, NewSquaresWaitingAboveTheBoardStayOutOfTheKindGrid)
+{
+    // One column of the largest height: its new squares wait in rows 20 to
+    // 39, which the kind grid does not have.
+    GameField& board = MakeLaidOutBoard(Empty(1, LevelGrid::kSide));
+    board.RunFalling(-80.0f, 0.02f, 0.02f);
+    ASSERT_EQ(board._squares.size(), static_cast<std::size_t>(LevelGrid::kSide));
+    EXPECT_EQ(board._squares.back()->y, 2 * LevelGrid::kSide - 1);
+    board.UpdateKindMap();
+    for (int x = 0; x < LevelGrid::kSide; ++x)
+        for (int y = 0; y < LevelGrid::kSide; ++y)
+            EXPECT_EQ(board._kinds[x][y], kNoSquare) << x << "," << y;
+    ASSERT_TRUE(RunUntilFree(board));
+    EXPECT_TRUE(IsSettledAndFull(board));
+}
+
 TEST_F(BoardFallTest, SquaresFallOverAHoleWhichStaysEmpty)
 {
     GameField& board = MakeLaidOutBoard({{1}, {2}, {H}, {E}});
