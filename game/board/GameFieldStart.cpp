@@ -233,11 +233,7 @@ void GameField::Reset()
     ActivePlayer().levelNotComp = false;
     ResumeController("GameFieldObserver");
 
-    _tipSlot.Clear();
-    if (_selectedBonus >= 0 && _selectedBonus < kBonusButtons && _bonusButtons[_selectedBonus].count > 0)
-        _bonusButtons[_selectedBonus].state = HoverRect::kIdle;
-    _selectedBonus = -1;
-    _sunCharging = false;
+    ClearSelection();
 
     DeleteAllSquares();
 
