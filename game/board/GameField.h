@@ -180,9 +180,10 @@ public:
     void PlanRefill(bool wantMatch);
     // The sun's energy for a group of that many chips.
     void AddSunEnergy(int runLength);
-    // A bonus, artefact piece or musor in the lowest level cell of its
-    // column leaves the board: its leaving effect starts and the square is
-    // deleted; false for any other square, which stays (GameFieldBonus.cpp).
+    // A bonus square, artefact piece or musor (which its callers find in the
+    // lowest level cell of its column) leaves the board: its leaving effect
+    // starts and the square is deleted; false for any other square, which
+    // stays (GameFieldBonus.cpp).
     bool StartLeavingEffect(Square* square);
     // The tutorial tip of an event. Filled by the tips; until then none.
     void ShowTip(int event, int argument);
