@@ -240,7 +240,7 @@ public:
     // The chips of a big group fly into the sun and feed it.
     virtual void FlyChipToSun(const std::vector<Point>& cells);
     // A life is added.
-    virtual void AddLifeBonus();
+    virtual void AddLifeEffect();
     // A floating score or chain text ("+40", "x3").
     virtual void ShowScoreText(const std::string& text, const Point& at, int chainLevel, bool silent);
     // A chain picture (the texture of that name) and its word.

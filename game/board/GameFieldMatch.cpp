@@ -444,7 +444,7 @@ void GameField::AddScore(int points)
     _score += points;
     gameInfo.setScore(_score);
     if (livesByScore && _score / _pointsPerLife > before)
-        AddLifeBonus();
+        AddLifeEffect();
 }
 
 void GameField::AddSunEnergy(int runLength)
@@ -517,7 +517,7 @@ void GameField::StoreCurrentLevelInfo(const LevelInfo& record)
 
 void GameField::FlyChipToSun(const std::vector<Point>& /*cells*/) {}
 
-void GameField::AddLifeBonus() {}
+void GameField::AddLifeEffect() {}
 
 // Filled by the board texts.
 

@@ -52,7 +52,7 @@ LifeBonusDownMover::~LifeBonusDownMover()
     record.takedBonus[kLifeLetter] += 1;
     field->StoreCurrentLevelInfo(record);
     StopFlame();
-    field->AddLifeBonus();
+    field->AddLifeEffect();
     LeaveFlight();
     field->CheckCompleteLevel();
     field->_checkMovesPending = true;

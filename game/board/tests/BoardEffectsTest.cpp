@@ -211,7 +211,7 @@ TEST_F(BoardEffectsTest, ALifeBonusFliesToTheLivesScoresAndAddsALife)
     Frames(1.0f);
     EXPECT_TRUE(board._fieldEffects.empty());
     EXPECT_EQ(board._score, 200);
-    EXPECT_EQ(board.Calls("AddLifeBonus").size(), 1u);
+    EXPECT_EQ(board.Calls("AddLifeEffect").size(), 1u);
     EXPECT_EQ(board.CurrentLevelInfo().takedBonus[4], 1);
     EXPECT_EQ(board._artInFly, 0);
 }

@@ -239,7 +239,7 @@ TEST_F(BoardMatchTest, OneLifeBonusPerScoreThatPassesAMultipleOfThePointsPerLife
         board.AddScore(c.points);
         EXPECT_EQ(board._score, c.start + c.points);
         EXPECT_EQ(ActivePlayer().score, c.start + c.points);
-        EXPECT_EQ(board.Calls("AddLifeBonus").size(), static_cast<std::size_t>(c.lives))
+        EXPECT_EQ(board.Calls("AddLifeEffect").size(), static_cast<std::size_t>(c.lives))
             << c.perLife << " " << c.start << " " << c.points;
     }
 }

@@ -27,7 +27,7 @@ public:
     {
         calls.push_back("FlyChipToSun " + std::to_string(cells.size()));
     }
-    void AddLifeBonus() override { calls.push_back("AddLifeBonus"); }
+    void AddLifeEffect() override { calls.push_back("AddLifeEffect"); }
     void ShowScoreText(const std::string& text, const Point& at, int chainLevel, bool silent) override
     {
         calls.push_back("ScoreText " + text + " level " + std::to_string(chainLevel) + (silent ? " silent" : ""));
