@@ -31,13 +31,22 @@ namespace {
 constexpr std::int64_t kTicksPerSecond = 6000;
 constexpr std::int64_t kTicksPerFrame = 100; // 60 frames a second
 
-// The game folder of a board test: the game's level data, the pictures the
-// board and the cursor load from files, a layer with the board and a start
-// script that sends it "RunStart".
+// The game folder of the test: the game's level map and game-play numbers,
+// a first level of its own (the bonus squares and the life of the game's
+// first level, and two artefact pieces in the top row on the right, so that
+// the level is not complete while the test plays), the pictures the board
+// and the cursor load from files, a layer with the board and a start script
+// that sends it "RunStart".
 void PrepareBoardGame(EndToEndGame& game)
 {
-    for (const char* file : {"Level.xml", "LevelMap.xml", "GameplayConst.xml"})
+    for (const char* file : {"LevelMap.xml", "GameplayConst.xml"})
         WriteTextFile(game.File(file), ReadTextFile(SourceDir() + "/data/" + file));
+    std::string level = "<Levels>\n  <Level name=\"Phoenicia_1\" time=\"180\" tip_time=\"10\" qMusor=\"0\" "
+                        "sun_inc4=\"0.05\" sun_inc5=\"0.1\" sun_inc6=\"0.2\" chips=\"01234\" artefact_begin=\"0\">\n";
+    for (const char* row : {"111111AA", "1L111T11", "11111111", "111R1111", "11111111", "11B11111", "1111V111",
+                            "11111111"})
+        level += std::string("    <Line>") + row + "</Line>\n";
+    WriteTextFile(game.File("Level.xml"), level + "  </Level>\n</Levels>\n");
     // The pictures the board and the cursor load from files, served as PNG
     // under the game's settings.
     std::filesystem::create_directories(game.File("textures/Fields"));
@@ -286,6 +295,9 @@ TEST(BoardPlayEndToEnd, MovesPlayedWithClicksAndADragClearTheirRunsAndAFruitless
     EXPECT_EQ(board._score, score);
     EXPECT_FALSE(board._isBlocked);
 
+    EXPECT_TRUE(std::any_of(board._squares.begin(), board._squares.end(),
+                            [](const std::unique_ptr<Square>& s) { return IsArtefactKind(s->kind); }))
+        << "the pieces are still on the board: the level went on all along";
     const std::string log = ReadTextFile(game.File("log.htm"));
     EXPECT_EQ(log.find("Color = Red"), std::string::npos) << log;
 }
