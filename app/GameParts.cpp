@@ -2,6 +2,7 @@
 
 #include "engine/script/ScriptHost.h"
 #include "game/board/GameField.h"
+#include "game/screens/ScreenWidgetKinds.h"
 #include "game/state/ArtefactCatalogue.h"
 #include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
@@ -29,6 +30,7 @@ void GameParts::PrepareFramework()
     GUI.SetTextVariable("LivesLeftCount", "");
     RegisterGuiFactories();
     InstallGameFieldCreator();
+    InstallScreenWidgetCreators();
     ConnectConfirmationTexts();
     RegisterScriptBindings(g_luaState);
 }

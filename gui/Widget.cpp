@@ -3,7 +3,6 @@
 #include "engine/platform/CustomCursor.h"
 #include "engine/render/ImageData.h"
 #include "engine/render/RenderDevice.h"
-#include "engine/util/Vector3.h"
 #include "gui/StringTable.h"
 
 namespace {
@@ -157,14 +156,8 @@ void Widget::DrawAll()
     Draw();
     for (Widget* child : children)
         child->DrawAll();
-    if (!effects.Empty()) {
-        // Effect positions are relative to the widget.
-        g_renderDevice.PushMatrix();
-        g_renderDevice.Translate(Vector3(static_cast<float>(position.x), static_cast<float>(position.y), 0.0f));
-        effects.Draw();
-        g_renderDevice.PopMatrix();
-        g_renderDevice.ResetColor();
-    }
+    // Effect positions are relative to the widget.
+    effects.DrawAt(position);
 }
 
 bool Widget::HitTest(const Point& p) const

@@ -55,35 +55,85 @@ end
 
 -- Fades through black to a screen: the layers shown now are left (their
 -- resource groups released), the new one's group is loaded at full black,
--- and crossHandler (a global function's name, optional) runs there. One fade
+-- and crossHandler (a global function's name, optional) runs there; once
+-- the new screen is fully up, onShown (a function, optional) runs. One fade
 -- at a time: a request while one runs is refused (false).
 local fading = false
+local crossHandlerName = nil
+local shownAction = nil
+local blackActions = {}
 
-function GoTo(layerName, crossHandler)
+function GoTo(layerName, crossHandler, onShown)
     if fading then
         return false
     end
     local arguments = VariableSet()
     arguments:setString("Layer1", layerName)
-    if crossHandler ~= nil then
-        arguments:setString("CrossHandler", crossHandler)
-    end
+    arguments:setString("CrossHandler", "OnCrossFadeBlack")
     arguments:setString("EndHandler", "OnCrossFadeDone")
     local fade = controlFactory:Create("CrossFade", arguments)
     if fade == nil then
         return false
     end
     fading = true
+    crossHandlerName = crossHandler
+    shownAction = onShown
     kernel:addController(fade)
     return true
 end
 
+-- Runs the action at the next fade's full black, before its cross handler:
+-- what the screen being left still draws goes away unseen.
+function AtNextBlack(action)
+    blackActions[#blackActions + 1] = action
+end
+
+function OnCrossFadeBlack()
+    local actions = blackActions
+    blackActions = {}
+    for _, action in ipairs(actions) do
+        action()
+    end
+    local name = crossHandlerName
+    crossHandlerName = nil
+    if name ~= nil then
+        local handler = _G[name]
+        if handler == nil then
+            error("the cross handler " .. name .. " is not a function")
+        end
+        handler()
+    end
+end
+
 function OnCrossFadeDone()
     fading = false
+    local action = shownAction
+    shownAction = nil
+    if action ~= nil then
+        action()
+    end
 end
 
 function IsFading()
     return fading
+end
+
+-- The seven countries in the order of the voyage, as the scenes, the
+-- gallery's messages and the texts "Country1" ... "Country7" name them.
+CountryNames = { "Phoenicia", "Babylon", "Egypt", "Carthage", "Rome", "Greece", "Troy" }
+
+-- The number (1 to 7) of a country's name, or nil.
+function CountryNumber(name)
+    for number, country in ipairs(CountryNames) do
+        if country == name then
+            return number
+        end
+    end
+    return nil
+end
+
+function Pressed(message, name)
+    return message:getPublisher() == name and message:getData() == "press"
 end
 
 -- Shows a dialog over the current screen; CloseDialog returns to it.

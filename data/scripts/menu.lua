@@ -29,17 +29,50 @@ function PrepareMainMenu()
     UpdateWelcome()
 end
 
-local function Pressed(message, name)
-    return message:getPublisher() == name and message:getData() == "press"
+-- Where the voyage goes on once the story (and, on the first voyage, the
+-- setting out for Phoenicia) is done. The world map plugs in here; until it
+-- is charted, the menu says what comes next.
+function GoOnToTheMap(fromMenu)
+    if fromMenu then
+        OpenDialog("ComingSoon")
+    else
+        GoTo("MainMenu", "OnMainMenuShown", function()
+            OpenDialog("ComingSoon")
+        end)
+    end
+end
+
+-- After the story of a profile's first voyage. The help screen plugs in
+-- here, before the player sets out for the first country and its scene
+-- plays, the first scene a profile sees.
+function ShowHelpThenMap()
+    SetOutFor(1, function()
+        ShowCountryScene(1, function()
+            gameInfo:FirstMultIsShow()
+            gameInfo:Save()
+            GoOnToTheMap(false)
+        end)
+    end)
+end
+
+-- Play with a profile: the story on its first voyage, else on to the map.
+function BeginVoyage()
+    if gameInfo:getViewHistory() then
+        GoOnToTheMap(true)
+    else
+        ShowHistory()
+    end
 end
 
 function MainMenuHandler(message)
     if Pressed(message, "Play") then
         if HasActivePlayer() then
-            OpenDialog("ComingSoon")
+            BeginVoyage()
         else
             ShowProfiles()
         end
+    elseif Pressed(message, "Gallery") then
+        ShowGallery()
     elseif Pressed(message, "Profiles") then
         ShowProfiles()
     elseif Pressed(message, "Options") then

@@ -108,10 +108,6 @@ local function AskToDelete()
     OpenDialog("DeleteProfile")
 end
 
-local function Pressed(message, name)
-    return message:getPublisher() == name and message:getData() == "press"
-end
-
 function ProfilesHandler(message)
     local sender = message:getPublisher()
     if Pressed(message, "Create") or Pressed(message, "Ok") then

@@ -1,5 +1,7 @@
 -- The opening pictures: each waits a few seconds, or less when the player
--- clicks or presses a key, and then fades to the next screen.
+-- clicks or presses a key, and then fades to the next screen. The title
+-- picture's own widget waits for the click or the three seconds once the
+-- picture is fully up.
 
 local splashSeconds = 3
 local shownSplash = nil
@@ -25,14 +27,15 @@ function LeaveSplash()
     end
     shownSplash = "TitleSplash"
     StopDelay()
-    GoTo("TitleSplash", "OnTitleSplashShown")
+    GoTo("TitleSplash", "OnTitleSplashShown", function()
+        Tell("TitleSplash", "Wait", "View")
+    end)
 end
 
 -- At full black: the engine's splash picture has done its work.
 function OnTitleSplashShown()
     ResetSplash()
     Sound:FadeInTrack("menu", 2.0, true)
-    StartDelay("TitleSplash", "Timer", splashSeconds + 1, LeaveTitleSplash)
 end
 
 function LeaveTitleSplash()
@@ -40,7 +43,6 @@ function LeaveTitleSplash()
         return
     end
     shownSplash = nil
-    StopDelay()
     GoTo("MainMenu", "OnMainMenuShown")
 end
 
@@ -56,7 +58,7 @@ function SplashHandler(message)
 end
 
 function TitleSplashHandler(message)
-    if WantsToSkip(message) then
+    if message:is("Panel", "press") or WantsToSkip(message) then
         LeaveTitleSplash()
     end
 end

@@ -30,6 +30,19 @@ GLenum ToGl(BlendFactor f)
     return GL_ONE;
 }
 
+GLint GlWrap(TextureAddress address)
+{
+    switch (address) {
+    case TextureAddress::Mirror:
+        return GL_MIRRORED_REPEAT;
+    case TextureAddress::Clamp:
+        return GL_CLAMP_TO_EDGE;
+    case TextureAddress::Wrap:
+        break;
+    }
+    return GL_REPEAT;
+}
+
 void SetIdentity(float* m)
 {
     std::memset(m, 0, 16 * sizeof(float));
@@ -319,13 +332,13 @@ void GlDevice::DeleteTexture(unsigned texture)
     glDeleteTextures(1, &name);
 }
 
-void GlDevice::BindTexture(unsigned texture, bool clamp, bool linear, bool alphaOnly)
+void GlDevice::BindTexture(unsigned texture, TextureAddress address, bool linear, bool alphaOnly)
 {
     if (!_window)
         return;
     const int combine = alphaOnly ? 1 : 0;
     // The same texture bound the same way again (the common case between quads).
-    if (_textureEnabled && _boundTexture == texture && _boundParams && _boundParams->clamp == clamp &&
+    if (_textureEnabled && _boundTexture == texture && _boundParams && _boundParams->address == address &&
         _boundParams->linear == linear && _combine == combine)
         return;
     auto found = _textures.find(texture);
@@ -344,11 +357,11 @@ void GlDevice::BindTexture(unsigned texture, bool clamp, bool linear, bool alpha
         glBindTexture(GL_TEXTURE_2D, texture);
         _boundTexture = texture;
     }
-    if (params.clamp != clamp) {
-        const GLint wrap = clamp ? GL_CLAMP_TO_EDGE : GL_REPEAT;
+    if (params.address != address) {
+        const GLint wrap = GlWrap(address);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
-        params.clamp = clamp;
+        params.address = address;
     }
     if (params.linear != linear) {
         const GLint filter = linear ? GL_LINEAR : GL_NEAREST;

@@ -15,6 +15,7 @@
 // every one of them while the context is still current; after that, deleting
 // does nothing.
 
+#include "engine/backend/TextureAddress.h"
 #include "engine/render/Vertex.h"
 
 #include <cstddef>
@@ -64,9 +65,10 @@ public:
     // Textures: BGRA pixels, the first row is v = 0. Returns 0 on failure.
     unsigned CreateTexture(int width, int height, bool hasAlpha, const void* pixels);
     void DeleteTexture(unsigned texture);
-    // Binds with its sampling and the colour source: texture x vertex, or
-    // (alphaOnly) colour from the vertex and alpha texture x vertex.
-    void BindTexture(unsigned texture, bool clamp, bool linear, bool alphaOnly);
+    // Binds with its sampling (the address mode is set on the texture before
+    // it is bound) and the colour source: texture x vertex, or (alphaOnly)
+    // colour from the vertex and alpha texture x vertex.
+    void BindTexture(unsigned texture, TextureAddress address, bool linear, bool alphaOnly);
     // Binds again without touching sampling or colour source; 0 draws untextured.
     void SetTexture(unsigned texture);
 
@@ -123,7 +125,7 @@ private:
     unsigned _boundTexture = 0;
     bool _textureEnabled = false;
     struct TextureParams {
-        bool clamp = false;
+        TextureAddress address = TextureAddress::Wrap;
         bool linear = false;
     };
     std::unordered_map<unsigned, TextureParams> _textures; // nodes: pointers stay valid

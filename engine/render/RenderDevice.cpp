@@ -180,13 +180,13 @@ void RenderDevice::CreateTexture(Texture& t)
 void RenderDevice::BindTexture(const Texture& t)
 {
     lastTexture = t.deviceTexture;
-    gl.BindTexture(t.deviceTexture, t.clampAddress, t.linearFilter, false);
+    gl.BindTexture(t.deviceTexture, t.addressMode, t.linearFilter, false);
 }
 
 void RenderDevice::BindTextureAlphaOnly(const Texture& t)
 {
     lastTexture = t.deviceTexture;
-    gl.BindTexture(t.deviceTexture, t.clampAddress, t.linearFilter, true);
+    gl.BindTexture(t.deviceTexture, t.addressMode, t.linearFilter, true);
 }
 
 void RenderDevice::ReleaseTexture(Texture& t)

@@ -147,6 +147,9 @@ public:
     // The lines centred on p.x, going down from p.y, each moved down by its
     // own scaled height before it is drawn.
     void DrawTextRuns(const Point& p, const std::vector<TextLine>& lines);
+    // Vertices laid out by the caller, three a triangle, with the bound
+    // texture and the current transforms.
+    void DrawTriangleList(const std::vector<Vertex>& vertices);
     int GlyphCount() const { return glyphCount; }
     int LaidOutWidth() const { return textWidth; }
     const std::vector<Vertex>& GlyphVertices() const { return glyphVertices; }

@@ -102,6 +102,12 @@ void RenderDevice::DrawGlyphs()
     gl.DrawTriangleList(glyphVertices.data(), static_cast<unsigned>(glyphCount) * 2u);
 }
 
+void RenderDevice::DrawTriangleList(const std::vector<Vertex>& vertices)
+{
+    if (vertices.size() >= 3)
+        gl.DrawTriangleList(vertices.data(), static_cast<unsigned>(vertices.size() / 3));
+}
+
 void RenderDevice::DrawString(int x, int y, const std::string& text, float scale, int align, bool centreVertically)
 {
     if (!currentFont)

@@ -1,7 +1,10 @@
 #include "engine/render/Texture.h"
 
+#include "engine/platform/HtmlLog.h"
 #include "engine/render/ImageLoader.h"
 #include "engine/render/RenderDevice.h"
+
+#include <string>
 
 void Texture::Upload(bool freePixels)
 {
@@ -23,4 +26,23 @@ void Texture::BindAlphaOnly() const
 void Texture::Release()
 {
     g_renderDevice.ReleaseTexture(*this);
+}
+
+bool Texture::SetAddressMode(int mode)
+{
+    switch (mode) {
+    case 1:
+        addressMode = backend::TextureAddress::Wrap;
+        return true;
+    case 2:
+        addressMode = backend::TextureAddress::Mirror;
+        return true;
+    case 3:
+        addressMode = backend::TextureAddress::Clamp;
+        return true;
+    default:
+        LogError("Texture error", "The address mode " + std::to_string(mode) +
+                                      " is none of 1 (wrap), 2 (mirror) and 3 (clamp); the texture keeps its mode.");
+        return false;
+    }
 }

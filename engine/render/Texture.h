@@ -5,6 +5,7 @@
 // them. Destroying a texture never calls GL: the device frees what is still
 // uploaded at shut-down.
 
+#include "engine/backend/TextureAddress.h"
 #include "engine/render/ImageData.h"
 
 class Texture {
@@ -24,9 +25,14 @@ public:
     // Frees the device texture; the image record keeps its size.
     void Release();
 
+    // The address mode by its number (1 wrap, 2 mirror, 3 clamp), taken at
+    // the next bind; any other number is refused (false) with a log line and
+    // leaves the mode as it was.
+    bool SetAddressMode(int mode);
+
     unsigned deviceTexture = 0;
     bool linearFilter = false;
-    bool clampAddress = false;
+    backend::TextureAddress addressMode = backend::TextureAddress::Wrap;
     // Set by a holder that keeps a registered picture (the board's pictures):
     // the resource manager's group and id releases pass it by.
     bool keepLoaded = false;

@@ -1,5 +1,6 @@
 #include "gui/effects/EffectList.h"
 
+#include "engine/render/RenderDevice.h"
 #include "gui/effects/EffectObserver.h"
 #include "gui/effects/ParticleEffect.h"
 #include "gui/effects/ParticleManager.h"
@@ -26,8 +27,28 @@ EffectHandle EffectList::AddWithHandle(const std::string& name)
     return g_effectObserver.HandleOf(Add(name));
 }
 
+ParticleEffect* EffectList::AddAt(const std::string& name, float x, float y)
+{
+    ParticleEffect* effect = Add(name);
+    effect->posX = x;
+    effect->posY = y;
+    effect->Reset();
+    return effect;
+}
+
 void EffectList::Draw()
 {
     for (ParticleEffect* effect : effects)
         effect->Draw();
+}
+
+void EffectList::DrawAt(const Point& p)
+{
+    if (effects.empty())
+        return;
+    g_renderDevice.PushMatrix();
+    g_renderDevice.Translate(Vector3(static_cast<float>(p.x), static_cast<float>(p.y), 0.0f));
+    Draw();
+    g_renderDevice.PopMatrix();
+    g_renderDevice.ResetColor();
 }

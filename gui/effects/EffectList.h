@@ -4,6 +4,7 @@
 // list does not own them: the effect observer updates them and deletes each
 // one, after taking it out of this list, once it has finished.
 
+#include "engine/util/Point.h"
 #include "gui/effects/EffectHandle.h"
 
 #include <list>
@@ -26,8 +27,12 @@ public:
     ParticleEffect* Add(const std::string& name);
     // The same, answering a checked handle.
     EffectHandle AddWithHandle(const std::string& name);
+    // Added as Add does, placed at (x, y) and started there.
+    ParticleEffect* AddAt(const std::string& name, float x, float y);
     // Draws every effect in list order; the owner sets the transform first.
     void Draw();
+    // Draws them with their positions taken from p; leaves the colour white.
+    void DrawAt(const Point& p);
 
     bool Empty() const { return effects.empty(); }
 

@@ -30,7 +30,7 @@ TextureInfo* SceneTextureCache::Upload(const std::string& file)
         return &entry;
     entry.sprite.Load(file);
     entry.sprite.linearFilter = true;
-    entry.sprite.clampAddress = true;
+    entry.sprite.addressMode = backend::TextureAddress::Clamp;
     entry.sprite.Upload(true);
     entry.uploaded = true;
     return &entry;

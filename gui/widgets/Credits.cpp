@@ -32,17 +32,6 @@ void DrawPicture(const std::string& name, int x, int y)
     g_renderDevice.DrawRect(x, y, picture->textureWidth, picture->textureHeight);
 }
 
-// A new rainbow of the credits at its place, started there.
-void AddRainbow(EffectList& list, float x, float y)
-{
-    ParticleEffect* effect = list.Add("HistoryRainbow");
-    if (!effect)
-        return;
-    effect->posX = x;
-    effect->posY = y;
-    effect->Reset();
-}
-
 } // namespace
 
 Credits::Credits(const std::string& widgetName, const TiXmlElement* element) : Widget(widgetName)
@@ -65,8 +54,8 @@ Credits::Credits(const std::string& widgetName, const TiXmlElement* element) : W
     for (SwimmingFish& fish : module.fish)
         fish.Init();
 
-    AddRainbow(module.rainbows, 74.0f, 420.0f);
-    AddRainbow(module.rainbows, 716.0f, 420.0f);
+    module.rainbows.AddAt("HistoryRainbow", 74.0f, 420.0f);
+    module.rainbows.AddAt("HistoryRainbow", 716.0f, 420.0f);
 }
 
 Credits::~Credits()

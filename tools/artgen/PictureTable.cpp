@@ -1,8 +1,11 @@
 #include "tools/artgen/PictureTable.h"
 
 #include "tools/artgen/BoardArt.h"
+#include "tools/artgen/BookArt.h"
+#include "tools/artgen/GalleryArt.h"
 #include "tools/artgen/JpegWriter.h"
 #include "tools/artgen/Palette.h"
+#include "tools/artgen/SailArt.h"
 #include "tools/artgen/SceneArt.h"
 #include "tools/artgen/TgaWriter.h"
 #include "tools/artgen/WidgetArt.h"
@@ -43,10 +46,53 @@ const std::vector<PictureRecipe>& GamePictures()
          Plain([](Canvas& c) { DrawPanelBackdrop(c, {Rgb(0xA0563A), Rgb(0xE8B890), 1201}); })},
         {{"data/textures/map_back.png"}, 800, 600, Plain(DrawMap)},
         {{"data/textures/black.png"}, 8, 8, Plain([](Canvas& c) { c.Clear(Rgb(0x000000)); })},
-        {{"data/textures/water.png"}, 256, 256, Plain(DrawWater)},
+        {{"data/textures/water.png"}, 256, 256, Plain([](Canvas& c) { DrawWater(c, kMapWater); })},
         {{"data/textures/scene_frame.png"}, 510, 425, Plain(DrawSceneFrame)},
         {{"data/textures/scene_ship.png"}, 128, 96, Plain(DrawSceneShip)},
 
+        {{"data/textures/history_back.png"}, 800, 600, Plain(DrawHistoryBack)},
+        {{"data/textures/history_first_plane.png"}, 800, 600, Plain(DrawHistoryFirstPlane)},
+        {{"data/textures/history_arc_mask.png"}, 512, 1024, Plain(DrawHistoryArcMask)},
+
+        {{"data/textures/gallery/big1.png"}, 510, 425, Plain([](Canvas& c) { DrawCountryView(c, 1); })},
+        {{"data/textures/gallery/big2.png"}, 510, 425, Plain([](Canvas& c) { DrawCountryView(c, 2); })},
+        {{"data/textures/gallery/big3.png"}, 510, 425, Plain([](Canvas& c) { DrawCountryView(c, 3); })},
+        {{"data/textures/gallery/big4.png"}, 510, 425, Plain([](Canvas& c) { DrawCountryView(c, 4); })},
+        {{"data/textures/gallery/big5.png"}, 510, 425, Plain([](Canvas& c) { DrawCountryView(c, 5); })},
+        {{"data/textures/gallery/big6.png"}, 510, 425, Plain([](Canvas& c) { DrawCountryView(c, 6); })},
+        {{"data/textures/gallery/big7.png"}, 510, 425, Plain([](Canvas& c) { DrawCountryView(c, 7); })},
+        {{"data/textures/gallery/small1.png"}, 70, 50, Plain([](Canvas& c) { DrawCountryView(c, 1); })},
+        {{"data/textures/gallery/small2.png"}, 70, 50, Plain([](Canvas& c) { DrawCountryView(c, 2); })},
+        {{"data/textures/gallery/small3.png"}, 70, 50, Plain([](Canvas& c) { DrawCountryView(c, 3); })},
+        {{"data/textures/gallery/small4.png"}, 70, 50, Plain([](Canvas& c) { DrawCountryView(c, 4); })},
+        {{"data/textures/gallery/small5.png"}, 70, 50, Plain([](Canvas& c) { DrawCountryView(c, 5); })},
+        {{"data/textures/gallery/small6.png"}, 70, 50, Plain([](Canvas& c) { DrawCountryView(c, 6); })},
+        {{"data/textures/gallery/small7.png"}, 70, 50, Plain([](Canvas& c) { DrawCountryView(c, 7); })},
+        {{"data/textures/gallery/list1.png"}, 80, 72, [](Canvas& c, ArtFaces& f) { DrawListPlate(c, f.serifBold, 1, 5); }},
+        {{"data/textures/gallery/list2.png"}, 76, 72, [](Canvas& c, ArtFaces& f) { DrawListPlate(c, f.serifBold, 2, 1); }},
+        {{"data/textures/gallery/list3.png"}, 80, 72, [](Canvas& c, ArtFaces& f) { DrawListPlate(c, f.serifBold, 3, 5); }},
+        {{"data/textures/gallery/list4.png"}, 80, 72, [](Canvas& c, ArtFaces& f) { DrawListPlate(c, f.serifBold, 4, 5); }},
+        {{"data/textures/gallery/list5.png"}, 80, 72, [](Canvas& c, ArtFaces& f) { DrawListPlate(c, f.serifBold, 5, 5); }},
+        {{"data/textures/gallery/list6.png"}, 80, 72, [](Canvas& c, ArtFaces& f) { DrawListPlate(c, f.serifBold, 6, 5); }},
+        {{"data/textures/gallery/list7.png"}, 80, 72, [](Canvas& c, ArtFaces& f) { DrawListPlate(c, f.serifBold, 7, 5); }},
+        {{"data/textures/gallery/active_up.png"}, 92, 88, Plain(DrawActiveGlow)},
+        {{"data/textures/gallery/active_right_shadow.png"}, 16, 64, Plain(DrawActiveRightShadow)},
+        {{"data/textures/gallery/disable_shadow.png"}, 64, 64, Plain(DrawFloorShadow)},
+        {{"data/textures/gallery/disable_last_shadow.png"}, 80, 64, Plain(DrawFloorShadow)},
+        {{"data/textures/gallery/locked.png"}, 22, 28, Plain(DrawPadlock)},
+        {{"data/textures/gallery_back.png"}, 800, 600,
+         Plain([](Canvas& c) { DrawPanelBackdrop(c, {Rgb(0x3A4A5A), Rgb(0x8A9AAA), 1401}); })},
+
+        {{"data/textures/sail/parus.png"}, 512, 512, Plain(DrawSailAtlas)},
+        {{"data/textures/sail/verevki.png"}, 512, 1024, Plain(DrawRigging)},
+        {{"data/textures/sail/machta.png"}, 512, 256, Plain(DrawMastBands)},
+        {{"data/textures/sail/cloud.png"}, 64, 64, Plain(DrawCloud)},
+        {{"data/textures/sail/sea.png"}, 256, 256, Plain([](Canvas& c) { DrawWater(c, kSailWater); })},
+        {{"data/textures/sail_back.png"}, 800, 600, Plain(DrawSailBack)},
+
+        {{"data/textures/button_narrow_normal.png"}, 128, 40, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Normal); })},
+        {{"data/textures/button_narrow_active.png"}, 128, 40, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Active); })},
+        {{"data/textures/button_narrow_press.png"}, 128, 40, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Pressed); })},
         {{"data/textures/button_normal.png"}, 200, 48, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Normal); })},
         {{"data/textures/button_active.png"}, 200, 48, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Active); })},
         {{"data/textures/button_press.png"}, 200, 48, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Pressed); })},
@@ -61,6 +107,7 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/editbox.png"}, 300, 40, Plain(DrawEditBox)},
         {{"data/textures/listbox.png"}, 300, 240, Plain(DrawPapyrusPanel)},
         {{"data/textures/panel.png"}, 400, 300, Plain(DrawFramedPanel)},
+        {{"data/textures/menu_panel.png"}, 400, 360, Plain(DrawFramedPanel)},
         {{"data/textures/tip_frame.png"}, 64, 64, Plain(DrawTooltipAtlas)},
         {{"data/textures/tip_arrow.png"}, 128, 64, Plain(DrawTooltipArrow)},
         {{"data/textures/tip_corner.png"}, 16, 16, Plain([](Canvas& c) { DrawTooltipPiece(c, TipPiece::Corner); })},

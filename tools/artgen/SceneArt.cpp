@@ -163,15 +163,17 @@ void DrawPublisherSplash(Canvas& canvas, TextPainter& serif, TextPainter& serifB
     canvas.FillAll(Marble(Rgb(0x1A2A5A), Rgb(0x6A80B8), 701, 120.0f));
     canvas.FillAll(RadialGradient({w * 0.5f, h * 0.42f}, w * 0.6f, {{0.0f, Rgb(0xFFE8B0, 0.18f)}, {1.0f, Rgb(0xFFE8B0, 0.0f)}}));
     Vignette(canvas, 0.6f);
-    const Vec2 centre{w * 0.5f, h * 0.38f};
-    const ShapePtr disc = Circle(centre, 110.0f);
+    // The mark and the name stand in the upper half: the lower half is
+    // left to the text that zooms in over the picture.
+    const Vec2 centre{w * 0.5f, 128.0f};
+    const ShapePtr disc = Circle(centre, 92.0f);
     canvas.Shadow(*disc, {4.0f, 6.0f}, 8.0f, Rgb(0x000000, 0.6f));
     canvas.Fill(*disc, RadialGradient(centre - Vec2{35.0f, 35.0f}, 170.0f,
                                       {{0.0f, palette::kLapisLight}, {0.6f, palette::kLapis}, {1.0f, palette::kLapisDeep}}));
-    canvas.Stroke(*disc, 10.0f, LinearGradient(centre - Vec2{110, 110}, palette::kGoldLight, centre + Vec2{110, 110}, palette::kGoldDark));
+    canvas.Stroke(*disc, 9.0f, LinearGradient(centre - Vec2{92, 92}, palette::kGoldLight, centre + Vec2{92, 92}, palette::kGoldDark));
     canvas.Bevel(*Subtract(Inflate(disc, 5.0f), Inflate(disc, -5.0f)), 5.0f, 0.8f);
-    DrawLaurel(canvas, centre, 80.0f, kPi * 0.55f, kPi * 1.45f, 26.0f, palette::kGold);
-    DrawLaurel(canvas, centre, 80.0f, -kPi * 0.45f, kPi * 0.45f, 26.0f, palette::kGold);
+    DrawLaurel(canvas, centre, 67.0f, kPi * 0.55f, kPi * 1.45f, 22.0f, palette::kGold);
+    DrawLaurel(canvas, centre, 67.0f, -kPi * 0.45f, kPi * 0.45f, 22.0f, palette::kGold);
     LetteringStyle mark;
     mark.fill = {{0.0f, palette::kGoldLight}, {1.0f, palette::kGoldDark}};
     mark.outline = palette::kInk;
@@ -179,15 +181,15 @@ void DrawPublisherSplash(Canvas& canvas, TextPainter& serif, TextPainter& serifB
     mark.shadow = Rgb(0x000000, 0.6f);
     mark.shadowBlur = 3;
     mark.shadowOffset = {3.0f, 4.0f};
-    DrawLettering(canvas, serifBold, "T", 120, 0, {centre.x, centre.y - 72.0f}, mark);
+    DrawLettering(canvas, serifBold, "T", 100, 0, {centre.x, centre.y - 60.0f}, mark);
     LetteringStyle name = mark;
     name.glow = Rgb(0xFFD880, 0.25f);
     name.glowRadius = 8;
-    DrawLettering(canvas, serifBold, "Tovarin", 72, 4, {w * 0.5f, h * 0.62f}, name);
+    DrawLettering(canvas, serifBold, "Tovarin", 58, 4, {w * 0.5f, 230.0f}, name);
     name.outlineWidth = 1;
     name.glowRadius = 0;
-    DrawLettering(canvas, serif, "E N T E R T A I N M E N T", 26, 2, {w * 0.5f, h * 0.62f + 92.0f}, name);
-    DrawMeanderBand(canvas, {w * 0.2f, h * 0.62f + 140.0f, w * 0.8f, h * 0.62f + 160.0f}, palette::kGold, Rgb(0x0E1E48, 0.0f));
+    DrawLettering(canvas, serif, "E N T E R T A I N M E N T", 22, 2, {w * 0.5f, 304.0f}, name);
+    DrawMeanderBand(canvas, {w * 0.2f, h - 60.0f, w * 0.8f, h - 40.0f}, palette::kGold, Rgb(0x0E1E48, 0.0f));
 }
 
 void DrawPanelBackdrop(Canvas& canvas, const BackdropStyle& style)
@@ -309,7 +311,7 @@ void DrawMap(Canvas& canvas)
             DrawRosette(canvas, {x, y}, 7.0f, palette::kBronzeLight);
 }
 
-void DrawWater(Canvas& canvas)
+void DrawWater(Canvas& canvas, const WaterTones& tones)
 {
     const int size = canvas.Width();
     const int cells = 8;
@@ -320,8 +322,8 @@ void DrawWater(Canvas& canvas)
         const float x = (p.x - 0.5f) / scale, y = (p.y - 0.5f) / scale;
         const float n = body.Fractal(x, y, 4);
         const float c = 1.0f - std::fabs(caustic.Fractal(x, y, 3) * 2.0f - 1.0f);
-        Colour colour = Mix(Rgb(0x0E4A74), Rgb(0x3C8CB8), n);
-        return Mix(colour, Rgb(0xD8F0FF), std::pow(c, 8.0f) * 0.7f);
+        const Colour colour = Mix(tones.deep, tones.light, n);
+        return Mix(colour, tones.glint, std::pow(c, 8.0f) * tones.glintStrength);
     });
 }
 

@@ -22,8 +22,20 @@ void DrawPanelBackdrop(Canvas& canvas, const BackdropStyle& style);
 
 // The sea between the three shores, with the seven places of the game.
 void DrawMap(Canvas& canvas);
+// The colours of a tiling water: its body from deep to light and the glints
+// of its caustics.
+struct WaterTones {
+    Colour deep;
+    Colour light;
+    Colour glint;
+    float glintStrength;
+};
+// The map's sea.
+inline const WaterTones kMapWater{Rgb(0x0E4A74), Rgb(0x3C8CB8), Rgb(0xD8F0FF), 0.7f};
+// The sail scene's sea, dark enough to be laid over itself four times.
+inline const WaterTones kSailWater{Rgb(0x020A16), Rgb(0x0A2A44), Rgb(0x3A6A8A), 0.5f};
 // Seamlessly tiling water.
-void DrawWater(Canvas& canvas);
+void DrawWater(Canvas& canvas, const WaterTones& tones);
 
 // The frame over a scene window: a bronze rim with an open middle.
 void DrawSceneFrame(Canvas& canvas);

@@ -33,6 +33,16 @@ SampleBuffer Hover()
     return Finished(out, 0.3f);
 }
 
+// The gallery's choice of a voyage: a plucked fifth rising to the octave.
+SampleBuffer Travels()
+{
+    SampleBuffer out(R, 0.7);
+    out.Mix(Pluck(R, 392.0, 0.6, 0.85f, 0.4f, 111), 0.0, 0.8f);
+    out.Mix(Pluck(R, Semitones(392.0, 7.0), 0.55, 0.85f, 0.4f, 112), 0.07, 0.7f);
+    out.Mix(Pluck(R, Semitones(392.0, 12.0), 0.5, 0.85f, 0.45f, 113), 0.14, 0.6f);
+    return Finished(out, 0.55f);
+}
+
 SampleBuffer ChipSelect()
 {
     SampleBuffer out(R, 0.45);
@@ -115,6 +125,7 @@ const std::vector<SoundRecipe>& GameSounds()
     static const std::vector<SoundRecipe> sounds = {
         {"data/sound/click.wav", Click},
         {"data/sound/hover.wav", Hover},
+        {"data/sound/travels.wav", Travels},
         {"data/sound/ChipSelect.wav", ChipSelect},
         {"data/sound/ChipWrongMove.wav", ChipWrongMove},
         {"data/sound/chain1.wav", [] { return Chain(1); }},

@@ -125,6 +125,31 @@ const Wanted kWanted[] = {
     {"data/textures/logo.png", 128, 64},       {"data/textures/chips.png", 512, 64},
     {"data/textures/cell.png", 64, 64},        {"data/textures/board_frame.png", 512, 512},
     {"data/textures/particle.png", 32, 32},    {"data/textures/spark.png", 32, 32},
+    {"data/textures/history_back.png", 800, 600}, {"data/textures/history_first_plane.png", 800, 600},
+    {"data/textures/history_arc_mask.png", 512, 1024},
+    {"data/textures/gallery/big1.png", 510, 425}, {"data/textures/gallery/small1.png", 70, 50},
+    {"data/textures/gallery/list1.png", 80, 72},
+    {"data/textures/gallery/big2.png", 510, 425}, {"data/textures/gallery/small2.png", 70, 50},
+    {"data/textures/gallery/list2.png", 76, 72},
+    {"data/textures/gallery/big3.png", 510, 425}, {"data/textures/gallery/small3.png", 70, 50},
+    {"data/textures/gallery/list3.png", 80, 72},
+    {"data/textures/gallery/big4.png", 510, 425}, {"data/textures/gallery/small4.png", 70, 50},
+    {"data/textures/gallery/list4.png", 80, 72},
+    {"data/textures/gallery/big5.png", 510, 425}, {"data/textures/gallery/small5.png", 70, 50},
+    {"data/textures/gallery/list5.png", 80, 72},
+    {"data/textures/gallery/big6.png", 510, 425}, {"data/textures/gallery/small6.png", 70, 50},
+    {"data/textures/gallery/list6.png", 80, 72},
+    {"data/textures/gallery/big7.png", 510, 425}, {"data/textures/gallery/small7.png", 70, 50},
+    {"data/textures/gallery/list7.png", 80, 72},
+    {"data/textures/gallery/active_up.png", 92, 88}, {"data/textures/gallery/active_right_shadow.png", 16, 64},
+    {"data/textures/gallery/disable_shadow.png", 64, 64}, {"data/textures/gallery/disable_last_shadow.png", 80, 64},
+    {"data/textures/gallery/locked.png", 22, 28},  {"data/textures/gallery_back.png", 800, 600},
+    {"data/textures/sail/parus.png", 512, 512},    {"data/textures/sail/verevki.png", 512, 1024},
+    {"data/textures/sail/machta.png", 512, 256},   {"data/textures/sail/cloud.png", 64, 64},
+    {"data/textures/sail/sea.png", 256, 256},
+    {"data/textures/sail_back.png", 800, 600},
+    {"data/textures/button_narrow_normal.png", 128, 40}, {"data/textures/button_narrow_active.png", 128, 40},
+    {"data/textures/button_narrow_press.png", 128, 40}, {"data/textures/menu_panel.png", 400, 360},
 };
 
 PngPicture Load(const std::string& relative)
@@ -134,6 +159,27 @@ PngPicture Load(const std::string& relative)
     const bool ok = EndsWith(path, ".tga") ? ReadTga(path, picture) : ReadPng(path, picture);
     EXPECT_TRUE(ok) << path;
     return picture;
+}
+
+// A square picture that tiles: the step across the wrap is no larger than
+// steps inside the picture.
+void ExpectNoSeam(const PngPicture& picture)
+{
+    ASSERT_EQ(picture.width, picture.height);
+    const int last = picture.width - 1;
+    const int middle = picture.width / 2;
+    auto step = [&](int x0, int y0, int x1, int y1) {
+        int d = 0;
+        for (int k = 0; k < 3; ++k)
+            d += std::abs(picture.At(x0, y0)[k] - picture.At(x1, y1)[k]);
+        return d;
+    };
+    long inside = 0, across = 0;
+    for (int i = 0; i <= last; ++i) {
+        inside += step(middle - 1, i, middle, i) + step(i, middle - 1, i, middle);
+        across += step(last, i, 0, i) + step(i, last, i, 0);
+    }
+    EXPECT_LT(across, inside * 2 + picture.width);
 }
 
 } // namespace
@@ -187,19 +233,37 @@ TEST(GeneratedPictures, WaterTilesWithoutASeam)
 {
     const PngPicture water = Load("data/textures/water.png");
     ASSERT_EQ(water.width, 256);
-    // The step across the wrap is no larger than steps inside the picture.
-    auto step = [&](int x0, int y0, int x1, int y1) {
-        int d = 0;
-        for (int k = 0; k < 3; ++k)
-            d += std::abs(water.At(x0, y0)[k] - water.At(x1, y1)[k]);
-        return d;
-    };
-    long inside = 0, across = 0;
-    for (int i = 0; i < 256; ++i) {
-        inside += step(127, i, 128, i) + step(i, 127, i, 128);
-        across += step(255, i, 0, i) + step(i, 255, i, 0);
+    ExpectNoSeam(water);
+}
+
+TEST(GeneratedPictures, RepeatedPicturesArePowersOfTwoAndTheSeaTiles)
+{
+    // The sail scene sets these to repeat: padded to a power of two, they
+    // would repeat their padding.
+    for (const char* path : {"data/textures/sail/parus.png", "data/textures/sail/verevki.png",
+                             "data/textures/sail/machta.png", "data/textures/sail/cloud.png",
+                             "data/textures/sail/sea.png", "data/textures/history_arc_mask.png"}) {
+        SCOPED_TRACE(path);
+        const PngPicture p = Load(path);
+        EXPECT_EQ(p.width & (p.width - 1), 0);
+        EXPECT_EQ(p.height & (p.height - 1), 0);
     }
-    EXPECT_LT(across, inside * 2 + 256);
+    ExpectNoSeam(Load("data/textures/sail/sea.png"));
+}
+
+TEST(GeneratedPictures, TheArchIsOpenAndItsGlowFadesTowardsTheMiddle)
+{
+    const PngPicture arch = Load("data/textures/history_first_plane.png");
+    EXPECT_EQ(arch.At(400, 300)[3], 0) << "the fish swim behind the opening";
+    EXPECT_EQ(arch.At(40, 300)[3], 255);
+    EXPECT_EQ(arch.At(400, 20)[3], 255);
+    const PngPicture glow = Load("data/textures/history_arc_mask.png");
+    // The bottom row is the screen's bottom: the right column's inner edge
+    // (x 650 on the screen, 250 in the picture) glows, the middle does not.
+    const int row = glow.height - 1 - 200;
+    EXPECT_GT(glow.At(250, row)[3], 180);
+    EXPECT_LT(glow.At(0, row)[3], 5);
+    EXPECT_EQ(glow.At(250, row)[0], 255) << "white, for the lights to tint";
 }
 
 TEST(GeneratedPictures, SpritesHaveClearSurroundings)

@@ -71,6 +71,7 @@ struct Wanted {
 
 const Wanted kWanted[] = {
     {"data/sound/click.wav", 0.02, 0.3},          {"data/sound/hover.wav", 0.02, 0.3},
+    {"data/sound/travels.wav", 0.3, 1.0},
     {"data/sound/ChipSelect.wav", 0.1, 1.0},      {"data/sound/ChipWrongMove.wav", 0.1, 1.0},
     {"data/sound/chain1.wav", 0.3, 1.5},          {"data/sound/chain2.wav", 0.3, 1.5},
     {"data/sound/chain3.wav", 0.3, 1.5},          {"data/sound/chain4.wav", 0.3, 1.5},

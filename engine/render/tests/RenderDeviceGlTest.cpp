@@ -18,6 +18,7 @@
 #include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -229,6 +230,58 @@ TEST_F(RenderDeviceGlTest, TextureMatrixScrollsAndWraps)
     ExpectAt(25, 5, {255, 255, 255});
     ExpectAt(35, 5, {255, 0, 0}); // wrapped round
     ExpectAt(5, 25, {255, 0, 0}); // identity again
+}
+
+TEST_F(RenderDeviceGlTest, EachTextureSamplesByItsOwnAddressMode)
+{
+    // Red, green, blue, white across; u from -1 to 2 shows the texture three
+    // times over 120 points.
+    const std::vector<std::uint32_t> strip = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFFFFu};
+    struct Case {
+        int mode;
+        GLint gl;
+        Rgb left;  // u just below 0
+        Rgb right; // u just above 1
+    };
+    const Case cases[] = {
+        {1, GL_REPEAT, {255, 255, 255}, {255, 0, 0}},
+        {2, GL_MIRRORED_REPEAT, {255, 0, 0}, {255, 255, 255}},
+        {3, GL_CLAMP_TO_EDGE, {255, 0, 0}, {255, 255, 255}},
+    };
+    Texture other;
+    MakeTexture(other, 4, 1, strip);
+    int row = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        Texture texture;
+        MakeTexture(texture, 4, 1, strip);
+        ASSERT_TRUE(texture.SetAddressMode(c.mode));
+        texture.Bind();
+        GLint wrapS = 0, wrapT = 0;
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &wrapS);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &wrapT);
+        EXPECT_EQ(wrapS, c.gl);
+        EXPECT_EQ(wrapT, c.gl);
+        g_renderDevice.DrawRectUV(Rect(0, row, 120, 10), -1.0f, 2.0f, 0.0f, 1.0f);
+        ExpectAt(35, row + 5, c.left);
+        ExpectAt(45, row + 5, {255, 0, 0});
+        ExpectAt(75, row + 5, {255, 255, 255});
+        ExpectAt(85, row + 5, c.right);
+        // Another texture keeps the default (wrap) and binding it in between
+        // does not carry the mode over.
+        other.Bind();
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &wrapS);
+        EXPECT_EQ(wrapS, GL_REPEAT);
+        row += 20;
+    }
+    // A number of no mode is refused and logged; the mode stays.
+    ScopedLogFile log;
+    Texture texture;
+    EXPECT_TRUE(texture.SetAddressMode(2));
+    EXPECT_FALSE(texture.SetAddressMode(4));
+    EXPECT_FALSE(texture.SetAddressMode(0));
+    EXPECT_EQ(texture.addressMode, backend::TextureAddress::Mirror);
+    EXPECT_NE(log.Text().find("The address mode 4 is none of"), std::string::npos);
 }
 
 TEST_F(RenderDeviceGlTest, ScrollingBandRepeatsItsTexture)

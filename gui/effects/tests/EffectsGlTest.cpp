@@ -111,7 +111,10 @@ TEST_F(EffectsGlTest, TheBundledEffectsShowOnWidgets)
     g_resourceManager.LoadResources("resources.xml");
     g_particleManager.LoadParticles("particles.xml");
     g_particleManager.LoadEffects("effects.xml");
-    ASSERT_EQ(g_particleManager._effects.size(), 4u);
+    ASSERT_EQ(g_particleManager._effects.size(), 6u);
+    // The books' rainbows and the flames of their pages.
+    EXPECT_EQ(g_particleManager._effects.count("HistoryRainbow"), 1u);
+    EXPECT_EQ(g_particleManager._effects.count("HistoryFlame"), 1u);
     for (const auto& [name, system] : g_particleManager._systems) {
         ASSERT_NE(system._texture, nullptr) << name;
         EXPECT_NE(system._texture->deviceTexture, 0u) << name;

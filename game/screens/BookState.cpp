@@ -1,0 +1,7 @@
+#include "game/screens/BookState.h"
+
+BookState& Books()
+{
+    static BookState books;
+    return books;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+// Recipes of the gallery: the view of each of the seven countries (drawn
+// large for the scene window and small for the list), the bronze plates of
+// the list with their numerals, the glow and the shadows that light or grey
+// an item, the lock of a scene not yet reached, and the gallery's wall.
+
+#include "tools/artgen/Canvas.h"
+#include "tools/artgen/TextPainter.h"
+
+// Country 1 to 7 (Phoenicia to Troy): its landmark on the shore under its
+// own sky, the sea in the lower 45 per cent. Fills any size.
+void DrawCountryView(Canvas& canvas, int country);
+// A plate of the list: a bronze frame round a dark window whose left edge
+// is windowLeft pixels in and whose top is 14 pixels down, 70 x 50, with
+// the country's numeral in the band above the window.
+void DrawListPlate(Canvas& canvas, TextPainter& serifBold, int country, int windowLeft);
+// The soft golden light behind a lit plate.
+void DrawActiveGlow(Canvas& canvas);
+// The shadow a lit plate casts to its right.
+void DrawActiveRightShadow(Canvas& canvas);
+// The shadow on the floor under a grey plate, in the lower rows.
+void DrawFloorShadow(Canvas& canvas);
+// A small bronze padlock.
+void DrawPadlock(Canvas& canvas);
