@@ -125,7 +125,8 @@ protected:
     PlayTest() { ActivePlayer().levelNotComp = true; }
 
     // A board of the layout (rows top first), the level's colours 0 to 4,
-    // no chain owed for many moves, active and free.
+    // no chain owed for many moves, active and free; it plays without a goal
+    // (no end-of-level checks).
     WatchedField& MakeLaidOutBoard(const Layout& rowsTopFirst, const std::string& name = "Field")
     {
         _watched.push_back(std::make_unique<WatchedField>(name));
@@ -136,6 +137,7 @@ protected:
         board._chain5Moves = board._chain9Moves = board._chain12Moves = 1000;
         board._isActive = true;
         board._stopTime = false;
+        board._levelRunning = false;
         board._musorStep = 5;
         LayOut(board, rowsTopFirst);
         return board;
