@@ -72,6 +72,16 @@ void SoundSystemImpl::Shutdown()
     _open = false;
 }
 
+void SoundSystemImpl::ReplaceDevice(std::unique_ptr<backend::AudioDevice> device)
+{
+    Shutdown();
+    _device = std::move(device);
+    _samples.clear();
+    _tracks.clear();
+    _lastChannel.clear();
+    _samplesLogged.clear();
+}
+
 void SoundSystemImpl::LoadSample(const std::string& name, const std::string& file, int maxPlaybacks)
 {
     const std::string path = "sound\\" + file;

@@ -55,6 +55,10 @@ public:
     void Resume();
     // Stops and frees the output; later calls make no device call.
     void Shutdown();
+    // Closes the output and takes another one, not yet opened (a test puts
+    // a recording output in); the samples and tracks of the old output are
+    // forgotten.
+    void ReplaceDevice(std::unique_ptr<backend::AudioDevice> device);
 
     // file is relative to the "sound\" folder of the game.
     void LoadSample(const std::string& name, const std::string& file, int maxPlaybacks);

@@ -44,6 +44,7 @@ class GameFieldObserver;
 class Player;
 class Sprite;
 class Square;
+class SquareFall;
 class TiXmlElement;
 struct LevelRecord;
 
@@ -167,24 +168,97 @@ public:
     bool IsMatchAt(int x, int y) const;
     // Every swap of neighbours that makes a line, column by column.
     std::list<MoveRecord> FindMoves();
-    // The match check. Filled by the match resolution; until then it finds
-    // nothing and returns false.
+    // The match check: finds the runs of three or more; in full mode it
+    // scores and destroys them and lets the board fall, or ends the move
+    // (GameFieldMatch.cpp). testOnly only looks (and with eraseMatched
+    // empties the matched cells of _kinds); keepKinds uses _kinds as it is.
     bool CheckMatch3(bool testOnly, bool keepKinds, bool eraseMatched);
-    // The fall after a match. Filled by the fall and refill; until then it
-    // does nothing.
+    // The squares drop into the gaps and new ones fall in (GameFieldFall.cpp).
     void RunFalling(float startSpeed, float delayStep, float newDelayStep);
-    // The refill's colours. Filled by the fall and refill.
+    // The kinds of the new squares into _plannedKinds: no line, or (wantMatch)
+    // a line.
     void PlanRefill(bool wantMatch);
-    // The sun's energy for a run of that length. Filled by the match
-    // resolution; until then it does nothing.
+    // The sun's energy for a group of that many chips.
     void AddSunEnergy(int runLength);
-    // A bonus, artefact piece or musor that landed in the bottom cell of its
-    // column: the board blocks and hands the square to its leaving effect,
-    // which takes it off the board; true when one took it. Filled by the
-    // leaving effects; until then none does and the square stays.
+    // A bonus square, artefact piece or musor (which its callers find in the
+    // lowest level cell of its column) leaves the board: its leaving effect
+    // starts and the square is deleted; false for any other square, which
+    // stays (GameFieldBonus.cpp).
     bool StartLeavingEffect(Square* square);
     // The tutorial tip of an event. Filled by the tips; until then none.
     void ShowTip(int event, int argument);
+
+    // ======================================== moves: input, match and fall
+    // GameFieldInput.cpp: the mouse, the selection and the swap;
+    // GameFieldMatch.cpp: the match check, destruction, score and sun;
+    // GameFieldFall.cpp: the fall, the refill and the saved board state;
+    // GameFieldBonus.cpp: the squares that leave at the bottom.
+
+    // A press selects a chip or swaps it with the selected neighbour, and
+    // picks the bonus buttons and the sun; the release selects the pressed
+    // chip; the pointer highlights, drags and swings the ornaments.
+    bool MouseDown(const Point& p) override;
+    void MouseUp(const Point& p) override;
+    void MouseMove(const Point& p) override;
+    // The two squares trade places (the board blocks) and the match check
+    // follows. Does nothing unless both stand on the board.
+    void RunSwap(Square* first, Square* second);
+    // The swap bonus on two chips; false when it cannot take them.
+    bool DoSwapBonus(Square* first, Square* second);
+    // The chosen bonus and its tip text are dropped.
+    void ClearSelection();
+    // The square under the pointer becomes the highlighted one.
+    void UpdateHover(const Point& p);
+
+    // How DestroySquare lets a square go.
+    enum DestroyMode { kDestroyNone = -1, kDestroyThrow = 1, kDestroyThrowHigh = 2, kDestroyShatter = 3 };
+    // A matched or struck square: a cover loses one layer, a chip leaves by
+    // its destroyer (kDestroyNone: the caller removes it). Nothing on an
+    // empty cell.
+    void DestroySquare(int x, int y, float spread, int mode, int pushX, int pushY);
+    // Score for the level and the profile; a life bonus when the score
+    // passes a multiple of the points per life.
+    void AddScore(int points);
+    // Deletes the first square in the cell, if any.
+    void RemoveSquare(int x, int y);
+    // Ice spreads from an ice-covered chip to one plain neighbour; false
+    // while blocked or under a tip window.
+    bool SpreadIce();
+    // A board saved by DumpState (the help board); a bad file is refused
+    // whole with a log line and the board stays as it was.
+    void LoadBoardState(const std::string& fileName);
+    // Bonuses, artefact pieces and musor standing in the lowest cell of
+    // their column leave the board; with runFall the board then falls.
+    void CheckBonusOrArtefactDown(bool runFall);
+    // The profile's record of the board's level, and its store (nothing is
+    // stored while the board has no level number).
+    LevelInfo CurrentLevelInfo();
+    void StoreCurrentLevelInfo(const LevelInfo& record);
+
+    // Calls into what is built later; each does nothing yet. Virtual so that
+    // tests can watch them.
+    // The chips of a big group fly into the sun and feed it.
+    virtual void FlyChipToSun(const std::vector<Point>& cells);
+    // A life is added.
+    virtual void AddLifeEffect();
+    // A floating score or chain text ("+40", "x3").
+    virtual void ShowScoreText(const std::string& text, const Point& at, int chainLevel, bool silent);
+    // A chain picture (the texture of that name) and its word.
+    virtual void ShowComboText(const std::string& pictureName, const Point& at, int width, int height);
+    // A big announcement text.
+    virtual void ShowLetterText(const std::string& text, const Point& at, float value);
+    // The bonuses fired by the mouse.
+    virtual void DoBombBonus(int x, int y);
+    virtual void DoSunBonus();
+    virtual void AddTimeBonus();
+    virtual void StartWonderBonus(int x, int y);
+    // The dead-board check and the artefact flash.
+    virtual void CheckNoMoves();
+    virtual void StartArtefactFlash();
+
+    // Swap-bonus movers alive: the last one to end runs the match check.
+    int _swapBonusMovers = 0;
+    // ==================================== end of moves: input, match and fall
 
     // ================================================================ data
     // Board and level data.
@@ -439,6 +513,30 @@ private:
 
     // The flag block of "WriteDebugInfo".
     std::vector<std::string> DebugFlagLines() const;
+
+    // ---------------------------------- moves: input, match and fall steps
+    // The press on the bonus buttons; the chosen bonus used on a square
+    // (false when the press goes on as a plain selection); the plain press
+    // on a chip.
+    void PressBonusButtons(const Point& p);
+    bool UseBonusOn(Square* square, const Point& cell);
+    void PressChip(const Point& p);
+    // The pointer over the buttons and the sun; the ornaments it pushes;
+    // the pressed chip dragged.
+    void HoverButtonsAndSun(const Point& p);
+    void SwingOrnaments(const Point& p);
+    void DragChip(const Point& p);
+    // One pass of the match check that found lines: the groups of four or
+    // more, the runs of three, the chain text; and the end of a move.
+    struct MatchPass;
+    void ResolveGroups(MatchPass& pass);
+    void DestroyGroup(MatchPass& pass, const std::vector<Point>& group);
+    void ResolveRunsOfThree(MatchPass& pass);
+    void ShowChain(const MatchPass& pass);
+    void EndMove();
+    // The falls retimed to land together when their landing makes a line.
+    void PlanLanding(const std::vector<SquareFall*>& falls, float startSpeed);
+    // -------------------------------- end of moves: input, match and fall
 };
 
 // The active profile (the default profile in demo mode or without one).

@@ -1,5 +1,4 @@
-// The kind grid, lines of three and the possible moves; the match check and
-// the fall that later fill this topic.
+// The kind grid, lines of three and the possible moves.
 
 #include "game/board/GameField.h"
 
@@ -90,31 +89,4 @@ std::list<MoveRecord> GameField::FindMoves()
         }
     }
     return moves;
-}
-
-bool GameField::CheckMatch3(bool /*testOnly*/, bool /*keepKinds*/, bool /*eraseMatched*/)
-{
-    // Filled by the match resolution.
-    return false;
-}
-
-void GameField::RunFalling(float /*startSpeed*/, float /*delayStep*/, float /*newDelayStep*/)
-{
-    // Filled by the fall and refill.
-}
-
-void GameField::PlanRefill(bool /*wantMatch*/)
-{
-    // Filled by the fall and refill.
-}
-
-void GameField::AddSunEnergy(int /*runLength*/)
-{
-    // Filled by the match resolution.
-}
-
-bool GameField::StartLeavingEffect(Square* /*square*/)
-{
-    // Filled by the leaving effects.
-    return false;
 }

@@ -46,13 +46,13 @@ const char* const kResetStops[] = {
     "SquareTipper",    "SquareDestroyer", "SquareDestroyerB", "SquareDestroyerC", "CheckMatchRunner",
     "FallingRunner",   "FieldAppearance", "RunStart",        "FillTimer",        "AddLife",
     "SquareLight",     "EndLevelManager", "SunRing",         "LetterText",       "DecLives",
-    "SimpleFrame",     "ShowMessage",     "ChipSunEnergy"};
+    "SimpleFrame",     "ShowMessage",     "ChipSunEnergy",   "SwapBonusSquareMover"};
 
 // The moving controllers the restart stops.
 const char* const kRestartStops[] = {"SquareMover",     "BonusMover",       "MusorDestroyer",   "SquareTipper",
                                      "SquareDestroyer", "SquareDestroyerB", "SquareDestroyerC", "CheckMatchRunner",
                                      "FallingRunner",   "LevelLighting",    "SunBurner",        "ArtefactMover",
-                                     "SquareFall"};
+                                     "SquareFall",      "SwapBonusSquareMover"};
 
 } // namespace
 
@@ -233,11 +233,7 @@ void GameField::Reset()
     ActivePlayer().levelNotComp = false;
     ResumeController("GameFieldObserver");
 
-    _tipSlot.Clear();
-    if (_selectedBonus >= 0 && _selectedBonus < kBonusButtons && _bonusButtons[_selectedBonus].count > 0)
-        _bonusButtons[_selectedBonus].state = HoverRect::kIdle;
-    _selectedBonus = -1;
-    _sunCharging = false;
+    ClearSelection();
 
     DeleteAllSquares();
 

@@ -7,6 +7,7 @@
 #include "game/board/SquareKinds.h"
 #include "game/state/GameInfo.h"
 
+#include <algorithm>
 #include <cmath>
 
 SquareFall::SquareFall(Square* square, int targetX, int targetY, const Vector3& start, const Vector3& target,
@@ -45,11 +46,16 @@ void SquareFall::ComputeTiming()
     const float g = _gravity;
     const float h = _start.y - _target.y;
     const float v = _speed;
-    const float landingTime = (std::sqrt(8.0f * g * h + 4.0f * v * v) - 2.0f * v) / (2.0f * g);
+    // A target above the start lands at once rather than under the root of
+    // a negative number.
+    const float landingTime = std::max((std::sqrt(std::max(8.0f * g * h + 4.0f * v * v, 0.0f)) - 2.0f * v) / (2.0f * g), 0.0f);
     _bounce = -0.2f * (landingTime * g + v);
     _bounceTime = -2.0f * _bounce / g;
-    _rate = 1.0f / (landingTime + _bounceTime);
-    _landing = landingTime * _rate;
+    const float duration = landingTime + _bounceTime;
+    // No height and no speed: nothing to time, the square lands at once.
+    _instant = !(duration > 0.0f);
+    _rate = _instant ? 0.0f : 1.0f / duration;
+    _landing = _instant ? 0.0f : landingTime * _rate;
     if (_square)
         _square->SetBounce(_bounce, _bounceTime, g, _target.y);
 }
@@ -105,6 +111,7 @@ bool SquareFall::LeaveAtBottom()
     _square->x = _targetX;
     _square->y = _targetY;
     _square->position = _target;
+    _field->SetBlocked(true, "SquareFall::Update");
     if (!_field->StartLeavingEffect(_square))
         return false;
     if (ActivePlayer().levelNotComp || _field->_isHelpMode)
@@ -128,6 +135,8 @@ void SquareFall::Update(float dt)
     } else {
         _t += dt * _rate;
     }
+    if (_instant)
+        _t = std::max(_t, 1.0f);
 
     if (!_landed && _t >= _landing) {
         _landed = true;
@@ -146,6 +155,8 @@ void SquareFall::Update(float dt)
     if (_t < _landing) {
         const float tau = _t / _rate;
         y = _start.y - tau * _speed - _gravity * tau * tau / 2.0f;
+    } else if (_instant) {
+        y = _target.y;
     } else if (_handOver) {
         y = _target.y;
         _t = 2.0f;

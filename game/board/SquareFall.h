@@ -50,6 +50,8 @@ public:
     bool _halveBounce = false;
     bool _playKnock = false;
     bool _landed = false;
+    // No height and no speed: nothing to time; it lands when its wait ends.
+    bool _instant = false;
 
 protected:
     void OnFieldGone() override { _square = nullptr; }

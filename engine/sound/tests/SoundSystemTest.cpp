@@ -375,3 +375,33 @@ TEST(SoundSystem, AFileThatDoesNotLoadIsLoggedAndKeepsHandleZero)
     log.Close();
     EXPECT_NE(log.Text().find("Can't load sample \"Gone\" from sound\\missing.wav"), std::string::npos);
 }
+
+TEST(SoundSystem, AReplacedOutputIsClosedAndItsSamplesForgotten)
+{
+    // Tells when it is closed: the sound system frees it right after.
+    struct ClosingDevice : RecordingAudioDevice {
+        explicit ClosingDevice(bool& closedFlag) : closed(closedFlag) {}
+        void Close() override
+        {
+            closed = true;
+            RecordingAudioDevice::Close();
+        }
+        bool& closed;
+    };
+    bool closed = false;
+    SoundSystemImpl sound(std::make_unique<ClosingDevice>(closed));
+    sound.Init();
+    sound.LoadSample("Click", "click.wav", 2);
+    auto next = std::make_unique<RecordingAudioDevice>();
+    RecordingAudioDevice* replacement = next.get();
+    sound.ReplaceDevice(std::move(next));
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(sound.IsOpen());
+    EXPECT_EQ(sound.FindSample("Click"), nullptr);
+
+    sound.Init();
+    sound.LoadSample("Click", "click.wav", 2);
+    sound.PlaySample("Click");
+    EXPECT_EQ(replacement->calls.front(), "Open");
+    EXPECT_EQ(replacement->samplePlays.size(), 1u);
+}
