@@ -256,6 +256,19 @@ public:
     virtual void CheckNoMoves();
     virtual void StartArtefactFlash();
 
+    // effects (begin)
+    // The thunder bonus: every chip of the kind's colour (iced ones too,
+    // not those under a not-falling lock) is thrown off and the board falls.
+    void DoThunderBonus(int kind);
+    // A sparkling frame about two cells, and their squares lit, for that
+    // many seconds (0 or less: until stopped).
+    void ShowFrame(int x1, int y1, int x2, int y2, float duration);
+    // The cells the charged sun strikes: the chip under each bonus and
+    // artefact piece, one musor cell, and ten more chips at random (fewer
+    // when the board has no more), column by column.
+    std::vector<Point> SunTargets();
+    // effects (end)
+
     // Swap-bonus movers alive: the last one to end runs the match check.
     int _swapBonusMovers = 0;
     // ==================================== end of moves: input, match and fall

@@ -1,7 +1,6 @@
 // Bonus squares, life bonuses, artefact pieces and musor leave the board
 // from the lowest cell of their column: each by its own effect, after which
-// the board falls to fill the cell. Also the bonuses fired by the mouse,
-// which are filled by the bonuses.
+// the board falls to fill the cell.
 
 #include "game/board/GameField.h"
 
@@ -83,17 +82,7 @@ void GameField::CheckBonusOrArtefactDown(bool runFall)
         AddController(new FallingRunner(this, 3.0f, -80.0f));
 }
 
-// ------------------------------------------------------------------------
-// Filled by the bonuses: the bomb on a cell, the charged sun, the time
-// bonus and the flash from a chip.
-
-void GameField::DoBombBonus(int /*x*/, int /*y*/) {}
-
-void GameField::DoSunBonus() {}
-
-void GameField::AddTimeBonus() {}
-
-void GameField::StartWonderBonus(int /*x*/, int /*y*/) {}
+// The bonuses fired by the mouse are in GameFieldEffects.cpp.
 
 // Filled by the hints: a board without a move is reshuffled.
 

@@ -512,21 +512,11 @@ void GameField::StoreCurrentLevelInfo(const LevelInfo& record)
 }
 
 // ------------------------------------------------------------------------
-// Filled by the sun and life effects: the group's chips fly into the sun
-// (which then calls AddSunEnergy), and a life is added.
-
-void GameField::FlyChipToSun(const std::vector<Point>& /*cells*/) {}
+// Filled by the life effects: a life is added. (The chips' flight into the
+// sun and the score and combo texts are in GameFieldEffects.cpp.)
 
 void GameField::AddLifeEffect() {}
 
 // Filled by the board texts.
-
-void GameField::ShowScoreText(const std::string& /*text*/, const Point& /*at*/, int /*chainLevel*/, bool /*silent*/)
-{
-}
-
-void GameField::ShowComboText(const std::string& /*pictureName*/, const Point& /*at*/, int /*width*/, int /*height*/)
-{
-}
 
 void GameField::ShowLetterText(const std::string& /*text*/, const Point& /*at*/, float /*value*/) {}

@@ -2,6 +2,7 @@
 
 #include "tools/artgen/BoardArt.h"
 #include "tools/artgen/BookArt.h"
+#include "tools/artgen/EffectArt.h"
 #include "tools/artgen/GalleryArt.h"
 #include "tools/artgen/JpegWriter.h"
 #include "tools/artgen/MapArt.h"
@@ -162,6 +163,15 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/board_frame.png"}, 512, 512, Plain(DrawBoardFrame)},
         {{"data/textures/particle.png"}, 32, 32, Plain(DrawGlowParticle)},
         {{"data/textures/spark.png"}, 32, 32, Plain(DrawSpark)},
+
+        // ---- effects (begin): the board effects' pictures ----
+        {{"data/textures/effects/flash.png"}, 128, 32, Plain(DrawLightningStrip)},
+        {{"data/textures/effects/flash_ball.png"}, 64, 64, Plain(DrawFlashBall)},
+        {{"data/textures/effects/energy2.png"}, 128, 32, Plain(DrawEnergyStreaks)},
+        {{"data/textures/effects/frame_piece.png"}, 16, 16, Plain(DrawFramePiece)},
+        {{"data/textures/effects/chip_shards.png"}, 256, 256, Plain(DrawChipShards)},
+        {{"data/textures/effects/cover_shards.png"}, 256, 256, Plain(DrawCoverShards)},
+        // ---- effects (end) ----
 
         // ---- The main menu's backdrop, gems, panel, greeting and logo button (begin) ----
         {{"data/textures/menu/sea.png"}, 800, 600, Plain(DrawUnderwaterBackdrop)},

@@ -167,6 +167,118 @@ SampleBuffer Ray()
 
 // ---- The main menu (end) ----
 
+// ---- effects (begin): the board's effects and bonuses ----
+// A run of FM tones, each one a step higher.
+SampleBuffer Rising(double base, int notes, double step, double gap, double ratio, float peak)
+{
+    SampleBuffer out(R, gap * notes + 0.6);
+    for (int i = 0; i < notes; ++i)
+        out.Mix(FmTone(R, Semitones(base, step * i), 0.5, ratio, 1.2, 0.2), gap * i, 0.6f);
+    return Finished(out, peak);
+}
+
+// The charged sun fired: a bright swell into a ringing chord.
+SampleBuffer SunStart()
+{
+    SampleBuffer out = Rising(330.0, 6, 4.0, 0.06, 2.0, 0.6f);
+    out.Mix(NoiseBurst(R, 0.5, 2500.0, 301), 0.0, 0.2f);
+    return Finished(out, 0.6f);
+}
+
+// A chip reaching the sun: one soft chime (pitched up as the sun fills).
+SampleBuffer SunAdd()
+{
+    SampleBuffer out(R, 0.5);
+    out.Mix(FmTone(R, 880.0, 0.45, 3.0, 1.0, 0.15), 0.0, 0.7f);
+    return Finished(out, 0.4f);
+}
+
+// A ray leaving the sun: a short hiss with a tone.
+SampleBuffer SunRay()
+{
+    SampleBuffer out(R, 0.4);
+    out.Mix(NoiseBurst(R, 0.3, 4500.0, 302), 0.0, 0.4f);
+    out.Mix(FmTone(R, 1320.0, 0.3, 1.5, 2.0, 0.1), 0.02, 0.4f);
+    return Finished(out, 0.35f);
+}
+
+// A struck chip breaking: a glassy crack.
+SampleBuffer ChipCrack(std::uint32_t seed, double pitch)
+{
+    SampleBuffer out(R, 0.5);
+    out.Mix(NoiseBurst(R, 0.12, 6000.0, seed), 0.0, 0.8f);
+    out.Mix(FmTone(R, pitch, 0.4, 3.7, 2.0, 0.08), 0.0, 0.5f);
+    out.Mix(FmTone(R, pitch * 1.5, 0.3, 2.3, 1.5, 0.06), 0.01, 0.3f);
+    return Finished(out, 0.55f);
+}
+
+// The bomb: a deep drum with a rumbling burst.
+SampleBuffer Bomb()
+{
+    SampleBuffer out(R, 1.0);
+    out.Mix(FrameDrum(R, DrumStroke::Dum, 303), 0.0, 1.0f);
+    out.Mix(NoiseBurst(R, 0.8, 180.0, 304), 0.0, 0.9f);
+    out.Mix(NoiseBurst(R, 0.3, 1200.0, 305), 0.0, 0.4f);
+    return Finished(out, 0.8f);
+}
+
+// A chip struck by the flash bursting.
+SampleBuffer Boom()
+{
+    SampleBuffer out(R, 0.5);
+    out.Mix(FrameDrum(R, DrumStroke::Tek, 306), 0.0, 0.8f);
+    out.Mix(NoiseBurst(R, 0.3, 900.0, 307), 0.0, 0.6f);
+    return Finished(out, 0.6f);
+}
+
+// A bolt: a crackle of bright noise.
+SampleBuffer FlashBolt()
+{
+    SampleBuffer out(R, 0.35);
+    for (int i = 0; i < 5; ++i)
+        out.Mix(NoiseBurst(R, 0.05, 3000.0 + 700.0 * i, 308u + static_cast<std::uint32_t>(i)), 0.05 * i, 0.5f);
+    return Finished(out, 0.4f);
+}
+
+// Time given back: plucks climbing like a clock wound up.
+SampleBuffer AddTime()
+{
+    SampleBuffer out(R, 1.0);
+    for (int i = 0; i < 4; ++i)
+        out.Mix(Pluck(R, Semitones(523.25, 3.0 * i), 0.3, 0.9f, 0.3f, 310u + static_cast<std::uint32_t>(i)), 0.15 * i, 0.7f);
+    return Finished(out, 0.55f);
+}
+
+// A life added: a warm major arpeggio.
+SampleBuffer AddLife()
+{
+    SampleBuffer out(R, 1.0);
+    static const double kSteps[] = {0, 4, 7, 12};
+    for (int i = 0; i < 4; ++i)
+        out.Mix(Pluck(R, Semitones(392.0, kSteps[i]), 0.7, 0.8f, 0.5f, 320u + static_cast<std::uint32_t>(i)), 0.1 * i, 0.7f);
+    return Finished(out, 0.55f);
+}
+
+// Something leaving the bottom of the board on its flight: a rising fifth.
+SampleBuffer Fallen(double base, std::uint32_t seed)
+{
+    SampleBuffer out(R, 0.8);
+    out.Mix(FmTone(R, base, 0.6, 2.0, 1.5, 0.25), 0.0, 0.6f);
+    out.Mix(FmTone(R, Semitones(base, 7.0), 0.6, 2.0, 1.5, 0.25), 0.08, 0.5f);
+    out.Mix(NoiseBurst(R, 0.2, 2000.0, seed), 0.0, 0.2f);
+    return Finished(out, 0.5f);
+}
+
+// Two chips swapped by the bonus: a whoosh.
+SampleBuffer FlyChipSwap()
+{
+    SampleBuffer out(R, 0.7);
+    out.Mix(NoiseBurst(R, 0.6, 1500.0, 330), 0.0, 0.6f);
+    out.Mix(FmTone(R, 440.0, 0.5, 1.0, 3.0, 0.3), 0.05, 0.3f);
+    return Finished(out, 0.45f);
+}
+// ---- effects (end) ----
+
 SampleBuffer Music(const Tune& tune) { return MusicComposer(R).Compose(tune, 16.0); }
 
 } // namespace
@@ -193,6 +305,22 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/music/map.ogg", [] { return Music({{0, 2, 4, 7, 9}, 174.61, 72.0, "D...D.T.", 110}); }},
         {"data/sound/GemOut.wav", GemOut},
         {"data/sound/Ray.wav", Ray},
+        // ---- effects (begin) ----
+        {"data/sound/effects/SunStart.wav", SunStart},
+        {"data/sound/effects/SunAdd.wav", SunAdd},
+        {"data/sound/effects/SunRay.wav", SunRay},
+        {"data/sound/effects/SunChipDestroy.wav", [] { return ChipCrack(340, 1760.0); }},
+        {"data/sound/effects/Bomb.wav", Bomb},
+        {"data/sound/effects/Boom.wav", Boom},
+        {"data/sound/effects/Flash.wav", FlashBolt},
+        {"data/sound/effects/FlashStart.wav", [] { return Rising(660.0, 5, 5.0, 0.04, 3.5, 0.5f); }},
+        {"data/sound/effects/AddTime.wav", AddTime},
+        {"data/sound/effects/AddLife.wav", AddLife},
+        {"data/sound/effects/FallenVisBonus.wav", [] { return Fallen(587.33, 341); }},
+        {"data/sound/effects/LifeBonusFly.wav", [] { return Fallen(493.88, 342); }},
+        {"data/sound/effects/FallenArtefact.wav", [] { return Fallen(392.0, 343); }},
+        {"data/sound/effects/FlyChipSwap.wav", FlyChipSwap},
+        // ---- effects (end) ----
         {"data/sound/music/menu.ogg", [] { return Music({{0, 2, 4, 7, 9}, 146.83, 80.0, "D...T...", 100}); }},
         {"data/sound/music/stage1.ogg", [] { return Music({{0, 1, 4, 5, 7, 8, 10}, 146.83, 96.0, "D..TD.T.", 101}); }},
         {"data/sound/music/stage2.ogg", [] { return Music({{0, 1, 3, 5, 7, 8, 10}, 164.81, 84.0, "D.T.D.TT", 102}); }},

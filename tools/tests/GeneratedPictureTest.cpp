@@ -204,6 +204,11 @@ const Wanted kWanted[] = {
     {"data/textures/fish/fish4_03.png", 128, 64}, {"data/textures/fish/fish4_04.png", 128, 64},
     {"data/textures/fish/fish4_05.png", 128, 64}, {"data/textures/fish/fish4_06.png", 128, 64},
     {"data/textures/fish/fish4_07.png", 128, 64},
+    // effects (begin)
+    {"data/textures/effects/flash.png", 128, 32},       {"data/textures/effects/flash_ball.png", 64, 64},
+    {"data/textures/effects/energy2.png", 128, 32},     {"data/textures/effects/frame_piece.png", 16, 16},
+    {"data/textures/effects/chip_shards.png", 256, 256}, {"data/textures/effects/cover_shards.png", 256, 256},
+    // effects (end)
 };
 
 PngPicture Load(const std::string& relative)

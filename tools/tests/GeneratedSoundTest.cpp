@@ -84,6 +84,22 @@ const Wanted kWanted[] = {
     {"data/sound/map_waypoint.wav", 0.3, 1.5},    {"data/sound/velmora.wav", 2.0, 5.0},
     {"data/sound/music/map.ogg", 10.0, 20.0},
     {"data/sound/GemOut.wav", 0.3, 1.5},          {"data/sound/Ray.wav", 0.5, 2.0},
+    // effects (begin)
+    {"data/sound/effects/SunStart.wav", 0.2, 1.5},
+    {"data/sound/effects/SunAdd.wav", 0.2, 1.5},
+    {"data/sound/effects/SunRay.wav", 0.2, 1.5},
+    {"data/sound/effects/SunChipDestroy.wav", 0.2, 1.5},
+    {"data/sound/effects/Bomb.wav", 0.2, 1.5},
+    {"data/sound/effects/Boom.wav", 0.2, 1.5},
+    {"data/sound/effects/Flash.wav", 0.2, 1.5},
+    {"data/sound/effects/FlashStart.wav", 0.2, 1.5},
+    {"data/sound/effects/AddTime.wav", 0.2, 1.5},
+    {"data/sound/effects/AddLife.wav", 0.2, 1.5},
+    {"data/sound/effects/FallenVisBonus.wav", 0.2, 1.5},
+    {"data/sound/effects/LifeBonusFly.wav", 0.2, 1.5},
+    {"data/sound/effects/FallenArtefact.wav", 0.2, 1.5},
+    {"data/sound/effects/FlyChipSwap.wav", 0.2, 1.5},
+    // effects (end)
 };
 
 } // namespace
