@@ -85,6 +85,11 @@ public:
                                           "FallenArtefact"};
         for (int n = 1; n <= 8; ++n)
             names.push_back("Match" + std::to_string(n));
+        // effects (begin)
+        for (const char* name : {"SunStart", "SunAdd", "SunRay", "SunChipDestroy", "Bomb", "Boom", "Flash",
+                                 "FlashStart", "AddTime"})
+            names.push_back(name);
+        // effects (end)
         for (const std::string& name : names) {
             g_sound.LoadSample(name, name + ".wav", 1000);
             _names[g_sound.FindSample(name)->sample] = name;
@@ -142,6 +147,25 @@ protected:
         LayOut(board, rowsTopFirst);
         return board;
     }
+
+    // effects (begin)
+    // A board as MakeLaidOutBoard makes it whose calls into the effects and
+    // bonuses run for real.
+    GameField& MakeLiveBoard(const Layout& rowsTopFirst, const std::string& name = "Field")
+    {
+        GameField& board = MakeBoard(name);
+        board._chipCount = 5;
+        for (int i = 0; i < 5; ++i)
+            board._chips[i] = i;
+        board._chain5Moves = board._chain9Moves = board._chain12Moves = 1000;
+        board._isActive = true;
+        board._stopTime = false;
+        board._levelRunning = false;
+        board._musorStep = 5;
+        LayOut(board, rowsTopFirst);
+        return board;
+    }
+    // effects (end)
 
     // The board takes the layout: its size, its cells and new squares.
     static void LayOut(GameField& board, const Layout& rowsTopFirst)
