@@ -97,8 +97,9 @@ void DrawChipShards(Canvas& canvas)
 {
     const int side = 20;
     for (int colour = 0; colour < 12; ++colour) {
-        // Colour 0 is the bottom row of the picture.
-        const float top = static_cast<float>(canvas.Height() - (colour + 1) * side);
+        // Colour 0 is the top row of the picture (the picture's v runs from
+        // its bottom row up).
+        const float top = static_cast<float>(colour * side);
         for (int i = 0; i < 8; ++i) {
             const float left = static_cast<float>(i * side);
             DrawShard(canvas, Box{left, top, left + side, top + side}, Rgb(kChipColours[colour]),
@@ -114,7 +115,7 @@ void DrawCoverShards(Canvas& canvas)
     // Lock (bronze), double lock (dark bronze), ice (pale blue).
     const std::uint32_t covers[3] = {0xB08040, 0x805830, 0xC8E8FF};
     for (int cover = 0; cover < 3; ++cover) {
-        const float top = static_cast<float>(canvas.Height() - (cover + 1) * band);
+        const float top = static_cast<float>(cover * band);
         for (int i = 0; i < 8; ++i) {
             const float left = static_cast<float>(i * side);
             DrawShard(canvas, Box{left, top, left + side, top + band}, Rgb(covers[cover], cover == 2 ? 0.8f : 1.0f),
@@ -122,7 +123,7 @@ void DrawCoverShards(Canvas& canvas)
         }
     }
     // The two halves of a life icon: a red heart split down the middle.
-    const float top = static_cast<float>(canvas.Height() - band);
+    const float top = 0.0f;
     for (int half = 0; half < 2; ++half) {
         const float left = 200.0f + 20.0f * static_cast<float>(half);
         const Vec2 c{half == 0 ? left + 20.0f : left, top + band * 0.5f};

@@ -15,9 +15,9 @@ void DrawEnergyStreaks(Canvas& canvas);
 // A small soft white star.
 void DrawFramePiece(Canvas& canvas);
 // 256 x 256: twelve rows of eight 20 x 20 shards, the chip colours 0 to 11
-// from the bottom row up.
+// from the top row down (v counts from the picture's bottom row).
 void DrawChipShards(Canvas& canvas);
 // 256 x 256: three bands of 80 rows, the covers (lock, double lock, ice)
-// from the bottom band up, eight 20-wide shards each; at 200 and 220 of the
-// lowest band the two halves of a life icon.
+// from the top band down, eight 20-wide shards each; at 200 and 220 of the
+// top band the two halves of a life icon.
 void DrawCoverShards(Canvas& canvas);

@@ -1,0 +1,142 @@
+// The bonuses' and the sun's effects drawn into a real GL context: shards
+// cut from the generated shard sheet, a bolt between two points, the sun's
+// rays and a hint frame, each where it belongs and leaving normal blending
+// and opaque white behind.
+
+#include "PlayFixture.h"
+
+#include "engine/platform/Settings.h"
+#include "engine/render/RenderDevice.h"
+#include "engine/render/Sprite.h"
+#include "game/board/effects/Flash.h"
+#include "game/board/effects/KillerSun.h"
+#include "game/board/effects/SimpleFrame.h"
+#include "game/board/effects/SquareDestroyerShatter.h"
+#include "tests/support/GlTestContext.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <cstdlib>
+
+using namespace testing_support;
+
+namespace {
+
+class BoardBonusDrawTest : public PlayTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(_gl.Open("board bonuses"));
+        UploadTexture(_white, 2, 2, std::vector<std::uint32_t>(4, 0xFFFFFFFFu));
+    }
+    void TearDown() override
+    {
+        PlayTest::TearDown();
+        _shards.reset();
+        _gl.Close();
+    }
+
+    // The sum of the three channels.
+    static int Brightness(int x, int y)
+    {
+        const Rgb p = At(x, y);
+        return p[0] + p[1] + p[2];
+    }
+
+    void ExpectDrawStateRestored(const char* what)
+    {
+        EXPECT_EQ(g_renderDevice.CurrentColor(), 0xFFFFFFFFu) << what;
+    }
+
+    GlTestContext _gl;
+    Sprite _white;
+    OwnedSprite _shards;
+};
+
+TEST_F(BoardBonusDrawTest, ShardsShowTheirColourFromTheGeneratedSheet)
+{
+    {
+        ScopedCurrentDir inData(std::string(std::getenv("VELMORA_GAME_DIR")) + "/data");
+        const bool pairs = g_settings.useJpegPairs;
+        g_settings.useJpegPairs = false;
+        _shards = LoadSpriteFile("textures\\effects\\chip_shards.png");
+        g_settings.useJpegPairs = pairs;
+    }
+    ASSERT_TRUE(_shards);
+    GameField& board = MakeLiveBoard({{0}}); // colour 0: the red row
+    board._piecesTexture = _shards.get();
+    SquareDestroyerShatter shatter(board.FindSquare(0, 0), &board, 0, 0);
+    ASSERT_EQ(shatter._shards.size(), 8u);
+    shatter.Draw();
+    int reddish = 0;
+    for (const SquareDestroyerShatter::Shard& shard : shatter._shards) {
+        const Rgb p = At(static_cast<int>(shard.x) + 10, static_cast<int>(shard.y) + 10);
+        if (p[0] > p[1] + 40 && p[0] > p[2] + 40)
+            ++reddish;
+    }
+    EXPECT_GE(reddish, 6); // the middle of nearly every shard
+    ExpectDrawStateRestored("shards");
+    SaveScreenPicture(TestPicturePath("_shards"));
+}
+
+TEST_F(BoardBonusDrawTest, ABoltLightsTheLineBetweenItsPointsAndABoltOfNoLengthOnlyItsBalls)
+{
+    GameField& board = MakeLiveBoard({{0}});
+    Flash bolt(100, 100, 500, 400, 1.0f, &board);
+    bolt._bolt = &_white;
+    bolt._ball = &_white;
+    bolt.Draw();
+    // Along the line the picture is added to the background; beside it not.
+    for (float f : {0.25f, 0.5f, 0.75f}) {
+        const int x = 100 + static_cast<int>(400.0f * f);
+        const int y = 100 + static_cast<int>(300.0f * f);
+        EXPECT_GT(Brightness(x, y), 3 * kBackground[0] + 150) << f;
+        EXPECT_EQ(At(x + 60, y - 60), kBackground) << f;
+    }
+    ExpectDrawStateRestored("bolt");
+    SaveScreenPicture(TestPicturePath("_bolt"));
+
+    Flash still(650, 300, 650, 300, 1.0f, &board);
+    still._bolt = &_white;
+    still._ball = &_white;
+    still.Draw();
+    EXPECT_GT(Brightness(650, 300), 3 * kBackground[0] + 150); // its ball
+    EXPECT_EQ(At(650 + 20, 300), kBackground);                 // a ball of 1 point, no bolt
+    ExpectDrawStateRestored("still");
+}
+
+TEST_F(BoardBonusDrawTest, TheSunsRaysRunFromTheSunAndTheirHeadsShine)
+{
+    GameField& board = MakeLiveBoard({{0, 1}, {2, 3}});
+    KillerSun strike({Point(1, 1)}, &board);
+    strike._ball = &_white;
+    strike._energy = &_white;
+    strike._energy2 = &_white;
+    KillerSun::Ray& ray = strike._rays.front();
+    ray.delay = 0.0f;
+    ray.progress = 0.3f;
+    ray.strip.SetProgress(0.3f);
+    strike.Draw();
+    const RayHeadPoint head = ray.strip.GetHeadPoint();
+    EXPECT_GT(Brightness(static_cast<int>(head.x), static_cast<int>(head.y)), 3 * kBackground[0] + 150);
+    ExpectDrawStateRestored("rays");
+    SaveScreenPicture(TestPicturePath("_rays"));
+}
+
+TEST_F(BoardBonusDrawTest, AHintFrameSparklesOnItsEdgesAndNotInItsMiddle)
+{
+    GameField& board = MakeLiveBoard({{0}});
+    SimpleFrame frame(300, 200, 88, 48, Color(255, 255, 255, 255), &board, 10.0f);
+    frame._piece = &_white;
+    frame.Draw();
+    int lit = 0;
+    for (int x = 300; x < 388; ++x)
+        for (int y : {199, 200, 201})
+            lit += Brightness(x, y) > 3 * kBackground[0] + 60 ? 1 : 0;
+    EXPECT_GT(lit, 40);
+    EXPECT_EQ(At(344, 224), kBackground);
+    const Rgb edge = At(344, 200);
+    static_cast<void>(edge);
+    ExpectDrawStateRestored("frame");
+}
+
+} // namespace
