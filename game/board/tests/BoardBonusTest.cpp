@@ -12,6 +12,7 @@
 #include "game/board/effects/ComboText.h"
 #include "game/board/effects/Flash.h"
 #include "game/board/effects/KillerSun.h"
+#include "game/board/effects/LevelContourLighting.h"
 #include "game/board/effects/LevelLighting.h"
 #include "game/board/effects/ScoreLevitation.h"
 #include "game/board/effects/SimpleFrame.h"
@@ -431,6 +432,23 @@ TEST_F(BoardBonusTest, SparksLeaveAnOpenPathRunRoundAClosedOneAndANullPathShowsN
     board._elapsed = 50.0f;
     EXPECT_TRUE(timer.TimerShift(shift));
     EXPECT_FLOAT_EQ(shift, 305.0f - 236.0f);
+}
+
+TEST_F(BoardBonusTest, TheOutlinesBandOfLightCrossesTheScreenOnceOverItsLife)
+{
+    GameField& board = MakeLiveBoard({{0}});
+    LevelContourLighting wave(0.5f, &board);
+    wave._dx = 1;
+    wave._dy = 1;
+    wave._time = 0.5f; // the band's line through the origin of the screen
+    EXPECT_EQ(wave.CornerAlpha(0.0f, 0.0f, 1.0f), 192);
+    EXPECT_EQ(wave.CornerAlpha(300.0f, -300.0f, 1.0f), 192);
+    EXPECT_EQ(wave.CornerAlpha(60.0f, 0.0f, 1.0f), 96);
+    EXPECT_EQ(wave.CornerAlpha(0.0f, 120.0f, 1.0f), 0);
+    EXPECT_EQ(wave.CornerAlpha(0.0f, 0.0f, 0.5f), 96);
+    wave._time = 0.0f; // still far below the screen's corner
+    EXPECT_EQ(wave.CornerAlpha(0.0f, 0.0f, 1.0f), 0);
+    EXPECT_EQ(wave._drawPass, 2);
 }
 
 // -------------------------------------------------------------- lifetimes
