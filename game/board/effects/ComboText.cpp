@@ -34,7 +34,7 @@ ComboText::ComboText(const std::string& text, const Point& at, GameField* field,
 
 int ComboText::AlphaAt(float t) const
 {
-    return std::clamp(static_cast<int>(255.0f * _alpha.getGlobalFrame(t)), 0, 255);
+    return CurveAlpha(_alpha, t);
 }
 
 void ComboText::Draw()

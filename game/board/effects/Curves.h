@@ -5,6 +5,7 @@
 
 #include "engine/util/SplinePath.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 inline void SetCurveKeys(SplinePath<float>& curve, std::initializer_list<float> keys)
@@ -13,4 +14,10 @@ inline void SetCurveKeys(SplinePath<float>& curve, std::initializer_list<float> 
     for (float key : keys)
         curve.addKey(key);
     curve.CalculateGradient(false);
+}
+
+// An alpha curve of 0 to 1 read at t as 0 to 255.
+inline int CurveAlpha(const SplinePath<float>& curve, float t)
+{
+    return std::clamp(static_cast<int>(255.0f * curve.getGlobalFrame(t)), 0, 255);
 }

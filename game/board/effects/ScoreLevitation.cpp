@@ -29,7 +29,7 @@ ScoreLevitation::ScoreLevitation(const std::string& text, const Point& at, GameF
 
 int ScoreLevitation::AlphaAt(float t) const
 {
-    return std::clamp(static_cast<int>(255.0f * _alpha.getGlobalFrame(t)), 0, 255);
+    return CurveAlpha(_alpha, t);
 }
 
 void ScoreLevitation::Draw()

@@ -28,12 +28,8 @@ namespace {
 void PrepareBonusGame(EndToEndGame& game)
 {
     PrepareBoardGame(game);
-    std::string level = "<Levels>\n  <Level name=\"Phoenicia_1\" time=\"180\" tip_time=\"10\" qMusor=\"0\" "
-                        "sun_inc4=\"0.05\" sun_inc5=\"0.1\" sun_inc6=\"0.2\" chips=\"01234\" artefact_begin=\"0\">\n";
-    for (const char* row : {"111111AA", "11111111", "11111111", "11111111", "11111111", "11111111", "11111111",
-                            "11B11111"})
-        level += std::string("    <Line>") + row + "</Line>\n";
-    WriteTextFile(game.File("Level.xml"), level + "  </Level>\n</Levels>\n");
+    WriteBoardLevel(game, {"111111AA", "11111111", "11111111", "11111111", "11111111", "11111111", "11111111",
+                           "11B11111"});
 
     const std::string data = std::string(std::getenv("VELMORA_GAME_DIR")) + "/data/";
     std::filesystem::create_directories(game.File("textures/effects"));
@@ -78,11 +74,6 @@ int EffectsOf(const GameField& board)
     return static_cast<int>(std::count_if(board._fieldEffects.begin(), board._fieldEffects.end(),
                                           [](FieldEffect* effect) { return dynamic_cast<T*>(effect) != nullptr; }));
 }
-
-struct FixedSeed {
-    explicit FixedSeed(std::uint32_t seed) { FixClockSeed(seed); }
-    ~FixedSeed() { UnfixClockSeed(); }
-};
 
 Point ButtonCentre(const GameField& board, int button)
 {

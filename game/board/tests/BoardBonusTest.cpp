@@ -32,15 +32,6 @@ constexpr int kMusor = 0xD0;
 
 class BoardBonusTest : public PlayTest {
 protected:
-    template <typename T>
-    static std::vector<T*> EffectsOf(const GameField& board)
-    {
-        std::vector<T*> found;
-        for (FieldEffect* effect : board._fieldEffects)
-            if (T* typed = dynamic_cast<T*>(effect))
-                found.push_back(typed);
-        return found;
-    }
     static int ParticleEffects(const GameField& board) { return static_cast<int>(board.effects.effects.size()); }
     // A board of rows x columns holding chips of colours that make no line.
     static Layout NoLineBoard(int columns, int rows)

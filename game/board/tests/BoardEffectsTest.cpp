@@ -24,15 +24,6 @@ class BoardEffectsTest : public PlayTest {
 protected:
     ~BoardEffectsTest() override { g_artefacts.Clear(); }
 
-    template <typename T>
-    static std::vector<T*> EffectsOf(const GameField& board)
-    {
-        std::vector<T*> found;
-        for (FieldEffect* effect : board._fieldEffects)
-            if (T* typed = dynamic_cast<T*>(effect))
-                found.push_back(typed);
-        return found;
-    }
     // Frames until the effect has left the board; the seconds it took.
     static float LifeOf(const GameField& board, const FieldEffect* effect, float limit = 30.0f)
     {

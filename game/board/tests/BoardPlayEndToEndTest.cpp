@@ -89,12 +89,6 @@ bool AnyOnBoard(const GameField& board, const std::set<const Square*>& squares)
                        [&squares](const std::unique_ptr<Square>& s) { return squares.count(s.get()) != 0; });
 }
 
-// Restores the clock seed when the test ends.
-struct FixedSeed {
-    explicit FixedSeed(std::uint32_t seed) { FixClockSeed(seed); }
-    ~FixedSeed() { UnfixClockSeed(); }
-};
-
 TEST(BoardPlayEndToEnd, MovesPlayedWithClicksAndADragClearTheirRunsAndAFruitlessSwapComesBack)
 {
     FixedSeed seed(16);

@@ -10,6 +10,7 @@
 #include "engine/platform/Application.h"
 #include "engine/platform/MainWindow.h"
 #include "engine/render/tests/ImageFixtures.h"
+#include "engine/util/Random.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "tests/support/EndToEndGame.h"
@@ -19,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -33,16 +35,23 @@ constexpr std::int64_t kTicksPerFrame = 100; // 60 frames a second
 // the level is not complete while the test plays), the pictures the board
 // and the cursor load from files, a layer with the board and a start script
 // that sends it "RunStart".
+// Level.xml of the game folder: the first level ("Phoenicia_1") with these
+// rows, top first.
+inline void WriteBoardLevel(EndToEndGame& game, std::initializer_list<const char*> rowsTopFirst)
+{
+    std::string level = "<Levels>\n  <Level name=\"Phoenicia_1\" time=\"180\" tip_time=\"10\" qMusor=\"0\" "
+                        "sun_inc4=\"0.05\" sun_inc5=\"0.1\" sun_inc6=\"0.2\" chips=\"01234\" artefact_begin=\"0\">\n";
+    for (const char* row : rowsTopFirst)
+        level += std::string("    <Line>") + row + "</Line>\n";
+    WriteTextFile(game.File("Level.xml"), level + "  </Level>\n</Levels>\n");
+}
+
 inline void PrepareBoardGame(EndToEndGame& game)
 {
     for (const char* file : {"LevelMap.xml", "GameplayConst.xml"})
         WriteTextFile(game.File(file), ReadTextFile(SourceDir() + "/data/" + file));
-    std::string level = "<Levels>\n  <Level name=\"Phoenicia_1\" time=\"180\" tip_time=\"10\" qMusor=\"0\" "
-                        "sun_inc4=\"0.05\" sun_inc5=\"0.1\" sun_inc6=\"0.2\" chips=\"01234\" artefact_begin=\"0\">\n";
-    for (const char* row : {"111111AA", "1L111T11", "11111111", "111R1111", "11111111", "11B11111", "1111V111",
-                            "11111111"})
-        level += std::string("    <Line>") + row + "</Line>\n";
-    WriteTextFile(game.File("Level.xml"), level + "  </Level>\n</Levels>\n");
+    WriteBoardLevel(game, {"111111AA", "1L111T11", "11111111", "111R1111", "11111111", "11B11111", "1111V111",
+                           "11111111"});
     // The pictures the board and the cursor load from files, served as PNG
     // under the game's settings.
     std::filesystem::create_directories(game.File("textures/Fields"));
@@ -160,6 +169,12 @@ private:
 
     EndToEndGame& _game;
     std::shared_ptr<std::int64_t> _ticks = std::make_shared<std::int64_t>(0);
+};
+
+// Restores the clock seed when the test ends.
+struct FixedSeed {
+    explicit FixedSeed(std::uint32_t seed) { FixClockSeed(seed); }
+    ~FixedSeed() { UnfixClockSeed(); }
 };
 
 } // namespace testing_support

@@ -11,6 +11,7 @@
 #include "engine/util/StringUtils.h"
 #include "game/board/Square.h"
 #include "game/board/SquareKinds.h"
+#include "game/board/effects/FieldEffect.h"
 
 #include <algorithm>
 #include <map>
@@ -136,6 +137,14 @@ protected:
     {
         _watched.push_back(std::make_unique<WatchedField>(name));
         WatchedField& board = *_watched.back();
+        SetUpForPlay(board, rowsTopFirst);
+        return board;
+    }
+
+    // The level's colours 0 to 4, no chain owed for many moves, active and
+    // free, without a goal, laid out.
+    static void SetUpForPlay(GameField& board, const Layout& rowsTopFirst)
+    {
         board._chipCount = 5;
         for (int i = 0; i < 5; ++i)
             board._chips[i] = i;
@@ -145,7 +154,6 @@ protected:
         board._levelRunning = false;
         board._musorStep = 5;
         LayOut(board, rowsTopFirst);
-        return board;
     }
 
     // effects (begin)
@@ -154,15 +162,7 @@ protected:
     GameField& MakeLiveBoard(const Layout& rowsTopFirst, const std::string& name = "Field")
     {
         GameField& board = MakeBoard(name);
-        board._chipCount = 5;
-        for (int i = 0; i < 5; ++i)
-            board._chips[i] = i;
-        board._chain5Moves = board._chain9Moves = board._chain12Moves = 1000;
-        board._isActive = true;
-        board._stopTime = false;
-        board._levelRunning = false;
-        board._musorStep = 5;
-        LayOut(board, rowsTopFirst);
+        SetUpForPlay(board, rowsTopFirst);
         return board;
     }
     // effects (end)
@@ -246,6 +246,17 @@ protected:
     {
         board.MouseDown(CellPoint(board, x, y));
         board.MouseUp(CellPoint(board, x, y));
+    }
+
+    // The board's effects of that class, in list order.
+    template <typename T>
+    static std::vector<T*> EffectsOf(const GameField& board)
+    {
+        std::vector<T*> found;
+        for (FieldEffect* effect : board._fieldEffects)
+            if (T* typed = dynamic_cast<T*>(effect))
+                found.push_back(typed);
+        return found;
     }
 
     // The board's controllers of that own name, running or about to.
