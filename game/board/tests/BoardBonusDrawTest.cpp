@@ -8,7 +8,13 @@
 #include "engine/platform/Settings.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
+#include "game/board/effects/ChipSunEnergy.h"
+#include "game/board/effects/ComboText.h"
 #include "game/board/effects/Flash.h"
+#include "game/board/effects/LevelContourLighting.h"
+#include "game/board/effects/LevelLighting.h"
+#include "game/board/effects/ScoreLevitation.h"
+#include "game/board/effects/SunRing.h"
 #include "game/board/effects/KillerSun.h"
 #include "game/board/effects/SimpleFrame.h"
 #include "game/board/effects/SquareDestroyerShatter.h"
@@ -137,6 +143,46 @@ TEST_F(BoardBonusDrawTest, AHintFrameSparklesOnItsEdgesAndNotInItsMiddle)
     const Rgb edge = At(344, 200);
     static_cast<void>(edge);
     ExpectDrawStateRestored("frame");
+}
+
+TEST_F(BoardBonusDrawTest, EveryTextRingAndTrainLeavesNormalBlendingAndOpaqueWhite)
+{
+    GameField& board = MakeLiveBoard({{0x10, 1, 2, 3}});
+    board._scopeTexture1 = &_white;
+    board._sunScale = 1.0f;
+    ScoreLevitation score("+40", Point(400, 300), &board, 3, false);
+    score._time = 0.5f;
+    score.Draw();
+    ExpectDrawStateRestored("score");
+
+    ComboText combo("", Point(400, 300), &board, &_white, 256, 64);
+    combo._time = 0.5f;
+    combo.Draw();
+    EXPECT_GT(Brightness(400, 300), 3 * kBackground[0] + 150);
+    ExpectDrawStateRestored("combo");
+
+    ChipSunEnergy flight({Point(0, 0), Point(1, 0)}, &board);
+    flight._ball = &_white;
+    flight.Update(0.0f);
+    flight.Draw();
+    ExpectDrawStateRestored("flight");
+
+    SunRing ring(&board, 0.2f, Color(0, 200, 100, 255), 0.5f);
+    for (Sprite*& picture : ring._rings)
+        picture = &_white;
+    ring._time = 0.1f;
+    ring.Draw();
+    ExpectDrawStateRestored("ring");
+
+    LevelLighting train(20, 2.0f, 1.0f, {Point(100, 500), Point(700, 500)}, 3, &board, Rect(0, 0, 800, 600), false,
+                        1.0f, false);
+    train.Update(0.5f);
+    train.Draw();
+    ExpectDrawStateRestored("train");
+
+    LevelContourLighting contour(0.5f, &board);
+    contour.Draw();
+    ExpectDrawStateRestored("contour");
 }
 
 } // namespace

@@ -472,6 +472,20 @@ TEST_F(BoardBonusTest, AResetDuringASunStrikeEndsItOnAnEmptyFreeBoard)
     EXPECT_FALSE(board._isBlocked);
 }
 
+TEST_F(BoardBonusTest, BoltsStoppedByNameUnderTheFlashAreNotTouchedAgain)
+{
+    GameField& board = MakeLiveBoard({{2, 0, 1, 2}, {1, 2, 0, 2}});
+    board.StartWonderBonus(0, 1);
+    Frames(0.5f);
+    ASSERT_FALSE(EffectsOf<Flash>(board).empty());
+    board.StopController("Flash");
+    Frames(kFrameStep * 2);
+    EXPECT_TRUE(EffectsOf<Flash>(board).empty());
+    ASSERT_TRUE(RunUntilFree(board));
+    EXPECT_EQ(_samples.Count("Boom"), 4);
+    EXPECT_TRUE(IsSettledAndFull(board));
+}
+
 TEST_F(BoardBonusTest, AResetDuringTheFlashEndsItAndItsBolts)
 {
     GameField& board = MakeLiveBoard({{2, 0, 1, 2}, {1, 2, 0, 3}});
