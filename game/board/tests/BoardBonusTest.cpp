@@ -486,6 +486,18 @@ TEST_F(BoardBonusTest, BoltsStoppedByNameUnderTheFlashAreNotTouchedAgain)
     EXPECT_TRUE(IsSettledAndFull(board));
 }
 
+TEST_F(BoardBonusTest, ARestartDuringTheSwapBonusLandsNothingOnTheNewBoard)
+{
+    GameField& board = MakeLiveBoard({{0, 1, 2}, {3, 4, 0}});
+    ASSERT_TRUE(board.DoSwapBonus(board.FindSquare(0, 0), board.FindSquare(2, 1)));
+    Frames(0.5f);
+    board.Restart();
+    Frames(1.0f);
+    EXPECT_TRUE(board._squares.empty());
+    EXPECT_FALSE(board._isBlocked);
+    EXPECT_EQ(board._swapBonusMovers, 0);
+}
+
 TEST_F(BoardBonusTest, AResetDuringTheFlashEndsItAndItsBolts)
 {
     GameField& board = MakeLiveBoard({{2, 0, 1, 2}, {1, 2, 0, 3}});
