@@ -1,6 +1,6 @@
 // The bonuses and the sun played in the real program's library: a bonus
-// square at the bottom of the board flies to its button, and every stock
-// bonus and the charged sun are fired with the mouse. Pictures of the board
+// square at the bottom of the board flies to its button, a match floats its
+// score, and every stock bonus and the charged sun are fired with the mouse. Pictures of the board
 // are saved mid-effect for a look.
 
 #include "BoardSession.h"
@@ -13,6 +13,7 @@
 #include "game/board/effects/BonusMover.h"
 #include "game/board/effects/FieldEffect.h"
 #include "game/board/effects/KillerSun.h"
+#include "game/board/effects/ScoreLevitation.h"
 #include "game/board/effects/SquareDestroyerShatter.h"
 #include "tests/support/GlTestContext.h"
 
@@ -45,7 +46,12 @@ void PrepareBonusGame(EndToEndGame& game)
         std::filesystem::copy_file(data + "textures/" + picture.file, game.File(std::string("textures/") + picture.file));
         pictures += std::string("<texture2D id='") + picture.id + "' path='textures\\" + picture.file + "'/>";
     }
-    WriteTextFile(game.File("resources.xml"), "<Resources><Textures2D>" + pictures + "</Textures2D></Resources>");
+    // The score texts' font: the game's "Letter" under the name "scores".
+    std::filesystem::create_directories(game.File("font"));
+    for (const char* extension : {".txt", ".png"})
+        std::filesystem::copy_file(data + "font/Letter" + extension, game.File(std::string("font/scores") + extension));
+    WriteTextFile(game.File("resources.xml"), "<Resources><Fonts><font name='scores'/></Fonts><Textures2D>" + pictures +
+                                                  "</Textures2D></Resources>");
     for (const char* file : {"particles.xml", "effects.xml"})
         WriteTextFile(game.File(file), ReadTextFile(SourceDir() + "/data/" + file));
     WriteTextFile(game.File("start.lua"), "LoadResource('resources.xml')\n"
@@ -81,7 +87,7 @@ Point ButtonCentre(const GameField& board, int button)
     return Point(static_cast<int>(rect.left) + 20, static_cast<int>(rect.top) + 20);
 }
 
-TEST(BoardBonusEndToEnd, ABonusFliesToItsButtonAndEveryBonusAndTheSunAreFiredWithTheMouse)
+TEST(BoardBonusEndToEnd, AMatchFloatsItsScoreABonusFliesToItsButtonAndEveryBonusAndTheSunAreFired)
 {
     FixedSeed seed(19);
     EndToEndGame game("Board");
@@ -104,6 +110,23 @@ TEST(BoardBonusEndToEnd, ABonusFliesToItsButtonAndEveryBonusAndTheSunAreFiredWit
     SavePictureOf(board, "_bonus_flies");
     ASSERT_TRUE(session.Settle());
     EXPECT_EQ(board._bonusButtons[3].count, 1);
+
+    // A move breaks its chips and floats its score.
+    const std::list<MoveRecord> moves = board.FindMoves();
+    ASSERT_FALSE(moves.empty());
+    const int score = board._score;
+    session.Click(BoardSession::CellCentre(board, moves.front().x1, moves.front().y1));
+    session.Click(BoardSession::CellCentre(board, moves.front().x2, moves.front().y2));
+    bool floated = false;
+    for (int i = 0; i < 60 && !floated; ++i) {
+        session.Frames(1);
+        floated = EffectsOf<ScoreLevitation>(board) > 0;
+    }
+    EXPECT_TRUE(floated);
+    session.Frames(10);
+    SavePictureOf(board, "_match");
+    ASSERT_TRUE(session.Settle());
+    EXPECT_GT(board._score, score);
 
     // The bomb: its button, then a cell.
     session.Click(ButtonCentre(board, 3));
