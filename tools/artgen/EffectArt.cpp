@@ -1,6 +1,7 @@
 #include "tools/artgen/EffectArt.h"
 
 #include "tools/artgen/Geometry.h"
+#include "tools/artgen/Ornaments.h"
 
 #include <cmath>
 #include <cstdint>
@@ -131,4 +132,10 @@ void DrawCoverShards(Canvas& canvas)
         canvas.Fill(*heart, RadialGradient({c.x - 3.0f, c.y - 3.0f}, 10.0f,
                                            {{0.0f, Rgb(0xFF8080)}, {1.0f, Rgb(0xB01020)}}));
     }
+}
+
+void DrawChainWord(Canvas& canvas, TextPainter& serifBold, const std::string& word)
+{
+    canvas.Clear(Rgb(0x000000, 0.0f));
+    DrawLettering(canvas, serifBold, word, 40, 1, {static_cast<float>(canvas.Width()) * 0.5f, 8.0f}, GoldTitleLettering());
 }

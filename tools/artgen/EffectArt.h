@@ -5,6 +5,9 @@
 // sheets of shards that broken chips and covers fly apart in.
 
 #include "tools/artgen/Canvas.h"
+#include "tools/artgen/TextPainter.h"
+
+#include <string>
 
 // A white-blue bolt along the width, repeating seamlessly end to end.
 void DrawLightningStrip(Canvas& canvas);
@@ -21,3 +24,5 @@ void DrawChipShards(Canvas& canvas);
 // from the top band down, eight 20-wide shards each; at 200 and 220 of the
 // top band the two halves of a life icon.
 void DrawCoverShards(Canvas& canvas);
+// 256 x 64: the word a long chain earns, in gold letters, centred.
+void DrawChainWord(Canvas& canvas, TextPainter& serifBold, const std::string& word);

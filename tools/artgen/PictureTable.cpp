@@ -171,6 +171,9 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/effects/frame_piece.png"}, 16, 16, Plain(DrawFramePiece)},
         {{"data/textures/effects/chip_shards.png"}, 256, 256, Plain(DrawChipShards)},
         {{"data/textures/effects/cover_shards.png"}, 256, 256, Plain(DrawCoverShards)},
+        {{"data/textures/effects/chain1.png"}, 256, 64, [](Canvas& c, ArtFaces& f) { DrawChainWord(c, f.serifBold, "Good Chain!"); }},
+        {{"data/textures/effects/chain2.png"}, 256, 64, [](Canvas& c, ArtFaces& f) { DrawChainWord(c, f.serifBold, "Great Chain!"); }},
+        {{"data/textures/effects/chain3.png"}, 256, 64, [](Canvas& c, ArtFaces& f) { DrawChainWord(c, f.serifBold, "Super Chain!"); }},
         // ---- effects (end) ----
 
         // ---- The main menu's backdrop, gems, panel, greeting and logo button (begin) ----
