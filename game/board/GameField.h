@@ -522,6 +522,8 @@ private:
     void DrawCellHighlights();
     void DrawSun();
     void DrawStageDecorations();
+    void DrawBabylonInnerCorners();
+    void DrawGreekBranches();
     void DrawBonusCounters();
     void DrawLockedHighlights();
     void DrawTipArrows();

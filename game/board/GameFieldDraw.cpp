@@ -4,6 +4,7 @@
 
 #include "game/board/GameField.h"
 
+#include "engine/platform/Application.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "engine/util/MathFunctions.h"
@@ -372,6 +373,7 @@ void GameField::DrawStageDecorations()
             g_renderDevice.DrawRectUV(Rect(536, 9, 256, 256), 1.0f, 0.0f, 0.0f, 1.0f);
             g_renderDevice.SetBlendMode(1);
         }
+        DrawBabylonInnerCorners();
     } else if (stage == 4 && Bind(_frameTexture)) {
         g_renderDevice.ResetColor();
         for (const SwingPiece& piece : _swingPieces) {
@@ -396,6 +398,76 @@ void GameField::DrawStageDecorations()
             const bool mirrored = i < _footPointMirrored.size() && _footPointMirrored[i];
             const Rect r(_footPoints[i].x, _footPoints[i].y, _romeOrnament->imageWidth, _romeOrnament->imageHeight);
             g_renderDevice.DrawRectUV(r, mirrored ? uMax : 0.0f, mirrored ? 0.0f : uMax, 0.0f, vMax);
+        }
+    } else if (stage == 6) {
+        DrawGreekBranches();
+    }
+    g_renderDevice.ResetColor();
+}
+
+void GameField::DrawBabylonInnerCorners()
+{
+    if (_framePieces.empty() || !Bind(_frameTexture))
+        return;
+    SetWhite(_framePieces.front().alpha);
+    const auto empty = [this](int x, int y) { return !_levelGrid.IsCell(x, y); };
+    for (int x = 0; x <= _width - 2; ++x) {
+        for (int y = 0; y <= _height - 2; ++y) {
+            const int left = _originX + 40 * x - 5;
+            const int right = _originX + 40 * (x + 1) + 5 - 40;
+            const int low = _originY + 40 * y - 4;
+            const int high = _originY + 40 * (y + 1) + 4 - 40;
+            // The window u 0.625..0.9375, v 0.6875..1, flipped as the corner lies.
+            const auto corner = [](int px, int py, bool flipX, bool flipY) {
+                g_renderDevice.DrawRectUV(Rect(px, py, 40, 40), flipX ? 0.9375f : 0.625f, flipX ? 0.625f : 0.9375f,
+                                          flipY ? 1.0f : 0.6875f, flipY ? 0.6875f : 1.0f);
+            };
+            if (empty(x, y) && !empty(x, y + 1) && !empty(x + 1, y) && empty(x - 1, y) && empty(x, y - 1))
+                corner(left, low, false, false);
+            if (empty(x + 1, y) && !empty(x, y) && !empty(x + 1, y + 1) && empty(x + 2, y) && empty(x + 1, y - 1))
+                corner(right, low, true, false);
+            if (empty(x, y + 1) && !empty(x, y) && !empty(x + 1, y + 1) && empty(x - 1, y + 1))
+                corner(left, high, false, true);
+            if (empty(x + 1, y + 1) && !empty(x + 1, y) && !empty(x, y + 1) && empty(x + 2, y + 1))
+                corner(right, high, true, true);
+        }
+    }
+    g_renderDevice.ResetColor();
+}
+
+void GameField::DrawGreekBranches()
+{
+    Sprite* branches = BoardPicture("#vetki_greece");
+    if (!Bind(branches) || _framePieces.empty())
+        return;
+    SetWhite(_framePieces.front().alpha);
+    int edgeCounter = _level;
+    int hangCounter = _level;
+    for (int x = 0; x < _width; ++x) {
+        bool hung = false;
+        for (int y = 0; y < _height; ++y) {
+            const int code = (_levelGrid.IsCell(x - 1, y) ? 1 : 0) | (_levelGrid.IsCell(x, y) ? 2 : 0) |
+                             (_levelGrid.IsCell(x - 1, y + 1) ? 4 : 0) | (_levelGrid.IsCell(x, y + 1) ? 8 : 0);
+            if (code == 10 || code == 5) {
+                const int r = edgeCounter % 3;
+                const float f = 1.0f - 0.3125f * static_cast<float>(r + 1);
+                const int dx = code == 10 ? 16 : 21;
+                g_renderDevice.DrawRectUV(Rect(_originX + 40 * x + dx, _originY + 40 * y, 40, 80), 0.0f, 0.15625f, f,
+                                          f + 0.3125f);
+                edgeCounter = r + 1;
+                ++y; // the next row is part of this branch
+                continue;
+            }
+            if (!hung && _levelGrid.IsCell(x - 1, y)) {
+                hung = true;
+                const int m = hangCounter % 8;
+                if (m < 4) {
+                    const float u = 0.15625f * static_cast<float>(m + 1);
+                    g_renderDevice.DrawRectUV(Rect(_originX + 40 * x, _originY + 40 * y - 78, 40, 120), u, u + 0.15625f,
+                                              0.53125f, 1.0f);
+                }
+                hangCounter = m + 3;
+            }
         }
     }
     g_renderDevice.ResetColor();
@@ -468,7 +540,7 @@ void GameField::DrawSquares(int pass)
         if (firstPass != (pass == 1))
             continue;
         if (!help && !_reshuffleRunning)
-            SetWhite(static_cast<int>(square.alpha * 255.0f));
+            SetWhite(static_cast<int>(square.alpha));
         else if (help)
             SetWhite(static_cast<int>(HelpAlpha() * 255.0f));
         g_renderDevice.PushMatrix();
@@ -631,12 +703,34 @@ void GameField::DrawCursorsAndTip()
 
 void GameField::DrawPointerExtras()
 {
-    Point p = _isDemo ? _demoCursor : _lastPointer;
+    const Point p = _isDemo ? _demoCursor : _lastPointer;
+    const bool customCursor = g_application && g_application->customCursorOption;
+    const TextBlock* hover = _tipSlot._titleShown;
+    if (!_isHelpMode && !_isDemo && hover && !hover->lines.empty()) {
+        g_renderDevice.SelectFont("TitleLight");
+        int widest = 0;
+        for (const TextResourceLine& line : hover->lines)
+            widest = std::max(widest, g_renderDevice.TextWidth(line.text));
+        const RenderFont* font = g_renderDevice.CurrentFont();
+        const int lineHeight = font ? font->height : 20;
+        const int height = lineHeight * static_cast<int>(hover->lines.size()) / 2;
+        int x = customCursor ? p.x + 40 : p.x + 8;
+        int y = customCursor ? p.y - 35 : p.y - 24;
+        x = std::min(x, 800 - static_cast<int>(0.75f * static_cast<float>(widest)));
+        y = std::max(y, height / 2);
+        SetWhite(static_cast<int>(_tipSlot._titleAlpha));
+        for (const TextResourceLine& line : hover->lines) {
+            g_renderDevice.DrawString(x, y, line.text, 0.7f, 0, false);
+            y -= lineHeight / 2;
+        }
+        g_renderDevice.ResetColor();
+    }
     if (!_isHelpMode && _selectedBonus >= 0 && _selectedBonus < kBonusButtons && Bind(_squaresTexture)) {
         const float uStart[kBonusButtons] = {0.0f, 0.46875f, 0.3125f, 0.15625f};
         const float u = uStart[_selectedBonus];
         g_renderDevice.ResetColor();
-        g_renderDevice.DrawRectUV(Rect(p.x + 10, p.y - 10, 20, 20), u, u + kAtlasCell, 0.53125f, 0.6875f);
+        const Rect icon = customCursor ? Rect(p.x + 15, p.y, 20, 20) : Rect(p.x + 10, p.y - 10, 20, 20);
+        g_renderDevice.DrawRectUV(icon, u, u + kAtlasCell, 0.53125f, 0.6875f);
     }
     if (!_sunComplete) {
         if (ParticleEffect* shine = _shineEffect.Get()) {
@@ -644,9 +738,9 @@ void GameField::DrawPointerExtras()
             _shineEffect = EffectHandle();
         }
     }
-    if (_isHelpMode || _isDemo || _sunGlow < 1.0f)
+    if (_isHelpMode || _isDemo || hover || _sunGlow < 1.0f)
         return;
-    const int x = p.x + 60;
+    const int x = p.x + (customCursor ? 100 : 60);
     const int y = p.y - 40;
     SetWhite(static_cast<int>(_sunGlow));
     DrawTooltipFrame(x - 55, y - 20, 130, 40);

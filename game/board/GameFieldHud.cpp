@@ -15,6 +15,7 @@
 namespace {
 
 constexpr float kAtlasCell = 0.15625f;
+constexpr int kTitleWidth = 256;
 
 void DrawGlow(int k, const Rect& r)
 {
@@ -74,7 +75,10 @@ void GameField::DrawScoreTitleAndLives()
     g_renderDevice.DrawString(230, 235, IntToString(_shownScore), 1.0f, 1, true);
     g_renderDevice.SelectFont("Title");
     const std::string title = _isDemo ? _title.substr(0, _title.find(' ')) : _title;
-    g_renderDevice.DrawString(140, 559, title, 1.0f, 2, true);
+    // A long title shrinks to stay on the panel.
+    const int width = g_renderDevice.TextWidth(title);
+    const float scale = width > kTitleWidth ? static_cast<float>(kTitleWidth) / static_cast<float>(width) : 1.0f;
+    g_renderDevice.DrawString(140, 559, title, scale, 2, true);
 
     if (!_livesTexture)
         return;

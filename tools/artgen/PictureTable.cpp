@@ -241,6 +241,8 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/board/menu_normal.png"}, 92, 34, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Normal); })},
         {{"data/textures/board/menu_active.png"}, 92, 34, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Active); })},
         {{"data/textures/board/menu_press.png"}, 92, 34, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Pressed); })},
+        {{"data/textures/Particles/light.jpg", "data/textures/Particles/light.png"}, 64, 64, Plain(DrawFlash)},
+        {{"data/textures/Fields/firefly.tga", "data/textures/Fields/firefly.png"}, 32, 32, Plain(DrawGlowParticle)},
         // ---- i17-draw (end) ----
 
         // ---- The main menu's backdrop, gems, panel, greeting and logo button (begin) ----

@@ -281,6 +281,10 @@ const Wanted kWanted[] = {
     {"data/textures/board/menu_normal.png", 92, 34},
     {"data/textures/board/menu_active.png", 92, 34},
     {"data/textures/board/menu_press.png", 92, 34},
+    {"data/textures/Particles/light.jpg", 64, 64},
+    {"data/textures/Particles/light.png", 64, 64},
+    {"data/textures/Fields/firefly.tga", 32, 32},
+    {"data/textures/Fields/firefly.png", 32, 32},
     // i17-draw (end)
 };
 
