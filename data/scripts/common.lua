@@ -230,14 +230,16 @@ function ComingSoonHandler(message)
 end
 
 -- Leaving a level: the confirmation text is set by the game state
--- (with or without the loss of a life).
+-- (with or without the loss of a life). Yes leaves the board for the menu,
+-- No goes back to the paused board (stage.lua).
 function ExitGameHandler(message)
     local sender = message:getPublisher()
     if sender == "Yes" and message:getData() == "press" then
-        gameInfo:Save()
-        GoTo("MainMenu", "OnMainMenuShown")
+        CloseDialog()
+        LeaveStage()
     elseif (sender == "No" and message:getData() == "press") or sender == "Escape" then
         CloseDialog()
+        TellBoard("Continue")
     end
 end
 

@@ -7,7 +7,8 @@ end
 -- Starts the level chosen on the map. The board's screen is not there yet:
 -- the page that says so stands in for it.
 function StartChosenLevel()
-    OpenDialog("ComingSoon")
+    Sound:FadeOutTagTracks("Map", 1.0)
+    StartStageLevel()
 end
 
 local function StartMapMusic()

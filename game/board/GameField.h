@@ -113,8 +113,8 @@ public:
     TextBlock& GetMessageText(const std::string& name);
     // The points of the trace of that name from traces.xml, cached.
     const std::vector<Point>& LoadTraces(const std::string& name);
-    // The frame pieces, ornaments and decoration points of the level's shape.
-    // Filled by the board frame; until then it leaves the frame as it is.
+    // The frame pieces, ornaments and decoration points of the level's shape
+    // (GameFieldFrame.cpp).
     void BuildBoardFrame();
     // The board holds a level it can fill.
     bool HasLevel() const { return _levelLoaded; }
@@ -486,6 +486,73 @@ public:
     std::unique_ptr<Sprite> _lightSprite;   // ".\Textures\Particles\light.jpg"
     std::unique_ptr<Sprite> _fireflySprite; // "textures\Fields\firefly.tga"
     std::unique_ptr<Sprite> _cursorSprite;  // "textures\cur_normal.tga"
+
+    // i17-draw (begin)
+    // ----------------------------------------------------- frame and drawing
+    // GameFieldFrame.cpp: the frame pieces, ornaments and decoration points;
+    // GameFieldDraw.cpp: the whole board screen; GameFieldHud.cpp: the
+    // left-hand panel (score, title, lives, bonus buttons, time bar).
+    // The ornaments swing by a step of dt seconds (run every frame).
+    void UpdateSwingPieces(float dt);
+    // The frame pieces with their shadow, in the frame texture.
+    void DrawBoardFrame();
+    // The help mode's background picture; an empty name sets none.
+    void SetHelpBackground(const std::string& pictureName);
+    void Draw() override;
+    // The country picture around the sun, rippled by its pulse.
+    void DrawBackground();
+    // Pass 1: chips, covered chips, stones, musor; pass 2: bonus squares
+    // and artefact pieces.
+    void DrawSquares(int pass);
+    // The score shown climbs or comes down toward _score (a tenth of the
+    // gap above 10, else 1), never past it.
+    void StepShownScore();
+    // The atlas cell of a bonus square's icon: its button's picture for
+    // 0x40-0x47, icons of their own for 0x48-0x4A.
+    int BonusIconCell(int kind) const;
+    // The button whose glow and icon a bonus square 0x40-0x47 shows.
+    static int BonusSquareButton(int kind) { return kind & 3; }
+    // The foot points made on the right side of a column draw mirrored.
+    std::vector<bool> _footPointMirrored;
+    // "#White", the highlights' picture, looked up at the first draw.
+    Sprite* _whiteTexture = nullptr;
+    bool _whiteLookedUp = false;
+
+private:
+    void BuildFramePieces();
+    void BuildSwingPieces();
+    void BuildDripPoints();
+    void BuildFootPoints();
+    // No level cell in the columns and rows given (bounds included), cells
+    // outside the board counting as none.
+    bool NoCellsIn(int firstColumn, int lastColumn, int lowRow, int highRow) const;
+    void DrawHelpButtons();
+    void DrawTroyWheel();
+    void DrawScoreTitleAndLives();
+    void DrawBonusButtons();
+    void DrawTimeBar();
+    void DrawCells();
+    void DrawCellHighlights();
+    void DrawSun();
+    void DrawStageDecorations();
+    void DrawBabylonInnerCorners();
+    void DrawGreekBranches();
+    void DrawBonusCounters();
+    void DrawLockedHighlights();
+    void DrawTipArrows();
+    void DrawCursorsAndTip();
+    void DrawPointerExtras();
+    void DrawColourSquare(const Square& square);
+    void DrawBonusSquare(const Square& square);
+    // The square at a highlight: hovered colour, the bomb's area, the chosen
+    // flash target; 0 for none.
+    int HighlightAlpha(const Square& square, int pulse) const;
+    bool InBombArea(const Square& square) const;
+    Sprite* WhitePicture();
+    float HelpAlpha() const { return _helpBackgroundAlpha; }
+
+public:
+    // i17-draw (end)
 
 private:
     // Construction steps.

@@ -182,11 +182,6 @@ void GameField::PlaceBoard(int stage)
         _sunOffset = kSunOffsets[_stageIndex];
 }
 
-void GameField::BuildBoardFrame()
-{
-    // Filled by the board frame.
-}
-
 void GameField::LoadMessages()
 {
     ReadMessagesFile("Messages.xml", _messages);

@@ -181,12 +181,17 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
     Frames(kFadeFrames);
     ASSERT_EQ(TopLayer(), "Map");
     Picture("08_world_map");
+    // Setting sail leads to the level's screen; leaving it asks first and
+    // leads back to the menu.
     Click(690, 506);
-    ASSERT_EQ(TopLayer(), "ComingSoon");
-    Picture("08b_coming_soon");
-    Click(400, 400);
-    ASSERT_EQ(TopLayer(), "Map");
-    Click(690, 561);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "StageLayer_1");
+    Frames(30);
+    Picture("08b_stage");
+    Key(SDLK_ESCAPE);
+    Frames(2);
+    ASSERT_TRUE(TopLayer() == "ExitGame" || TopLayer() == "ExitGameNoLostLife") << TopLayer();
+    Click(400, 345);
     Frames(kFadeFrames);
     ASSERT_EQ(TopLayer(), "MainMenu");
 
@@ -417,7 +422,8 @@ TEST_F(GamePathTest, TheWorldMapAndThePagesAfterALevelLeadFromOneLevelToTheNext)
     Frames(5);
     Picture("16_lost_life");
     Click(400, 400);
-    EXPECT_EQ(TopLayer(), "ComingSoon");
+    Frames(kFadeFrames);
+    EXPECT_EQ(TopLayer(), "StageLayer_2") << "the level again";
     Screen.ClearLayers();
     Screen.SetLayer(GUI.getLayer("Map"));
 

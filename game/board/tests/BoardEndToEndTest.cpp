@@ -10,6 +10,7 @@
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/ScreenImpl.h"
+#include "BoardScreenFolder.h"
 #include "tests/support/EndToEndGame.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -53,7 +54,9 @@ TEST(BoardEndToEnd, RunStartFromTheLayersScriptLaysOutTheGamesFirstLevel)
                                           "function StartBoard()\n"
                                           "    GUI:getLayer(\"Board\"):getWidget(\"Field\"):AcceptMessage(Message(\"RunStart\"))\n"
                                           "end\n");
-    WriteTextFile(game.File("start.lua"), "gameInfo:LoadLevelMap()\n"
+    ServeBoardScreen(game);
+    WriteTextFile(game.File("start.lua"), "LoadResource(\"board_resources.xml\")\n"
+                                          "gameInfo:LoadLevelMap()\n"
                                           "GUI:LoadLayers(\"Board.xml\")\n"
                                           "Screen:pushLayer(GUI:getLayer(\"Board\"))\n"
                                           "StartBoard()\n"

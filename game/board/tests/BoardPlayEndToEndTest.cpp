@@ -15,6 +15,7 @@
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/ScreenImpl.h"
+#include "BoardScreenFolder.h"
 #include "tests/support/EndToEndGame.h"
 #include "tests/support/SdlEvents.h"
 #include "tests/support/TestEnvironment.h"

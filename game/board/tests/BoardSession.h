@@ -5,6 +5,7 @@
 // sends "RunStart", and a session that plays it on fixed frames with the
 // mouse driven through the window system's event queue.
 
+#include "BoardScreenFolder.h"
 #include "game/board/GameField.h"
 
 #include "engine/platform/Application.h"
@@ -75,7 +76,9 @@ inline void PrepareBoardGame(EndToEndGame& game)
                                           "function StartBoard()\n"
                                           "    GUI:getLayer(\"Board\"):getWidget(\"Field\"):AcceptMessage(Message(\"RunStart\"))\n"
                                           "end\n");
-    WriteTextFile(game.File("start.lua"), "gameInfo:LoadLevelMap()\n"
+    ServeBoardScreen(game);
+    WriteTextFile(game.File("start.lua"), "LoadResource(\"board_resources.xml\")\n"
+                                          "gameInfo:LoadLevelMap()\n"
                                           "GUI:LoadLayers(\"Board.xml\")\n"
                                           "Screen:pushLayer(GUI:getLayer(\"Board\"))\n"
                                           "StartBoard()\n"
