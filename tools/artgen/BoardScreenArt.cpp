@@ -415,3 +415,11 @@ void DrawGreekBranches(Canvas& canvas)
     }
 }
 
+
+void DrawFlash(Canvas& canvas)
+{
+    canvas.FillAll([](Vec2 p) {
+        const float d = Length(p - Vec2{32.0f, 32.0f}) / 32.0f;
+        return Colour{1.0f, 1.0f, 1.0f, Clamp01(1.0f - d)};
+    });
+}

@@ -43,3 +43,5 @@ void DrawBabylonTorches(Canvas& canvas);
 void DrawBabylonGlow(Canvas& canvas);
 void DrawRomeFoot(Canvas& canvas);
 void DrawGreekBranches(Canvas& canvas);
+// 64 x 64: a round white glow fading to its edge.
+void DrawFlash(Canvas& canvas);

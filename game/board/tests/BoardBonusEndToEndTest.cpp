@@ -46,15 +46,13 @@ void PrepareBonusGame(EndToEndGame& game)
         std::filesystem::copy_file(data + "textures/" + picture.file, game.File(std::string("textures/") + picture.file));
         pictures += std::string("<texture2D id='") + picture.id + "' path='textures\\" + picture.file + "'/>";
     }
-    // The score texts' font: the game's "Letter" under the name "scores".
-    std::filesystem::create_directories(game.File("font"));
-    for (const char* extension : {".txt", ".png"})
-        std::filesystem::copy_file(data + "font/Letter" + extension, game.File(std::string("font/scores") + extension));
-    WriteTextFile(game.File("resources.xml"), "<Resources><Fonts><font name='scores'/></Fonts><Textures2D>" + pictures +
-                                                  "</Textures2D></Resources>");
+    // The board screen's pictures and fonts ("scores" among them) come from
+    // the board's own resource list; these are the effects' own.
+    WriteTextFile(game.File("resources.xml"), "<Resources><Textures2D>" + pictures + "</Textures2D></Resources>");
     for (const char* file : {"particles.xml", "effects.xml"})
         WriteTextFile(game.File(file), ReadTextFile(SourceDir() + "/data/" + file));
-    WriteTextFile(game.File("start.lua"), "LoadResource('resources.xml')\n"
+    WriteTextFile(game.File("start.lua"), "LoadResource('board_resources.xml')\n"
+                                          "LoadResource('resources.xml')\n"
                                           "LoadParticles('particles.xml')\n"
                                           "LoadEffects('effects.xml')\n"
                                           "gameInfo:LoadLevelMap()\n"
