@@ -84,6 +84,13 @@ const Wanted kWanted[] = {
     {"data/sound/map_waypoint.wav", 0.3, 1.5},    {"data/sound/velmora.wav", 2.0, 5.0},
     {"data/sound/music/map.ogg", 10.0, 20.0},
     {"data/sound/GemOut.wav", 0.3, 1.5},          {"data/sound/Ray.wav", 0.5, 2.0},
+    // shield (begin)
+    {"data/sound/shield/ArtefactSound0.wav", 0.3, 1.5}, {"data/sound/shield/ArtefactSound1.wav", 0.3, 1.5},
+    {"data/sound/shield/ArtefactSound2.wav", 0.3, 1.5}, {"data/sound/shield/ArtefactSound3.wav", 0.3, 1.5},
+    {"data/sound/shield/ArtefactSound4.wav", 0.3, 1.5}, {"data/sound/shield/ArtefactSound5.wav", 0.3, 1.5},
+    {"data/sound/shield/ArtefactSound6.wav", 0.3, 1.5}, {"data/sound/shield/ArtefactSound7.wav", 0.3, 1.5},
+    {"data/sound/shield/ShieldWonder.wav", 0.5, 2.0},
+    // shield (end)
 };
 
 } // namespace
