@@ -5,6 +5,9 @@
 #include "game/screens/MenuWidgetKinds.h"
 #include "game/screens/ScreenWidgetKinds.h"
 #include "game/screens/MapScreenKinds.h"
+// shield (begin)
+#include "game/screens/ShieldScreenKind.h"
+// shield (end)
 #include "game/state/ArtefactCatalogue.h"
 #include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
@@ -34,6 +37,9 @@ void GameParts::PrepareFramework()
     InstallGameFieldCreator();
     InstallScreenWidgetCreators();
     RegisterMapScreenKinds();
+    // shield (begin)
+    RegisterShieldScreenKind();
+    // shield (end)
     InstallMenuWidgetCreators();
     ConnectConfirmationTexts();
     RegisterScriptBindings(g_luaState);

@@ -79,6 +79,8 @@ end
 function MapHandler(message)
     if IsPressed(message, "Play") then
         StartChosenLevel()
+    elseif message:getPublisher() == "GoToArtefactScreen" then
+        ShowShieldFromMap()
     elseif IsPressed(message, "Menu") or message:getPublisher() == "Escape" then
         gameInfo:Save()
         GoTo("MainMenu", "OnMapLeftForMenu")

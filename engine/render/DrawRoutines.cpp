@@ -23,14 +23,14 @@ float RandomBetween(float a, float b)
 
 } // namespace
 
-void DrawScrollingBand(float offset, float speed, float repeat, float halfHeight)
+void DrawScrollingBand(float offset, float speed, float repeat, float halfHeight, float length)
 {
     RenderDevice& device = g_renderDevice;
     device.SetMatrixMode(RenderDevice::kTexture);
     device.Translate(Vector3(offset * speed, 0.0f, 0.0f));
     device.Scale(repeat, 1.0f, 1.0f);
     device.SetMatrixMode(RenderDevice::kWorld);
-    device.DrawRectInset(0.0f, -halfHeight, 400.0f, 2.0f * halfHeight, 0.0f);
+    device.DrawRectInset(0.0f, -halfHeight, length, 2.0f * halfHeight, 0.0f);
     device.SetMatrixMode(RenderDevice::kTexture);
     device.LoadIdentity();
     device.SetMatrixMode(RenderDevice::kWorld);

@@ -11,9 +11,9 @@
 
 class Sprite;
 
-// A band 400 wide and 2 x halfHeight tall centred on the origin's y, its
-// texture scrolled by offset x speed and repeated `repeat` times across.
-void DrawScrollingBand(float offset, float speed, float repeat, float halfHeight);
+// A band `length` wide and 2 x halfHeight tall centred on the origin's y,
+// its texture scrolled by offset x speed and repeated `repeat` times across.
+void DrawScrollingBand(float offset, float speed, float repeat, float halfHeight, float length = 400.0f);
 // a over b at p: b at opacity alpha, a at t x alpha on top.
 void DrawCrossFade(const Sprite& a, const Sprite& b, const Point& p, float t, float alpha);
 

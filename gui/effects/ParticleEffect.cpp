@@ -69,3 +69,11 @@ void ParticleEffect::Stop()
     }
 }
 
+void ParticleEffect::SetTint(float red, float green, float blue)
+{
+    for (ParticleSystem& system : _systems) {
+        system._tint[0] = red;
+        system._tint[1] = green;
+        system._tint[2] = blue;
+    }
+}

@@ -22,6 +22,9 @@ public:
     // still waiting finish at once.
     void Stop();
     bool IsFinished() const { return _finished; }
+    // Colours every system: red, green and blue factors (0 to 1) of its
+    // particles' own colours.
+    void SetTint(float red, float green, float blue);
 
     float posX = 0.0f;
     float posY = 0.0f;

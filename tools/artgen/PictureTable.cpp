@@ -12,6 +12,9 @@
 #include "tools/artgen/Palette.h"
 #include "tools/artgen/SailArt.h"
 #include "tools/artgen/SceneArt.h"
+// shield (begin)
+#include "tools/artgen/ShieldArt.h"
+// shield (end)
 #include "tools/artgen/TgaWriter.h"
 #include "tools/artgen/WidgetArt.h"
 #include "tools/fontgen/PngWriter.h"
@@ -35,6 +38,18 @@ Recipe Screenshot(int index, bool colour)
 {
     return [index, colour](Canvas& canvas, ArtFaces&) { DrawScreenshot(canvas, index, colour); };
 }
+
+// shield (begin)
+Recipe ShieldGem(int gem)
+{
+    return [gem](Canvas& canvas, ArtFaces&) { DrawShieldGem(canvas, gem); };
+}
+
+Recipe ShieldGlow(int gem)
+{
+    return [gem](Canvas& canvas, ArtFaces&) { DrawShieldGlow(canvas, gem); };
+}
+// shield (end)
 
 bool EndsWith(const std::string& text, const std::string& end)
 {
@@ -326,6 +341,24 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/fish/fish4_06.png"}, 128, 64, FishFrame(4, 6)},
         {{"data/textures/fish/fish4_07.png"}, 128, 64, FishFrame(4, 7)},
         // ---- The main menu (end) ----
+        // ---- shield (begin): the shield screen's wall, gems, glows and parchment ----
+        {{"data/textures/Shield/back.png"}, 800, 600, Plain(DrawShieldBack)},
+        {{"data/textures/Shield/GoldGem.png"}, ShieldGemPictureWidth(0), ShieldGemPictureHeight(0), ShieldGem(0)},
+        {{"data/textures/Shield/SkyGem.png"}, ShieldGemPictureWidth(1), ShieldGemPictureHeight(1), ShieldGem(1)},
+        {{"data/textures/Shield/SunGem.png"}, ShieldGemPictureWidth(2), ShieldGemPictureHeight(2), ShieldGem(2)},
+        {{"data/textures/Shield/WaterGem.png"}, ShieldGemPictureWidth(3), ShieldGemPictureHeight(3), ShieldGem(3)},
+        {{"data/textures/Shield/WeaponGem.png"}, ShieldGemPictureWidth(4), ShieldGemPictureHeight(4), ShieldGem(4)},
+        {{"data/textures/Shield/GrassGem.png"}, ShieldGemPictureWidth(5), ShieldGemPictureHeight(5), ShieldGem(5)},
+        {{"data/textures/Shield/FireGem.png"}, ShieldGemPictureWidth(6), ShieldGemPictureHeight(6), ShieldGem(6)},
+        {{"data/textures/Shield/glow0.png"}, 256, 128, ShieldGlow(0)},
+        {{"data/textures/Shield/glow1.png"}, 256, 128, ShieldGlow(1)},
+        {{"data/textures/Shield/glow2.png"}, 256, 128, ShieldGlow(2)},
+        {{"data/textures/Shield/glow3.png"}, 256, 128, ShieldGlow(3)},
+        {{"data/textures/Shield/glow4.png"}, 256, 128, ShieldGlow(4)},
+        {{"data/textures/Shield/glow5.png"}, 256, 128, ShieldGlow(5)},
+        {{"data/textures/Shield/glow6.png"}, 256, 128, ShieldGlow(6)},
+        {{"data/textures/Shield/pergament.png"}, 417, 512, Plain(DrawPergament)},
+        // ---- shield (end) ----
     };
     return pictures;
 }

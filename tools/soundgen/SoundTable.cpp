@@ -166,6 +166,39 @@ SampleBuffer Ray()
 }
 
 // ---- The main menu (end) ----
+// ---- shield (begin) ----
+
+// A gem of the shield under the pointer: a glassy chime, each gem a step
+// higher on a pentatonic scale; gem 0 (the pointer leaving the gems) a soft
+// falling pair.
+SampleBuffer ArtefactSound(int gem)
+{
+    SampleBuffer out(R, 1.0);
+    if (gem == 0) {
+        out.Mix(FmTone(R, 659.25, 0.5, 2.0, 0.6, 0.2), 0.0, 0.5f);
+        out.Mix(FmTone(R, 493.88, 0.6, 2.0, 0.6, 0.25), 0.08, 0.45f);
+        return Finished(out, 0.3f);
+    }
+    static const double kSteps[] = {0, 2, 4, 7, 9, 12, 14};
+    const double note = Semitones(523.25, kSteps[gem - 1]);
+    out.Mix(FmTone(R, note, 0.9, 3.5, 1.4, 0.35), 0.0, 0.7f);
+    out.Mix(FmTone(R, note * 2.0, 0.6, 2.0, 0.8, 0.2), 0.02, 0.25f);
+    out.Mix(NoiseBurst(R, 0.12, 8000.0, 2400u + static_cast<std::uint32_t>(gem)), 0.0, 0.08f);
+    return Finished(out, 0.45f);
+}
+
+// Lightning between two lights: a crackle over a bright, wavering shimmer.
+SampleBuffer ShieldWonder()
+{
+    SampleBuffer out(R, 1.2);
+    for (int i = 0; i < 6; ++i)
+        out.Mix(NoiseBurst(R, 0.05, 3000.0 + 700.0 * i, 2410u + static_cast<std::uint32_t>(i)), 0.07 * i, 0.5f);
+    out.Mix(FmTone(R, 1046.5, 1.1, 1.51, 2.5, 0.5), 0.0, 0.35f);
+    out.Mix(FmTone(R, 1567.98, 0.9, 2.01, 1.5, 0.4), 0.1, 0.2f);
+    return Finished(out, 0.5f);
+}
+
+// ---- shield (end) ----
 
 // ---- effects (begin): the board's effects and bonuses ----
 // A run of FM tones, each one a step higher.
@@ -321,6 +354,17 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/effects/FallenArtefact.wav", [] { return Fallen(392.0, 343); }},
         {"data/sound/effects/FlyChipSwap.wav", FlyChipSwap},
         // ---- effects (end) ----
+        // shield (begin)
+        {"data/sound/shield/ArtefactSound0.wav", [] { return ArtefactSound(0); }},
+        {"data/sound/shield/ArtefactSound1.wav", [] { return ArtefactSound(1); }},
+        {"data/sound/shield/ArtefactSound2.wav", [] { return ArtefactSound(2); }},
+        {"data/sound/shield/ArtefactSound3.wav", [] { return ArtefactSound(3); }},
+        {"data/sound/shield/ArtefactSound4.wav", [] { return ArtefactSound(4); }},
+        {"data/sound/shield/ArtefactSound5.wav", [] { return ArtefactSound(5); }},
+        {"data/sound/shield/ArtefactSound6.wav", [] { return ArtefactSound(6); }},
+        {"data/sound/shield/ArtefactSound7.wav", [] { return ArtefactSound(7); }},
+        {"data/sound/shield/ShieldWonder.wav", ShieldWonder},
+        // shield (end)
         {"data/sound/music/menu.ogg", [] { return Music({{0, 2, 4, 7, 9}, 146.83, 80.0, "D...T...", 100}); }},
         {"data/sound/music/stage1.ogg", [] { return Music({{0, 1, 4, 5, 7, 8, 10}, 146.83, 96.0, "D..TD.T.", 101}); }},
         {"data/sound/music/stage2.ogg", [] { return Music({{0, 1, 3, 5, 7, 8, 10}, 164.81, 84.0, "D.T.D.TT", 102}); }},

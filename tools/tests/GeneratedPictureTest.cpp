@@ -290,6 +290,16 @@ const Wanted kWanted[] = {
     {"data/textures/Fields/firefly.tga", 32, 32},
     {"data/textures/Fields/firefly.png", 32, 32},
     // i17-draw (end)
+    // shield (begin): the gems are cut to the shield's outlines.
+    {"data/textures/Shield/back.png", 800, 600},     {"data/textures/Shield/GoldGem.png", 158, 84},
+    {"data/textures/Shield/SkyGem.png", 131, 95},    {"data/textures/Shield/SunGem.png", 130, 154},
+    {"data/textures/Shield/WaterGem.png", 123, 101}, {"data/textures/Shield/WeaponGem.png", 159, 81},
+    {"data/textures/Shield/GrassGem.png", 134, 85},  {"data/textures/Shield/FireGem.png", 129, 88},
+    {"data/textures/Shield/glow0.png", 256, 128},    {"data/textures/Shield/glow1.png", 256, 128},
+    {"data/textures/Shield/glow2.png", 256, 128},    {"data/textures/Shield/glow3.png", 256, 128},
+    {"data/textures/Shield/glow4.png", 256, 128},    {"data/textures/Shield/glow5.png", 256, 128},
+    {"data/textures/Shield/glow6.png", 256, 128},    {"data/textures/Shield/pergament.png", 417, 512},
+    // shield (end)
 };
 
 PngPicture Load(const std::string& relative)

@@ -100,6 +100,13 @@ const Wanted kWanted[] = {
     {"data/sound/effects/FallenArtefact.wav", 0.2, 1.5},
     {"data/sound/effects/FlyChipSwap.wav", 0.2, 1.5},
     // effects (end)
+    // shield (begin)
+    {"data/sound/shield/ArtefactSound0.wav", 0.3, 1.5}, {"data/sound/shield/ArtefactSound1.wav", 0.3, 1.5},
+    {"data/sound/shield/ArtefactSound2.wav", 0.3, 1.5}, {"data/sound/shield/ArtefactSound3.wav", 0.3, 1.5},
+    {"data/sound/shield/ArtefactSound4.wav", 0.3, 1.5}, {"data/sound/shield/ArtefactSound5.wav", 0.3, 1.5},
+    {"data/sound/shield/ArtefactSound6.wav", 0.3, 1.5}, {"data/sound/shield/ArtefactSound7.wav", 0.3, 1.5},
+    {"data/sound/shield/ShieldWonder.wav", 0.5, 2.0},
+    // shield (end)
 };
 
 } // namespace

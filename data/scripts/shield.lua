@@ -1,0 +1,40 @@
+-- The shield: opened from the map's corner tip, and by the hand-over of a
+-- won artefact; its button leads back to the map.
+
+local function TellShield(command)
+    Tell("Shield", "Shield", command)
+end
+
+-- Whether the shield was opened from the map (else by an artefact's
+-- hand-over at the end of a level, after which the map moves the flag on).
+local openedFromMap = false
+
+-- At the fade's full black: the gems of the active profile, fading in.
+function OnShieldFromMap()
+    TellShield("Reset")
+    TellShield("FadeIn")
+end
+
+function ShowShieldFromMap()
+    if GoTo("Shield", "OnShieldFromMap") then
+        openedFromMap = true
+    end
+end
+
+function OnMapFromShield()
+    for _, command in ipairs({ "HideArtefactTip", "InitFlagPos", "InitAboutText" }) do
+        Tell("Map", "Map", command)
+    end
+end
+
+function ShieldHandler(message)
+    if IsPressed(message, "ToMap") or message:getPublisher() == "Escape" then
+        local fromMap = openedFromMap
+        openedFromMap = false
+        if fromMap then
+            GoTo("Map", "OnMapFromShield", OnMapShown)
+        else
+            ShowMapAfterLevel()
+        end
+    end
+end

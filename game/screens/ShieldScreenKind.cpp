@@ -1,0 +1,10 @@
+#include "game/screens/ShieldScreenKind.h"
+
+#include "game/screens/Shield.h"
+#include "gui/WidgetFactory.h"
+#include "gui/WidgetKindHooks.h"
+
+void RegisterShieldScreenKind()
+{
+    SetOutsideWidgetCreator("Shield", CreateWidgetOfKind<Shield>);
+}

@@ -1,0 +1,143 @@
+// The shield screen without a display: its data files, the hand-over of an
+// artefact, the hover, the wandering lights and the full-ray glow.
+
+#include "WidgetTestSupport.h"
+
+#include "engine/util/Random.h"
+#include "game/screens/Shield.h"
+#include "game/screens/ShieldDataFile.h"
+#include "game/state/ArtefactCatalogue.h"
+#include "game/state/GameInfo.h"
+#include "tests/support/ScopedLogFile.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+class ShieldTest : public ::testing::Test {
+protected:
+    ShieldTest() : _cwd(_dir.Path()) { SeedRandom(7); }
+    ~ShieldTest() override
+    {
+        shield.reset();
+        kernel.FlushPending();
+        kernel.Update(0.0f);
+    }
+
+    void Write(const std::string& name, const std::string& text) { testing_support::WriteTextFile(_dir.File(name), text); }
+
+    void Make(int maxStage, int cycle)
+    {
+        info.AddNewPlayer("P");
+        info.GetPlayer("P").maxStage = maxStage;
+        info.GetPlayer("P").cycle = cycle;
+        shield = std::make_unique<Shield>("Shield", nullptr, info, catalogue);
+        shield->AcceptMessage(Message("Reset"));
+    }
+
+    testing_support::TempDir _dir;
+    testing_support::ScopedCurrentDir _cwd;
+    testing_support::ScopedLogFile _log;
+    FakeWidgetServices services;
+    GameInfo info;
+    ArtefactCatalogue catalogue;
+    std::unique_ptr<Shield> shield;
+};
+
+} // namespace
+
+TEST_F(ShieldTest, FirstStageOfTheFirstVoyageLightsNothing)
+{
+    Make(1, 1);
+    for (int k = 0; k < Shield::kGems; ++k) {
+        EXPECT_FALSE(shield->slots[static_cast<std::size_t>(k)].placed);
+        EXPECT_EQ(shield->gems[static_cast<std::size_t>(k)].alpha, 0);
+    }
+}
+
+TEST_F(ShieldTest, TheSecondVoyageLightsEveryGem)
+{
+    Make(3, 2);
+    EXPECT_EQ(shield->stagesReached, 8);
+    for (int k = 0; k < Shield::kGems; ++k)
+        EXPECT_TRUE(shield->slots[static_cast<std::size_t>(k)].placed);
+}
+
+TEST_F(ShieldTest, HoverPlaysTheGemsNoteAndZeroWhenLeaving)
+{
+    Make(3, 1); // gems 0 and 1 lit
+    shield->MouseMove(Point(660, 330)); // inside Sky
+    EXPECT_EQ(shield->hover, 1);
+    shield->MouseMove(Point(100, 100));
+    EXPECT_EQ(shield->hover, -1);
+    EXPECT_EQ(services.samples, (std::vector<std::string>{"ArtefactSound2", "ArtefactSound0"}));
+    shield->MouseMove(Point(600, 260)); // Sun: not yet placed
+    EXPECT_EQ(shield->hover, -1);
+}
+
+TEST_F(ShieldTest, AHeldArtefactIsSetByAClickAndOutOfRangeNumbersAreIgnored)
+{
+    Make(2, 1);
+    EXPECT_FALSE(shield->MouseDown(Point(10, 10))) << "nothing held: nothing happens";
+    shield->AcceptMessage(Message("SetTakedArtefact", 9));
+    shield->AcceptMessage(Message("SetTakedArtefact", -1));
+    EXPECT_EQ(shield->takenSlot, -1);
+    EXPECT_NE(_log.Text().find("SetTakedArtefact 9"), std::string::npos);
+    shield->AcceptMessage(Message("SetTakedArtefact", 1));
+    EXPECT_EQ(shield->takenSlot, 1);
+    EXPECT_FALSE(shield->MouseDown(Point(10, 10)));
+    EXPECT_EQ(shield->takenSlot, -1);
+    EXPECT_EQ(shield->shownHover, 1);
+    EXPECT_TRUE(shield->slots[1].placed);
+    Message accept("AcceptArtefact");
+    accept.variables.setInt("ArtNumber", 7);
+    shield->AcceptMessage(accept);
+    EXPECT_FALSE(shield->accepting);
+    accept.variables.setInt("ArtNumber", 1);
+    shield->AcceptMessage(accept);
+    EXPECT_TRUE(shield->accepting);
+    for (int i = 0; i < 600; ++i)
+        shield->Update(1.0f / 60.0f);
+    EXPECT_EQ(shield->gems[1].alpha, 255);
+    EXPECT_FALSE(shield->accepting);
+}
+
+TEST_F(ShieldTest, FullRayGlowStartsOnceForTheLastArtefactOfTheSecondVoyage)
+{
+    Make(7, 2);
+    Message accept("AcceptArtefact");
+    accept.variables.setInt("ArtNumber", 6);
+    shield->AcceptMessage(accept);
+    for (int i = 0; i < 300; ++i)
+        shield->Update(1.0f / 60.0f);
+    EXPECT_TRUE(shield->rayGlowOn);
+    info.GetPlayer("P").cycle = 1;
+    shield->AcceptMessage(Message("Reset"));
+    EXPECT_FALSE(shield->rayGlowOn);
+    EXPECT_FALSE(shield->fullRayGlow.IsAlive());
+}
+
+TEST_F(ShieldTest, ShortPathsAreDroppedAndARepeatedPointNeverFreezesALight)
+{
+    Write("ShieldData.xml", "<ShieldData><GemLightPaths><Artefact>"
+                            "<Path number=\"0\"><Point x=\"1\" y=\"1\"/></Path>"
+                            "<Path number=\"9\"><Point x=\"1\" y=\"1\"/><Point x=\"5\" y=\"1\"/></Path>"
+                            "<Path number=\"0\"><Point x=\"600\" y=\"200\"/><Point x=\"600\" y=\"200\"/>"
+                            "<Point x=\"650\" y=\"200\"/></Path>"
+                            "</Artefact></GemLightPaths></ShieldData>");
+    Make(3, 1);
+    ASSERT_EQ(shield->paths.size(), 1u);
+    bool ran = false;
+    for (int i = 0; i < 6000; ++i) {
+        shield->Update(1.0f / 60.0f);
+        const ShieldLightPath& path = shield->paths[0];
+        ASSERT_TRUE(std::isfinite(path.t));
+        ASSERT_TRUE(std::isfinite(path.position.x));
+        ran = ran || (path.running && path.segment == 1);
+    }
+    EXPECT_TRUE(ran) << "the light passes the repeated point and runs on";
+}
