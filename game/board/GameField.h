@@ -138,6 +138,21 @@ public:
     // The end-of-level test, run after every settled move. Filled by the
     // end of level; until then it does nothing.
     void CheckCompleteLevel();
+    // Skips to the next level, or back one ("NextLevel" is posted for the
+    // screen's script); refused while the board is blocked or shows a tip.
+    void NextLevel();
+    void PreviousLevel();
+
+    // The parts the messages and the end test start, each in the file of
+    // its topic: the end of a level (0 complete, 1 time out) and the lost
+    // life (GameFieldEndLevel.cpp); the artefact's collecting and the dead
+    // board's reshuffle (GameFieldTips.cpp); the demo (GameFieldDemo.cpp).
+    void StartEndLevelManager(int outcome);
+    void StartDecLives();
+    void StartArtefactCollecting();
+    void NoMoves(const std::string& reason);
+    void RunDemo(int stage);
+    void StopDemo();
 
     // ------------------------------------------------------- diagnostics
     // Stamps the text and keeps it in _traceLog.

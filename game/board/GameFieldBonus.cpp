@@ -83,11 +83,3 @@ void GameField::CheckBonusOrArtefactDown(bool runFall)
 }
 
 // The bonuses fired by the mouse are in GameFieldEffects.cpp.
-
-// Filled by the hints: a board without a move is reshuffled.
-
-void GameField::CheckNoMoves() {}
-
-// Filled by the board's timers: the artefact pieces on the board glow.
-
-void GameField::StartArtefactFlash() {}

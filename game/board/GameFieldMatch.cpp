@@ -511,12 +511,5 @@ void GameField::StoreCurrentLevelInfo(const LevelInfo& record)
         gameInfo.SetLevelInfo(_stage - 1, _level - 1, record);
 }
 
-// ------------------------------------------------------------------------
-// Filled by the life effects: a life is added. (The chips' flight into the
-// sun and the score and combo texts are in GameFieldEffects.cpp.)
-
-void GameField::AddLifeEffect() {}
-
-// Filled by the board texts.
-
-void GameField::ShowLetterText(const std::string& /*text*/, const Point& /*at*/, float /*value*/) {}
+// The chips' flight into the sun and the score and combo texts are in
+// GameFieldEffects.cpp; the life and letter texts in GameFieldEndLevel.cpp.

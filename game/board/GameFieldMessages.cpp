@@ -120,8 +120,3 @@ void GameField::CheckCompleteLevel()
 {
     // Filled by the end of level.
 }
-
-void GameField::ShowTip(int /*event*/, int /*argument*/)
-{
-    // Filled by the tutorial tips.
-}

@@ -96,16 +96,6 @@ void GameField::StartLevel(bool reload)
     AddSunEnergy(0);
 }
 
-void GameField::AddFillTimer()
-{
-    // Filled by the timers: the timer bar fills at the start of a level.
-}
-
-void GameField::AddLevelStartTexts(const Player& /*player*/)
-{
-    // Filled by the board texts: the country, the level and "Go".
-}
-
 void GameField::FillBoard()
 {
     if (!_levelLoaded || _chipCount < 1) {
