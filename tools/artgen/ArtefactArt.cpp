@@ -133,10 +133,10 @@ void DrawArtefactPiece(Canvas& canvas, int artefact, int piece)
 {
     Canvas full(256, 256);
     DrawArtefact(full, artefact);
-    const int column = piece % 4;
-    const int rowFromBottom = piece / 4;
-    const int left = column * 64;
-    const int top = 256 - (rowFromBottom + 1) * 64;
+    // The board draws a piece at its place with the same texture mapping as
+    // the whole picture, so the piece at y holds the picture's rows from y.
+    const int left = (piece % 4) * 64;
+    const int top = (piece / 4) * 64;
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x)
             canvas.Set(x, y, full.At(left + x, top + y));

@@ -125,9 +125,14 @@ TEST_F(LevelDataTest, EveryLevelKeepsTheBoardsLimits)
                 for (int y = 0; y < board._height; ++y) {
                     if (!LeavesAtTheBottom(board._levelGrid.At(x, y)))
                         continue;
-                    for (int below = 0; below < y; ++below)
+                    bool cellBelow = false;
+                    for (int below = 0; below < y; ++below) {
                         EXPECT_FALSE(NeverFalls(board._levelGrid.At(x, below)))
                             << where << ": the square at " << x << "," << y << " cannot reach the bottom";
+                        cellBelow = cellBelow || board._levelGrid.IsCell(x, below);
+                    }
+                    // One already in its column's bottom cell would leave before play begins.
+                    EXPECT_TRUE(cellBelow) << where << ": the square at " << x << "," << y << " starts at the bottom";
                 }
         }
 }
