@@ -12,25 +12,15 @@
 #include <tinyxml.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 bool EndsWithFileExtension(const std::string& value)
 {
@@ -158,7 +148,7 @@ private:
 
     void CollectScriptUses(const fs::path& file)
     {
-        const std::string text = ReadFile(file);
+        const std::string text = testing_support::ReadTextFile(file.string());
         const std::string where = file.string();
         // Every string literal; one followed by ".." is the start of a name.
         static const std::regex literal(R"re("([^"\n]*)"(\s*\.\.)?)re");
