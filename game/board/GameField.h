@@ -41,6 +41,9 @@
 class FieldController;
 class FieldEffect;
 class GameFieldObserver;
+// i17-logic (begin)
+class MessageBox;
+// i17-logic (end)
 class Player;
 class Sprite;
 class Square;
@@ -142,6 +145,16 @@ public:
     // screen's script); refused while the board is blocked or shows a tip.
     void NextLevel();
     void PreviousLevel();
+    // i17-logic (begin)
+    // A piece in flight, a moving board or a tip box: the end of the level,
+    // the fast completion and the reshuffle wait.
+    bool IsBusy() const;
+    // The widget name the tip box has among the board's children.
+    static const char* const kTipBoxName;
+    // The open tip box, found by its name among the children; null when no
+    // tip is shown.
+    MessageBox* OpenTipBox() const;
+    // i17-logic (end)
 
     // The parts the messages and the end test start, each in the file of
     // its topic: the end of a level (0 complete, 1 time out) and the lost
@@ -603,6 +616,25 @@ private:
     void OnSetActive(const Message& message);
     void OnInitLevelView(const Message& message);
     void OnStart(const Message& message);
+    // i17-logic (begin)
+    void OnStartCollectArtefact(const Message& message);
+    void OnFastCompleteLevel(const Message& message);
+    void OnAddLife(const Message& message);
+    void OnDeleteLife(const Message& message);
+    void OnRunDemo(const Message& message);
+    void OnStopDemo(const Message& message);
+    void OnPause(const Message& message);
+    void OnContinue(const Message& message);
+    void OnTipBoxButton(const Message& message);
+    void OnClearSun(const Message& message);
+    void OnLoadLevel(const Message& message);
+    void OnReshuffle(const Message& message);
+    // The end of a level stops the clock, the input, the idle time and the
+    // cell lights (the label and operation name the trace line).
+    void StopTimeAndInput(const std::string& label, const std::string& operation);
+    // The skips to another level end the level's checks.
+    void LeaveLevel();
+    // i17-logic (end)
     struct MessageRow;
     static const MessageRow kMessageTable[];
 

@@ -314,6 +314,19 @@ SampleBuffer FlyChipSwap()
 
 SampleBuffer Music(const Tune& tune) { return MusicComposer(R).Compose(tune, 16.0); }
 
+// i17-logic (begin)
+// Time running short: a falling pair of tones struck three times.
+SampleBuffer TimeUp()
+{
+    SampleBuffer out(R, 1.4);
+    for (int i = 0; i < 3; ++i) {
+        out.Mix(FmTone(R, 880.0, 0.25, 2.0, 1.5, 0.1), 0.35 * i, 0.6f);
+        out.Mix(FmTone(R, Semitones(880.0, -5.0), 0.3, 2.0, 1.5, 0.12), 0.35 * i + 0.12, 0.6f);
+    }
+    return Finished(out, 0.7f);
+}
+// i17-logic (end)
+
 } // namespace
 
 const std::vector<SoundRecipe>& GameSounds()
@@ -373,6 +386,17 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/music/stage5.ogg", [] { return Music({{0, 2, 4, 5, 7, 9, 10}, 196.0, 108.0, "D.T.D.T.", 105}); }},
         {"data/sound/music/stage6.ogg", [] { return Music({{0, 2, 3, 5, 7, 9, 10}, 146.83, 92.0, "D..TD..T", 106}); }},
         {"data/sound/music/stage7.ogg", [] { return Music({{0, 2, 3, 5, 7, 8, 11}, 123.47, 104.0, "D.TDD.T.", 107}); }},
+        // i17-logic (begin): the stages' main tracks, the hurry warning and its track
+        {"data/sound/music/stage1main.ogg", [] { return Music({{0, 1, 4, 5, 7, 8, 10}, 146.83, 104.0, "D.TTD.T.", 111}); }},
+        {"data/sound/music/stage2main.ogg", [] { return Music({{0, 1, 3, 5, 7, 8, 10}, 164.81, 92.0, "D..TD.TT", 112}); }},
+        {"data/sound/music/stage3main.ogg", [] { return Music({{0, 1, 4, 5, 7, 8, 11}, 138.59, 98.0, "D.TT.DT.", 113}); }},
+        {"data/sound/music/stage4main.ogg", [] { return Music({{0, 2, 3, 5, 7, 8, 10}, 220.0, 108.0, "D.T.D.TT", 114}); }},
+        {"data/sound/music/stage5main.ogg", [] { return Music({{0, 2, 4, 5, 7, 9, 10}, 196.0, 116.0, "D.TTD.T.", 115}); }},
+        {"data/sound/music/stage6main.ogg", [] { return Music({{0, 2, 3, 5, 7, 9, 10}, 146.83, 100.0, "D.T.D..T", 116}); }},
+        {"data/sound/music/stage7main.ogg", [] { return Music({{0, 2, 3, 5, 7, 8, 11}, 123.47, 112.0, "D.TDD.TT", 117}); }},
+        {"data/sound/music/timeout.ogg", [] { return Music({{0, 1, 3, 6, 7, 8, 11}, 110.0, 132.0, "DTDTDTDT", 118}); }},
+        {"data/sound/TimeUp.wav", TimeUp},
+        // i17-logic (end)
     };
     return sounds;
 }

@@ -132,7 +132,7 @@ protected:
 
     // A board of the layout (rows top first), the level's colours 0 to 4,
     // no chain owed for many moves, active and free; it plays without a goal
-    // (no end-of-level checks).
+    // (no end-of-level checks) and its clockwork starts nothing by itself.
     WatchedField& MakeLaidOutBoard(const Layout& rowsTopFirst, const std::string& name = "Field")
     {
         _watched.push_back(std::make_unique<WatchedField>(name));
@@ -153,7 +153,18 @@ protected:
         board._stopTime = false;
         board._levelRunning = false;
         board._musorStep = 5;
+        QuietClockwork(board);
         LayOut(board, rowsTopFirst);
+    }
+
+    // The board's observer starts no ambient light, artefact flash or ice
+    // spreading (each due far in the future).
+    static void QuietClockwork(GameField& board)
+    {
+        constexpr float kNever = 1.0e9f;
+        std::fill(std::begin(board._ambientTimers), std::end(board._ambientTimers), kNever);
+        board._artefactFlashTime = kNever;
+        board._iceClock = -kNever;
     }
 
     // effects (begin)
