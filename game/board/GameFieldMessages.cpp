@@ -275,7 +275,7 @@ void GameField::OnLoadLevel(const Message&)
     LoadLevel(gameInfo.getLevelFileName());
     FillBoard();
     DropInSquares(1.8f);
-    AddController(new FieldAppearance(0.5f, 4, this));
+    AddController(new FieldAppearance(0.5f, FieldAppearance::kFromCentre, this));
 }
 
 void GameField::OnReshuffle(const Message&)

@@ -228,3 +228,28 @@ TEST_F(BoardClockTest, TheTimerBarFillsInTwoAndAHalfSecondsAfterASecond)
     EXPECT_TRUE(Controllers(board, "FillTimer").empty());
     EXPECT_EQ(board._elapsed, 0.0f);
 }
+
+TEST_F(BoardClockTest, IceSpreadsAtMostOnceASecondAndWaitsWhileTheBoardIsBlocked)
+{
+    WatchedField& board = MakeLevelBoard();
+    LayOut(board, {{0, 1, 2, 3, 4, 0, 1}, {1, 2, 3, kKindIce + 4, 0, 1, 2}, {2, 3, 4, 0, 1, 2, 3}});
+    board._iceClock = 0.0f;
+    const auto iced = [&board] {
+        return std::count_if(board._squares.begin(), board._squares.end(),
+                             [](const std::unique_ptr<Square>& s) { return (s->kind & 0xF0) == kKindIce; });
+    };
+    Observe(board, 0.9f);
+    EXPECT_EQ(iced(), 1);
+    Observe(board, 0.2f);
+    EXPECT_EQ(iced(), 2);
+    Observe(board, 0.7f);
+    EXPECT_EQ(iced(), 2) << "not twice within a second";
+
+    // Due while the board is blocked: it spreads as soon as the board is free.
+    board._isBlocked = true;
+    Observe(board, 1.5f);
+    EXPECT_EQ(iced(), 2);
+    board._isBlocked = false;
+    Observe(board, kFrameStep);
+    EXPECT_EQ(iced(), 3);
+}

@@ -249,3 +249,19 @@ TEST_F(BoardMessagesTest, PreviousLevelStepsBackAcrossStagesAndStopsAtTheFirstLe
     }
     g_messageQueue.clear();
 }
+
+TEST_F(BoardMessagesTest, LoadLevelRestartsTheBoardOnTheProfilesLevelAndDropsItIn)
+{
+    WriteLevels({LevelXml("S1L2", {"1111", "1A11", "1111"}, {{"artefact_begin", "0"}})});
+    WatchedField& board = MakeLevelBoard(false);
+    Send(board, "LoadLevel");
+    ASSERT_TRUE(board.HasLevel());
+    EXPECT_EQ(board._width, 4);
+    EXPECT_EQ(board._height, 3);
+    EXPECT_EQ(board._squares.size(), 12u);
+    EXPECT_EQ(std::count_if(board._squares.begin(), board._squares.end(),
+                            [](const std::unique_ptr<Square>& s) { return IsArtefactKind(s->kind); }),
+              1);
+    EXPECT_EQ(Controllers(board, "FieldAppearance").size(), 1u);
+    EXPECT_EQ(Controllers(board, "SquareFall").size(), 12u) << "every square drops in";
+}
