@@ -138,8 +138,9 @@ public:
 
     // ----------------------------------------------------------- messages
     void AcceptMessage(const Message& message) override;
-    // The end-of-level test, run after every settled move. Filled by the
-    // end of level; until then it does nothing.
+    // The end-of-level test, run after every settled move and once a
+    // second: no artefact piece left completes the level, the time used
+    // beyond the time allowed loses it; either waits while the board is busy.
     void CheckCompleteLevel();
     // Skips to the next level, or back one ("NextLevel" is posted for the
     // screen's script); refused while the board is blocked or shows a tip.
