@@ -8,6 +8,7 @@
 // run's log.htm.
 
 #include "game/board/GameField.h"
+#include "game/screens/Map.h"
 #include "game/state/GameInfo.h"
 #include "game/state/Player.h"
 #include "gui/GUIManager.h"
@@ -48,6 +49,16 @@ protected:
         auto* board = dynamic_cast<GameField*>(LayerWidget("StageLayer_1", "GameField"));
         if (!board)
             return nullptr;
+        Frames(kFramesPerSecond);
+        if (!startPictured) {
+            // The country's title spins in; the level's name and "Go!" follow.
+            Picture("00_level_start_country");
+            Frames(kFramesPerSecond + 48);
+            Picture("00_level_start_level");
+            Frames(2 * kFramesPerSecond + 12);
+            Picture("00_level_start_go");
+            startPictured = true;
+        }
         Frames(6 * kFramesPerSecond);
         EXPECT_FALSE(board->_endLevelRunning);
         EXPECT_FALSE(board->_squares.empty());
@@ -75,6 +86,8 @@ protected:
             board.StartEndLevelManager(1);
         ASSERT_TRUE(board._endLevelRunning);
     }
+
+    bool startPictured = false;
 };
 
 } // namespace
@@ -96,6 +109,11 @@ TEST_F(EndLevelFlowTest, ALevelWonALevelLostAndTheLastLifeLost)
     Click(620, 260);
     Frames(kFadeFrames);
     ASSERT_EQ(TopLayer(), "Map");
+    const auto* firstMap = dynamic_cast<Map*>(LayerWidget("Map", "Map"));
+    ASSERT_NE(firstMap, nullptr);
+    Point first;
+    ASSERT_TRUE(firstMap->LevelPoint(0, 0, first));
+    EXPECT_NEAR(firstMap->flag.x, static_cast<float>(first.x), 5.0f);
     Click(690, 506);
     Frames(kFadeFrames);
     GameField* board = PlayingBoard();
@@ -109,6 +127,7 @@ TEST_F(EndLevelFlowTest, ALevelWonALevelLostAndTheLastLifeLost)
     Frames(kFramesPerSecond);
     EXPECT_TRUE(board->_isBlocked);
     EXPECT_EQ(TopLayer(), "StageLayer_1");
+    Picture("01_level_complete_letters");
     Click(300, 300);
     EXPECT_EQ(TopLayer(), "Statistics");
     EXPECT_EQ(board->_score, scoreBefore + player.timeBonus);
@@ -125,6 +144,12 @@ TEST_F(EndLevelFlowTest, ALevelWonALevelLostAndTheLastLifeLost)
     Press("Statistics", "Ok");
     Frames(kFadeFrames + 3 * kFramesPerSecond);
     ASSERT_EQ(TopLayer(), "Map");
+    auto* map = dynamic_cast<Map*>(LayerWidget("Map", "Map"));
+    ASSERT_NE(map, nullptr);
+    Point second;
+    ASSERT_TRUE(map->LevelPoint(0, 1, second));
+    EXPECT_NEAR(map->flag.x, static_cast<float>(second.x), 5.0f) << "the flag sailed on";
+    EXPECT_NEAR(map->flag.y, static_cast<float>(second.y), 5.0f);
     Picture("04_map_after_the_level");
     Click(690, 506);
     Frames(kFadeFrames);

@@ -133,6 +133,23 @@ TEST_F(EndLevelTest, TheSecondsLeftAreCountedIntoTheScoreFivePointsEach)
     EXPECT_TRUE(board._squares.empty());
 }
 
+TEST_F(EndLevelTest, TheHiScoreTableHoldsTheScoreWithItsTimeBonus)
+{
+    ASSERT_TRUE(gameInfo.AddNewPlayer("Ann"));
+    Player& player = ActivePlayer();
+    player.timeToLevel = 100.0f;
+    player.levelTime = 40.0f;
+    GameField& board = EndingBoard(500);
+    board.StartEndLevelManager(0);
+    Frames(kFrameStep);
+    int entered = -1;
+    for (const HiScoresElem& entry : gameInfo.GetHiScores())
+        if (entry.uid == player.uid)
+            entered = entry.score;
+    EXPECT_EQ(entered, 800);
+    RunToEnd(board);
+}
+
 TEST_F(EndLevelTest, WithNoTimeLeftTheBarFillsAndTheScoreStays)
 {
     struct Case {
