@@ -94,11 +94,7 @@ protected:
 
 TEST_F(EndLevelFlowTest, ALevelWonALevelLostAndTheLastLifeLost)
 {
-    Frames(30);
-    Click(400, 300);
-    Frames(kFadeFrames);
-    Key(SDLK_SPACE);
-    Frames(kFadeFrames);
+    PastTheSplashToTheMenu();
     ASSERT_EQ(TopLayer(), "MainMenu");
     ASSERT_TRUE(gameInfo.AddNewPlayer("Elissa"));
     gameInfo.setViewHistory(true);

@@ -387,7 +387,7 @@ const std::vector<SoundRecipe>& GameSounds()
         // ---- endlevel (begin) ----
         {"data/sound/LevelStartStage.wav", LevelStartStage},
         {"data/sound/Go.wav", Go},
-        {"data/sound/music/ScoreTick.ogg", ScoreTick},
+        {"data/sound/ScoreTick.wav", ScoreTick},
         // ---- endlevel (end) ----
         // shield (begin)
         {"data/sound/shield/ArtefactSound0.wav", [] { return ArtefactSound(0); }},

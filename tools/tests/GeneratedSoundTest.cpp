@@ -107,6 +107,11 @@ const Wanted kWanted[] = {
     {"data/sound/shield/ArtefactSound6.wav", 0.3, 1.5}, {"data/sound/shield/ArtefactSound7.wav", 0.3, 1.5},
     {"data/sound/shield/ShieldWonder.wav", 0.5, 2.0},
     // shield (end)
+    // endlevel (begin)
+    {"data/sound/LevelStartStage.wav", 0.5, 1.5},
+    {"data/sound/Go.wav", 0.5, 1.5},
+    {"data/sound/ScoreTick.wav", 0.9, 1.1},
+    // endlevel (end)
 };
 
 } // namespace

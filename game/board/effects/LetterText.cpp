@@ -144,7 +144,8 @@ int LetterText::AlphaAt(float t) const
 void LetterText::Draw()
 {
     const float t = _time;
-    if (t < 0.0f || t > 1.0f || _scale.keys.empty())
+    // A picture that did not load and no text: nothing to show.
+    if (t < 0.0f || t > 1.0f || _scale.keys.empty() || (!_picture.sprite && _text.empty()))
         return;
     const int a = AlphaAt(t);
     const float s = ScaleAt(t);
