@@ -6,6 +6,9 @@
 #include "tools/artgen/EffectArt.h"
 #include "tools/artgen/GalleryArt.h"
 #include "tools/artgen/JpegWriter.h"
+// endlevel (begin)
+#include "tools/artgen/LevelTextArt.h"
+// endlevel (end)
 #include "tools/artgen/MapArt.h"
 #include "tools/artgen/PageArt.h"
 #include "tools/artgen/MenuArt.h"
@@ -191,6 +194,10 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/effects/chain2.png"}, 256, 64, [](Canvas& c, ArtFaces& f) { DrawChainWord(c, f.serifBold, "Great Chain!"); }},
         {{"data/textures/effects/chain3.png"}, 256, 64, [](Canvas& c, ArtFaces& f) { DrawChainWord(c, f.serifBold, "Super Chain!"); }},
         // ---- effects (end) ----
+        // ---- endlevel (begin): the level's start lettering ----
+        {{"data/textures/effects/country_titles.png"}, 256, 256, [](Canvas& c, ArtFaces& f) { DrawCountryTitles(c, f.serifBold); }},
+        {{"data/textures/effects/go.png"}, 256, 256, [](Canvas& c, ArtFaces& f) { DrawGoText(c, f.serifBold); }},
+        // ---- endlevel (end) ----
         // ---- i17-draw (begin): the board screen ----
         {{"data/textures/board/squares.png"}, 512, 512, Plain(DrawSquaresAtlas)},
         {{"data/textures/board/chip0.png"}, 512, 256, Plain([](Canvas& c) { DrawChipTurnSheet(c, 0); })},

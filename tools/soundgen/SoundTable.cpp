@@ -311,6 +311,36 @@ SampleBuffer FlyChipSwap()
     return Finished(out, 0.45f);
 }
 // ---- effects (end) ----
+// ---- endlevel (begin): the level's start and end ----
+// The level's name appearing: a plucked fourth with a soft drum.
+SampleBuffer LevelStartStage()
+{
+    SampleBuffer out(R, 1.0);
+    out.Mix(Pluck(R, 293.66, 0.9, 0.85f, 0.5f, 401), 0.0, 0.7f);
+    out.Mix(Pluck(R, Semitones(293.66, 5.0), 0.8, 0.85f, 0.5f, 402), 0.12, 0.6f);
+    out.Mix(FrameDrum(R, DrumStroke::Dum, 403), 0.0, 0.5f);
+    return Finished(out, 0.55f);
+}
+
+// "Go": a bright rising call.
+SampleBuffer Go()
+{
+    SampleBuffer out(R, 0.8);
+    out.Mix(FmTone(R, 587.33, 0.5, 2.0, 1.2, 0.2), 0.0, 0.6f);
+    out.Mix(FmTone(R, Semitones(587.33, 7.0), 0.5, 2.0, 1.2, 0.2), 0.1, 0.6f);
+    out.Mix(FrameDrum(R, DrumStroke::Tek, 404), 0.0, 0.5f);
+    return Finished(out, 0.6f);
+}
+
+// The score counting up: a loop of light ticks, four a second.
+SampleBuffer ScoreTick()
+{
+    SampleBuffer out(R, 1.0);
+    for (int i = 0; i < 4; ++i)
+        out.Mix(FmTone(R, 2093.0, 0.05, 1.41, 1.5, 0.01), 0.25 * i, 0.6f);
+    return Finished(out, 0.35f);
+}
+// ---- endlevel (end) ----
 
 SampleBuffer Music(const Tune& tune) { return MusicComposer(R).Compose(tune, 16.0); }
 
@@ -367,6 +397,11 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/effects/FallenArtefact.wav", [] { return Fallen(392.0, 343); }},
         {"data/sound/effects/FlyChipSwap.wav", FlyChipSwap},
         // ---- effects (end) ----
+        // ---- endlevel (begin) ----
+        {"data/sound/LevelStartStage.wav", LevelStartStage},
+        {"data/sound/Go.wav", Go},
+        {"data/sound/ScoreTick.wav", ScoreTick},
+        // ---- endlevel (end) ----
         // shield (begin)
         {"data/sound/shield/ArtefactSound0.wav", [] { return ArtefactSound(0); }},
         {"data/sound/shield/ArtefactSound1.wav", [] { return ArtefactSound(1); }},

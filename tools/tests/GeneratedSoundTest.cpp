@@ -114,6 +114,11 @@ const Wanted kWanted[] = {
     {"data/sound/music/stage7main.ogg", 10.0, 20.0}, {"data/sound/music/timeout.ogg", 10.0, 20.0},
     {"data/sound/TimeUp.wav", 0.5, 2.0},
     // i17-logic (end)
+    // endlevel (begin)
+    {"data/sound/LevelStartStage.wav", 0.5, 1.5},
+    {"data/sound/Go.wav", 0.5, 1.5},
+    {"data/sound/ScoreTick.wav", 0.9, 1.1},
+    // endlevel (end)
 };
 
 } // namespace

@@ -91,6 +91,10 @@ public:
                                  "FlashStart", "AddTime"})
             names.push_back(name);
         // effects (end)
+        // endlevel (begin)
+        for (const char* name : {"Go", "LevelStartStage", "AddLife"})
+            names.push_back(name);
+        // endlevel (end)
         for (const std::string& name : names) {
             g_sound.LoadSample(name, name + ".wav", 1000);
             _names[g_sound.FindSample(name)->sample] = name;
