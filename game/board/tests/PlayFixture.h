@@ -91,6 +91,10 @@ public:
                                  "FlashStart", "AddTime"})
             names.push_back(name);
         // effects (end)
+        // tips (begin)
+        for (const char* name : {"Hint", "NoMoves", "TipWindow", "ArtefactCollect"})
+            names.push_back(name);
+        // tips (end)
         for (const std::string& name : names) {
             g_sound.LoadSample(name, name + ".wav", 1000);
             _names[g_sound.FindSample(name)->sample] = name;
