@@ -3,6 +3,7 @@
 #include "engine/platform/HtmlLog.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/sound/SoundSystemImpl.h"
+#include "engine/util/StringUtils.h"
 #include "game/board/GameField.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
@@ -45,8 +46,8 @@ Widget* ArtefactCollecting::MenuWidget()
     Layer* top = Screen.GetCurrent();
     Widget* menu = top ? top->getWidget(kMenu) : nullptr;
     if (!menu)
-        LogError(kSource, std::string("The current layer \"") + (top ? top->GetName() : "") +
-                              "\" has no widget \"" + kMenu + "\"; it is not moved");
+        LogError(kSource, HtmlEscape(std::string("The current layer \"") + (top ? top->GetName() : "") +
+                                     "\" has no widget \"" + kMenu + "\"; it is not moved"));
     return menu;
 }
 
@@ -87,8 +88,8 @@ void ArtefactCollecting::HandOver()
     Layer* shieldLayer = GUI.getLayer(kShield);
     Widget* shield = shieldLayer ? shieldLayer->getWidget(kShield) : nullptr;
     if (!shield)
-        LogError(kSource, std::string("There is no widget \"") + kShield + "\" in a layer \"" + kShield +
-                              "\"; the artefact is not handed over");
+        LogError(kSource, HtmlEscape(std::string("There is no widget \"") + kShield + "\" in a layer \"" + kShield +
+                                     "\"; the artefact is not handed over"));
     if (shield)
         shield->AcceptMessage(Message("SetTakedArtefact", field._stageIndex));
 
