@@ -35,6 +35,7 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -284,6 +285,25 @@ public:
     // The dead-board check and the artefact flash.
     virtual void CheckNoMoves();
     virtual void StartArtefactFlash();
+
+    // tips (begin)
+    // GameFieldTips.cpp: the tip window, the tutorial tips, the hint, the dead
+    // board's reshuffle and the artefact's hand-over.
+    // Opens the tip of that name at the point (near it, or centred on it);
+    // false when tips are off, the level's time is up, a bonus is chosen, the
+    // tip is blocked or Messages.xml has no text for it.
+    bool ShowTipWindow(const std::string& tipName, const Point& at, bool placeNear, bool withPointer);
+    // An idle player is shown a move; a dead board reshuffles.
+    void ShowHint();
+    // Turns the level grid into the plan of a new deal and deals it: the
+    // covers and the bonus and artefact pieces stay, the colours are drawn
+    // anew.
+    void PlanReshuffle();
+    // The open tip box lies under the point: its presses are its own.
+    bool TipBoxTakes(const Point& p) const;
+    // The tips asked for that Messages.xml has no text for (logged once).
+    std::set<std::string> _tipsWithoutText;
+    // tips (end)
 
     // effects (begin)
     // The thunder bonus: every chip of the kind's colour (iced ones too,
