@@ -37,4 +37,8 @@ void GameFieldObserver::Update(float dt)
         return;
     if (MovesSharedClock())
         ChipKnockClock::Advance(dt);
+    // demohelp (begin)
+    if (_field->StepHelp(dt) || _field->StepDemo(dt))
+        return;
+    // demohelp (end)
 }
