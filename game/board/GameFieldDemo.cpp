@@ -291,7 +291,7 @@ void GameField::PlanDemoMove()
 void GameField::NoteDemoInput()
 {
     if (_isDemo)
-        PostMessage(Message("DemoInput", "press"));
+        PostMessage(Message("DemoInput", "press", _stage));
 }
 
 bool GameField::StepDemo(float dt)
