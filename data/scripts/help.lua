@@ -14,7 +14,7 @@ function OnHelpShown()
 end
 
 function PrepareHelp()
-    Ink("Help", "Title")
+    FindWidget("Help", "Title"):setColor(Color(255, 222, 150, 255))
 end
 
 function HelpHandler(message)

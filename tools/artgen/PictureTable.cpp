@@ -214,6 +214,7 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/board/chip15.png"}, 512, 256, Plain([](Canvas& c) { DrawChipTurnSheet(c, 15); })},
         {{"data/textures/board/scope1.png"}, 512, 512, Plain([](Canvas& c) { DrawStageFrame(c, 1); })},
         // demohelp (begin)
+        {{"data/textures/help/helpback.png"}, 800, 600, Plain([](Canvas& c) { DrawHelpBackground(c, 0); })},
         {{"data/textures/help/helpbg1.png"}, 800, 600, Plain([](Canvas& c) { DrawHelpBackground(c, 1); })},
         {{"data/textures/help/helpbg2.png"}, 800, 600, Plain([](Canvas& c) { DrawHelpBackground(c, 2); })},
         // demohelp (end)

@@ -91,6 +91,7 @@ public:
                                  "FlashStart", "AddTime"})
             names.push_back(name);
         // effects (end)
+        names.push_back("SunWonder"); // demohelp
         for (const std::string& name : names) {
             g_sound.LoadSample(name, name + ".wav", 1000);
             _names[g_sound.FindSample(name)->sample] = name;
