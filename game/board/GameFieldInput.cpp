@@ -63,6 +63,12 @@ bool IsOver(const HoverRect& button, const Point& p)
 bool GameField::MouseDown(const Point& p)
 {
     WriteTrace("MouseDown in GameField " + name);
+    // demohelp (begin): the player's press ends the demo.
+    if (_isDemo && !_canAcceptMouse) {
+        NoteDemoInput();
+        return true;
+    }
+    // demohelp (end)
     if (p.x >= kCornerX && p.y >= kCornerY)
         return false;
     // tips (begin)

@@ -18,6 +18,9 @@
 // shield (begin)
 #include "tools/artgen/ShieldArt.h"
 // shield (end)
+// demohelp (begin)
+#include "tools/artgen/HelpArt.h"
+// demohelp (end)
 #include "tools/artgen/TgaWriter.h"
 #include "tools/artgen/WidgetArt.h"
 #include "tools/fontgen/PngWriter.h"
@@ -217,6 +220,11 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/board/chip14.png"}, 512, 256, Plain([](Canvas& c) { DrawChipTurnSheet(c, 14); })},
         {{"data/textures/board/chip15.png"}, 512, 256, Plain([](Canvas& c) { DrawChipTurnSheet(c, 15); })},
         {{"data/textures/board/scope1.png"}, 512, 512, Plain([](Canvas& c) { DrawStageFrame(c, 1); })},
+        // demohelp (begin)
+        {{"data/textures/help/helpback.png"}, 800, 600, Plain([](Canvas& c) { DrawHelpBackground(c, 0); })},
+        {{"data/textures/help/helpbg1.png"}, 800, 600, Plain([](Canvas& c) { DrawHelpBackground(c, 1); })},
+        {{"data/textures/help/helpbg2.png"}, 800, 600, Plain([](Canvas& c) { DrawHelpBackground(c, 2); })},
+        // demohelp (end)
         {{"data/textures/board/country1.png"}, 800, 600, Plain([](Canvas& c) { DrawCountryBackdrop(c, 1); })},
         {{"data/textures/board/cells1.png"}, 512, 512, Plain([](Canvas& c) { DrawStageCells(c, 1); })},
         {{"data/textures/board/scope2.png"}, 512, 512, Plain([](Canvas& c) { DrawStageFrame(c, 2); })},

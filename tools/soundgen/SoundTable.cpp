@@ -448,6 +448,9 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/Go.wav", Go},
         {"data/sound/ScoreTick.wav", ScoreTick},
         // ---- endlevel (end) ----
+        // demohelp (begin): the charged sun's beams reach the ring.
+        {"data/sound/effects/SunWonder.wav", [] { return Rising(523.25, 3, 7.0, 0.09, 2.5, 0.35f); }},
+        // demohelp (end)
         // shield (begin)
         {"data/sound/shield/ArtefactSound0.wav", [] { return ArtefactSound(0); }},
         {"data/sound/shield/ArtefactSound1.wav", [] { return ArtefactSound(1); }},

@@ -99,6 +99,7 @@ public:
         for (const char* name : {"Hint", "NoMoves", "TipWindow", "ArtefactCollect"})
             names.push_back(name);
         // tips (end)
+        names.push_back("SunWonder"); // demohelp
         for (const std::string& name : names) {
             g_sound.LoadSample(name, name + ".wav", 1000);
             _names[g_sound.FindSample(name)->sample] = name;
