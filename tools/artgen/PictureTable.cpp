@@ -6,6 +6,9 @@
 #include "tools/artgen/EffectArt.h"
 #include "tools/artgen/GalleryArt.h"
 #include "tools/artgen/JpegWriter.h"
+// endlevel (begin)
+#include "tools/artgen/LevelTextArt.h"
+// endlevel (end)
 #include "tools/artgen/MapArt.h"
 #include "tools/artgen/PageArt.h"
 #include "tools/artgen/MenuArt.h"
@@ -15,6 +18,9 @@
 // shield (begin)
 #include "tools/artgen/ShieldArt.h"
 // shield (end)
+// demohelp (begin)
+#include "tools/artgen/HelpArt.h"
+// demohelp (end)
 // levels (begin)
 #include "tools/artgen/ArtefactArt.h"
 // levels (end)
@@ -205,6 +211,10 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/effects/chain2.png"}, 256, 64, [](Canvas& c, ArtFaces& f) { DrawChainWord(c, f.serifBold, "Great Chain!"); }},
         {{"data/textures/effects/chain3.png"}, 256, 64, [](Canvas& c, ArtFaces& f) { DrawChainWord(c, f.serifBold, "Super Chain!"); }},
         // ---- effects (end) ----
+        // ---- endlevel (begin): the level's start lettering ----
+        {{"data/textures/effects/country_titles.png"}, 256, 256, [](Canvas& c, ArtFaces& f) { DrawCountryTitles(c, f.serifBold); }},
+        {{"data/textures/effects/go.png"}, 256, 256, [](Canvas& c, ArtFaces& f) { DrawGoText(c, f.serifBold); }},
+        // ---- endlevel (end) ----
         // ---- i17-draw (begin): the board screen ----
         {{"data/textures/board/squares.png"}, 512, 512, Plain(DrawSquaresAtlas)},
         {{"data/textures/board/chip0.png"}, 512, 256, Plain([](Canvas& c) { DrawChipTurnSheet(c, 0); })},
@@ -224,6 +234,11 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/board/chip14.png"}, 512, 256, Plain([](Canvas& c) { DrawChipTurnSheet(c, 14); })},
         {{"data/textures/board/chip15.png"}, 512, 256, Plain([](Canvas& c) { DrawChipTurnSheet(c, 15); })},
         {{"data/textures/board/scope1.png"}, 512, 512, Plain([](Canvas& c) { DrawStageFrame(c, 1); })},
+        // demohelp (begin)
+        {{"data/textures/help/helpback.png"}, 800, 600, Plain([](Canvas& c) { DrawHelpBackground(c, 0); })},
+        {{"data/textures/help/helpbg1.png"}, 800, 600, Plain([](Canvas& c) { DrawHelpBackground(c, 1); })},
+        {{"data/textures/help/helpbg2.png"}, 800, 600, Plain([](Canvas& c) { DrawHelpBackground(c, 2); })},
+        // demohelp (end)
         {{"data/textures/board/country1.png"}, 800, 600, Plain([](Canvas& c) { DrawCountryBackdrop(c, 1); })},
         {{"data/textures/board/cells1.png"}, 512, 512, Plain([](Canvas& c) { DrawStageCells(c, 1); })},
         {{"data/textures/board/scope2.png"}, 512, 512, Plain([](Canvas& c) { DrawStageFrame(c, 2); })},

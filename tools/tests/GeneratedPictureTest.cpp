@@ -211,6 +211,10 @@ const Wanted kWanted[] = {
     {"data/textures/effects/chain1.png", 256, 64},      {"data/textures/effects/chain2.png", 256, 64},
     {"data/textures/effects/chain3.png", 256, 64},
     // effects (end)
+    // endlevel (begin)
+    {"data/textures/effects/country_titles.png", 256, 256},
+    {"data/textures/effects/go.png", 256, 256},
+    // endlevel (end)
     // i17-draw (begin)
     {"data/textures/board/squares.png", 512, 512},
     {"data/textures/board/chip0.png", 512, 256},
