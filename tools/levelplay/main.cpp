@@ -2,10 +2,10 @@
 // and reports those a greedy player cannot finish in time. A report for the
 // level designer, not a test: it always exits 0 once it has run.
 //
-//   levelplay [data folder] [seeds] [think seconds]
+//   levelplay [data folder] [seeds] [think seconds] [level name]
 //
 // The data folder defaults to the current one; 3 seeds and 1 second of
-// thought before each move.
+// thought before each move; every level, or only the one named.
 
 #include "engine/platform/HtmlLog.h"
 #include "game/state/GameInfo.h"
@@ -21,6 +21,7 @@ int main(int argc, char** argv)
     const std::string folder = argc > 1 ? argv[1] : ".";
     const int seeds = argc > 2 ? std::atoi(argv[2]) : 3;
     const float think = argc > 3 ? static_cast<float>(std::atof(argv[3])) : 1.0f;
+    const std::string only = argc > 4 ? argv[4] : "";
     std::error_code error;
     std::filesystem::current_path(folder, error);
     if (error) {
@@ -42,6 +43,8 @@ int main(int argc, char** argv)
     for (int s = 0; s < gameInfo.GetMapStageCount(); ++s) {
         const LevelMapStage& stage = gameInfo.GetMapStage(s);
         for (std::size_t l = 0; l < stage.levels.size(); ++l) {
+            if (!only.empty() && stage.levels[l].name != only)
+                continue;
             float sum = 0.0f;
             float worst = 0.0f;
             float allowed = 0.0f;

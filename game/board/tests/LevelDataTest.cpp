@@ -43,11 +43,6 @@ bool LeavesAtTheBottom(int code)
     return code >= kKindBonus && code < kKindIce;
 }
 
-bool NeverFalls(int code)
-{
-    return code == kKindStone || (code & 0xF0) == kKindFixedLocked || (code & 0xF0) == kKindFixedDoubleLocked;
-}
-
 class LevelDataTest : public BoardTest {
 protected:
     LevelDataTest()
@@ -125,12 +120,20 @@ TEST_F(LevelDataTest, EveryLevelKeepsTheBoardsLimits)
                 for (int y = 0; y < board._height; ++y) {
                     if (!LeavesAtTheBottom(board._levelGrid.At(x, y)))
                         continue;
+                    // The cells under it clear by lines across its column too:
+                    // nothing that stays or never matches there or beside it.
                     bool cellBelow = false;
-                    for (int below = 0; below < y; ++below) {
-                        EXPECT_FALSE(NeverFalls(board._levelGrid.At(x, below)))
-                            << where << ": the square at " << x << "," << y << " cannot reach the bottom";
+                    for (int column = x - 1; column <= x + 1; ++column)
+                        for (int row = 0; row < board._height; ++row) {
+                            const int code = board._levelGrid.At(column, row);
+                            const bool blocks = (code & 0xF0) == kKindFixedLocked ||
+                                                (code & 0xF0) == kKindFixedDoubleLocked ||
+                                                (code == kKindStone && row < y);
+                            EXPECT_FALSE(blocks) << where << ": the square at " << x << "," << y
+                                                 << " cannot reach the bottom past " << column << "," << row;
+                        }
+                    for (int below = 0; below < y; ++below)
                         cellBelow = cellBelow || board._levelGrid.IsCell(x, below);
-                    }
                     // One already in its column's bottom cell would leave before play begins.
                     EXPECT_TRUE(cellBelow) << where << ": the square at " << x << "," << y << " starts at the bottom";
                 }
