@@ -174,7 +174,7 @@ TEST_F(EndLevelFlowTest, ALevelWonALevelLostAndTheLastLifeLost)
     EXPECT_TRUE(board->_isBlocked);
     EXPECT_EQ(TopLayer(), "StageLayer_1");
     Picture("01_level_complete_letters");
-    Click(300, 300);
+    Click(400, 300);
     EXPECT_EQ(TopLayer(), "Statistics");
     EXPECT_EQ(board->_score, scoreBefore + player.timeBonus);
     EXPECT_GT(player.timeBonus, 0);
