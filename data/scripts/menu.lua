@@ -31,6 +31,7 @@ end
 local function LeaveMainMenu()
     TellBackdrop("EndGemEffects")
     KeepMenuIdleCount(false)
+    StopDemoClock() -- demohelp
 end
 
 -- A dialog over the menu stops the count until it closes again.
@@ -53,6 +54,65 @@ end
 
 -- ==== (end) ====
 
+-- demohelp (begin)
+-- The demo: after two idle minutes on the menu a country's board plays by
+-- itself; a press of a key or the mouse brings the menu back. The demo plays
+-- on the default player, so no profile changes.
+local demoIdleSeconds = 120
+local demoRunning = false
+local demoWatching = false
+
+function RestartDemoClock()
+    StartDelay("MainMenu", "zDemoTimer", demoIdleSeconds, RunMenuDemo)
+end
+
+function StopDemoClock()
+    StopDelay()
+end
+
+local function EndMenuDemo(stage)
+    demoRunning = false
+    Tell("StageLayer_" .. stage, "GameField", "StopDemo")
+    GoTo("MainMenu", "OnMainMenuShown")
+end
+
+-- While the demo runs the stage screens answer only the player's press.
+local function WatchDemoInput()
+    if demoWatching then
+        return
+    end
+    demoWatching = true
+    local stageHandler = StageHandler
+    StageHandler = function(message)
+        if not demoRunning then
+            stageHandler(message)
+        elseif message:getPublisher() == "DemoInput" and not IsFading() then
+            EndMenuDemo(message:getIntegerParam())
+        end
+    end
+end
+
+local demoStage = 1
+
+function OnMenuDemoShown()
+    Tell("StageLayer_" .. demoStage, "GameField", "RunDemo", demoStage)
+end
+
+function RunMenuDemo()
+    if menuDialog or IsFading() then
+        RestartDemoClock()
+        return
+    end
+    LeaveMainMenu()
+    WatchDemoInput()
+    demoStage = math.random(1, 6)
+    demoRunning = true
+    if not GoTo("StageLayer_" .. demoStage, "OnMenuDemoShown") then
+        demoRunning = false
+    end
+end
+-- demohelp (end)
+
 -- Greets the active player, or asks for a profile.
 function UpdateWelcome()
     local known = HasActivePlayer()
@@ -68,6 +128,7 @@ function OnMainMenuShown()
     UpdateWelcome()
     TellBackdrop("SyncGems")
     KeepMenuIdleCount(true)
+    RestartDemoClock() -- demohelp
 end
 
 function PrepareMainMenu()
@@ -87,13 +148,24 @@ end
 -- here, before the player sets out for the first country and its scene
 -- plays, the first scene a profile sees.
 function ShowHelpThenMap()
-    SetOutFor(1, function()
-        ShowCountryScene(1, function()
-            gameInfo:FirstMultIsShow()
-            gameInfo:Save()
-            GoOnToTheMap()
+    local function SetOut()
+        SetOutFor(1, function()
+            ShowCountryScene(1, function()
+                gameInfo:FirstMultIsShow()
+                gameInfo:Save()
+                GoOnToTheMap()
+            end)
         end)
-    end)
+    end
+    -- demohelp (begin)
+    if gameInfo:getShowHelp() then
+        gameInfo:setShowHelp(false)
+        gameInfo:Save()
+        ShowHelp(SetOut)
+        return
+    end
+    -- demohelp (end)
+    SetOut()
 end
 
 -- Play with a profile: the story on its first voyage, else on to the map.
@@ -108,6 +180,7 @@ end
 
 function MainMenuHandler(message)
     KeepMenuIdleCount(true)
+    RestartDemoClock() -- demohelp
     if IsPressed(message, "Play") then
         if HasActivePlayer() then
             BeginVoyage()
@@ -124,6 +197,11 @@ function MainMenuHandler(message)
     elseif IsPressed(message, "Options") then
         LeaveMainMenu()
         ShowOptions()
+    -- demohelp (begin)
+    elseif IsPressed(message, "Help") then
+        LeaveMainMenu()
+        ShowHelp(nil)
+    -- demohelp (end)
     elseif IsPressed(message, "Quit") or message:getPublisher() == "Escape" then
         Tell("QuitConfirm", "2Shots", "Reset")
         OpenMenuDialog("QuitConfirm")

@@ -21,6 +21,20 @@ function ShowShieldFromMap()
     end
 end
 
+-- The statistics' "Ok" after a level that opened a new country: the pages
+-- over the board go (the board's screen lies at the bottom of the stack:
+-- popping stops there), the shield forgets any other profile's gems, and
+-- the board hands the country's artefact over to it.
+local pagesOverTheBoard = 8
+
+function CollectArtefact()
+    for _ = 1, pagesOverTheBoard do
+        Screen:popLayer()
+    end
+    TellShield("Reset")
+    TellBoard("StartCollectArtefact")
+end
+
 function OnMapFromShield()
     for _, command in ipairs({ "HideArtefactTip", "InitFlagPos", "InitAboutText" }) do
         Tell("Map", "Map", command)

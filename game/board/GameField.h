@@ -35,6 +35,7 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -285,6 +286,25 @@ public:
     virtual void CheckNoMoves();
     virtual void StartArtefactFlash();
 
+    // tips (begin)
+    // GameFieldTips.cpp: the tip window, the tutorial tips, the hint, the dead
+    // board's reshuffle and the artefact's hand-over.
+    // Opens the tip of that name at the point (near it, or centred on it);
+    // false when tips are off, the level's time is up, a bonus is chosen, the
+    // tip is blocked or Messages.xml has no text for it.
+    bool ShowTipWindow(const std::string& tipName, const Point& at, bool placeNear, bool withPointer);
+    // An idle player is shown a move; a dead board reshuffles.
+    void ShowHint();
+    // Turns the level grid into the plan of a new deal and deals it: the
+    // covers and the bonus and artefact pieces stay, the colours are drawn
+    // anew.
+    void PlanReshuffle();
+    // The open tip box lies under the point: its presses are its own.
+    bool TipBoxTakes(const Point& p) const;
+    // The tips asked for that Messages.xml has no text for (logged once).
+    std::set<std::string> _tipsWithoutText;
+    // tips (end)
+
     // effects (begin)
     // The thunder bonus: every chip of the kind's colour (iced ones too,
     // not those under a not-falling lock) is thrown off and the board falls.
@@ -515,6 +535,73 @@ public:
     std::unique_ptr<Sprite> _lightSprite;   // ".\Textures\Particles\light.jpg"
     std::unique_ptr<Sprite> _fireflySprite; // "textures\Fields\firefly.tga"
     std::unique_ptr<Sprite> _cursorSprite;  // "textures\cur_normal.tga"
+
+    // demohelp (begin)
+    // ---------------------------------------------- the charged sun's shine
+    // GameFieldSunWonder.cpp. One frame of the shine: ten points circling
+    // the sun, the one the sparkle jumps to, the beams' start and the chain
+    // of at most three points the beams hop along.
+    struct SunWonderFrame {
+        float pointX[10] = {};
+        float pointY[10] = {};
+        int sparkPoint = 0;
+        float startX = 0.0f;
+        float startY = 0.0f;
+        std::vector<int> chain;
+        // Ring points inside the beams' circle.
+        int count = 0;
+    };
+    // The frame at the effect clock; draws the sparkle's point, then one
+    // number per ring point inside the beams' circle, in ring order.
+    SunWonderFrame PlanSunWonder();
+    // Every frame while the sun is complete: the sparkle, the beams, the sound.
+    void DrawSunWonder();
+    // One beam; ends that coincide draw nothing.
+    void DrawBeam(float x1, float y1, float x2, float y2);
+    // Rays of light from every cell of the block to the sun.
+    void LaunchSunSparks(int x, int y, int w, int h);
+    // "SunWonder" when the beams first reach a point, and again when they
+    // reach three.
+    void PlaySunWonderSounds(int count);
+
+    // ------------------------------------------------------------- the demo
+    // GameFieldDemo.cpp. The steps of one demo action, from the cursor on.
+    void PlanDemoMove();
+    // The observer's step on a demo board; false when the board is none.
+    bool StepDemo(float dt);
+    // A press of a key or the mouse by the player, seen by the demo board:
+    // "DemoInput" is posted for the screen's script (once per press).
+    void NoteDemoInput();
+    // The demo leaves this board for a random country's board (1 to 6).
+    void MoveDemoOn();
+    // Seconds the demo has played the current board; past this it moves on
+    // to another country.
+    static constexpr float kDemoBoardTime = 90.0f;
+    float _demoBoardTime = 0.0f;
+    bool _demoKeyDown = false;
+    // The stage's "Menu" button and where it stood before the demo moved
+    // it off screen.
+    Point _demoMenuPosition;
+    bool _demoMenuMoved = false;
+
+    // ------------------------------------------------------- the help mode
+    // GameFieldHelp.cpp. Prepares the help scene of that name from help.xml.
+    void RunHelp(const std::string& name);
+    // The observer's step on a help board; false when the board is none.
+    bool StepHelp(float dt);
+    // The action being played: its kind, progress, rate and ends.
+    struct HelpPlayback {
+        int kind = HelpAction::kSleep;
+        float progress = 1.0f;
+        float rate = 1.0f;
+        Point start;
+        Point target;
+        float startAlpha = 0.0f;
+        float targetAlpha = 0.0f;
+        std::size_t next = 0;
+    };
+    HelpPlayback _helpPlayback;
+    // demohelp (end)
 
     // i17-draw (begin)
     // ----------------------------------------------------- frame and drawing

@@ -732,7 +732,9 @@ void GameField::DrawPointerExtras()
         const Rect icon = customCursor ? Rect(p.x + 15, p.y, 20, 20) : Rect(p.x + 10, p.y - 10, 20, 20);
         g_renderDevice.DrawRectUV(icon, u, u + kAtlasCell, 0.53125f, 0.6875f);
     }
-    if (!_sunComplete) {
+    if (_sunComplete) {
+        DrawSunWonder();
+    } else {
         if (ParticleEffect* shine = _shineEffect.Get()) {
             shine->Stop();
             _shineEffect = EffectHandle();

@@ -80,7 +80,7 @@ void GameFieldObserver::Update(float dt)
     StepSunRings(field);
 
     // The help and demo playback take the step over.
-    if (field._isHelpMode || field._isDemo)
+    if (field.StepHelp(dt) || field.StepDemo(dt) || field._isHelpMode || field._isDemo)
         return;
 
     StepSunPulse(field, dt);

@@ -1,6 +1,7 @@
 #include "game/screens/ScreenWidgetKinds.h"
 
 #include "game/screens/CompleteScreen.h"
+#include "game/screens/Help.h"
 #include "game/screens/History.h"
 #include "game/screens/MultList.h"
 #include "game/screens/Parus.h"
@@ -16,4 +17,7 @@ void InstallScreenWidgetCreators()
     SetOutsideWidgetCreator("MultList", CreateMultList);
     SetOutsideWidgetCreator("Parus", CreateParus);
     SetOutsideWidgetCreator("TestWidget", CreateTestWidget);
+    // demohelp (begin)
+    SetOutsideWidgetCreator("Help", CreateHelp);
+    // demohelp (end)
 }

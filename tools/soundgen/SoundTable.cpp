@@ -200,6 +200,46 @@ SampleBuffer ShieldWonder()
 
 // ---- shield (end) ----
 
+// ---- tips (begin): the hint, the dead board, the tip window, the hand-over ----
+// An idle player's hint: two soft bell notes, the second a fourth higher.
+SampleBuffer HintSound()
+{
+    SampleBuffer out(R, 0.9);
+    out.Mix(FmTone(R, 659.25, 0.5, 3.0, 1.0, 0.2), 0.0, 0.6f);
+    out.Mix(FmTone(R, Semitones(659.25, 5.0), 0.6, 3.0, 1.0, 0.25), 0.18, 0.6f);
+    return Finished(out, 0.4f);
+}
+
+// No move left: a falling pair of low tones over a short rustle.
+SampleBuffer NoMovesSound()
+{
+    SampleBuffer out(R, 1.2);
+    out.Mix(FmTone(R, 392.0, 0.5, 2.0, 1.5, 0.25), 0.0, 0.6f);
+    out.Mix(FmTone(R, Semitones(392.0, -6.0), 0.7, 2.0, 1.5, 0.35), 0.25, 0.6f);
+    out.Mix(NoiseBurst(R, 0.6, 1500.0, 401), 0.3, 0.25f);
+    return Finished(out, 0.5f);
+}
+
+// A tip box opening: a light pluck and its octave.
+SampleBuffer TipWindowSound()
+{
+    SampleBuffer out(R, 0.7);
+    out.Mix(Pluck(R, 783.99, 0.4, 0.8f, 0.4f, 402), 0.0, 0.6f);
+    out.Mix(Pluck(R, 1567.98, 0.3, 0.8f, 0.4f, 403), 0.07, 0.4f);
+    return Finished(out, 0.45f);
+}
+
+// The artefact growing over the board: a long swell of rising tones.
+SampleBuffer ArtefactCollectSound()
+{
+    SampleBuffer out(R, 4.8);
+    for (int i = 0; i < 12; ++i)
+        out.Mix(FmTone(R, Semitones(220.0, 2.0 * i), 0.6, 2.0, 1.2, 0.3), 0.35 * i, 0.6f);
+    out.Mix(NoiseBurst(R, 3.0, 800.0, 404), 0.0, 0.15f);
+    return Finished(out, 0.55f);
+}
+// ---- tips (end) ----
+
 // ---- effects (begin): the board's effects and bonuses ----
 // A run of FM tones, each one a step higher.
 SampleBuffer Rising(double base, int notes, double step, double gap, double ratio, float peak)
@@ -381,6 +421,12 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/music/map.ogg", [] { return Music({{0, 2, 4, 7, 9}, 174.61, 72.0, "D...D.T.", 110}); }},
         {"data/sound/GemOut.wav", GemOut},
         {"data/sound/Ray.wav", Ray},
+        // ---- tips (begin) ----
+        {"data/sound/tips/Hint.wav", HintSound},
+        {"data/sound/tips/NoMoves.wav", NoMovesSound},
+        {"data/sound/tips/TipWindow.wav", TipWindowSound},
+        {"data/sound/tips/ArtefactCollect.wav", ArtefactCollectSound},
+        // ---- tips (end) ----
         // ---- effects (begin) ----
         {"data/sound/effects/SunStart.wav", SunStart},
         {"data/sound/effects/SunAdd.wav", SunAdd},
@@ -402,6 +448,9 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/Go.wav", Go},
         {"data/sound/ScoreTick.wav", ScoreTick},
         // ---- endlevel (end) ----
+        // demohelp (begin): the charged sun's beams reach the ring.
+        {"data/sound/effects/SunWonder.wav", [] { return Rising(523.25, 3, 7.0, 0.09, 2.5, 0.35f); }},
+        // demohelp (end)
         // shield (begin)
         {"data/sound/shield/ArtefactSound0.wav", [] { return ArtefactSound(0); }},
         {"data/sound/shield/ArtefactSound1.wav", [] { return ArtefactSound(1); }},

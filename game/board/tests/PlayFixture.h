@@ -95,6 +95,11 @@ public:
         for (const char* name : {"Go", "LevelStartStage", "AddLife"})
             names.push_back(name);
         // endlevel (end)
+        // tips (begin)
+        for (const char* name : {"Hint", "NoMoves", "TipWindow", "ArtefactCollect"})
+            names.push_back(name);
+        // tips (end)
+        names.push_back("SunWonder"); // demohelp
         for (const std::string& name : names) {
             g_sound.LoadSample(name, name + ".wav", 1000);
             _names[g_sound.FindSample(name)->sample] = name;
