@@ -18,8 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 using namespace testing_support;
@@ -32,60 +30,9 @@ Widget* LayerWidget(const std::string& layer, const std::string& widget)
     return found ? found->getWidget(widget) : nullptr;
 }
 
-// The game folder the build assembles, seen through links, with a
-// one-artefact catalogue and a piece of it in each of the first two levels:
-// a level ends won only when its pieces are collected, so the time can run
-// out.
-std::string LinkedGameFolder(const std::string& real, const std::string& linked)
-{
-    namespace fs = std::filesystem;
-    fs::remove_all(linked);
-    fs::create_directories(linked + "/data");
-    for (const fs::directory_entry& entry : fs::directory_iterator(real))
-        if (entry.path().filename() != "data")
-            fs::create_symlink(entry.path(), linked + "/" + entry.path().filename().string());
-    for (const fs::directory_entry& entry : fs::directory_iterator(real + "/data"))
-        if (entry.path().filename() != "Level.xml")
-            fs::create_symlink(entry.path(), linked + "/data/" + entry.path().filename().string());
-    std::string levels = ReadTextFile(real + "/data/Level.xml");
-    for (const char* level : {"name=\"Phoenicia_1\"", "name=\"Phoenicia_2\""}) {
-        const std::size_t row = levels.find("<Line>1", levels.find(level));
-        if (row != std::string::npos)
-            levels[row + 6] = 'A';
-    }
-    WriteTextFile(linked + "/data/Level.xml", levels);
-    // The artefact and its six pieces all show the flash ball.
-    fs::create_directories(linked + "/data/artefact");
-    const std::string ball = real + "/data/textures/effects/flash_ball.png";
-    fs::create_symlink(ball, linked + "/data/artefact/piece_full.png");
-    std::string artefact = "<Artefacts>\n<Artefact path=\"artefact\\piece_\">\n";
-    for (int piece = 0; piece < 6; ++piece) {
-        fs::create_symlink(ball, linked + "/data/artefact/piece_" + std::to_string(piece + 1) + ".png");
-        artefact += "<element x=\"" + std::to_string(40 * piece) + "\" y=\"20\" width=\"36\" height=\"36\" />\n";
-    }
-    WriteTextFile(linked + "/data/Artefact.xml", artefact + "</Artefact>\n</Artefacts>\n");
-    return linked;
-}
-
 class EndLevelFlowTest : public GameFolderTest {
 protected:
     EndLevelFlowTest() : GameFolderTest("end_level_flow") {}
-
-    void SetUp() override
-    {
-        const char* real = std::getenv("VELMORA_GAME_DIR");
-        ASSERT_NE(real, nullptr);
-        _realGame = real;
-        const std::string linked = LinkedGameFolder(_realGame, std::filesystem::current_path().string() + "/end_level_game");
-        setenv("VELMORA_GAME_DIR", linked.c_str(), 1);
-        GameFolderTest::SetUp();
-    }
-    void TearDown() override
-    {
-        GameFolderTest::TearDown();
-        if (!_realGame.empty())
-            setenv("VELMORA_GAME_DIR", _realGame.c_str(), 1);
-    }
 
     // Clicks the middle of a page's button.
     void Press(const std::string& layer, const std::string& button)
@@ -137,7 +84,6 @@ protected:
     }
 
     bool startPictured = false;
-    std::string _realGame;
 };
 
 } // namespace
