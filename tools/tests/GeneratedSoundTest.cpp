@@ -107,6 +107,12 @@ const Wanted kWanted[] = {
     {"data/sound/shield/ArtefactSound6.wav", 0.3, 1.5}, {"data/sound/shield/ArtefactSound7.wav", 0.3, 1.5},
     {"data/sound/shield/ShieldWonder.wav", 0.5, 2.0},
     // shield (end)
+    // tips (begin)
+    {"data/sound/tips/Hint.wav", 0.3, 1.5},
+    {"data/sound/tips/NoMoves.wav", 0.5, 2.0},
+    {"data/sound/tips/TipWindow.wav", 0.2, 1.5},
+    {"data/sound/tips/ArtefactCollect.wav", 3.0, 6.0},
+    // tips (end)
 };
 
 } // namespace
