@@ -12,15 +12,14 @@
 #include <algorithm>
 #include <cmath>
 
-const char* const ShowMessage::kHeld[] = {"SquareMover",   "BonusMover", "MusorDestroyer", "BonusDownMover",
-                                          "CheckMatchRunner", "FallingRunner", "ArtefactMover", "SquareFall",
-                                          "ChipSunEnergy", "WonderBonus", "TimeBonus"};
-const std::size_t ShowMessage::kHeldCount = std::size(kHeld);
-const char* const ShowMessage::kReleasedOnClose[] = {"SquareMover",      "BonusMover",    "MusorDestroyer",
-                                                     "CheckMatchRunner", "FallingRunner", "ArtefactMover"};
-const std::size_t ShowMessage::kReleasedOnCloseCount = std::size(kReleasedOnClose);
-
 namespace {
+
+// The board's controllers a tip holds still, and those its closing lets go.
+const char* const kHeld[] = {"SquareMover",      "BonusMover",    "MusorDestroyer", "BonusDownMover",
+                             "CheckMatchRunner", "FallingRunner", "ArtefactMover",  "SquareFall",
+                             "ChipSunEnergy",    "WonderBonus",   "TimeBonus"};
+const char* const kReleasedOnClose[] = {"SquareMover",      "BonusMover",    "MusorDestroyer",
+                                        "CheckMatchRunner", "FallingRunner", "ArtefactMover"};
 
 constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
@@ -110,20 +109,25 @@ void ShowMessage::AttachBox()
     _box->MouseMove(g_input.ScreenPoint());
 }
 
+void ShowMessage::UnlinkBox()
+{
+    if (!_field || !_box)
+        return;
+    auto& children = _field->children;
+    children.erase(std::remove(children.begin(), children.end(), _box), children.end());
+    if (_field->_tipBoxValue == _box->GetCheckBox())
+        _field->_tipBoxValue = nullptr;
+}
+
 void ShowMessage::DetachBox()
 {
+    UnlinkBox();
     MessageBox* box = _box;
     _box = nullptr;
     if (!box)
         return;
     if (g_inputWidgets.Find(kTipBoxName) == box)
         g_inputWidgets.Remove(kTipBoxName);
-    if (_field) {
-        auto& children = _field->children;
-        children.erase(std::remove(children.begin(), children.end(), box), children.end());
-        if (_field->_tipBoxValue == box->GetCheckBox())
-            _field->_tipBoxValue = nullptr;
-    }
     box->parent = nullptr;
     if (_ownedBox) {
         _ownedBox.reset();
@@ -185,13 +189,8 @@ bool ShowMessage::IsFinished()
 void ShowMessage::OnWidgetDeleted(const Widget* widget)
 {
     if (widget && widget == _box) {
-        // Its layer deletes it: forget it without touching it.
-        if (_field) {
-            auto& children = _field->children;
-            children.erase(std::remove(children.begin(), children.end(), _box), children.end());
-            if (_field->_tipBoxValue == _box->GetCheckBox())
-                _field->_tipBoxValue = nullptr;
-        }
+        // Its layer deletes it: the board forgets it, and so does the tip.
+        UnlinkBox();
         _box = nullptr;
         _finished = true;
         return;

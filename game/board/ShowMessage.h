@@ -40,12 +40,6 @@ public:
     // x of the board's tip point.
     static Point PlaceBox(int x, int y, int w, int h, bool placeNear, int tipX);
 
-    // The board's controllers a tip holds still, and those its closing lets go.
-    static const char* const kHeld[];
-    static const std::size_t kHeldCount;
-    static const char* const kReleasedOnClose[];
-    static const std::size_t kReleasedOnCloseCount;
-
     MessageBox* Box() const { return _box; }
     const std::string& TipName() const { return _tipName; }
 
@@ -54,6 +48,8 @@ protected:
 
 private:
     void AttachBox();
+    // The board forgets the box: no child, no check box to ask.
+    void UnlinkBox();
     void DetachBox();
     void SetBoxAlpha(int alpha);
 

@@ -12,6 +12,7 @@
 #include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
+#include "gui/ScreenImpl.h"
 #include "gui/widgets/CheckBox.h"
 #include "tests/e2e/GameFolderTest.h"
 
@@ -106,10 +107,21 @@ TEST_F(TipsScreenTest, ATipBoxAHintAReshuffleAndAnArtefactHandedToTheShield)
     EXPECT_FALSE(board->FindMoves().empty());
     Picture("05_after_the_reshuffle");
 
-    // The first country's artefact handed over: it grows under the veil,
-    // then the shield's screen takes it.
+    // The statistics page's "Ok" after a level that opened a new country:
+    // the pages over the board go, the artefact grows under the veil, then
+    // the shield's screen takes it.
     board->_stageIndex = 0;
-    board->StartArtefactCollecting();
+    Screen.pushLayer(GUI.getLayer("Fade"));
+    Screen.pushLayer(GUI.getLayer("Statistics"));
+    ASSERT_EQ(TopLayer(), "Statistics");
+    gameInfo.setNeedCollectArtefact(true);
+    PostMessage(Message("Ok", "press"));
+    Frames(2);
+    EXPECT_EQ(TopLayer(), "StageLayer_1");
+    // The board's message table starts the hand-over on "StartCollectArtefact";
+    // a board that has not taken the message yet is started directly.
+    if (!board->_veilOn)
+        board->StartArtefactCollecting();
     Frames(3 * kFramesPerSecond);
     EXPECT_TRUE(board->_veilOn);
     Picture("06_artefact_growing");

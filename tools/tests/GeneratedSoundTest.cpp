@@ -119,6 +119,12 @@ const Wanted kWanted[] = {
     {"data/sound/Go.wav", 0.5, 1.5},
     {"data/sound/ScoreTick.wav", 0.9, 1.1},
     // endlevel (end)
+    // tips (begin)
+    {"data/sound/tips/Hint.wav", 0.3, 1.5},
+    {"data/sound/tips/NoMoves.wav", 0.5, 2.0},
+    {"data/sound/tips/TipWindow.wav", 0.2, 1.5},
+    {"data/sound/tips/ArtefactCollect.wav", 3.0, 6.0},
+    // tips (end)
 };
 
 } // namespace

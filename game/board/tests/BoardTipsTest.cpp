@@ -15,6 +15,7 @@
 #include "gui/widgets/CheckBox.h"
 
 #include <cmath>
+#include <filesystem>
 
 namespace {
 
@@ -154,6 +155,18 @@ TEST_F(BoardTipsTest, ATipWindowPutsItsBoxOverTheBoardAndFadesItInAndOut)
     EXPECT_FALSE(board._isShowMessage);
     EXPECT_EQ(board._tipBoxValue, nullptr);
     EXPECT_TRUE(board.children.empty());
+}
+
+TEST_F(BoardTipsTest, ATipBoxWithoutItsButtonsFileOpensWithoutACheckBox)
+{
+    std::filesystem::remove(GameFile("buttons.xml"));
+    WatchedField& board = TipBoard(kPlain);
+    ASSERT_TRUE(board.ShowTipWindow("msg_2", Point(400, 300), true, false));
+    EXPECT_EQ(board._tipBoxValue, nullptr);
+    Frames(1.2f);
+    board._closeTip = true;
+    Frames(0.5f);
+    EXPECT_FALSE(board._isShowMessage);
 }
 
 TEST_F(BoardTipsTest, ATipWindowIsRefusedWithoutLeavingATrace)
