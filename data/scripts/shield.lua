@@ -41,6 +41,21 @@ function OnMapFromShield()
     end
 end
 
+-- After a hand-over the player sets out for the country just opened: the
+-- sail, that country's scene the first time it is reached, then the map
+-- where the flag moves on. A cycle's end (back to the first country) goes
+-- straight to the map, which shows the closing pages.
+function SetOutForTheNewCountry()
+    local stage = gameInfo:getStage()
+    if stage < 2 or stage > 7 then
+        ShowMapAfterLevel()
+        return
+    end
+    SetOutFor(stage, function()
+        ShowCountryScene(stage, ShowMapAfterLevel)
+    end)
+end
+
 function ShieldHandler(message)
     if IsPressed(message, "ToMap") or message:getPublisher() == "Escape" then
         local fromMap = openedFromMap
@@ -48,7 +63,7 @@ function ShieldHandler(message)
         if fromMap then
             GoTo("Map", "OnMapFromShield", OnMapShown)
         else
-            ShowMapAfterLevel()
+            SetOutForTheNewCountry()
         end
     end
 end

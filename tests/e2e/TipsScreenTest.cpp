@@ -10,6 +10,7 @@
 #include "game/board/ShowMessage.h"
 #include "game/screens/MessageBox.h"
 #include "game/state/GameInfo.h"
+#include "game/state/Player.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/ScreenImpl.h"
@@ -62,7 +63,9 @@ TEST_F(TipsScreenTest, ATipBoxAHintAReshuffleAndAnArtefactHandedToTheShield)
     ASSERT_NE(board, nullptr);
     ASSERT_EQ(TopLayer(), "StageLayer_1");
 
-    // The first level's squares open their first tip once the chips land.
+    // The first level opens its first lesson once the chips have landed.
+    for (int frame = 0; frame < 10 * kFramesPerSecond && !board->_isShowMessage; ++frame)
+        Frames(1);
     ASSERT_TRUE(board->_isShowMessage) << "a tip opens on the first level";
     Frames(kFramesPerSecond);
     Picture("01_tip_box_on_the_board");
@@ -129,6 +132,20 @@ TEST_F(TipsScreenTest, ATipBoxAHintAReshuffleAndAnArtefactHandedToTheShield)
     EXPECT_EQ(TopLayer(), "Shield");
     Frames(kFramesPerSecond);
     Picture("07_shield_takes_the_artefact");
+
+    // Back from the shield the player sets out for the country just opened:
+    // the sail, its scene, then the map.
+    ActivePlayer().stage = 2;
+    ActivePlayer().level = 1;
+    PostMessage(Message("ToMap", "press"));
+    Frames(kFramesPerSecond * 2);
+    EXPECT_EQ(TopLayer(), "Sail");
+    Frames(kFramesPerSecond * 6);
+    EXPECT_EQ(TopLayer(), "CountryScene");
+    PostMessage(Message("Continue", "press"));
+    Frames(kFramesPerSecond * 2);
+    EXPECT_EQ(TopLayer(), "Map");
+    Picture("08_map_in_the_new_country");
 
     Shutdown();
     const std::string log = LogText();
