@@ -80,7 +80,9 @@ protected:
     void RunOutOfTime(GameField& board)
     {
         Player& player = gameInfo.GetPlayer(gameInfo.getName());
-        player.levelTime = player.timeToLevel;
+        // The board's clock is the level's time: past the time allowed.
+        board._elapsed = player.timeToLevel + 0.1f;
+        player.levelTime = board._elapsed;
         Frames(2);
         if (!board._endLevelRunning)
             board.StartEndLevelManager(1);
