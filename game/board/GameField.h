@@ -151,8 +151,6 @@ public:
     // A piece in flight, a moving board or a tip box: the end of the level,
     // the fast completion and the reshuffle wait.
     bool IsBusy() const;
-    // The widget name the tip box has among the board's children.
-    static const char* const kTipBoxName;
     // The open tip box, found by its name among the children; null when no
     // tip is shown.
     MessageBox* OpenTipBox() const;

@@ -7,6 +7,7 @@
 #include "engine/script/ScriptHost.h"
 #include "engine/util/StringUtils.h"
 #include "game/board/RunStart.h"
+#include "game/board/ShowMessage.h"
 #include "game/board/Square.h"
 #include "game/board/SquareKinds.h"
 #include "game/board/effects/FieldAppearance.h"
@@ -53,8 +54,6 @@ bool HasArtefactPiece(const std::list<std::unique_ptr<Square>>& squares)
 }
 
 } // namespace
-
-const char* const GameField::kTipBoxName = "TipBox";
 
 // One command: its publisher (and data, when given) and its handler.
 struct GameField::MessageRow {

@@ -238,6 +238,10 @@ void GameFieldObserver::StepIdle(GameField& field, float dt)
         field._idleTime += dt;
     if (field._idleTime > kIdleTipTime && !field._isBlocked)
         field.ShowTip(7, 0);
+    if (field._idleTime > field._tipTime && !field._isBlocked && !field._isShowMessage && !field._msg3Blocked) {
+        field.ShowHint();
+        field._idleTime = 0.0f;
+    }
 }
 
 void GameFieldObserver::StepAmbientEffects(GameField& field)

@@ -253,3 +253,38 @@ TEST_F(BoardClockTest, IceSpreadsAtMostOnceASecondAndWaitsWhileTheBoardIsBlocked
     Observe(board, kFrameStep);
     EXPECT_EQ(iced(), 3);
 }
+
+TEST_F(BoardClockTest, TheHintComesAfterTheIdleTimeAndThenOnlyAfterAnotherOne)
+{
+    SampleRecorder samples;
+    ActivePlayer().level = 2; // past the first level's own tip
+    GameField& board = MakeLiveBoard({{1, 2, 3, 4}, {0, 1, 0, 0}, {2, 3, 4, 1}});
+    board._tipTime = 10.0f;
+    board._idleTime = 0.0f;
+    ASSERT_FALSE(board.FindMoves().empty());
+
+    Observe(board, 9.9f);
+    EXPECT_EQ(samples.Count("Hint"), 0);
+    Observe(board, 0.2f);
+    EXPECT_EQ(samples.Count("Hint"), 1);
+    EXPECT_LT(board._idleTime, 0.2f) << "the idle time starts again";
+    Observe(board, 9.6f);
+    EXPECT_EQ(samples.Count("Hint"), 1);
+    Observe(board, 0.5f);
+    EXPECT_EQ(samples.Count("Hint"), 2);
+
+    // No hint over a tip, while the board moves, or with "msg_3" held back.
+    struct Case {
+        const char* why;
+        bool tipShown, blocked, msg3Blocked;
+    };
+    const Case cases[] = {{"a tip", true, false, false}, {"blocked", false, true, false}, {"msg_3", false, false, true}};
+    for (const Case& c : cases) {
+        board._isShowMessage = c.tipShown;
+        board._isBlocked = c.blocked;
+        board._msg3Blocked = c.msg3Blocked;
+        board._idleTime = 10.5f;
+        Observe(board, kFrameStep);
+        EXPECT_EQ(samples.Count("Hint"), 2) << c.why;
+    }
+}

@@ -4,6 +4,7 @@
 
 #include "PlayFixture.h"
 
+#include "game/board/ShowMessage.h"
 #include "game/screens/MessageBox.h"
 #include "gui/Message.h"
 #include "gui/widgets/CheckBox.h"
@@ -142,7 +143,7 @@ TEST_F(BoardMessagesTest, TheTipBoxButtonIsIgnoredWithoutAnOpenBoxAndReadsTheChe
     // A stray press: no box at all, or a box that is not the open tip.
     Send(board, "MessageBoxBtn2", "press");
     EXPECT_FALSE(board._closeTip);
-    auto box = std::make_unique<MessageBox>(GameField::kTipBoxName);
+    auto box = std::make_unique<MessageBox>(kTipBoxName);
     ASSERT_NE(box->GetCheckBox(), nullptr);
     box->GetCheckBox()->AcceptMessage(Message("SetState", "0"));
     board.children.push_back(box.get());

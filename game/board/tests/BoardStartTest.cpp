@@ -14,10 +14,14 @@ class BoardStartTest : public BoardTest {
 protected:
     BoardStartTest()
     {
-        // The second level has its pieces in another order than the squares
-        // stand in: read top row first they are 1 then 2, the squares run
-        // column by column from the bottom.
-        WriteLevels({LevelXml("S1L1", std::vector<std::string>(6, "11111"), {{"chips", "0123"}}),
+        // The first level holds one artefact piece, so that it is still in
+        // progress once its board has settled. The second level has its
+        // pieces in another order than the squares stand in: read top row
+        // first they are 1 then 2, the squares run column by column from
+        // the bottom.
+        std::vector<std::string> firstLevel(6, "11111");
+        firstLevel[0] = "11A11";
+        WriteLevels({LevelXml("S1L1", firstLevel, {{"chips", "0123"}}),
                      LevelXml("S1L2", {"11A11", "11111", "A1111", "11111"}, {{"artefact_begin", "1"}})});
         WriteLevelMap({2});
         gameInfo.LoadLevelMap();
@@ -73,17 +77,18 @@ TEST_F(BoardStartTest, AfterRunStartEverySquareRestsInItsCellAndTheBoardIsFree)
         EXPECT_FLOAT_EQ(square->position.y, static_cast<float>(square->y * 40));
         EXPECT_FLOAT_EQ(square->alpha, 255.0f);
     }
+    for (int x = 0; x < board._width; ++x)
+        for (int y = 0; y < board._height; ++y)
+            EXPECT_EQ(board._cellFade[x][y], 255) << x << ", " << y;
+    EXPECT_FALSE(board._isBlocked);
     EXPECT_EQ(board._fallCount, 0);
     EXPECT_EQ(board._stage, 1);
     EXPECT_EQ(board._level, 1);
-    // The level has no artefact pieces: the first check once the board has
-    // settled completes it, and the end of the level holds the board while
-    // its cells fade out.
-    EXPECT_TRUE(board._endLevelRunning);
-    EXPECT_TRUE(board._isBlocked);
-    EXPECT_TRUE(board._isVanishing);
-    EXPECT_FALSE(board._canAcceptMouse);
-    EXPECT_EQ(ActivePlayer().level, 2);
+    // Its piece still on the board, the level goes on.
+    EXPECT_FALSE(board._endLevelRunning);
+    EXPECT_TRUE(board._canAcceptMouse);
+    EXPECT_EQ(ActivePlayer().level, 1);
+    EXPECT_LT(board._idleTime, 10.0f) << "the untaught first level's hint came once the board was free";
 }
 
 TEST_F(BoardStartTest, SquaresRainInStackedAboveTheirColumns)
@@ -211,8 +216,6 @@ TEST_F(BoardStartTest, RestartDuringTheFallEmptiesAndFreesTheBoard)
 
 TEST_F(BoardStartTest, StartOfAnUnfinishedLevelDropsItsSquaresAgain)
 {
-    // A level with pieces: it is not complete once the board has settled.
-    ActivePlayer().level = 2;
     GameField& board = MakeBoard();
     board.AcceptMessage(Message("RunStart"));
     Frames(8.0f);

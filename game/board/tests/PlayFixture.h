@@ -166,14 +166,15 @@ protected:
         LayOut(board, rowsTopFirst);
     }
 
-    // The board's observer starts no ambient light, artefact flash or ice
-    // spreading (each due far in the future).
+    // The board's observer starts no ambient light, artefact flash, ice
+    // spreading or hint (each due far in the future).
     static void QuietClockwork(GameField& board)
     {
         constexpr float kNever = 1.0e9f;
         std::fill(std::begin(board._ambientTimers), std::end(board._ambientTimers), kNever);
         board._artefactFlashTime = kNever;
         board._iceClock = -kNever;
+        board._tipTime = kNever;
     }
 
     // effects (begin)
