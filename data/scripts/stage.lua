@@ -20,8 +20,12 @@ local function FadeInStageMusic()
     end
 end
 
--- At full black: the board starts the level, the stage's music comes in.
+-- At full black: the stage's artefact pieces and picture are loaded, the
+-- board starts the level, the stage's music comes in.
 function OnStageShown()
+    local artefact = gameInfo:getStage() - 1
+    UploadArtefactElements(artefact)
+    UploadArtefactTexture(artefact)
     TellBoard("Reset")
     TellBoard("RunStart")
     FadeInStageMusic()

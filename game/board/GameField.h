@@ -656,6 +656,9 @@ private:
     void DrawTipArrows();
     void DrawCursorsAndTip();
     void DrawPointerExtras();
+    // Over the veil of the artefact's hand-over: the artefact, grown by
+    // _artefactProgress.
+    void DrawGrowingArtefact();
     void DrawColourSquare(const Square& square);
     void DrawBonusSquare(const Square& square);
     // The square at a highlight: hovered colour, the bomb's area, the chosen

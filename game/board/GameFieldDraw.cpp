@@ -686,6 +686,7 @@ void GameField::DrawCursorsAndTip()
         g_renderDevice.DrawRect(0, 0, 800, 600);
         g_renderDevice.EnableTexture(true);
         g_renderDevice.ResetColor();
+        DrawGrowingArtefact();
     }
     if (_isDemo) {
         g_renderDevice.EnableTexture(false);
@@ -751,4 +752,21 @@ void GameField::DrawPointerExtras()
     g_renderDevice.DrawString(x + 10, y, IntToString(static_cast<int>(_sunEnergy * 100.0f)) + "% " + GetText("charged"),
                               1.0f, 2, true);
     g_renderDevice.ResetColor();
+}
+
+void GameField::DrawGrowingArtefact()
+{
+    // Over the veil the won artefact grows from the point its pieces flew
+    // to, up to its full size in the middle of the screen.
+    const float progress = std::clamp(_artefactProgress, 0.0f, 1.0f);
+    Artefact* artefact = g_artefacts.Find(_stageIndex);
+    if (progress <= 0.0f || !artefact || artefact->full.deviceTexture == 0)
+        return;
+    const float x = static_cast<float>(_sunOffset.x) + (400.0f - static_cast<float>(_sunOffset.x)) * progress;
+    const float y = static_cast<float>(_sunOffset.y) + (300.0f - static_cast<float>(_sunOffset.y)) * progress;
+    g_renderDevice.PushMatrix();
+    g_renderDevice.Translate(Vector3(x, y, 0.0f));
+    g_renderDevice.Scale(progress, progress, 1.0f);
+    artefact->DrawFull(Point(-128, -128));
+    g_renderDevice.PopMatrix();
 }

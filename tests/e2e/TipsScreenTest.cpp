@@ -128,6 +128,9 @@ TEST_F(TipsScreenTest, ATipBoxAHintAReshuffleAndAnArtefactHandedToTheShield)
     Frames(3 * kFramesPerSecond);
     EXPECT_TRUE(board->_veilOn);
     Picture("06_artefact_growing");
+    for (int frame = 0; frame < 6 * kFramesPerSecond && board->_artefactProgress < 1.0f; ++frame)
+        Frames(1);
+    Picture("06b_artefact_grown");
     Frames(6 * kFramesPerSecond);
     EXPECT_EQ(TopLayer(), "Shield");
     Frames(kFramesPerSecond);
