@@ -107,6 +107,9 @@ const Wanted kWanted[] = {
     {"data/sound/shield/ArtefactSound6.wav", 0.3, 1.5}, {"data/sound/shield/ArtefactSound7.wav", 0.3, 1.5},
     {"data/sound/shield/ShieldWonder.wav", 0.5, 2.0},
     // shield (end)
+    // demohelp (begin)
+    {"data/sound/effects/SunWonder.wav", 0.2, 1.5},
+    // demohelp (end)
 };
 
 } // namespace
