@@ -1,5 +1,6 @@
 #include "gui/TextResource.h"
 
+#include "engine/util/MathFunctions.h"
 #include "engine/util/XmlAttributes.h"
 #include "gui/FontAccess.h"
 
@@ -46,7 +47,7 @@ LineStyle ReadLineStyle(const TiXmlElement* element)
 
 int ScaledWidth(const TextResourceLine& line)
 {
-    return static_cast<int>(static_cast<float>(FontTextWidth(line.text, line.font)) * line.scale);
+    return TruncateToInt(static_cast<float>(FontTextWidth(line.text, line.font)) * line.scale);
 }
 
 void AppendLine(TextResource& block, const std::string& text, const LineStyle& style, float blockFactor)
@@ -57,8 +58,7 @@ void AppendLine(TextResource& block, const std::string& text, const LineStyle& s
     line.font = style.font;
     line.scale = style.scale;
     line.color = style.color;
-    line.lineHeight =
-        static_cast<int>(static_cast<float>(FontLineHeight(style.font)) * style.heightFactor * blockFactor);
+    line.lineHeight = TruncateToInt(static_cast<float>(FontLineHeight(style.font)) * style.heightFactor * blockFactor);
     const int width = ScaledWidth(line);
     if (width > block.width)
         block.width = width;
@@ -70,7 +70,7 @@ void MeasureHeight(TextResource& block)
     float sum = 0.0f;
     for (const TextResourceLine& line : block.lines)
         sum += static_cast<float>(line.lineHeight) * line.scale;
-    block.height = static_cast<int>(sum);
+    block.height = TruncateToInt(sum);
 }
 
 std::string VariableValue(const TextVariables& variables, const std::string& name)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the game and the tests need, when
 # any is missing. Fast when everything is present.
+#   --fuzz  also what scripts/fuzz.sh needs (clang and its libFuzzer runtime)
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,11 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth
 )
+# fuzz (begin)
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-dev)
+fi
+# fuzz (end)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -21,10 +21,39 @@ function ShowShieldFromMap()
     end
 end
 
+-- The statistics' "Ok" after a level that opened a new country: the pages
+-- over the board go (the board's screen lies at the bottom of the stack:
+-- popping stops there), the shield forgets any other profile's gems, and
+-- the board hands the country's artefact over to it.
+local pagesOverTheBoard = 8
+
+function CollectArtefact()
+    for _ = 1, pagesOverTheBoard do
+        Screen:popLayer()
+    end
+    TellShield("Reset")
+    TellBoard("StartCollectArtefact")
+end
+
 function OnMapFromShield()
     for _, command in ipairs({ "HideArtefactTip", "InitFlagPos", "InitAboutText" }) do
         Tell("Map", "Map", command)
     end
+end
+
+-- After a hand-over the player sets out for the country just opened: the
+-- sail, that country's scene the first time it is reached, then the map
+-- where the flag moves on. A cycle's end (back to the first country) goes
+-- straight to the map, which shows the closing pages.
+function SetOutForTheNewCountry()
+    local stage = gameInfo:getStage()
+    if stage < 2 or stage > 7 then
+        ShowMapAfterLevel()
+        return
+    end
+    SetOutFor(stage, function()
+        ShowCountryScene(stage, ShowMapAfterLevel)
+    end)
 end
 
 function ShieldHandler(message)
@@ -34,7 +63,7 @@ function ShieldHandler(message)
         if fromMap then
             GoTo("Map", "OnMapFromShield", OnMapShown)
         else
-            ShowMapAfterLevel()
+            SetOutForTheNewCountry()
         end
     end
 end

@@ -143,7 +143,6 @@ private:
     std::vector<Vertex> _batch;
     std::vector<float> _fogCoords;
     int _drawCalls = 0;
-    bool _haveMatrices = false;
 };
 
 } // namespace backend

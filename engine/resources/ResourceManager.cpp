@@ -2,6 +2,7 @@
 
 #include "engine/platform/Application.h"
 #include "engine/platform/HtmlLog.h"
+#include "engine/platform/StrictLookups.h"
 #include "engine/render/BigTexture.h"
 #include "engine/render/Font.h"
 #include "engine/render/FrameSequence.h"
@@ -96,6 +97,16 @@ ResourceEntry<T>* Find(std::map<std::string, ResourceEntry<T>>& map, const std::
 {
     const auto it = map.find(id);
     return it == map.end() ? nullptr : &it->second;
+}
+
+// The lookup a caller depends on: a miss is reported in the strict mode.
+template <typename T>
+ResourceEntry<T>* FindNamed(std::map<std::string, ResourceEntry<T>>& map, const std::string& id)
+{
+    ResourceEntry<T>* entry = Find(map, id);
+    if (!entry)
+        ReportMissingName("picture", id);
+    return entry;
 }
 
 // Registers the object under the declared id (a repeated id keeps the
@@ -247,27 +258,27 @@ Sprite* ResourceManager::GetTexture(const std::string& name)
 
 ResourceEntry<Texture>* ResourceManager::FindTexture(const std::string& id)
 {
-    return Find(textures, id);
+    return FindNamed(textures, id);
 }
 
 ResourceEntry<Sprite>* ResourceManager::FindTexture2D(const std::string& id)
 {
-    return Find(textures2D, id);
+    return FindNamed(textures2D, id);
 }
 
 ResourceEntry<FrameSequence>* ResourceManager::FindFrameAnimation(const std::string& id)
 {
-    return Find(frameAnimations, id);
+    return FindNamed(frameAnimations, id);
 }
 
 ResourceEntry<SpriteAnimation>* ResourceManager::FindAnimation(const std::string& id)
 {
-    return Find(animations, id);
+    return FindNamed(animations, id);
 }
 
 ResourceEntry<BigTexture>* ResourceManager::FindBigTexture(const std::string& id)
 {
-    return Find(bigTextures, id);
+    return FindNamed(bigTextures, id);
 }
 
 void ResourceManager::UploadGroup(const std::string& group)

@@ -1,6 +1,7 @@
 #include "engine/sound/SoundSystemImpl.h"
 
 #include "engine/platform/HtmlLog.h"
+#include "engine/platform/StrictLookups.h"
 #include "engine/util/FileSystem.h"
 
 #include <algorithm>
@@ -362,12 +363,18 @@ backend::AudioHandle SoundSystemImpl::LastChannel(const std::string& name) const
 
 SampleRecord* SoundSystemImpl::Sample(const std::string& name)
 {
-    return const_cast<SampleRecord*>(FindSample(name));
+    auto* sample = const_cast<SampleRecord*>(FindSample(name));
+    if (!sample)
+        ReportMissingName("sample", name);
+    return sample;
 }
 
 TrackRecord* SoundSystemImpl::Track(const std::string& name)
 {
-    return const_cast<TrackRecord*>(FindTrack(name));
+    auto* track = const_cast<TrackRecord*>(FindTrack(name));
+    if (!track)
+        ReportMissingName("track", name);
+    return track;
 }
 
 void SoundSystemImpl::StartStream(TrackRecord& track, bool fromStart, bool loop)

@@ -2,6 +2,9 @@
 
 #include "engine/util/Random.h"
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 // 1 / 32767 in single precision.
@@ -13,6 +16,17 @@ float RandomUnit()
 }
 
 } // namespace
+
+int TruncateToInt(float value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= 2147483648.0f)
+        return std::numeric_limits<int>::max();
+    if (value <= -2147483648.0f)
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(value);
+}
 
 int LerpInt(int a, int b, float t)
 {

@@ -5,6 +5,9 @@
 // game's one generator (Random.h).
 
 int LerpInt(int a, int b, float t);
+// A float from a file as an int: truncated toward zero, clamped to the int
+// range (NaN gives 0), where a plain conversion would be undefined.
+int TruncateToInt(float value);
 float lerp(float a, float b, float t);
 // Ease-in, linear, ease-out from 0 to 1; accel and decel are the shares of
 // the span spent accelerating and decelerating.

@@ -35,12 +35,16 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 class FieldController;
 class FieldEffect;
 class GameFieldObserver;
+// i17-logic (begin)
+class MessageBox;
+// i17-logic (end)
 class Player;
 class Sprite;
 class Square;
@@ -135,13 +139,24 @@ public:
 
     // ----------------------------------------------------------- messages
     void AcceptMessage(const Message& message) override;
-    // The end-of-level test, run after every settled move. Filled by the
-    // end of level; until then it does nothing.
+    // The end-of-level test, run after every settled move and once a
+    // second: no artefact piece left completes the level, the time used
+    // beyond the time allowed loses it; either waits while the board is busy.
     void CheckCompleteLevel();
     // Skips to the next level, or back one ("NextLevel" is posted for the
     // screen's script); refused while the board is blocked or shows a tip.
     void NextLevel();
     void PreviousLevel();
+    // i17-logic (begin)
+    // A piece in flight, a moving board or a tip box: the end of the level,
+    // the fast completion and the reshuffle wait.
+    bool IsBusy() const;
+    // The widget name the tip box has among the board's children.
+    static const char* const kTipBoxName;
+    // The open tip box, found by its name among the children; null when no
+    // tip is shown.
+    MessageBox* OpenTipBox() const;
+    // i17-logic (end)
 
     // The parts the messages and the end test start, each in the file of
     // its topic: the end of a level (0 complete, 1 time out) and the lost
@@ -270,6 +285,25 @@ public:
     // The dead-board check and the artefact flash.
     virtual void CheckNoMoves();
     virtual void StartArtefactFlash();
+
+    // tips (begin)
+    // GameFieldTips.cpp: the tip window, the tutorial tips, the hint, the dead
+    // board's reshuffle and the artefact's hand-over.
+    // Opens the tip of that name at the point (near it, or centred on it);
+    // false when tips are off, the level's time is up, a bonus is chosen, the
+    // tip is blocked or Messages.xml has no text for it.
+    bool ShowTipWindow(const std::string& tipName, const Point& at, bool placeNear, bool withPointer);
+    // An idle player is shown a move; a dead board reshuffles.
+    void ShowHint();
+    // Turns the level grid into the plan of a new deal and deals it: the
+    // covers and the bonus and artefact pieces stay, the colours are drawn
+    // anew.
+    void PlanReshuffle();
+    // The open tip box lies under the point: its presses are its own.
+    bool TipBoxTakes(const Point& p) const;
+    // The tips asked for that Messages.xml has no text for (logged once).
+    std::set<std::string> _tipsWithoutText;
+    // tips (end)
 
     // effects (begin)
     // The thunder bonus: every chip of the kind's colour (iced ones too,
@@ -670,6 +704,25 @@ private:
     void OnSetActive(const Message& message);
     void OnInitLevelView(const Message& message);
     void OnStart(const Message& message);
+    // i17-logic (begin)
+    void OnStartCollectArtefact(const Message& message);
+    void OnFastCompleteLevel(const Message& message);
+    void OnAddLife(const Message& message);
+    void OnDeleteLife(const Message& message);
+    void OnRunDemo(const Message& message);
+    void OnStopDemo(const Message& message);
+    void OnPause(const Message& message);
+    void OnContinue(const Message& message);
+    void OnTipBoxButton(const Message& message);
+    void OnClearSun(const Message& message);
+    void OnLoadLevel(const Message& message);
+    void OnReshuffle(const Message& message);
+    // The end of a level stops the clock, the input, the idle time and the
+    // cell lights (the label and operation name the trace line).
+    void StopTimeAndInput(const std::string& label, const std::string& operation);
+    // The skips to another level end the level's checks.
+    void LeaveLevel();
+    // i17-logic (end)
     struct MessageRow;
     static const MessageRow kMessageTable[];
 

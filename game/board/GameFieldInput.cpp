@@ -71,7 +71,12 @@ bool GameField::MouseDown(const Point& p)
     // demohelp (end)
     if (p.x >= kCornerX && p.y >= kCornerY)
         return false;
-    if (_isShowMessage && _tipFade > 1.0f) {
+    // tips (begin)
+    // A press on the open tip box is the box's own (its check box must not
+    // close the tip before its button reads it).
+    const bool onTipBox = TipBoxTakes(p);
+    // tips (end)
+    if (_isShowMessage && _tipFade > 1.0f && !onTipBox) {
         _closeTip = true;
         _bonusPointer = false;
         _artefactPointer = false;

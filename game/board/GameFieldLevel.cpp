@@ -5,6 +5,7 @@
 
 #include "engine/backend/Window.h"
 #include "engine/platform/HtmlLog.h"
+#include "engine/platform/StrictLookups.h"
 #include "engine/render/Sprite.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/util/StringUtils.h"
@@ -189,6 +190,10 @@ void GameField::LoadMessages()
 
 TextBlock& GameField::GetMessageText(const std::string& messageName)
 {
+    const auto found = _messages.find(messageName);
+    if (found != _messages.end())
+        return found->second;
+    ReportMissingName("message", messageName);
     return _messages[messageName];
 }
 

@@ -1,11 +1,60 @@
-// The board's commands: the message table and the handlers of its rows.
+// The board's commands: the message table and the handlers of its rows, and
+// the end-of-level test.
 
 #include "game/board/GameField.h"
 
+#include "engine/platform/HtmlLog.h"
+#include "engine/script/ScriptHost.h"
 #include "engine/util/StringUtils.h"
 #include "game/board/RunStart.h"
+#include "game/board/Square.h"
+#include "game/board/SquareKinds.h"
+#include "game/board/effects/FieldAppearance.h"
+#include "game/screens/MessageBox.h"
 #include "game/state/GameInfo.h"
+#include "game/state/Player.h"
 #include "gui/StringTable.h"
+#include "gui/effects/ParticleEffect.h"
+#include "gui/widgets/CheckBox.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// "Pause": every board controller of these names, in this order.
+const char* const kPauseNames[] = {
+    "GameFieldObserver", "WonderBonus",     "TimeBonus",        "SquareTipper",     "LevelLighting",
+    "SunBurner",         "SquareMover",     "SquareFall",       "BonusMover",       "MusorDestroyer",
+    "BonusDownMover",    "SquareDestroyer", "SquareDestroyerB", "SquareDestroyerC", "CheckMatchRunner",
+    "FallingRunner",     "FieldAppearance", "RunStart",         "FillTimer",        "AddLife",
+    "SquareLight",       "EndLevelManager", "ArtefactMover",    "ChipSunEnergy",    "SunRing",
+    "LetterText",        "DecLives",        "KillerSun",        "SimpleFrame",      "ArtefactCollecting"};
+
+// "Continue": the decorative controllers, resumed even under a tip box.
+const char* const kContinueDecorative[] = {"GameFieldObserver", "SquareTipper",     "LevelLighting",
+                                           "SunBurner",         "SquareDestroyer",  "SquareDestroyerB",
+                                           "SquareDestroyerC",  "FieldAppearance",  "RunStart",
+                                           "FillTimer",         "AddLife",          "SquareLight",
+                                           "SunRing",           "LetterText",       "DecLives",
+                                           "SimpleFrame"};
+
+// "Continue" without a tip box: the play itself.
+const char* const kContinuePlay[] = {"WonderBonus",    "TimeBonus",     "EndLevelManager", "SquareFall",
+                                     "SquareMover",    "ChipSunEnergy", "KillerSun",       "BonusMover",
+                                     "MusorDestroyer", "BonusDownMover", "CheckMatchRunner", "FallingRunner",
+                                     "ArtefactMover"};
+
+bool HasArtefactPiece(const std::list<std::unique_ptr<Square>>& squares)
+{
+    return std::any_of(squares.begin(), squares.end(), [](const std::unique_ptr<Square>& square) {
+        return IsArtefactKind(square->kind);
+    });
+}
+
+} // namespace
+
+const char* const GameField::kTipBoxName = "TipBox";
 
 // One command: its publisher (and data, when given) and its handler.
 struct GameField::MessageRow {
@@ -14,19 +63,26 @@ struct GameField::MessageRow {
     void (GameField::*handler)(const Message&);
 };
 
-// In the order the board tests them; the first row that matches runs. The
-// other commands take their rows with the parts that answer them: the
-// artefact collecting, the fast completion, the lives and the demo before
-// "RunStart" and "Reset"; the pause, the continue and the tip box's button
-// before "SetActive"; clearing the sun before "InitLevelView"; loading a
-// level and the reshuffle after "Start".
+// In the order the board tests them; the first row that matches runs.
 const GameField::MessageRow GameField::kMessageTable[] = {
+    {"StartCollectArtefact", nullptr, &GameField::OnStartCollectArtefact},
+    {"FastCompleteLevel", nullptr, &GameField::OnFastCompleteLevel},
+    {"AddLife", nullptr, &GameField::OnAddLife},
+    {"DeleteLife", nullptr, &GameField::OnDeleteLife},
     {"WriteDebugInfo", nullptr, &GameField::OnWriteDebugInfo},
     {"RunStart", nullptr, &GameField::OnRunStart},
+    {"RunDemo", nullptr, &GameField::OnRunDemo},
+    {"StopDemo", nullptr, &GameField::OnStopDemo},
     {"Reset", nullptr, &GameField::OnReset},
+    {"Pause", nullptr, &GameField::OnPause},
+    {"Continue", nullptr, &GameField::OnContinue},
+    {"MessageBoxBtn2", "press", &GameField::OnTipBoxButton},
     {"SetActive", nullptr, &GameField::OnSetActive},
+    {"ClearSun", nullptr, &GameField::OnClearSun},
     {"InitLevelView", nullptr, &GameField::OnInitLevelView},
     {"Start", nullptr, &GameField::OnStart},
+    {"LoadLevel", nullptr, &GameField::OnLoadLevel},
+    {"Reshuffle", nullptr, &GameField::OnReshuffle},
 };
 
 void GameField::AcceptMessage(const Message& message)
@@ -39,6 +95,36 @@ void GameField::AcceptMessage(const Message& message)
     }
 }
 
+bool GameField::IsBusy() const
+{
+    return _artInFly != 0 || _isBlocked || _isShowMessage;
+}
+
+void GameField::OnStartCollectArtefact(const Message&)
+{
+    StartArtefactCollecting();
+}
+
+void GameField::OnFastCompleteLevel(const Message&)
+{
+    if (IsBusy())
+        return;
+    StopTimeAndInput("_canAcceptMouse = ", "GameField::AcceptMessage");
+    gameInfo.CompleteLevel();
+    StartEndLevelManager(0);
+    _endLevelRunning = true;
+}
+
+void GameField::OnAddLife(const Message&)
+{
+    AddLifeEffect();
+}
+
+void GameField::OnDeleteLife(const Message&)
+{
+    StartDecLives();
+}
+
 void GameField::OnWriteDebugInfo(const Message&)
 {
     WriteDebugInfo();
@@ -49,14 +135,81 @@ void GameField::OnRunStart(const Message&)
     AddController(new RunStart(this));
 }
 
+void GameField::OnRunDemo(const Message& message)
+{
+    RunDemo(message.integerParam);
+}
+
+void GameField::OnStopDemo(const Message&)
+{
+    StopDemo();
+}
+
 void GameField::OnReset(const Message&)
 {
     Reset();
 }
 
+void GameField::OnPause(const Message&)
+{
+    for (const char* controllerName : kPauseNames)
+        PauseController(controllerName);
+}
+
+void GameField::OnContinue(const Message&)
+{
+    for (const char* controllerName : kContinueDecorative)
+        ResumeController(controllerName);
+    // A shown tip keeps the play paused.
+    if (_isShowMessage)
+        return;
+    for (const char* controllerName : kContinuePlay)
+        ResumeController(controllerName);
+}
+
+MessageBox* GameField::OpenTipBox() const
+{
+    if (!_isShowMessage)
+        return nullptr;
+    for (Widget* child : children) {
+        if (child && child->name == kTipBoxName)
+            return dynamic_cast<MessageBox*>(child);
+    }
+    return nullptr;
+}
+
+void GameField::OnTipBoxButton(const Message&)
+{
+    // The button belongs to the tip box: without an open one the press is
+    // a stray and changes nothing.
+    MessageBox* box = OpenTipBox();
+    if (!box) {
+        WriteLogLine(HtmlEscape("GameField: \"MessageBoxBtn2\" pressed with no tip box open; ignored"));
+        return;
+    }
+    if (CheckBox* check = box->GetCheckBox()) {
+        const Message state = check->QueryState(Message("GetState"));
+        ActivePlayer().hintsEnabled = std::atoi(state.data.c_str()) > 0;
+    }
+    _closeTip = true;
+    _bonusPointer = false;
+    _artefactPointer = false;
+    CallScriptFunction("SetShowHints");
+}
+
 void GameField::OnSetActive(const Message& message)
 {
     _isActive = message.integerParam > 0;
+}
+
+void GameField::OnClearSun(const Message&)
+{
+    _sunComplete = false;
+    _sunEnergy = 0.0f;
+    _shownSunEnergy = 0.0f;
+    if (ParticleEffect* sun = _sunEffect.Get())
+        sun->Stop();
+    _sunEffect = EffectHandle();
 }
 
 void GameField::OnInitLevelView(const Message&)
@@ -116,7 +269,58 @@ void GameField::OnStart(const Message&)
     ActivePlayer().levelNotComp = true;
 }
 
+void GameField::OnLoadLevel(const Message&)
+{
+    Restart();
+    LoadLevel(gameInfo.getLevelFileName());
+    FillBoard();
+    DropInSquares(1.8f);
+    AddController(new FieldAppearance(0.5f, FieldAppearance::kFromCentre, this));
+}
+
+void GameField::OnReshuffle(const Message&)
+{
+    if (_isBlocked || _artInFly != 0)
+        return;
+    NoMoves("No moves! Reshuffle...");
+}
+
+// ------------------------------------------------------ end-of-level test
+
+void GameField::StopTimeAndInput(const std::string& label, const std::string& operation)
+{
+    _stopTime = true;
+    SetCanAcceptMouse(false, label, operation);
+    _idleTime = 0.0f;
+    StopController("SquareLight");
+}
+
 void GameField::CheckCompleteLevel()
 {
-    // Filled by the end of level.
+    if (_isHelpMode || _isDemo || !_levelRunning)
+        return;
+
+    if (!HasArtefactPiece(_squares)) {
+        if (_endLevelRunning)
+            return;
+        StopTimeAndInput("_canAcceptMouse1 = ", "GameField::CheckCompleteLevel");
+        // The test runs again when the blocking activity ends.
+        if (IsBusy())
+            return;
+        gameInfo.CompleteLevel();
+        StartEndLevelManager(0);
+        _endLevelRunning = true;
+        return;
+    }
+
+    if (_endLevelRunning)
+        return;
+    const Player& player = ActivePlayer();
+    if (!(player.levelTime > player.timeToLevel))
+        return;
+    StopTimeAndInput("_canAcceptMouse2 = ", "GameField::CheckCompleteLevel");
+    if (IsBusy())
+        return;
+    StartEndLevelManager(1);
+    _endLevelRunning = true;
 }

@@ -46,13 +46,21 @@ const char* const kResetStops[] = {
     "SquareTipper",    "SquareDestroyer", "SquareDestroyerB", "SquareDestroyerC", "CheckMatchRunner",
     "FallingRunner",   "FieldAppearance", "RunStart",        "FillTimer",        "AddLife",
     "SquareLight",     "EndLevelManager", "SunRing",         "LetterText",       "DecLives",
-    "SimpleFrame",     "ShowMessage",     "ChipSunEnergy",   "SwapBonusSquareMover"};
+    "SimpleFrame",     "ShowMessage",     "ChipSunEnergy",   "SwapBonusSquareMover",
+    // tips (begin)
+    "Reshuffle",
+    // tips (end)
+};
 
 // The moving controllers the restart stops.
 const char* const kRestartStops[] = {"SquareMover",     "BonusMover",       "MusorDestroyer",   "SquareTipper",
                                      "SquareDestroyer", "SquareDestroyerB", "SquareDestroyerC", "CheckMatchRunner",
                                      "FallingRunner",   "LevelLighting",    "SunBurner",        "ArtefactMover",
-                                     "SquareFall",      "SwapBonusSquareMover"};
+                                     "SquareFall",      "SwapBonusSquareMover",
+                                     // tips (begin)
+                                     "Reshuffle",
+                                     // tips (end)
+};
 
 } // namespace
 

@@ -10,8 +10,6 @@
 namespace {
 
 const char* const kMapLayer = "Map";
-// Stars rise only over the first slots of the walk.
-const int kStarSlots = 77;
 
 } // namespace
 
@@ -136,7 +134,9 @@ void MapLight::Walk()
             unsigned char& star = map.lightStars[static_cast<std::size_t>(k)];
             if (v > 0.1f && !star) {
                 star = 1;
-                if ((l == 1 || lastOfAll) && k < kStarSlots)
+                // A star over each country's first waypoint and the last one,
+                // once: the slots past the last waypoint read the map again.
+                if ((l == 1 || lastOfAll) && k < count)
                     map.StartMapEffect("MapStar", static_cast<float>(here.point.x - 1),
                                        static_cast<float>(here.point.y + 2), nullptr);
             }

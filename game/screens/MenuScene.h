@@ -27,7 +27,7 @@
 
 class BigTexture;
 class Sprite;
-struct Player;
+class Player;
 
 class MenuScene {
 public:

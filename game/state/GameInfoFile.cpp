@@ -223,17 +223,6 @@ void CheckProgress(Player& player, StrictXmlReader& reader)
 
 } // namespace
 
-int TruncateToInt(float value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value >= 2147483648.0f)
-        return std::numeric_limits<int>::max();
-    if (value <= -2147483648.0f)
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(value);
-}
-
 Player ReadPlayerElement(const TiXmlElement& element, const std::vector<LevelMapStage>& stages)
 {
     StrictXmlReader reader(FILE_NAME);

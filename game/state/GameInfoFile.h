@@ -6,6 +6,7 @@
 // A profile's level records are written in play order without positions: the
 // level map says where one stage's records end and the next stage's begin.
 
+#include "engine/util/MathFunctions.h"
 #include "game/state/GameOptions.h"
 #include "game/state/HiScoresElem.h"
 #include "game/state/LevelMap.h"
@@ -38,7 +39,3 @@ void WriteGameInfoDocument(const GameInfoContents& contents, int version, const 
 // One profile from its "Player" element, over a default profile.
 Player ReadPlayerElement(const TiXmlElement& element, const std::vector<LevelMapStage>& stages);
 void WritePlayerElement(const Player& player, const std::vector<LevelMapStage>& stages, TiXmlElement& parent);
-
-// A float field as the file keeps it: truncated toward zero, clamped to the
-// int range (NaN gives 0).
-int TruncateToInt(float value);

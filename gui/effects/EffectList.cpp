@@ -1,5 +1,6 @@
 #include "gui/effects/EffectList.h"
 
+#include "engine/platform/StrictLookups.h"
 #include "engine/render/RenderDevice.h"
 #include "gui/effects/EffectObserver.h"
 #include "gui/effects/ParticleEffect.h"
@@ -14,6 +15,8 @@ EffectList::~EffectList()
 
 ParticleEffect* EffectList::Add(const std::string& name)
 {
+    if (g_particleManager._effects.count(name) == 0)
+        ReportMissingName("effect", name);
     auto effect = std::make_unique<ParticleEffect>(g_particleManager.Effect(name));
     effect->Reset();
     ParticleEffect* made = effect.get();

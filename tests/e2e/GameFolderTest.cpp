@@ -51,6 +51,17 @@ void GameFolderTest::SetUp()
     _app->BeginLoop();
 }
 
+// endlevel (begin)
+void GameFolderTest::PastTheSplashToTheMenu()
+{
+    Frames(30);
+    Click(400, 300);
+    Frames(kFadeFrames);
+    Key(SDLK_SPACE);
+    Frames(kFadeFrames);
+}
+// endlevel (end)
+
 void GameFolderTest::TearDown()
 {
     Shutdown();

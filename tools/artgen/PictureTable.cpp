@@ -6,6 +6,9 @@
 #include "tools/artgen/EffectArt.h"
 #include "tools/artgen/GalleryArt.h"
 #include "tools/artgen/JpegWriter.h"
+// endlevel (begin)
+#include "tools/artgen/LevelTextArt.h"
+// endlevel (end)
 #include "tools/artgen/MapArt.h"
 #include "tools/artgen/PageArt.h"
 #include "tools/artgen/MenuArt.h"
@@ -18,6 +21,9 @@
 // demohelp (begin)
 #include "tools/artgen/HelpArt.h"
 // demohelp (end)
+// levels (begin)
+#include "tools/artgen/ArtefactArt.h"
+// levels (end)
 #include "tools/artgen/TgaWriter.h"
 #include "tools/artgen/WidgetArt.h"
 #include "tools/fontgen/PngWriter.h"
@@ -53,6 +59,17 @@ Recipe ShieldGlow(int gem)
     return [gem](Canvas& canvas, ArtFaces&) { DrawShieldGlow(canvas, gem); };
 }
 // shield (end)
+
+// levels (begin)
+Recipe ArtefactPiece(int artefact, int piece)
+{
+    return [artefact, piece](Canvas& canvas, ArtFaces&) { DrawArtefactPiece(canvas, artefact, piece); };
+}
+Recipe ArtefactFull(int artefact)
+{
+    return [artefact](Canvas& canvas, ArtFaces&) { DrawArtefact(canvas, artefact); };
+}
+// levels (end)
 
 bool EndsWith(const std::string& text, const std::string& end)
 {
@@ -194,6 +211,10 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/effects/chain2.png"}, 256, 64, [](Canvas& c, ArtFaces& f) { DrawChainWord(c, f.serifBold, "Great Chain!"); }},
         {{"data/textures/effects/chain3.png"}, 256, 64, [](Canvas& c, ArtFaces& f) { DrawChainWord(c, f.serifBold, "Super Chain!"); }},
         // ---- effects (end) ----
+        // ---- endlevel (begin): the level's start lettering ----
+        {{"data/textures/effects/country_titles.png"}, 256, 256, [](Canvas& c, ArtFaces& f) { DrawCountryTitles(c, f.serifBold); }},
+        {{"data/textures/effects/go.png"}, 256, 256, [](Canvas& c, ArtFaces& f) { DrawGoText(c, f.serifBold); }},
+        // ---- endlevel (end) ----
         // ---- i17-draw (begin): the board screen ----
         {{"data/textures/board/squares.png"}, 512, 512, Plain(DrawSquaresAtlas)},
         {{"data/textures/board/chip0.png"}, 512, 256, Plain([](Canvas& c) { DrawChipTurnSheet(c, 0); })},
@@ -367,6 +388,127 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/Shield/glow6.png"}, 256, 128, ShieldGlow(6)},
         {{"data/textures/Shield/pergament.png"}, 417, 512, Plain(DrawPergament)},
         // ---- shield (end) ----
+        // ---- levels (begin): the artefacts, whole and in pieces ----
+        {{"data/textures/artefacts/art1_full.png"}, 256, 256, ArtefactFull(0)},
+        {{"data/textures/artefacts/art1_1.png"}, 64, 64, ArtefactPiece(0, 0)},
+        {{"data/textures/artefacts/art1_2.png"}, 64, 64, ArtefactPiece(0, 1)},
+        {{"data/textures/artefacts/art1_3.png"}, 64, 64, ArtefactPiece(0, 2)},
+        {{"data/textures/artefacts/art1_4.png"}, 64, 64, ArtefactPiece(0, 3)},
+        {{"data/textures/artefacts/art1_5.png"}, 64, 64, ArtefactPiece(0, 4)},
+        {{"data/textures/artefacts/art1_6.png"}, 64, 64, ArtefactPiece(0, 5)},
+        {{"data/textures/artefacts/art1_7.png"}, 64, 64, ArtefactPiece(0, 6)},
+        {{"data/textures/artefacts/art1_8.png"}, 64, 64, ArtefactPiece(0, 7)},
+        {{"data/textures/artefacts/art1_9.png"}, 64, 64, ArtefactPiece(0, 8)},
+        {{"data/textures/artefacts/art1_10.png"}, 64, 64, ArtefactPiece(0, 9)},
+        {{"data/textures/artefacts/art1_11.png"}, 64, 64, ArtefactPiece(0, 10)},
+        {{"data/textures/artefacts/art1_12.png"}, 64, 64, ArtefactPiece(0, 11)},
+        {{"data/textures/artefacts/art1_13.png"}, 64, 64, ArtefactPiece(0, 12)},
+        {{"data/textures/artefacts/art1_14.png"}, 64, 64, ArtefactPiece(0, 13)},
+        {{"data/textures/artefacts/art1_15.png"}, 64, 64, ArtefactPiece(0, 14)},
+        {{"data/textures/artefacts/art1_16.png"}, 64, 64, ArtefactPiece(0, 15)},
+        {{"data/textures/artefacts/art2_full.png"}, 256, 256, ArtefactFull(1)},
+        {{"data/textures/artefacts/art2_1.png"}, 64, 64, ArtefactPiece(1, 0)},
+        {{"data/textures/artefacts/art2_2.png"}, 64, 64, ArtefactPiece(1, 1)},
+        {{"data/textures/artefacts/art2_3.png"}, 64, 64, ArtefactPiece(1, 2)},
+        {{"data/textures/artefacts/art2_4.png"}, 64, 64, ArtefactPiece(1, 3)},
+        {{"data/textures/artefacts/art2_5.png"}, 64, 64, ArtefactPiece(1, 4)},
+        {{"data/textures/artefacts/art2_6.png"}, 64, 64, ArtefactPiece(1, 5)},
+        {{"data/textures/artefacts/art2_7.png"}, 64, 64, ArtefactPiece(1, 6)},
+        {{"data/textures/artefacts/art2_8.png"}, 64, 64, ArtefactPiece(1, 7)},
+        {{"data/textures/artefacts/art2_9.png"}, 64, 64, ArtefactPiece(1, 8)},
+        {{"data/textures/artefacts/art2_10.png"}, 64, 64, ArtefactPiece(1, 9)},
+        {{"data/textures/artefacts/art2_11.png"}, 64, 64, ArtefactPiece(1, 10)},
+        {{"data/textures/artefacts/art2_12.png"}, 64, 64, ArtefactPiece(1, 11)},
+        {{"data/textures/artefacts/art2_13.png"}, 64, 64, ArtefactPiece(1, 12)},
+        {{"data/textures/artefacts/art2_14.png"}, 64, 64, ArtefactPiece(1, 13)},
+        {{"data/textures/artefacts/art2_15.png"}, 64, 64, ArtefactPiece(1, 14)},
+        {{"data/textures/artefacts/art2_16.png"}, 64, 64, ArtefactPiece(1, 15)},
+        {{"data/textures/artefacts/art3_full.png"}, 256, 256, ArtefactFull(2)},
+        {{"data/textures/artefacts/art3_1.png"}, 64, 64, ArtefactPiece(2, 0)},
+        {{"data/textures/artefacts/art3_2.png"}, 64, 64, ArtefactPiece(2, 1)},
+        {{"data/textures/artefacts/art3_3.png"}, 64, 64, ArtefactPiece(2, 2)},
+        {{"data/textures/artefacts/art3_4.png"}, 64, 64, ArtefactPiece(2, 3)},
+        {{"data/textures/artefacts/art3_5.png"}, 64, 64, ArtefactPiece(2, 4)},
+        {{"data/textures/artefacts/art3_6.png"}, 64, 64, ArtefactPiece(2, 5)},
+        {{"data/textures/artefacts/art3_7.png"}, 64, 64, ArtefactPiece(2, 6)},
+        {{"data/textures/artefacts/art3_8.png"}, 64, 64, ArtefactPiece(2, 7)},
+        {{"data/textures/artefacts/art3_9.png"}, 64, 64, ArtefactPiece(2, 8)},
+        {{"data/textures/artefacts/art3_10.png"}, 64, 64, ArtefactPiece(2, 9)},
+        {{"data/textures/artefacts/art3_11.png"}, 64, 64, ArtefactPiece(2, 10)},
+        {{"data/textures/artefacts/art3_12.png"}, 64, 64, ArtefactPiece(2, 11)},
+        {{"data/textures/artefacts/art3_13.png"}, 64, 64, ArtefactPiece(2, 12)},
+        {{"data/textures/artefacts/art3_14.png"}, 64, 64, ArtefactPiece(2, 13)},
+        {{"data/textures/artefacts/art3_15.png"}, 64, 64, ArtefactPiece(2, 14)},
+        {{"data/textures/artefacts/art3_16.png"}, 64, 64, ArtefactPiece(2, 15)},
+        {{"data/textures/artefacts/art4_full.png"}, 256, 256, ArtefactFull(3)},
+        {{"data/textures/artefacts/art4_1.png"}, 64, 64, ArtefactPiece(3, 0)},
+        {{"data/textures/artefacts/art4_2.png"}, 64, 64, ArtefactPiece(3, 1)},
+        {{"data/textures/artefacts/art4_3.png"}, 64, 64, ArtefactPiece(3, 2)},
+        {{"data/textures/artefacts/art4_4.png"}, 64, 64, ArtefactPiece(3, 3)},
+        {{"data/textures/artefacts/art4_5.png"}, 64, 64, ArtefactPiece(3, 4)},
+        {{"data/textures/artefacts/art4_6.png"}, 64, 64, ArtefactPiece(3, 5)},
+        {{"data/textures/artefacts/art4_7.png"}, 64, 64, ArtefactPiece(3, 6)},
+        {{"data/textures/artefacts/art4_8.png"}, 64, 64, ArtefactPiece(3, 7)},
+        {{"data/textures/artefacts/art4_9.png"}, 64, 64, ArtefactPiece(3, 8)},
+        {{"data/textures/artefacts/art4_10.png"}, 64, 64, ArtefactPiece(3, 9)},
+        {{"data/textures/artefacts/art4_11.png"}, 64, 64, ArtefactPiece(3, 10)},
+        {{"data/textures/artefacts/art4_12.png"}, 64, 64, ArtefactPiece(3, 11)},
+        {{"data/textures/artefacts/art4_13.png"}, 64, 64, ArtefactPiece(3, 12)},
+        {{"data/textures/artefacts/art4_14.png"}, 64, 64, ArtefactPiece(3, 13)},
+        {{"data/textures/artefacts/art4_15.png"}, 64, 64, ArtefactPiece(3, 14)},
+        {{"data/textures/artefacts/art4_16.png"}, 64, 64, ArtefactPiece(3, 15)},
+        {{"data/textures/artefacts/art5_full.png"}, 256, 256, ArtefactFull(4)},
+        {{"data/textures/artefacts/art5_1.png"}, 64, 64, ArtefactPiece(4, 0)},
+        {{"data/textures/artefacts/art5_2.png"}, 64, 64, ArtefactPiece(4, 1)},
+        {{"data/textures/artefacts/art5_3.png"}, 64, 64, ArtefactPiece(4, 2)},
+        {{"data/textures/artefacts/art5_4.png"}, 64, 64, ArtefactPiece(4, 3)},
+        {{"data/textures/artefacts/art5_5.png"}, 64, 64, ArtefactPiece(4, 4)},
+        {{"data/textures/artefacts/art5_6.png"}, 64, 64, ArtefactPiece(4, 5)},
+        {{"data/textures/artefacts/art5_7.png"}, 64, 64, ArtefactPiece(4, 6)},
+        {{"data/textures/artefacts/art5_8.png"}, 64, 64, ArtefactPiece(4, 7)},
+        {{"data/textures/artefacts/art5_9.png"}, 64, 64, ArtefactPiece(4, 8)},
+        {{"data/textures/artefacts/art5_10.png"}, 64, 64, ArtefactPiece(4, 9)},
+        {{"data/textures/artefacts/art5_11.png"}, 64, 64, ArtefactPiece(4, 10)},
+        {{"data/textures/artefacts/art5_12.png"}, 64, 64, ArtefactPiece(4, 11)},
+        {{"data/textures/artefacts/art5_13.png"}, 64, 64, ArtefactPiece(4, 12)},
+        {{"data/textures/artefacts/art5_14.png"}, 64, 64, ArtefactPiece(4, 13)},
+        {{"data/textures/artefacts/art5_15.png"}, 64, 64, ArtefactPiece(4, 14)},
+        {{"data/textures/artefacts/art5_16.png"}, 64, 64, ArtefactPiece(4, 15)},
+        {{"data/textures/artefacts/art6_full.png"}, 256, 256, ArtefactFull(5)},
+        {{"data/textures/artefacts/art6_1.png"}, 64, 64, ArtefactPiece(5, 0)},
+        {{"data/textures/artefacts/art6_2.png"}, 64, 64, ArtefactPiece(5, 1)},
+        {{"data/textures/artefacts/art6_3.png"}, 64, 64, ArtefactPiece(5, 2)},
+        {{"data/textures/artefacts/art6_4.png"}, 64, 64, ArtefactPiece(5, 3)},
+        {{"data/textures/artefacts/art6_5.png"}, 64, 64, ArtefactPiece(5, 4)},
+        {{"data/textures/artefacts/art6_6.png"}, 64, 64, ArtefactPiece(5, 5)},
+        {{"data/textures/artefacts/art6_7.png"}, 64, 64, ArtefactPiece(5, 6)},
+        {{"data/textures/artefacts/art6_8.png"}, 64, 64, ArtefactPiece(5, 7)},
+        {{"data/textures/artefacts/art6_9.png"}, 64, 64, ArtefactPiece(5, 8)},
+        {{"data/textures/artefacts/art6_10.png"}, 64, 64, ArtefactPiece(5, 9)},
+        {{"data/textures/artefacts/art6_11.png"}, 64, 64, ArtefactPiece(5, 10)},
+        {{"data/textures/artefacts/art6_12.png"}, 64, 64, ArtefactPiece(5, 11)},
+        {{"data/textures/artefacts/art6_13.png"}, 64, 64, ArtefactPiece(5, 12)},
+        {{"data/textures/artefacts/art6_14.png"}, 64, 64, ArtefactPiece(5, 13)},
+        {{"data/textures/artefacts/art6_15.png"}, 64, 64, ArtefactPiece(5, 14)},
+        {{"data/textures/artefacts/art6_16.png"}, 64, 64, ArtefactPiece(5, 15)},
+        {{"data/textures/artefacts/art7_full.png"}, 256, 256, ArtefactFull(6)},
+        {{"data/textures/artefacts/art7_1.png"}, 64, 64, ArtefactPiece(6, 0)},
+        {{"data/textures/artefacts/art7_2.png"}, 64, 64, ArtefactPiece(6, 1)},
+        {{"data/textures/artefacts/art7_3.png"}, 64, 64, ArtefactPiece(6, 2)},
+        {{"data/textures/artefacts/art7_4.png"}, 64, 64, ArtefactPiece(6, 3)},
+        {{"data/textures/artefacts/art7_5.png"}, 64, 64, ArtefactPiece(6, 4)},
+        {{"data/textures/artefacts/art7_6.png"}, 64, 64, ArtefactPiece(6, 5)},
+        {{"data/textures/artefacts/art7_7.png"}, 64, 64, ArtefactPiece(6, 6)},
+        {{"data/textures/artefacts/art7_8.png"}, 64, 64, ArtefactPiece(6, 7)},
+        {{"data/textures/artefacts/art7_9.png"}, 64, 64, ArtefactPiece(6, 8)},
+        {{"data/textures/artefacts/art7_10.png"}, 64, 64, ArtefactPiece(6, 9)},
+        {{"data/textures/artefacts/art7_11.png"}, 64, 64, ArtefactPiece(6, 10)},
+        {{"data/textures/artefacts/art7_12.png"}, 64, 64, ArtefactPiece(6, 11)},
+        {{"data/textures/artefacts/art7_13.png"}, 64, 64, ArtefactPiece(6, 12)},
+        {{"data/textures/artefacts/art7_14.png"}, 64, 64, ArtefactPiece(6, 13)},
+        {{"data/textures/artefacts/art7_15.png"}, 64, 64, ArtefactPiece(6, 14)},
+        {{"data/textures/artefacts/art7_16.png"}, 64, 64, ArtefactPiece(6, 15)},
+        // ---- levels (end) ----
     };
     return pictures;
 }

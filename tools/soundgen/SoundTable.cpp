@@ -200,6 +200,46 @@ SampleBuffer ShieldWonder()
 
 // ---- shield (end) ----
 
+// ---- tips (begin): the hint, the dead board, the tip window, the hand-over ----
+// An idle player's hint: two soft bell notes, the second a fourth higher.
+SampleBuffer HintSound()
+{
+    SampleBuffer out(R, 0.9);
+    out.Mix(FmTone(R, 659.25, 0.5, 3.0, 1.0, 0.2), 0.0, 0.6f);
+    out.Mix(FmTone(R, Semitones(659.25, 5.0), 0.6, 3.0, 1.0, 0.25), 0.18, 0.6f);
+    return Finished(out, 0.4f);
+}
+
+// No move left: a falling pair of low tones over a short rustle.
+SampleBuffer NoMovesSound()
+{
+    SampleBuffer out(R, 1.2);
+    out.Mix(FmTone(R, 392.0, 0.5, 2.0, 1.5, 0.25), 0.0, 0.6f);
+    out.Mix(FmTone(R, Semitones(392.0, -6.0), 0.7, 2.0, 1.5, 0.35), 0.25, 0.6f);
+    out.Mix(NoiseBurst(R, 0.6, 1500.0, 401), 0.3, 0.25f);
+    return Finished(out, 0.5f);
+}
+
+// A tip box opening: a light pluck and its octave.
+SampleBuffer TipWindowSound()
+{
+    SampleBuffer out(R, 0.7);
+    out.Mix(Pluck(R, 783.99, 0.4, 0.8f, 0.4f, 402), 0.0, 0.6f);
+    out.Mix(Pluck(R, 1567.98, 0.3, 0.8f, 0.4f, 403), 0.07, 0.4f);
+    return Finished(out, 0.45f);
+}
+
+// The artefact growing over the board: a long swell of rising tones.
+SampleBuffer ArtefactCollectSound()
+{
+    SampleBuffer out(R, 4.8);
+    for (int i = 0; i < 12; ++i)
+        out.Mix(FmTone(R, Semitones(220.0, 2.0 * i), 0.6, 2.0, 1.2, 0.3), 0.35 * i, 0.6f);
+    out.Mix(NoiseBurst(R, 3.0, 800.0, 404), 0.0, 0.15f);
+    return Finished(out, 0.55f);
+}
+// ---- tips (end) ----
+
 // ---- effects (begin): the board's effects and bonuses ----
 // A run of FM tones, each one a step higher.
 SampleBuffer Rising(double base, int notes, double step, double gap, double ratio, float peak)
@@ -311,8 +351,51 @@ SampleBuffer FlyChipSwap()
     return Finished(out, 0.45f);
 }
 // ---- effects (end) ----
+// ---- endlevel (begin): the level's start and end ----
+// The level's name appearing: a plucked fourth with a soft drum.
+SampleBuffer LevelStartStage()
+{
+    SampleBuffer out(R, 1.0);
+    out.Mix(Pluck(R, 293.66, 0.9, 0.85f, 0.5f, 401), 0.0, 0.7f);
+    out.Mix(Pluck(R, Semitones(293.66, 5.0), 0.8, 0.85f, 0.5f, 402), 0.12, 0.6f);
+    out.Mix(FrameDrum(R, DrumStroke::Dum, 403), 0.0, 0.5f);
+    return Finished(out, 0.55f);
+}
+
+// "Go": a bright rising call.
+SampleBuffer Go()
+{
+    SampleBuffer out(R, 0.8);
+    out.Mix(FmTone(R, 587.33, 0.5, 2.0, 1.2, 0.2), 0.0, 0.6f);
+    out.Mix(FmTone(R, Semitones(587.33, 7.0), 0.5, 2.0, 1.2, 0.2), 0.1, 0.6f);
+    out.Mix(FrameDrum(R, DrumStroke::Tek, 404), 0.0, 0.5f);
+    return Finished(out, 0.6f);
+}
+
+// The score counting up: a loop of light ticks, four a second.
+SampleBuffer ScoreTick()
+{
+    SampleBuffer out(R, 1.0);
+    for (int i = 0; i < 4; ++i)
+        out.Mix(FmTone(R, 2093.0, 0.05, 1.41, 1.5, 0.01), 0.25 * i, 0.6f);
+    return Finished(out, 0.35f);
+}
+// ---- endlevel (end) ----
 
 SampleBuffer Music(const Tune& tune) { return MusicComposer(R).Compose(tune, 16.0); }
+
+// i17-logic (begin)
+// Time running short: a falling pair of tones struck three times.
+SampleBuffer TimeUp()
+{
+    SampleBuffer out(R, 1.4);
+    for (int i = 0; i < 3; ++i) {
+        out.Mix(FmTone(R, 880.0, 0.25, 2.0, 1.5, 0.1), 0.35 * i, 0.6f);
+        out.Mix(FmTone(R, Semitones(880.0, -5.0), 0.3, 2.0, 1.5, 0.12), 0.35 * i + 0.12, 0.6f);
+    }
+    return Finished(out, 0.7f);
+}
+// i17-logic (end)
 
 } // namespace
 
@@ -338,6 +421,12 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/music/map.ogg", [] { return Music({{0, 2, 4, 7, 9}, 174.61, 72.0, "D...D.T.", 110}); }},
         {"data/sound/GemOut.wav", GemOut},
         {"data/sound/Ray.wav", Ray},
+        // ---- tips (begin) ----
+        {"data/sound/tips/Hint.wav", HintSound},
+        {"data/sound/tips/NoMoves.wav", NoMovesSound},
+        {"data/sound/tips/TipWindow.wav", TipWindowSound},
+        {"data/sound/tips/ArtefactCollect.wav", ArtefactCollectSound},
+        // ---- tips (end) ----
         // ---- effects (begin) ----
         {"data/sound/effects/SunStart.wav", SunStart},
         {"data/sound/effects/SunAdd.wav", SunAdd},
@@ -354,6 +443,11 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/effects/FallenArtefact.wav", [] { return Fallen(392.0, 343); }},
         {"data/sound/effects/FlyChipSwap.wav", FlyChipSwap},
         // ---- effects (end) ----
+        // ---- endlevel (begin) ----
+        {"data/sound/LevelStartStage.wav", LevelStartStage},
+        {"data/sound/Go.wav", Go},
+        {"data/sound/ScoreTick.wav", ScoreTick},
+        // ---- endlevel (end) ----
         // demohelp (begin): the charged sun's beams reach the ring.
         {"data/sound/effects/SunWonder.wav", [] { return Rising(523.25, 3, 7.0, 0.09, 2.5, 0.35f); }},
         // demohelp (end)
@@ -376,6 +470,17 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/music/stage5.ogg", [] { return Music({{0, 2, 4, 5, 7, 9, 10}, 196.0, 108.0, "D.T.D.T.", 105}); }},
         {"data/sound/music/stage6.ogg", [] { return Music({{0, 2, 3, 5, 7, 9, 10}, 146.83, 92.0, "D..TD..T", 106}); }},
         {"data/sound/music/stage7.ogg", [] { return Music({{0, 2, 3, 5, 7, 8, 11}, 123.47, 104.0, "D.TDD.T.", 107}); }},
+        // i17-logic (begin): the stages' main tracks, the hurry warning and its track
+        {"data/sound/music/stage1main.ogg", [] { return Music({{0, 1, 4, 5, 7, 8, 10}, 146.83, 104.0, "D.TTD.T.", 111}); }},
+        {"data/sound/music/stage2main.ogg", [] { return Music({{0, 1, 3, 5, 7, 8, 10}, 164.81, 92.0, "D..TD.TT", 112}); }},
+        {"data/sound/music/stage3main.ogg", [] { return Music({{0, 1, 4, 5, 7, 8, 11}, 138.59, 98.0, "D.TT.DT.", 113}); }},
+        {"data/sound/music/stage4main.ogg", [] { return Music({{0, 2, 3, 5, 7, 8, 10}, 220.0, 108.0, "D.T.D.TT", 114}); }},
+        {"data/sound/music/stage5main.ogg", [] { return Music({{0, 2, 4, 5, 7, 9, 10}, 196.0, 116.0, "D.TTD.T.", 115}); }},
+        {"data/sound/music/stage6main.ogg", [] { return Music({{0, 2, 3, 5, 7, 9, 10}, 146.83, 100.0, "D.T.D..T", 116}); }},
+        {"data/sound/music/stage7main.ogg", [] { return Music({{0, 2, 3, 5, 7, 8, 11}, 123.47, 112.0, "D.TDD.TT", 117}); }},
+        {"data/sound/music/timeout.ogg", [] { return Music({{0, 1, 3, 6, 7, 8, 11}, 110.0, 132.0, "DTDTDTDT", 118}); }},
+        {"data/sound/TimeUp.wav", TimeUp},
+        // i17-logic (end)
     };
     return sounds;
 }

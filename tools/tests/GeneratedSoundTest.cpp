@@ -107,6 +107,24 @@ const Wanted kWanted[] = {
     {"data/sound/shield/ArtefactSound6.wav", 0.3, 1.5}, {"data/sound/shield/ArtefactSound7.wav", 0.3, 1.5},
     {"data/sound/shield/ShieldWonder.wav", 0.5, 2.0},
     // shield (end)
+    // i17-logic (begin)
+    {"data/sound/music/stage1main.ogg", 10.0, 20.0}, {"data/sound/music/stage2main.ogg", 10.0, 20.0},
+    {"data/sound/music/stage3main.ogg", 10.0, 20.0}, {"data/sound/music/stage4main.ogg", 10.0, 20.0},
+    {"data/sound/music/stage5main.ogg", 10.0, 20.0}, {"data/sound/music/stage6main.ogg", 10.0, 20.0},
+    {"data/sound/music/stage7main.ogg", 10.0, 20.0}, {"data/sound/music/timeout.ogg", 10.0, 20.0},
+    {"data/sound/TimeUp.wav", 0.5, 2.0},
+    // i17-logic (end)
+    // endlevel (begin)
+    {"data/sound/LevelStartStage.wav", 0.5, 1.5},
+    {"data/sound/Go.wav", 0.5, 1.5},
+    {"data/sound/ScoreTick.wav", 0.9, 1.1},
+    // endlevel (end)
+    // tips (begin)
+    {"data/sound/tips/Hint.wav", 0.3, 1.5},
+    {"data/sound/tips/NoMoves.wav", 0.5, 2.0},
+    {"data/sound/tips/TipWindow.wav", 0.2, 1.5},
+    {"data/sound/tips/ArtefactCollect.wav", 3.0, 6.0},
+    // tips (end)
     // demohelp (begin)
     {"data/sound/effects/SunWonder.wav", 0.2, 1.5},
     // demohelp (end)

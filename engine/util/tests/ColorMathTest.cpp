@@ -19,6 +19,24 @@ TEST(Color, ConstructorsAndPacking)
     EXPECT_EQ(LerpByte(200, 100, 0.5f), 150);
 }
 
+TEST(MathFunctions, TruncateToIntStaysInTheIntRange)
+{
+    const struct {
+        float value;
+        int expected;
+    } cases[] = {
+        {2.9f, 2},
+        {-2.9f, -2},
+        {1e30f, 2147483647},
+        {-1e30f, -2147483647 - 1},
+        {INFINITY, 2147483647},
+        {-INFINITY, -2147483647 - 1},
+        {NAN, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TruncateToInt(c.value), c.expected) << c.value;
+}
+
 TEST(MathFunctions, EaseLerpAndPeriod)
 {
     const struct {

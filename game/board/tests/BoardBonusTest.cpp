@@ -241,6 +241,7 @@ TEST_F(BoardBonusTest, TheTimeBonusGivesBackTimeNeverBelowNoneAndIsRefusedWhileO
     GameField& board = MakeLiveBoard({{0}});
     ActivePlayer().timeToLevel = 100.0f;
     board._elapsed = 10.0f;
+    board._stopTime = true; // the level's clock stands: only the bonus moves it
     board._bonusButtons[1].count = 2;
     board._hurryShown = true;
     board.AddTimeBonus();

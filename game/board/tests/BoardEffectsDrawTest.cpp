@@ -13,6 +13,11 @@
 #include "game/board/effects/SquareDestroyerThrow.h"
 #include "game/board/effects/SwapBonusSquareMover.h"
 #include "game/state/ArtefactCatalogue.h"
+// endlevel (begin)
+#include "game/board/effects/DecLives.h"
+#include "game/board/effects/LetterText.h"
+#include "game/board/effects/LifeBonus.h"
+// endlevel (end)
 #include "tests/support/GlTestContext.h"
 
 using namespace testing_support;
@@ -121,5 +126,49 @@ TEST_F(BoardEffectsDrawTest, MoversShowAtTheStartOfTheirPaths)
     swap.Draw();
     ExpectDrawStateRestored("swap");
 }
+
+// endlevel (begin)
+TEST_F(BoardEffectsDrawTest, APictureTextShowsCentredOnItsStartPointOnlyWhileItRuns)
+{
+    GameField& board = MakeDrawnBoard({{0}});
+    LetterText::Picture picture;
+    picture.sprite = &_red;
+    picture.width = 100;
+    picture.height = 40;
+    LetterText text(Point(400, 300), "", picture, -1.0f, 1.0f, &board, 4);
+    text.HideShadow();
+    text.Draw();
+    ExpectAt(400, 300, kBackground); // not yet
+    text._time = 0.5f;
+    text.Draw();
+    ExpectAt(400, 300, kRed);
+    ExpectAt(440, 300, kRed);
+    ExpectAt(400, 340, kBackground);
+    ExpectDrawStateRestored("letter text");
+}
+
+TEST_F(BoardEffectsDrawTest, TheBrokenLifesHalvesShowAtTheIconAndTheAddedLifeBeatsOverTheIcons)
+{
+    GameField& board = MakeDrawnBoard({{0}});
+    board._livesTexture = &_red;
+    board._shownLives = 2;
+    DecLives broken(&board);
+    broken.Draw();
+    ExpectAt(static_cast<int>(broken._halves[0].x), 240, kRed);
+    ExpectAt(static_cast<int>(broken._halves[1].x), 240, kRed);
+    ExpectDrawStateRestored("broken life");
+
+    board._shownLives = 2;
+    LifeBonus added(&board);
+    added.Draw();
+    ExpectAt(31, 238, kBackground); // it waits a second
+    added._time = 1.0f / 6.0f;      // the top of a beat
+    added.Draw();
+    const Rgb lit = At(31, 238);
+    EXPECT_GT(lit[0], kBackground[0] + 100) << "the red added over the icons";
+    EXPECT_NEAR(lit[1], kBackground[1], 3);
+    ExpectDrawStateRestored("added life");
+}
+// endlevel (end)
 
 } // namespace

@@ -76,18 +76,18 @@ TEST(BoardEndToEnd, RunStartFromTheLayersScriptLaysOutTheGamesFirstLevel)
         game.App().Frame();
     }
 
-    // Phoenicia_1: eight by eight, its bonus squares where its rows put them.
+    // Phoenicia_1: seven by seven plain cells of four colours, its artefact
+    // piece in the middle.
     ASSERT_TRUE(board->HasLevel());
-    EXPECT_EQ(board->_width, 8);
-    EXPECT_EQ(board->_height, 8);
-    EXPECT_EQ(board->_originX, 377);
-    EXPECT_EQ(board->_originY, 140);
-    EXPECT_EQ(board->_chipCount, 5);
-    EXPECT_EQ(board->_levelGrid.At(1, 6), 0x40);
-    EXPECT_EQ(board->_levelGrid.At(5, 6), 0x41);
-    EXPECT_EQ(board->_levelGrid.At(4, 1), 0x4C);
-    EXPECT_FLOAT_EQ(board->_levelTime, 180.0f);
-    ASSERT_EQ(board->_squares.size(), 64u);
+    EXPECT_EQ(board->_width, 7);
+    EXPECT_EQ(board->_height, 7);
+    EXPECT_EQ(board->_originX, 397);
+    EXPECT_EQ(board->_originY, 160);
+    EXPECT_EQ(board->_chipCount, 4);
+    EXPECT_EQ(board->_levelGrid.At(3, 3), 0x50);
+    EXPECT_EQ(board->_levelGrid.At(0, 0), 1);
+    EXPECT_FLOAT_EQ(board->_levelTime, 295.0f);
+    ASSERT_EQ(board->_squares.size(), 49u);
     for (const auto& square : board->_squares) {
         EXPECT_EQ(square->kind, board->_levelGrid.At(square->x, square->y) == 1 ? square->kind & 0xF
                                                                                  : board->_levelGrid.At(square->x, square->y));
@@ -96,7 +96,7 @@ TEST(BoardEndToEnd, RunStartFromTheLayersScriptLaysOutTheGamesFirstLevel)
         EXPECT_FLOAT_EQ(square->alpha, 255.0f);
     }
     EXPECT_EQ(board->_cellFade[0][0], 255);
-    EXPECT_EQ(board->_cellFade[7][7], 255);
+    EXPECT_EQ(board->_cellFade[6][6], 255);
     EXPECT_FALSE(board->_isBlocked);
     EXPECT_TRUE(board->_isActive);
 

@@ -202,7 +202,7 @@ TEST_F(BoardFallTest, TheHelpModeDealsItsListInOrderOrTheNormalDrawWithoutOne)
 
 TEST_F(BoardFallTest, ABonusLandingInTheBottomCellLeavesAndTheBoardFallsAgain)
 {
-    GameField& board = MakeLaidOutBoard({{0x40, 1}, {E, 2}});
+    WatchedField& board = MakeLaidOutBoard({{0x40, 1}, {E, 2}});
     board._bonusButtons[0].count = 0;
     board.RunFalling(-80.0f, 0.02f, 0.02f);
     ASSERT_TRUE(RunUntilFree(board));
@@ -216,7 +216,9 @@ TEST_F(BoardFallTest, ABonusLandingInTheBottomCellLeavesAndTheBoardFallsAgain)
     EXPECT_EQ(board._artInFly, 0);
     EXPECT_EQ(board._bonusButtons[0].count, 1);
     EXPECT_EQ(ActivePlayer().bonusCount[0], 1);
-    EXPECT_TRUE(board._checkMovesPending);
+    // The bonus gone, the board's observer ran the dead-board check once.
+    EXPECT_FALSE(board._checkMovesPending);
+    EXPECT_EQ(board.Calls("CheckNoMoves").size(), 1u);
 }
 
 TEST_F(BoardFallTest, TheKnockSoundsAtMostOnceEveryPointSixSeconds)

@@ -23,13 +23,15 @@ protected:
         gameInfo.LoadLevelMap();
     }
 
+    // The board's controllers but its observer and the ambient light wave
+    // the observer starts, which runs out by itself.
     static int BoardControllers(const GameField& board)
     {
         int count = 0;
         const std::string prefix = board.name + "_";
         kernel.ForEachController([&](IController& c) {
             if (!c._finished && c._name.compare(0, prefix.size(), prefix) == 0 &&
-                c._name != prefix + "GameFieldObserver")
+                c._name != prefix + "GameFieldObserver" && c._name != prefix + "LevelContourLighting")
                 ++count;
         });
         return count;
@@ -60,6 +62,8 @@ TEST_F(BoardStartTest, AfterRunStartEverySquareRestsInItsCellAndTheBoardIsFree)
     EXPECT_TRUE(board._isBlocked);
     EXPECT_TRUE(ActivePlayer().levelNotComp);
     EXPECT_TRUE(board._isActive);
+    EXPECT_FALSE(board._endLevelRunning);
+    EXPECT_FLOAT_EQ(board._idleTime, 1000.0f); // the first level, its tip not yet shown
     for (const auto& square : board._squares)
         EXPECT_FLOAT_EQ(square->alpha, 0.0f);
 
@@ -69,16 +73,17 @@ TEST_F(BoardStartTest, AfterRunStartEverySquareRestsInItsCellAndTheBoardIsFree)
         EXPECT_FLOAT_EQ(square->position.y, static_cast<float>(square->y * 40));
         EXPECT_FLOAT_EQ(square->alpha, 255.0f);
     }
-    for (int x = 0; x < board._width; ++x)
-        for (int y = 0; y < board._height; ++y)
-            EXPECT_EQ(board._cellFade[x][y], 255) << x << ", " << y;
-    EXPECT_FALSE(board._isBlocked);
     EXPECT_EQ(board._fallCount, 0);
-    EXPECT_EQ(BoardControllers(board), 0);
-    EXPECT_FALSE(board._endLevelRunning);
     EXPECT_EQ(board._stage, 1);
     EXPECT_EQ(board._level, 1);
-    EXPECT_FLOAT_EQ(board._idleTime, 1000.0f); // the first level, its tip not yet shown
+    // The level has no artefact pieces: the first check once the board has
+    // settled completes it, and the end of the level holds the board while
+    // its cells fade out.
+    EXPECT_TRUE(board._endLevelRunning);
+    EXPECT_TRUE(board._isBlocked);
+    EXPECT_TRUE(board._isVanishing);
+    EXPECT_FALSE(board._canAcceptMouse);
+    EXPECT_EQ(ActivePlayer().level, 2);
 }
 
 TEST_F(BoardStartTest, SquaresRainInStackedAboveTheirColumns)
@@ -206,6 +211,8 @@ TEST_F(BoardStartTest, RestartDuringTheFallEmptiesAndFreesTheBoard)
 
 TEST_F(BoardStartTest, StartOfAnUnfinishedLevelDropsItsSquaresAgain)
 {
+    // A level with pieces: it is not complete once the board has settled.
+    ActivePlayer().level = 2;
     GameField& board = MakeBoard();
     board.AcceptMessage(Message("RunStart"));
     Frames(8.0f);

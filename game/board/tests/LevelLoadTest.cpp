@@ -3,6 +3,7 @@
 
 #include "BoardFixture.h"
 
+#include "engine/platform/StrictLookups.h"
 #include "game/board/LevelFile.h"
 #include "game/board/Square.h"
 
@@ -232,5 +233,21 @@ TEST_F(LevelLoadTest, LevelNameMapRowsPastSevenAndEntriesPastTwentyAreIgnored)
     EXPECT_EQ(board._levNameMap[6][19], 720);
     EXPECT_NE(LogText().find("past the 7th"), std::string::npos);
 }
+
+// levels (begin)
+TEST_F(LevelLoadTest, AMissingMessageIsReportedOnceInTheStrictMode)
+{
+    WriteGameFile("Messages.xml", "<Messages><Message name=\"msg_1\"><Text><string>Hi</string></Text></Message>"
+                                  "</Messages>");
+    GameField& board = MakeBoard();
+    SetStrictLookups(true);
+    board.GetMessageText("msg_1");
+    board.GetMessageText("stone");
+    board.GetMessageText("stone"); // now an empty entry: no second line
+    SetStrictLookups(false);
+    EXPECT_EQ(Count(LogText(), kMissingNameTitle), 1) << LogText();
+    EXPECT_NE(LogText().find("message \"stone\" is not there."), std::string::npos) << LogText();
+}
+// levels (end)
 
 } // namespace

@@ -91,6 +91,14 @@ public:
                                  "FlashStart", "AddTime"})
             names.push_back(name);
         // effects (end)
+        // endlevel (begin)
+        for (const char* name : {"Go", "LevelStartStage", "AddLife"})
+            names.push_back(name);
+        // endlevel (end)
+        // tips (begin)
+        for (const char* name : {"Hint", "NoMoves", "TipWindow", "ArtefactCollect"})
+            names.push_back(name);
+        // tips (end)
         names.push_back("SunWonder"); // demohelp
         for (const std::string& name : names) {
             g_sound.LoadSample(name, name + ".wav", 1000);
@@ -133,7 +141,7 @@ protected:
 
     // A board of the layout (rows top first), the level's colours 0 to 4,
     // no chain owed for many moves, active and free; it plays without a goal
-    // (no end-of-level checks).
+    // (no end-of-level checks) and its clockwork starts nothing by itself.
     WatchedField& MakeLaidOutBoard(const Layout& rowsTopFirst, const std::string& name = "Field")
     {
         _watched.push_back(std::make_unique<WatchedField>(name));
@@ -154,7 +162,18 @@ protected:
         board._stopTime = false;
         board._levelRunning = false;
         board._musorStep = 5;
+        QuietClockwork(board);
         LayOut(board, rowsTopFirst);
+    }
+
+    // The board's observer starts no ambient light, artefact flash or ice
+    // spreading (each due far in the future).
+    static void QuietClockwork(GameField& board)
+    {
+        constexpr float kNever = 1.0e9f;
+        std::fill(std::begin(board._ambientTimers), std::end(board._ambientTimers), kNever);
+        board._artefactFlashTime = kNever;
+        board._iceClock = -kNever;
     }
 
     // effects (begin)

@@ -10,6 +10,9 @@
 #include "game/screens/FlagMover.h"
 #include "game/screens/MapLight.h"
 #include "game/screens/MapTitleEmerge.h"
+#include "gui/effects/ParticleEffect.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -253,6 +256,32 @@ TEST_F(MapFixture, TheWalkLightsTheSlotsAndMovesTheLightAlong)
     EXPECT_GT(map->lightSlots[5], 0.0f);
     EXPECT_GT(map->lightSlots[7], 0.0f);
 }
+
+// levels (begin)
+TEST_F(MapFixture, TheWalkRaisesAStarOverEachCountrysFirstWaypointAndTheLastOnce)
+{
+    WriteLevelMap({15, 15, 15, 15, 15, 15, 15});
+    MakeMap();
+    MapLight* light = FindLight();
+    ASSERT_NE(light, nullptr);
+    OnMapLayer(true);
+    Frames(1, 0.0f);
+    light->_state = MapLight::kWholeMap;
+    light->_time = 0.99f; // every slot of the walk lit
+    light->_rate = 0.0f;
+    map->effects.effects.clear();
+    Frames(1, 0.01f);
+    std::vector<Point> stars;
+    for (const ParticleEffect* effect : map->effects.effects)
+        stars.emplace_back(static_cast<int>(effect->posX) + 1, static_cast<int>(effect->posY) - 2);
+    std::vector<Point> expected;
+    for (int s = 0; s < 7; ++s)
+        expected.emplace_back(100, 100 + 40 * s); // each country's first level
+    expected.emplace_back(100 + 30 * 14, 100 + 40 * 6); // the last level of all
+    for (const Point& p : expected)
+        EXPECT_EQ(std::count(stars.begin(), stars.end(), p), 1) << p.x << "," << p.y;
+}
+// levels (end)
 
 TEST_F(MapFixture, ProcessesOfADeletedMapStopWithoutTouchingIt)
 {

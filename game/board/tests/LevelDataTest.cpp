@@ -1,0 +1,250 @@
+// The bundled levels as the game reads them: every level of the level map
+// loads with the board's own loader, keeps the board's limits, teaches one
+// new thing at a time, keeps its country's artefact count, has its map text
+// and fills without a line and with a move for several seeds.
+
+#include "BoardFixture.h"
+
+#include "game/board/Square.h"
+#include "game/board/SquareKinds.h"
+#include "game/screens/LevelTextsFile.h"
+#include "game/state/ArtefactCatalogue.h"
+#include "game/state/ArtefactFile.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <cmath>
+#include <set>
+
+namespace {
+
+// What a level may bring that the player has not met yet.
+std::set<std::string> ThingsOn(const GameField& board)
+{
+    std::set<std::string> things;
+    for (int x = 0; x < board._width; ++x)
+        for (int y = 0; y < board._height; ++y) {
+            const int code = board._levelGrid.At(x, y);
+            if (code == 0)
+                things.insert("hole");
+            else if (code >= kKindBonus && code < kKindArtefact)
+                things.insert("bonus " + std::to_string(code & 0xF));
+            else if (code != 1 && code < kKindArtefact)
+                things.insert("group " + std::to_string(code >> 4));
+            else if (code >= kKindIce)
+                things.insert("group " + std::to_string(code >> 4));
+        }
+    if (board._qMusor > 0)
+        things.insert("musor");
+    return things;
+}
+
+bool LeavesAtTheBottom(int code)
+{
+    return code >= kKindBonus && code < kKindIce;
+}
+
+class LevelDataTest : public BoardTest {
+protected:
+    LevelDataTest()
+    {
+        for (const char* file : {"Level.xml", "LevelMap.xml", "levelTexts.xml", "Artefact.xml"})
+            WriteGameFile(file, testing_support::ReadTextFile(testing_support::SourceDir() + "/data/" + file));
+        _info.LoadLevelMap();
+    }
+
+    int StageCount() const { return _info.GetMapStageCount(); }
+    LevelMapStage& Stage(int stage) { return _info.GetMapStage(stage); }
+
+    // The board with level `level` of stage `stage` (both from 0) loaded as
+    // the player's current level.
+    GameField& Load(int stage, int level)
+    {
+        ActivePlayer().stage = stage + 1;
+        ActivePlayer().level = level + 1;
+        if (!_board)
+            _board = &MakeBoard();
+        _board->LoadLevel(Stage(stage).levels[static_cast<std::size_t>(level)].name);
+        return *_board;
+    }
+
+    static int PieceCount(const GameField& board)
+    {
+        int pieces = 0;
+        for (int x = 0; x < board._width; ++x)
+            for (int y = 0; y < board._height; ++y)
+                if (board._levelGrid.At(x, y) >= kKindArtefact && board._levelGrid.At(x, y) < kKindIce)
+                    ++pieces;
+        return pieces;
+    }
+
+    GameInfo _info;
+    GameField* _board = nullptr;
+};
+
+TEST_F(LevelDataTest, SevenCountriesOfFifteenLevelsEachFoundByItsMapName)
+{
+    ASSERT_EQ(StageCount(), 7);
+    std::set<std::string> names;
+    for (int s = 0; s < StageCount(); ++s) {
+        ASSERT_EQ(Stage(s).levels.size(), 15u) << Stage(s).name;
+        for (int l = 0; l < 15; ++l) {
+            GameField& board = Load(s, l);
+            const std::string& name = Stage(s).levels[static_cast<std::size_t>(l)].name;
+            EXPECT_TRUE(board.HasLevel()) << name;
+            EXPECT_TRUE(names.insert(name).second) << name << " twice in the map";
+        }
+    }
+    // The board's own pictures are not in the test's folder: only level
+    // errors count here.
+    EXPECT_EQ(Count(LogText(), "Level is not found"), 0) << LogText();
+    EXPECT_EQ(Count(LogText(), "level.xml"), 0) << LogText();
+}
+
+TEST_F(LevelDataTest, EveryLevelKeepsTheBoardsLimits)
+{
+    for (int s = 0; s < StageCount(); ++s)
+        for (int l = 0; l < 15; ++l) {
+            GameField& board = Load(s, l);
+            const std::string where = Stage(s).levels[static_cast<std::size_t>(l)].name;
+            // The board is centred right of the sun: over 13 columns or rows it
+            // leaves the screen.
+            EXPECT_GE(board._width, 2) << where;
+            EXPECT_LE(board._width, 13) << where;
+            EXPECT_GE(board._height, 2) << where;
+            EXPECT_LE(board._height, 12) << where;
+            EXPECT_GE(board._chipCount, 4) << where;
+            EXPECT_LE(board._chipCount, 7) << where;
+            EXPECT_GE(PieceCount(board), 1) << where << ": a board without pieces completes at once";
+            EXPECT_GT(board._levelTime, 0.0f) << where;
+            for (int x = 0; x < board._width; ++x)
+                for (int y = 0; y < board._height; ++y) {
+                    if (!LeavesAtTheBottom(board._levelGrid.At(x, y)))
+                        continue;
+                    // The cells under it clear by lines across its column too:
+                    // nothing that stays or never matches there or beside it.
+                    bool cellBelow = false;
+                    for (int column = x - 1; column <= x + 1; ++column)
+                        for (int row = 0; row < board._height; ++row) {
+                            const int code = board._levelGrid.At(column, row);
+                            const bool blocks = (code & 0xF0) == kKindFixedLocked ||
+                                                (code & 0xF0) == kKindFixedDoubleLocked ||
+                                                (code == kKindStone && row < y);
+                            EXPECT_FALSE(blocks) << where << ": the square at " << x << "," << y
+                                                 << " cannot reach the bottom past " << column << "," << row;
+                        }
+                    for (int below = 0; below < y; ++below)
+                        cellBelow = cellBelow || board._levelGrid.IsCell(x, below);
+                    // One already in its column's bottom cell would leave before play begins.
+                    EXPECT_TRUE(cellBelow) << where << ": the square at " << x << "," << y << " starts at the bottom";
+                }
+        }
+}
+
+TEST_F(LevelDataTest, EachCountryCollectsExactlyItsArtefactsPieces)
+{
+    ArtefactCatalogue catalogue;
+    ASSERT_TRUE(ReadArtefactFile("Artefact.xml", catalogue));
+    ASSERT_EQ(catalogue.Count(), StageCount());
+    for (int s = 0; s < StageCount(); ++s) {
+        const int total = static_cast<int>(catalogue.Find(s)->elements.size());
+        EXPECT_LE(total, kKindIce - kKindArtefact) << Stage(s).name;
+        int next = 0;
+        for (int l = 0; l < 15; ++l) {
+            GameField& board = Load(s, l);
+            EXPECT_EQ(static_cast<int>(board._artefactQueue.size()), next) << Stage(s).levels[static_cast<std::size_t>(l)].name;
+            next = static_cast<int>(board._artefactQueue.size()) + PieceCount(board);
+        }
+        EXPECT_EQ(next, total) << Stage(s).name;
+    }
+}
+
+TEST_F(LevelDataTest, PlainBoardsFirstThenOneNewThingALevel)
+{
+    std::set<std::string> met;
+    for (int s = 0; s < StageCount(); ++s)
+        for (int l = 0; l < 15; ++l) {
+            GameField& board = Load(s, l);
+            const std::set<std::string> things = ThingsOn(board);
+            std::vector<std::string> fresh;
+            for (const std::string& thing : things)
+                if (met.insert(thing).second)
+                    fresh.push_back(thing);
+            const std::string where = Stage(s).levels[static_cast<std::size_t>(l)].name;
+            if (s == 0 && l == 0) {
+                EXPECT_TRUE(things.empty()) << where;
+            }
+            EXPECT_LE(fresh.size(), 1u) << where << " brings " << fresh.size() << " new things";
+        }
+    // Everything the tips teach turns up somewhere.
+    for (const char* thing : {"hole", "group 1", "group 2", "group 3", "group 10", "group 11", "group 12", "bonus 0",
+                              "bonus 1", "bonus 2", "bonus 3", "bonus 8", "bonus 9", "bonus 12", "musor"})
+        EXPECT_EQ(met.count(thing), 1u) << thing;
+}
+
+TEST_F(LevelDataTest, TimeAndColoursTightenCountryByCountry)
+{
+    float previousMeanTime = 1e9f;
+    int previousFewestColours = 0;
+    for (int s = 0; s < StageCount(); ++s) {
+        float time = 0.0f;
+        int fewest = 100;
+        for (int l = 0; l < 15; ++l) {
+            GameField& board = Load(s, l);
+            time += board._levelTime / static_cast<float>(PieceCount(board));
+            fewest = std::min(fewest, board._chipCount);
+        }
+        EXPECT_LT(time / 15.0f, previousMeanTime) << Stage(s).name;
+        EXPECT_GE(fewest, previousFewestColours) << Stage(s).name;
+        previousMeanTime = time / 15.0f;
+        previousFewestColours = fewest;
+    }
+}
+
+TEST_F(LevelDataTest, EveryLevelFillsWithoutALineAndWithAMove)
+{
+    for (int s = 0; s < StageCount(); ++s)
+        for (int l = 0; l < 15; ++l) {
+            GameField& board = Load(s, l);
+            const std::string where = Stage(s).levels[static_cast<std::size_t>(l)].name;
+            for (std::uint32_t seed : {1u, 7u, 2024u, 31337u}) {
+                FixClockSeed(seed);
+                board.FillBoard();
+                board.UpdateKindMap();
+                for (int x = 0; x < board._width; ++x)
+                    for (int y = 0; y < board._height; ++y)
+                        ASSERT_FALSE(board.IsMatchAt(x, y)) << where << " seed " << seed << " at " << x << "," << y;
+                ASSERT_FALSE(board.FindMoves().empty()) << where << " seed " << seed;
+                EXPECT_EQ(PieceCount(board), static_cast<int>(std::count_if(
+                                                  board._squares.begin(), board._squares.end(), [](const auto& square) {
+                                                      return square->kind >= kKindArtefact && square->kind < kKindIce;
+                                                  })))
+                    << where;
+            }
+        }
+}
+
+TEST_F(LevelDataTest, EveryLevelHasItsMapTextAndWaypointsStandApart)
+{
+    LevelTexts texts;
+    std::vector<LevelMapStage> stages;
+    for (int s = 0; s < StageCount(); ++s)
+        stages.push_back(Stage(s));
+    ASSERT_TRUE(LoadLevelTextsFile("levelTexts.xml", stages, texts));
+    std::vector<std::pair<std::string, LevelMapLevel>> points;
+    for (int s = 0; s < StageCount(); ++s)
+        for (int l = 0; l < 15; ++l) {
+            EXPECT_NE(texts.Find(s, l), nullptr) << LevelTextId(Stage(s).name, s + 1, l + 1);
+            points.emplace_back(Stage(s).name, Stage(s).levels[static_cast<std::size_t>(l)]);
+        }
+    // A click picks a waypoint within 10 points: two must be 20 apart.
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const LevelMapLevel& a = points[i].second;
+        EXPECT_TRUE(a.x >= 10 && a.x <= 790 && a.y >= 10 && a.y <= 590) << a.name;
+        for (std::size_t j = i + 1; j < points.size(); ++j) {
+            const LevelMapLevel& b = points[j].second;
+            EXPECT_GE(std::hypot(a.x - b.x, a.y - b.y), 20.0) << a.name << " and " << b.name;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,187 @@
+// Round after round in the game folder that the build assembles: a level
+// finished leads through the counted time bonus to the statistics page and,
+// by its "Ok", to the map, where the flag sails on to the next level; a
+// level whose time runs out costs a life and offers the level again; the
+// last life ends on the game-over page, whose button leads to the map with
+// the country to play again from its start and three new lives. Pictures of
+// the pages are saved beside the test's output (end_level_flow/), with the
+// run's log.htm.
+
+#include "game/board/GameField.h"
+#include "game/screens/Map.h"
+#include "game/state/GameInfo.h"
+#include "game/state/Player.h"
+#include "gui/GUIManager.h"
+#include "gui/Layer.h"
+#include "gui/Message.h"
+#include "tests/e2e/GameFolderTest.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace testing_support;
+
+namespace {
+
+Widget* LayerWidget(const std::string& layer, const std::string& widget)
+{
+    Layer* found = GUI.getLayer(layer);
+    return found ? found->getWidget(widget) : nullptr;
+}
+
+class EndLevelFlowTest : public GameFolderTest {
+protected:
+    EndLevelFlowTest() : GameFolderTest("end_level_flow") {}
+
+    // Clicks the middle of a page's button.
+    void Press(const std::string& layer, const std::string& button)
+    {
+        const Widget* widget = LayerWidget(layer, button);
+        ASSERT_NE(widget, nullptr) << layer << " " << button;
+        Click(widget->rect.x + widget->rect.w / 2, 600 - (widget->rect.y + widget->rect.h / 2));
+    }
+
+    // The stage's screen with the level under way.
+    GameField* PlayingBoard()
+    {
+        EXPECT_EQ(TopLayer(), "StageLayer_1");
+        auto* board = dynamic_cast<GameField*>(LayerWidget("StageLayer_1", "GameField"));
+        if (!board)
+            return nullptr;
+        Frames(kFramesPerSecond);
+        if (!startPictured) {
+            // The country's title spins in; the level's name and "Go!" follow.
+            Picture("00_level_start_country");
+            Frames(kFramesPerSecond + 48);
+            Picture("00_level_start_level");
+            Frames(2 * kFramesPerSecond + 12);
+            Picture("00_level_start_go");
+            startPictured = true;
+        }
+        Frames(6 * kFramesPerSecond);
+        EXPECT_FALSE(board->_endLevelRunning);
+        EXPECT_FALSE(board->_squares.empty());
+        return board;
+    }
+
+    // The level is won at once by the board's message for it.
+    static void CompleteLevel(GameField& board)
+    {
+        board.AcceptMessage(Message("FastCompleteLevel"));
+        ASSERT_TRUE(board._endLevelRunning);
+    }
+
+    // The level's clock runs past its time, with the piece still on the
+    // board.
+    void RunOutOfTime(GameField& board)
+    {
+        const Player& player = gameInfo.GetPlayer(gameInfo.getName());
+        board._elapsed = player.timeToLevel + 0.5f;
+        Frames(2);
+        ASSERT_TRUE(board._endLevelRunning);
+        EXPECT_LT(player.timeBonus, 1);
+    }
+
+    bool startPictured = false;
+};
+
+} // namespace
+
+TEST_F(EndLevelFlowTest, ALevelWonALevelLostAndTheLastLifeLost)
+{
+    PastTheSplashToTheMenu();
+    ASSERT_EQ(TopLayer(), "MainMenu");
+    ASSERT_TRUE(gameInfo.AddNewPlayer("Elissa"));
+    gameInfo.setViewHistory(true);
+    Player& player = gameInfo.GetPlayer("Elissa");
+    Picture("01_menu");
+
+    // Play: the map, then the first level.
+    Click(620, 260);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "Map");
+    const auto* firstMap = dynamic_cast<Map*>(LayerWidget("Map", "Map"));
+    ASSERT_NE(firstMap, nullptr);
+    Point first;
+    ASSERT_TRUE(firstMap->LevelPoint(0, 0, first));
+    EXPECT_NEAR(firstMap->flag.x, static_cast<float>(first.x), 5.0f);
+    Click(690, 506);
+    Frames(kFadeFrames);
+    GameField* board = PlayingBoard();
+    ASSERT_NE(board, nullptr);
+    const int scoreBefore = board->_score;
+
+    // Won with time left: the count-up runs until a click skips it, and the
+    // statistics page comes up over a veil.
+    CompleteLevel(*board);
+    EXPECT_EQ(player.level, 2);
+    Frames(kFramesPerSecond);
+    EXPECT_TRUE(board->_isBlocked);
+    EXPECT_EQ(TopLayer(), "StageLayer_1");
+    Picture("01_level_complete_letters");
+    Click(400, 300);
+    EXPECT_EQ(TopLayer(), "Statistics");
+    EXPECT_EQ(board->_score, scoreBefore + player.timeBonus);
+    EXPECT_GT(player.timeBonus, 0);
+    EXPECT_EQ(player.score, board->_score);
+    Frames(2 * kFramesPerSecond);
+    Picture("02_statistics_playing_in");
+    // A click on the page shows it whole; "Ok" then leads on.
+    Click(400, 300);
+    Frames(kFramesPerSecond);
+    Picture("03_statistics");
+
+    // Ok: the map, where the flag sails to the second level.
+    Press("Statistics", "Ok");
+    Frames(kFadeFrames + 3 * kFramesPerSecond);
+    ASSERT_EQ(TopLayer(), "Map");
+    auto* map = dynamic_cast<Map*>(LayerWidget("Map", "Map"));
+    ASSERT_NE(map, nullptr);
+    Point second;
+    ASSERT_TRUE(map->LevelPoint(0, 1, second));
+    EXPECT_NEAR(map->flag.x, static_cast<float>(second.x), 5.0f) << "the flag sailed on";
+    EXPECT_NEAR(map->flag.y, static_cast<float>(second.y), 5.0f);
+    Picture("04_map_after_the_level");
+    Click(690, 506);
+    Frames(kFadeFrames);
+    board = PlayingBoard();
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->_level, 2);
+
+    // Out of time: a life goes, the page says how many are left, and the
+    // level starts again.
+    RunOutOfTime(*board);
+    EXPECT_EQ(player.lives, 2);
+    Frames(9 * kFramesPerSecond + 30);
+    ASSERT_EQ(TopLayer(), "LoseLife");
+    Picture("05_lost_life");
+    Press("LoseLife", "TryAgain");
+    Frames(kFadeFrames);
+    board = PlayingBoard();
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->_level, 2);
+    EXPECT_EQ(board->_shownLives, 2);
+
+    // The last life: the game-over page; its button leads to the map with
+    // the country to play again and three new lives.
+    player.lives = 1;
+    board->_shownLives = 1;
+    RunOutOfTime(*board);
+    EXPECT_TRUE(gameInfo.IsGameOver());
+    Frames(9 * kFramesPerSecond + 30);
+    ASSERT_EQ(TopLayer(), "GameOver");
+    Picture("06_game_over");
+    Press("GameOver", "ToMap");
+    Frames(kFadeFrames + 2 * kFramesPerSecond);
+    ASSERT_EQ(TopLayer(), "Map");
+    EXPECT_EQ(player.lives, 3);
+    EXPECT_EQ(player.stage, 1);
+    EXPECT_EQ(player.level, 1);
+    Picture("07_map_after_the_game_over");
+
+    Shutdown();
+    const std::string log = LogText();
+    WriteTextFile(_shots + "/log.htm", log);
+    EXPECT_EQ(log.find("Color = Red"), std::string::npos) << "the run's log has error lines";
+}

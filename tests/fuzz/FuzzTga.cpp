@@ -1,0 +1,14 @@
+// TGA pictures.
+#include "tests/fuzz/FuzzTarget.h"
+#include "tests/fuzz/ImageFuzzing.h"
+
+namespace {
+
+void Run(const std::uint8_t* data, std::size_t size)
+{
+    fuzz::LoadPictureAs("picture.tga", data, size);
+}
+
+const fuzz::FuzzTarget target("tga", Run);
+
+} // namespace

@@ -1,0 +1,12 @@
+#pragma once
+
+// The big lettering of a level's start: the countries' titles, one strip a
+// country, and the "Go!" call.
+
+#include "tools/artgen/Canvas.h"
+#include "tools/artgen/TextPainter.h"
+
+// Seven strips 25 pixels high from the top, a country each.
+void DrawCountryTitles(Canvas& canvas, TextPainter& serifBold);
+// The call in the top 136 pixels.
+void DrawGoText(Canvas& canvas, TextPainter& serifBold);
