@@ -22,6 +22,7 @@ int g_desktopWidth = 0;
 int g_desktopHeight = 0;
 int g_captionHeight = 0;
 bool g_keyDown[256];
+unsigned g_keyPresses = 0; // demohelp
 bool g_windowDestroyed = false;
 
 namespace {
@@ -242,6 +243,8 @@ void OnKeyDown(const SDL_KeyboardEvent& key)
     const int code = ToVirtualKey(key.keysym.sym);
     if (code < 0 || code > 255)
         return;
+    if (!g_keyDown[code])
+        ++g_keyPresses; // demohelp
     if (!g_keyDown[code] && code < 91) {
         const std::vector<std::string>& scripts = g_application->keyScripts;
         if (static_cast<std::size_t>(code) < scripts.size() && !scripts[code].empty())

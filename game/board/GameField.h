@@ -576,9 +576,9 @@ public:
     // to another country.
     static constexpr float kDemoBoardTime = 90.0f;
     float _demoBoardTime = 0.0f;
-    bool _demoKeyDown = false;
-    // The stage's "Menu" button and where it stood before the demo moved
-    // it off screen.
+    unsigned _demoKeyPresses = 0;
+    // Where the stage's "Menu" button stood (y upward) before the demo moved
+    // it off the screen.
     Point _demoMenuPosition;
     bool _demoMenuMoved = false;
 

@@ -29,6 +29,7 @@ namespace {
 constexpr int kStages = 7;
 constexpr int kBombButton = 3;
 constexpr int kFlashButton = 0;
+const Point kMenuAway(1000, 0);
 const char* const kCountries[kStages] = {"Phoenicia", "Babylon", "Egypt", "Carthage", "Rome", "Greece", "Troy"};
 
 float UnitRandom()
@@ -74,7 +75,7 @@ void GameField::RunDemo(int stage)
             _demoMenuPosition = menu->position;
             _demoMenuMoved = true;
         }
-        menu->SetPosition(Point(1000, 0));
+        menu->SetPosition(kMenuAway);
     }
     AcceptMessage(Message("Reset"));
 
@@ -117,7 +118,7 @@ void GameField::RunDemo(int stage)
     _demoCursor = Point(400, 300);
     _checkMovesPending = false;
     _demoBoardTime = 0.0f;
-    _demoKeyDown = false;
+    _demoKeyPresses = g_keyPresses;
 }
 
 void GameField::StopDemo()
@@ -131,7 +132,7 @@ void GameField::StopDemo()
     _demoStepIndex = 0;
     if (_demoMenuMoved) {
         if (Widget* menu = StageMenuButton(_stage))
-            menu->SetPosition(_demoMenuPosition);
+            menu->SetPosition(Point(_demoMenuPosition.x, 600 - _demoMenuPosition.y));
         _demoMenuMoved = false;
     }
 }
@@ -296,15 +297,18 @@ void GameField::NoteDemoInput()
 
 bool GameField::StepDemo(float dt)
 {
-    if (!_isDemo)
+    if (!_isDemo || !_isActive)
         return false;
 
-    bool keyDown = false;
-    for (bool down : g_keyDown)
-        keyDown = keyDown || down;
-    if (keyDown && !_demoKeyDown)
+    if (g_keyPresses != _demoKeyPresses)
         NoteDemoInput();
-    _demoKeyDown = keyDown;
+    _demoKeyPresses = g_keyPresses;
+    // The screen's fade puts the stage's "Menu" button back where the layer
+    // has it: the demo keeps it off the screen.
+    if (_demoMenuMoved)
+        if (Widget* menu = StageMenuButton(_stage))
+            if (menu->position.x != kMenuAway.x)
+                menu->SetPosition(kMenuAway);
 
     if (_bannerShown) {
         _bannerAlpha = std::max(0.0f, _bannerAlpha - dt * 128.0f);

@@ -139,7 +139,7 @@ void GameField::DrawBeam(float x1, float y1, float x2, float y2)
             const bool last = start + kBeamPiece >= length;
             const float half = last ? 8.0f : 22.0f;
             g_renderDevice.DrawQuadUV(Vector3(start, -half, 0.0f), Vector3(start + piece, -half, 0.0f),
-                                      Vector3(start + piece, half, 0.0f), Vector3(start, half, 0.0f), 0.0f,
+                                      Vector3(start, half, 0.0f), Vector3(start + piece, half, 0.0f), 0.0f,
                                       piece / kBeamPiece, 0.0f, 1.0f);
         }
     }

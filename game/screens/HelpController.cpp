@@ -22,8 +22,17 @@ void HelpController::OnWidgetDeleted(const Widget* widget)
 
 void HelpController::Update(float dt)
 {
-    if (!_help || !running)
+    // A board that loads its scene runs the manager's pass once: this
+    // controller's own step is not run again inside it.
+    if (!_help || !running || _updating)
         return;
+    _updating = true;
+    Step(dt);
+    _updating = false;
+}
+
+void HelpController::Step(float dt)
+{
     time += dt;
     if (time > _help->_totalDuration) {
         _help->ResetSteps();
@@ -36,9 +45,9 @@ void HelpController::Update(float dt)
             action.started = true;
             action.progress = 0.0f;
             if (!action.inSubWindow && action.name == "RunHelp") {
+                action.finished = true;
                 if (GameField* field = _help->WindowField(action.window))
                     field->RunHelp("window" + IntToString(action.window + 1));
-                action.finished = true;
             }
         }
         if (action.started)

@@ -18,7 +18,13 @@ public:
     bool IsFinished() override { return _finished; }
     void OnWidgetDeleted(const Widget* widget) override;
 
+private:
+    void Step(float dt);
+
+public:
+
     Help* _help;
+    bool _updating = false;
     float time = 0.0f;
     bool running = false;
 };

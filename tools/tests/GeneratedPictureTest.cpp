@@ -234,6 +234,11 @@ const Wanted kWanted[] = {
     {"data/textures/board/chip14.png", 512, 256},
     {"data/textures/board/chip15.png", 512, 256},
     {"data/textures/board/scope1.png", 512, 512},
+    // demohelp (begin)
+    {"data/textures/help/helpback.png", 800, 600},
+    {"data/textures/help/helpbg1.png", 800, 600},
+    {"data/textures/help/helpbg2.png", 800, 600},
+    // demohelp (end)
     {"data/textures/board/country1.png", 800, 600},
     {"data/textures/board/cells1.png", 512, 512},
     {"data/textures/board/scope2.png", 512, 512},

@@ -125,6 +125,9 @@ const Wanted kWanted[] = {
     {"data/sound/tips/TipWindow.wav", 0.2, 1.5},
     {"data/sound/tips/ArtefactCollect.wav", 3.0, 6.0},
     // tips (end)
+    // demohelp (begin)
+    {"data/sound/effects/SunWonder.wav", 0.2, 1.5},
+    // demohelp (end)
 };
 
 } // namespace

@@ -10,11 +10,11 @@ namespace {
 
 class BoardHelpTest : public PlayTest {
 protected:
-    // A saved 1 x 4 column of chips 0 1 0 1 (bottom first) and help.xml
-    // with the scene's body.
+    // A saved 4 x 4 board with a move (its first column 0 1 0 1, bottom
+    // first) and help.xml with the scene's body.
     void WriteScene(const std::string& body, const std::string& attributes = "mouse_x=\"20\" mouse_y=\"-10\"")
     {
-        GameField& source = MakeLaidOutBoard({{1}, {0}, {1}, {0}}, "Source");
+        GameField& source = MakeLaidOutBoard({{1, 3, 1, 3}, {0, 1, 3, 1}, {1, 4, 4, 2}, {0, 2, 2, 4}}, "Source");
         source.DumpState("column.txt");
         WriteGameFile("help.xml", "<Help>\n<MainHelp duration=\"5\" />\n<help name=\"other\" />\n"
                                   "<help name=\"scene\" " + attributes + " state=\"column.txt\">\n" + body +
@@ -43,10 +43,11 @@ TEST_F(BoardHelpTest, TheRefillTakesTheScenesKindsInTurn)
     board.RunHelp("scene");
     ASSERT_EQ(board._height, 4);
     EXPECT_EQ(board._helpRandoms, (std::vector<int>{3, 5}));
-    board.DeleteAllSquares();
+    for (int y = 0; y < 4; ++y)
+        board.RemoveSquare(0, y);
     board.RunFalling(-80.0f, 0.02f, 0.02f);
     Frames(4.0f);
-    EXPECT_EQ(KindsOf(board), (Layout{{5}, {3}, {5}, {3}}));
+    EXPECT_EQ(KindsOf(board), (Layout{{5, 3, 1, 3}, {3, 1, 3, 1}, {5, 4, 4, 2}, {3, 2, 2, 4}}));
 }
 
 TEST_F(BoardHelpTest, TheCursorMovesPressesWaitsAndFadesAsTheSceneSays)
@@ -71,7 +72,7 @@ TEST_F(BoardHelpTest, TheCursorMovesPressesWaitsAndFadesAsTheSceneSays)
     EXPECT_LT(board._helpCursor.y, 100);
     EXPECT_EQ(board._helpCursor.x, 20);
     Step(board, 0.6f);
-    EXPECT_EQ(board._helpCursor, Point(20, 100)) << "at the target: the top chip";
+    EXPECT_EQ(board._helpCursor, Point(20, 100)) << "at the target: a chip";
     EXPECT_TRUE(board._isPressed || board._isSelected) << "the press reached the chip under the cursor";
     EXPECT_FALSE(board._canAcceptMouse) << "the board takes the mouse only inside its step";
 }

@@ -1,0 +1,90 @@
+// The charged sun's beams drawn into a real GL context: a beam lights its
+// strip, 44 points wide and narrower at its last piece, in any direction; a
+// beam whose ends coincide draws nothing.
+
+#include "PlayFixture.h"
+
+#include "engine/render/RenderDevice.h"
+#include "engine/render/Sprite.h"
+#include "tests/support/GlTestContext.h"
+
+using namespace testing_support;
+
+namespace {
+
+class BoardSunBeamDrawTest : public PlayTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(_gl.Open("sun beams"));
+        UploadTexture(_white, 2, 2, std::vector<std::uint32_t>(4, 0xFFFFFFFFu));
+    }
+    void TearDown() override
+    {
+        PlayTest::TearDown();
+        _gl.Close();
+    }
+
+    GameField& BeamBoard()
+    {
+        GameField& board = MakeLaidOutBoard({{0}});
+        board._flashTexture = &_white;
+        board._lightSprite.reset();
+        board._effectClock = 0.0f;
+        return board;
+    }
+
+    static void ClearScreen()
+    {
+        g_renderDevice.EnableTexture(false);
+        g_renderDevice.SetColor(Color(0x3C, 0x3C, 0x3C, 255));
+        g_renderDevice.DrawRect(0, 0, 800, 600);
+        g_renderDevice.ResetColor();
+        g_renderDevice.EnableTexture(true);
+    }
+
+    static bool Lit(int x, int y)
+    {
+        const Rgb p = At(x, y);
+        return p[1] > kBackground[1] + 60;
+    }
+
+    GlTestContext _gl;
+    Sprite _white;
+};
+
+TEST_F(BoardSunBeamDrawTest, ABeamLightsItsStripAndNarrowsAtItsLastPiece)
+{
+    GameField& board = BeamBoard();
+    struct Case {
+        float x1, y1, x2, y2;
+        // Points inside the first piece near its edge, inside the last piece
+        // on its axis, and beside the last piece.
+        int wideX, wideY, endX, endY, besideX, besideY;
+    };
+    const Case cases[] = {
+        {100, 100, 300, 100, 160, 115, 280, 100, 280, 115},  // to the right
+        {300, 300, 100, 300, 240, 285, 120, 300, 120, 285},  // to the left
+        {400, 100, 400, 300, 415, 160, 400, 280, 415, 280},  // straight up
+    };
+    for (const Case& c : cases) {
+        ClearScreen();
+        board.DrawBeam(c.x1, c.y1, c.x2, c.y2);
+        EXPECT_TRUE(Lit(c.wideX, c.wideY)) << c.x1 << "," << c.y1;
+        EXPECT_TRUE(Lit(c.endX, c.endY)) << c.x1 << "," << c.y1;
+        EXPECT_FALSE(Lit(c.besideX, c.besideY)) << "the last piece is 16 points wide";
+        if (HasFailure())
+            SaveScreenPicture(TestPicturePath());
+    }
+}
+
+TEST_F(BoardSunBeamDrawTest, ABeamWhoseEndsCoincideDrawsNothing)
+{
+    GameField& board = BeamBoard();
+    ClearScreen();
+    board.DrawBeam(200.0f, 200.0f, 200.0f, 200.0f);
+    for (int dx = -30; dx <= 30; dx += 10)
+        ExpectAt(200 + dx, 200, kBackground);
+}
+
+} // namespace
