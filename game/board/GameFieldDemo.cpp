@@ -12,6 +12,7 @@
 #include "game/board/BoardPictures.h"
 #include "game/board/Square.h"
 #include "game/board/SquareKinds.h"
+#include "game/state/ArtefactCatalogue.h"
 #include "game/state/GameInfo.h"
 #include "game/state/Player.h"
 #include "gui/GUIManager.h"
@@ -90,6 +91,8 @@ void GameField::RunDemo(int stage)
     for (int i = 0; i < kBonusButtons; ++i)
         player.bonusCount[i] = static_cast<int>(UnitRandom() * 2.999f) + 2;
     player.stage = stage;
+    // The country's pieces, on the board and collected, are drawn.
+    UploadArtefactElements(stage - 1);
     player.level = stage == 1 ? static_cast<int>(UnitRandom() * 4.999f) + 1 : static_cast<int>(UnitRandom() * 8.999f) + 1;
     LoadLevel(gameInfo.getLevelFileName());
     AcceptMessage(Message("InitLevelView"));

@@ -760,7 +760,7 @@ void GameField::DrawGrowingArtefact()
     // to, up to its full size in the middle of the screen.
     const float progress = std::clamp(_artefactProgress, 0.0f, 1.0f);
     Artefact* artefact = g_artefacts.Find(_stageIndex);
-    if (progress <= 0.0f || !artefact || artefact->full.deviceTexture == 0)
+    if (progress <= 0.0f || !artefact)
         return;
     const float x = static_cast<float>(_sunOffset.x) + (400.0f - static_cast<float>(_sunOffset.x)) * progress;
     const float y = static_cast<float>(_sunOffset.y) + (300.0f - static_cast<float>(_sunOffset.y)) * progress;

@@ -69,6 +69,9 @@ void Artefact::ReleaseElements()
 
 void Artefact::DrawFull(const Point& p)
 {
+    // A picture not uploaded draws nothing (no white square).
+    if (full.deviceTexture == 0)
+        return;
     full.Bind();
     g_renderDevice.DrawRect(static_cast<int>(p.x), static_cast<int>(p.y), 256, 256);
 }
@@ -76,7 +79,7 @@ void Artefact::DrawFull(const Point& p)
 void Artefact::DrawElement(int i, int x, int y)
 {
     ArtefactElement* element = Element(i);
-    if (!element)
+    if (!element || element->texture.deviceTexture == 0)
         return;
     element->texture.Bind();
     g_renderDevice.DrawRect(x, y, 64, 64);
@@ -85,7 +88,7 @@ void Artefact::DrawElement(int i, int x, int y)
 void Artefact::DrawElementHighlighted(int i, int x, int y)
 {
     ArtefactElement* element = Element(i);
-    if (!element)
+    if (!element || element->texture.deviceTexture == 0)
         return;
     element->texture.BindAlphaOnly();
     g_renderDevice.DrawRect(x, y, 64, 64);
@@ -127,7 +130,7 @@ ArtefactGlowLayer Artefact::GlowLayer(int j, float g, float x, float y, float t,
 void Artefact::DrawElementGlowing(int i, float x, float y, float t, int alpha, float growth, float dx, float dy)
 {
     ArtefactElement* element = Element(i);
-    if (!element)
+    if (!element || element->texture.deviceTexture == 0)
         return;
     element->texture.Bind();
     g_renderDevice.SetBlendMode(2);

@@ -62,3 +62,17 @@ TEST_F(ArtefactGlTest, TheGlowAddsLightAndLeavesNormalBlendingAndWhite)
     g_renderDevice.ResetColor();
     EXPECT_NEAR(At(605, 305)[0], 157, 3);
 }
+
+TEST_F(ArtefactGlTest, PicturesNotUploadedDrawNothing)
+{
+    // A second piece whose picture never reached the device, and no full
+    // picture: neither is drawn as a white square.
+    ArtefactElement& bare = _artefact.elements.emplace_back();
+    bare.width = bare.height = 68;
+    _artefact.DrawElement(1, 400, 70);
+    _artefact.DrawElementGlowing(1, 400.0f, 200.0f, 1.0f, 255, 2.0f, 0.0f, 0.0f);
+    _artefact.DrawFull(Point(500, 300));
+    EXPECT_EQ(At(420, 90), (Rgb{60, 60, 60}));
+    EXPECT_EQ(At(420, 220), (Rgb{60, 60, 60}));
+    EXPECT_EQ(At(600, 400), (Rgb{60, 60, 60}));
+}
