@@ -123,9 +123,10 @@ bool GameField::CheckMatch3(bool testOnly, bool keepKinds, bool eraseMatched)
     MatchPass pass;
     RunGrids& g = pass.grids;
     bool found = false;
-    const auto countRun = [&found, testOnly]() {
+    // A help board's lessons leave the profile's counts alone.
+    const auto countRun = [&found, testOnly, this]() {
         found = true;
-        if (!testOnly)
+        if (!testOnly && !_isHelpMode)
             ActivePlayer().numMatches += 1;
     };
     for (int x = 0; x < _width; ++x) {
@@ -378,7 +379,8 @@ void GameField::DestroySquare(int x, int y, float spread, int mode, int pushX, i
     Square* s = FindSquare(x, y);
     if (!s)
         return;
-    ActivePlayer().tiles += 1;
+    if (!_isHelpMode)
+        ActivePlayer().tiles += 1;
 
     // A cover opens: a square without it takes the cell, and the old square
     // keeps only the cover's picture.
@@ -442,6 +444,9 @@ void GameField::AddScore(int points)
     const bool livesByScore = _pointsPerLife > 0;
     const int before = livesByScore ? _score / _pointsPerLife : 0;
     _score += points;
+    // A help board scores for itself: the profile's score and lives stay.
+    if (_isHelpMode)
+        return;
     gameInfo.setScore(_score);
     if (livesByScore && _score / _pointsPerLife > before)
         AddLifeEffect();
@@ -461,7 +466,8 @@ void GameField::AddSunEnergy(int runLength)
         AddEffect("CompleteSunMoment");
         g_sound.PlaySample("SunComplete");
     }
-    ActivePlayer().sunEnergy = _sunEnergy;
+    if (!_isHelpMode)
+        ActivePlayer().sunEnergy = _sunEnergy;
 }
 
 void GameField::RemoveSquare(int x, int y)

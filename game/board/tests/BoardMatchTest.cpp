@@ -371,3 +371,23 @@ TEST_F(BoardMatchTest, TheTestModeOnlyLooksAndMayEraseTheLine)
 }
 
 } // namespace
+
+TEST_F(BoardMatchTest, AHelpBoardScoresForItselfAndLeavesTheProfileAlone)
+{
+    Player& player = ActivePlayer();
+    player.score = 500;
+    player.numMatches = 7;
+    player.tiles = 21;
+    player.sunEnergy = 0.25f;
+    WatchedField& board = MakeLaidOutBoard({{0, 2, 3}, {1, 1, 1}});
+    board._isHelpMode = true;
+    board._sunInc[3] = 0.5f;
+    board._pointsPerLife = 10;
+    ASSERT_TRUE(board.CheckMatch3(false, false, true));
+    EXPECT_GT(board._score, 0) << "the lesson's own score moves";
+    EXPECT_EQ(player.score, 500);
+    EXPECT_EQ(player.numMatches, 7);
+    EXPECT_EQ(player.tiles, 21);
+    EXPECT_FLOAT_EQ(player.sunEnergy, 0.25f);
+    EXPECT_TRUE(board.Calls("AddLifeEffect").empty());
+}
