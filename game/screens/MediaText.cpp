@@ -1,6 +1,7 @@
 #include "game/screens/MediaText.h"
 
 #include "engine/render/RenderDevice.h"
+#include "engine/util/MathFunctions.h"
 
 #include <algorithm>
 
@@ -70,7 +71,7 @@ void MediaText::ForEachLine(const std::function<void(std::vector<Vertex>)>& use)
         const TextResourceLine& line = text.lines[i];
         use(LayoutLine(line, y));
         // The line above stands one of this line's heights higher.
-        y += static_cast<float>(static_cast<int>(static_cast<float>(line.lineHeight) * line.scale));
+        y += static_cast<float>(TruncateToInt(static_cast<float>(line.lineHeight) * line.scale));
     }
 }
 

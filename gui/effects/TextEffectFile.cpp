@@ -1,6 +1,7 @@
 #include "gui/effects/TextEffectFile.h"
 
 #include "engine/platform/HtmlLog.h"
+#include "engine/util/MathFunctions.h"
 #include "engine/util/XmlAttributes.h"
 #include "gui/FontAccess.h"
 #include "gui/TextResource.h"
@@ -151,7 +152,7 @@ void BuildTextEffectsFromText(const std::string& textName, TextWithEffects& text
     int number = 0;
     for (const TextResourceLine& line : resource->lines) {
         ++number;
-        y -= static_cast<int>(static_cast<float>(line.lineHeight) * line.scale);
+        y -= TruncateToInt(static_cast<float>(line.lineHeight) * line.scale);
         TextEffectString string;
         string._font = line.font;
         string.SetText(line.text);
