@@ -257,6 +257,28 @@ TEST_F(MapFixture, TheWalkLightsTheSlotsAndMovesTheLightAlong)
     EXPECT_GT(map->lightSlots[7], 0.0f);
 }
 
+TEST_F(MapFixture, PastTheLastWaypointTheWalkReadsTheMapFromItsStart)
+{
+    WriteLevelMap({4, 4}); // eight waypoints; the walk's slots run on past them
+    MakeMap();
+    MapLight* light = FindLight();
+    ASSERT_NE(light, nullptr);
+    OnMapLayer(true);
+    Frames(1, 0.0f);
+    light->_state = MapLight::kWholeMap;
+    light->_rate = 0.0f;
+    // v = 8 t - k / 16 puts slot 11 at 0.2 and the light on it last: the
+    // fourth level of the first country again, waypoint 11 mod 8.
+    light->_time = (0.2f + 11.0f * 0.0625f) / 8.0f;
+    Frames(1, 0.01f);
+    ASSERT_GT(map->lightSlots.size(), 11u);
+    EXPECT_NEAR(map->lightSlots[11], 0.2f, 1e-4f);
+    const ParticleEffect* carried = light->_light.Get();
+    ASSERT_NE(carried, nullptr);
+    EXPECT_FLOAT_EQ(carried->posX, 190.0f);
+    EXPECT_FLOAT_EQ(carried->posY, 100.0f);
+}
+
 // levels (begin)
 TEST_F(MapFixture, TheWalkRaisesAStarOverEachCountrysFirstWaypointAndTheLastOnce)
 {
