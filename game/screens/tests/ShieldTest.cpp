@@ -63,6 +63,19 @@ protected:
         shield->AcceptMessage(Message("Reset"));
     }
 
+    void Accept(int n)
+    {
+        Message accept("AcceptArtefact");
+        accept.variables.setInt("ArtNumber", n);
+        shield->AcceptMessage(accept);
+    }
+
+    void Run(int frames)
+    {
+        for (int i = 0; i < frames; ++i)
+            shield->Update(1.0f / 60.0f);
+    }
+
     testing_support::TempDir _dir;
     testing_support::ScopedCurrentDir _cwd;
     testing_support::ScopedLogFile _log;
@@ -133,11 +146,8 @@ TEST_F(ShieldTest, AHeldArtefactIsSetByAClickAndOutOfRangeNumbersAreIgnored)
 TEST_F(ShieldTest, FullRayGlowStartsOnceForTheLastArtefactOfTheSecondVoyage)
 {
     Make(7, 2);
-    Message accept("AcceptArtefact");
-    accept.variables.setInt("ArtNumber", 6);
-    shield->AcceptMessage(accept);
-    for (int i = 0; i < 300; ++i)
-        shield->Update(1.0f / 60.0f);
+    Accept(6);
+    Run(300);
     EXPECT_TRUE(shield->rayGlowOn);
     info.GetPlayer("P").cycle = 1;
     shield->AcceptMessage(Message("Reset"));
@@ -196,24 +206,18 @@ TEST_F(ShieldTest, AGemWithoutARayEntryIsSwitchedOnWithoutARay)
                         "<Gem x=\"300\" y=\"400\" r=\"4\" g=\"5\" b=\"6\"/></RayGem>");
     Make(8, 1);
     EXPECT_NE(_log.Text().find("Only 2 Gem element(s)"), std::string::npos);
-    const auto accept = [this](int n) {
-        Message message("AcceptArtefact");
-        message.variables.setInt("ArtNumber", n);
-        shield->AcceptMessage(message);
-    };
-    accept(1);
+    Accept(1);
     ASSERT_EQ(shield->effects.effects.size(), 1u);
     EXPECT_FLOAT_EQ(shield->effects.effects.front()->posX, 360.0f);
     EXPECT_FLOAT_EQ(shield->effects.effects.front()->posY, 235.0f);
     SweepEffects();
     ASSERT_TRUE(shield->effects.Empty());
 
-    accept(5);
+    Accept(5);
     EXPECT_TRUE(shield->effects.Empty()) << "no ray for a gem the file does not describe";
     EXPECT_EQ(shield->gemRay.Entry(5), nullptr);
     EXPECT_TRUE(shield->accepting);
-    for (int i = 0; i < 600; ++i)
-        shield->Update(1.0f / 60.0f);
+    Run(600);
     EXPECT_EQ(shield->gems[5].alpha, 255) << "the gem still lights";
 }
 
@@ -223,11 +227,8 @@ TEST_F(ShieldTest, EffectsDeletedByTheObserverWhileTheShieldHoldsThemAreLeftAlon
                             "<Point x=\"600\" y=\"200\"/><Point x=\"650\" y=\"200\"/>"
                             "<Point x=\"650\" y=\"260\"/></Path></Artefact></GemLightPaths></ShieldData>");
     Make(7, 2);
-    Message accept("AcceptArtefact");
-    accept.variables.setInt("ArtNumber", 6);
-    shield->AcceptMessage(accept);
-    for (int i = 0; i < 300; ++i)
-        shield->Update(1.0f / 60.0f);
+    Accept(6);
+    Run(300);
     ASSERT_TRUE(shield->fullRayGlow.IsAlive());
     // Every effect the shield started ends (the library has none of them):
     // the observer deletes them frame by frame while the shield runs on.
