@@ -95,19 +95,21 @@ TEST_F(ShieldDrawingTest, OnlyArtefactPicturesTheCatalogueHoldsAreDrawn)
     }
 }
 
-TEST_F(ShieldDrawingTest, OnlyTheLightsInTheFileGlowAndNoMoreThanSeven)
+TEST_F(ShieldDrawingTest, OnlyTheLightsInTheFileWithTheirPicturesGlowAndNoMoreThanSeven)
 {
     Fill(*services.AddPicture("#Glow", 16, 16), 16, 16, 0xFFFFFFFFu);
     struct Case {
         int inFile;
+        const char* picture;
         int glowing;
     };
-    for (const Case& c : {Case{3, 3}, Case{9, 7}}) {
+    // The last: lights whose picture is not there glow with nothing.
+    for (const Case& c : {Case{3, "#Glow", 3}, Case{9, "#Glow", 7}, Case{2, "#NoSuchGlow", 0}}) {
         SCOPED_TRACE(c.inFile);
         std::string text = "<ShieldData><GemLightings>";
         for (int k = 0; k < c.inFile; ++k)
-            text += "<Light texture=\"#Glow\" r=\"255\" g=\"255\" b=\"255\" x=\"" + std::to_string(10 + 80 * k) +
-                    "\" y=\"20\" width=\"40\" height=\"40\"/>";
+            text += std::string("<Light texture=\"") + c.picture + "\" r=\"255\" g=\"255\" b=\"255\" x=\"" +
+                    std::to_string(10 + 80 * k) + "\" y=\"20\" width=\"40\" height=\"40\"/>";
         WriteTextFile(_dir.File("ShieldData.xml"), text + "</GemLightings></ShieldData>");
         Make(3, 2); // every gem lit
         for (GemLight& light : shield->lights)
