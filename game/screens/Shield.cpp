@@ -173,7 +173,9 @@ void Shield::ResetFromProgress()
         gems[static_cast<std::size_t>(k)].alpha = k < stagesReached - 1 ? 255 : 0;
     }
     takenSlot = -1;
-    if (ActivePlayer().cycle == 1 && fullRayGlow.IsAlive()) {
+    // A first voyage shows no rays over the centre, whether or not their
+    // effect is still running.
+    if (ActivePlayer().cycle == 1) {
         if (ParticleEffect* glow = fullRayGlow.Get())
             glow->_finished = true;
         fullRayGlow = EffectHandle();

@@ -226,17 +226,30 @@ TEST_F(MapFixture, TheLightWaitsOffTheMapAndAfterAPauseWaitsLonger)
     EXPECT_FLOAT_EQ(light->_rate, 5.0f);
 }
 
-TEST_F(MapFixture, TheWalkLightsTheSlotsAndMovesTheLightAlong)
+// A map of two countries of four levels whose light is about to walk the
+// whole map, its clock held.
+class MapWalkTest : public MapFixture {
+protected:
+    MapLight* WholeMapWalk()
+    {
+        WriteLevelMap({4, 4});
+        MakeMap();
+        MapLight* light = FindLight();
+        if (!light)
+            return nullptr;
+        OnMapLayer(true);
+        Frames(1, 0.0f);
+        light->_state = MapLight::kWholeMap;
+        light->_rate = 0.0f;
+        return light;
+    }
+};
+
+TEST_F(MapWalkTest, TheWalkLightsTheSlotsAndMovesTheLightAlong)
 {
-    WriteLevelMap({4, 4});
-    MakeMap();
-    MapLight* light = FindLight();
+    MapLight* light = WholeMapWalk();
     ASSERT_NE(light, nullptr);
-    OnMapLayer(true);
-    Frames(1, 0.0f);
-    light->_state = MapLight::kWholeMap;
     light->_time = 0.1f;
-    light->_rate = 0.0f;
     Frames(1, 0.01f);
     // v = 0.8 - k / 16: slot 0 at 0.8, slot 3 at 0.6125.
     EXPECT_NEAR(map->lightSlots[0], 0.8f, 1e-4f);
@@ -255,6 +268,22 @@ TEST_F(MapFixture, TheWalkLightsTheSlotsAndMovesTheLightAlong)
         EXPECT_FLOAT_EQ(map->lightSlots[static_cast<std::size_t>(k)], 0.0f) << k;
     EXPECT_GT(map->lightSlots[5], 0.0f);
     EXPECT_GT(map->lightSlots[7], 0.0f);
+}
+
+TEST_F(MapWalkTest, PastTheLastWaypointTheWalkReadsTheMapFromItsStart)
+{
+    MapLight* light = WholeMapWalk(); // eight waypoints; the walk's slots run on past them
+    ASSERT_NE(light, nullptr);
+    // v = 8 t - k / 16 puts slot 11 at 0.2 and the light on it last: the
+    // fourth level of the first country again, waypoint 11 mod 8.
+    light->_time = (0.2f + 11.0f * 0.0625f) / 8.0f;
+    Frames(1, 0.01f);
+    ASSERT_GT(map->lightSlots.size(), 11u);
+    EXPECT_NEAR(map->lightSlots[11], 0.2f, 1e-4f);
+    const ParticleEffect* carried = light->_light.Get();
+    ASSERT_NE(carried, nullptr);
+    EXPECT_FLOAT_EQ(carried->posX, 190.0f);
+    EXPECT_FLOAT_EQ(carried->posY, 100.0f);
 }
 
 // levels (begin)

@@ -84,3 +84,31 @@ TEST_F(MessageBoxDrawingTest, ButtonsAreDrawnWhereThePressesTakeThem)
     box->MouseUp(Point(260 - 6 + 30, 328 + 6 + 16));
     EXPECT_EQ(TakePosted(), (std::vector<std::string>{"MessageBoxBtn2/down/0", "MessageBoxBtn1/Change/0"}));
 }
+
+TEST_F(MessageBoxDrawingTest, WhereverTheBoxStandsItsButtonIsPressedWhereDrawn)
+{
+    // Corners low and high on the screen: the button keeps its place in
+    // the frame, (235, 15) from the corner, drawn 6 to the left and 6 up.
+    for (const Point& corner : {Point(20, 20), Point(240, 300), Point(420, 430)}) {
+        SCOPED_TRACE(std::to_string(corner.x) + "," + std::to_string(corner.y));
+        auto box = Make();
+        box->SetPosition(corner);
+        box->SetColor(Color(255, 255, 255, 255));
+        g_renderDevice.End2D();
+        g_renderDevice.BeginFrame();
+        g_renderDevice.Begin2D();
+        box->Draw();
+        const Point button(corner.x + 235 - 6, corner.y + 15 + 6);
+        ExpectAt(button.x + 40, button.y + 2, {255, 0, 0});
+        ExpectAt(button.x + 40, button.y + 46, {255, 0, 0});
+        ExpectAt(button.x + 40, button.y - 2, {0, 0, 0xC0}); // the frame just under it
+
+        g_messageQueue.clear();
+        box->MouseDown(Point(button.x + 40, button.y - 2));
+        box->MouseUp(Point(button.x + 40, button.y - 2));
+        EXPECT_TRUE(TakePosted().empty()) << "a press under the drawn button misses it";
+        EXPECT_TRUE(box->MouseDown(Point(button.x + 40, button.y + 2)));
+        box->MouseUp(Point(button.x + 40, button.y + 2));
+        EXPECT_EQ(TakePosted(), (std::vector<std::string>{"MessageBoxBtn2/down/0"}));
+    }
+}

@@ -8,15 +8,36 @@
 #include "game/screens/ShieldDataFile.h"
 #include "game/state/ArtefactCatalogue.h"
 #include "game/state/GameInfo.h"
+#include "gui/effects/EffectObserver.h"
+#include "gui/effects/ParticleEffect.h"
 #include "tests/support/ScopedLogFile.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <string>
 
 namespace {
+
+// ShieldData.xml with `count` lights, light k at (100 k, 10) and 20 x 20.
+std::string LightsFile(int count)
+{
+    std::string text = "<ShieldData><GemLightings>";
+    for (int k = 0; k < count; ++k)
+        text += "<Light texture=\"#Glow\" r=\"200\" g=\"100\" b=\"50\" x=\"" + std::to_string(100 * k) +
+                "\" y=\"10\" width=\"20\" height=\"20\"/>";
+    return text + "</GemLightings></ShieldData>";
+}
+
+// Lets the effect observer run until it has deleted every finished effect.
+void SweepEffects()
+{
+    for (int i = 0; i < 10 && g_effectObserver.Count() > 0; ++i)
+        g_effectObserver.Update(0.01f);
+}
 
 class ShieldTest : public ::testing::Test {
 protected:
@@ -24,6 +45,7 @@ protected:
     ~ShieldTest() override
     {
         shield.reset();
+        SweepEffects();
         kernel.FlushPending();
         kernel.Update(0.0f);
     }
@@ -32,11 +54,26 @@ protected:
 
     void Make(int maxStage, int cycle)
     {
-        info.AddNewPlayer("P");
+        shield.reset();
+        if (!info.isPlayerExist("P"))
+            info.AddNewPlayer("P");
         info.GetPlayer("P").maxStage = maxStage;
         info.GetPlayer("P").cycle = cycle;
         shield = std::make_unique<Shield>("Shield", nullptr, info, catalogue);
         shield->AcceptMessage(Message("Reset"));
+    }
+
+    void Accept(int n)
+    {
+        Message accept("AcceptArtefact");
+        accept.variables.setInt("ArtNumber", n);
+        shield->AcceptMessage(accept);
+    }
+
+    void Run(int frames)
+    {
+        for (int i = 0; i < frames; ++i)
+            shield->Update(1.0f / 60.0f);
     }
 
     testing_support::TempDir _dir;
@@ -109,11 +146,8 @@ TEST_F(ShieldTest, AHeldArtefactIsSetByAClickAndOutOfRangeNumbersAreIgnored)
 TEST_F(ShieldTest, FullRayGlowStartsOnceForTheLastArtefactOfTheSecondVoyage)
 {
     Make(7, 2);
-    Message accept("AcceptArtefact");
-    accept.variables.setInt("ArtNumber", 6);
-    shield->AcceptMessage(accept);
-    for (int i = 0; i < 300; ++i)
-        shield->Update(1.0f / 60.0f);
+    Accept(6);
+    Run(300);
     EXPECT_TRUE(shield->rayGlowOn);
     info.GetPlayer("P").cycle = 1;
     shield->AcceptMessage(Message("Reset"));
@@ -140,4 +174,77 @@ TEST_F(ShieldTest, ShortPathsAreDroppedAndARepeatedPointNeverFreezesALight)
         ran = ran || (path.running && path.segment == 1);
     }
     EXPECT_TRUE(ran) << "the light passes the repeated point and runs on";
+}
+
+TEST_F(ShieldTest, OnlyTheLightsPresentAreUsedAndNeverMoreThanSeven)
+{
+    struct Case {
+        int inFile;
+        int used;
+        bool logged;
+    };
+    for (const Case& c : {Case{0, 0, false}, Case{3, 3, false}, Case{7, 7, false}, Case{9, 7, true}}) {
+        SCOPED_TRACE(c.inFile);
+        Write("ShieldData.xml", LightsFile(c.inFile));
+        const std::size_t logged = _log.Text().size();
+        Make(3, 2); // every gem lit: each would want its light
+        ASSERT_EQ(static_cast<int>(shield->lights.size()), c.used);
+        EXPECT_EQ(_log.Text().find("past the seventh", logged) != std::string::npos, c.logged);
+        // The rays over the centre take their colours from the lights there are.
+        shield->rayGlowOn = true;
+        for (int i = 0; i < 2000; ++i) {
+            shield->Update(1.0f / 30.0f);
+            ASSERT_GE(shield->rayNextLight, 0);
+            ASSERT_LT(shield->rayNextLight, std::max(c.used, 1));
+        }
+    }
+}
+
+TEST_F(ShieldTest, AGemWithoutARayEntryIsSwitchedOnWithoutARay)
+{
+    Write("RayGem.xml", "<RayGem><Gem x=\"100\" y=\"200\" r=\"1\" g=\"2\" b=\"3\"/>"
+                        "<Gem x=\"300\" y=\"400\" r=\"4\" g=\"5\" b=\"6\"/></RayGem>");
+    Make(8, 1);
+    EXPECT_NE(_log.Text().find("Only 2 Gem element(s)"), std::string::npos);
+    Accept(1);
+    ASSERT_EQ(shield->effects.effects.size(), 1u);
+    EXPECT_FLOAT_EQ(shield->effects.effects.front()->posX, 360.0f);
+    EXPECT_FLOAT_EQ(shield->effects.effects.front()->posY, 235.0f);
+    SweepEffects();
+    ASSERT_TRUE(shield->effects.Empty());
+
+    Accept(5);
+    EXPECT_TRUE(shield->effects.Empty()) << "no ray for a gem the file does not describe";
+    EXPECT_EQ(shield->gemRay.Entry(5), nullptr);
+    EXPECT_TRUE(shield->accepting);
+    Run(600);
+    EXPECT_EQ(shield->gems[5].alpha, 255) << "the gem still lights";
+}
+
+TEST_F(ShieldTest, EffectsDeletedByTheObserverWhileTheShieldHoldsThemAreLeftAlone)
+{
+    Write("ShieldData.xml", "<ShieldData><GemLightPaths><Artefact><Path number=\"0\">"
+                            "<Point x=\"600\" y=\"200\"/><Point x=\"650\" y=\"200\"/>"
+                            "<Point x=\"650\" y=\"260\"/></Path></Artefact></GemLightPaths></ShieldData>");
+    Make(7, 2);
+    Accept(6);
+    Run(300);
+    ASSERT_TRUE(shield->fullRayGlow.IsAlive());
+    // Every effect the shield started ends (the library has none of them):
+    // the observer deletes them frame by frame while the shield runs on.
+    bool pathLit = false;
+    for (int i = 0; i < 6000; ++i) {
+        shield->Update(1.0f / 60.0f);
+        pathLit = pathLit || shield->paths[0].effect.IsAlive();
+        g_effectObserver.Update(1.0f / 60.0f);
+    }
+    EXPECT_TRUE(pathLit) << "the wandering light carried its effect";
+    EXPECT_FALSE(shield->fullRayGlow.IsAlive());
+    EXPECT_TRUE(shield->rayGlowOn);
+
+    // Back to a first voyage: the rays go even though their effect is gone.
+    info.GetPlayer("P").cycle = 1;
+    shield->AcceptMessage(Message("Reset"));
+    EXPECT_FALSE(shield->rayGlowOn);
+    EXPECT_FLOAT_EQ(shield->rayGlowFade, 0.0f);
 }
