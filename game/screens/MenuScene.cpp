@@ -81,9 +81,9 @@ void MenuScene::BuildRay()
 
 void MenuScene::AddWaves(const MenuEffectsData& data)
 {
-    for (const MenuWaveSpec& spec : data.waves) {
+    for (const MenuWaveSpec& wave : data.waves) {
         waves.emplace_back();
-        waves.back().Build(spec, waveTexture);
+        waves.back().Build(wave, waveTexture);
     }
 }
 

@@ -3,26 +3,26 @@
 #include <algorithm>
 #include <cmath>
 
-void MenuWave::Build(const MenuWaveSpec& spec, Texture* texture)
+void MenuWave::Build(const MenuWaveSpec& shape, Texture* texture)
 {
     _strip.texture = texture;
-    _strip.x = spec.x;
-    _strip.y = spec.y;
-    _timeScale = spec.timeScale;
+    _strip.x = shape.x;
+    _strip.y = shape.y;
+    _timeScale = shape.timeScale;
     _time = 0.0f;
     _values.Clear();
-    for (float value : spec.values)
+    for (float value : shape.values)
         _values.addKey(value);
     _values.CalculateGradient(true);
     _rest.clear();
-    _count = spec.count < 1 ? 0 : spec.count;
+    _count = shape.count < 1 ? 0 : shape.count;
     if (_count > 0) {
         const float count = static_cast<float>(_count);
         for (int j = 0; j <= _count; ++j) {
-            const float y = spec.height / count * static_cast<float>(j);
+            const float y = shape.height / count * static_cast<float>(j);
             const float v = static_cast<float>(j) / count;
             _rest.push_back(Vertex{0.0f, y, 0.0f, 0xFFFFFFFFu, 0.0f, v});
-            _rest.push_back(Vertex{spec.width, y, 0.0f, 0xFFFFFFFFu, 1.0f, v});
+            _rest.push_back(Vertex{shape.width, y, 0.0f, 0xFFFFFFFFu, 1.0f, v});
         }
     }
     _strip.batch.vertices = _rest;

@@ -17,9 +17,9 @@ class MenuWave {
 public:
     // count + 1 rows of two vertices, row j at height / count x j, the left
     // one at x 0 (u 0), the right one at the width (u 1), v = j / count; the
-    // values close into a loop. A spec of fewer than one segment builds
+    // values close into a loop. A shape of fewer than one segment builds
     // nothing (and the strip draws nothing).
-    void Build(const MenuWaveSpec& spec, Texture* texture);
+    void Build(const MenuWaveSpec& shape, Texture* texture);
     // The wave's time runs at 0.1 x timeScale a second and wraps at 1; every
     // row moves sideways by the loop's value at its place.
     void Update(float dt);

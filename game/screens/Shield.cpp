@@ -120,24 +120,24 @@ void Shield::BuildSlots()
     }
 }
 
-void Shield::LoadLights(const std::vector<GemLightSpec>& specs)
+void Shield::LoadLights(const std::vector<GemLightSpec>& entries)
 {
     lights.clear();
-    lights.reserve(specs.size());
-    for (const GemLightSpec& spec : specs) {
+    lights.reserve(entries.size());
+    for (const GemLightSpec& entry : entries) {
         lights.emplace_back();
         GemLight& light = lights.back();
-        light.x = spec.x;
-        light.y = spec.y;
-        light.width = spec.width;
-        light.height = spec.height;
-        light.r = spec.r;
-        light.g = spec.g;
-        light.b = spec.b;
-        if (!spec.texture.empty() && spec.texture[0] == '#') {
-            light.sprite = GetWidgetPicture(spec.texture);
-        } else if (!spec.texture.empty()) {
-            light.ownSprite = LoadSpriteFile(spec.texture);
+        light.x = entry.x;
+        light.y = entry.y;
+        light.width = entry.width;
+        light.height = entry.height;
+        light.r = entry.r;
+        light.g = entry.g;
+        light.b = entry.b;
+        if (!entry.texture.empty() && entry.texture[0] == '#') {
+            light.sprite = GetWidgetPicture(entry.texture);
+        } else if (!entry.texture.empty()) {
+            light.ownSprite = LoadSpriteFile(entry.texture);
             light.sprite = light.ownSprite.get();
         }
         if (light.sprite)

@@ -152,7 +152,7 @@ public:
 private:
     void BuildGems();
     void BuildSlots();
-    void LoadLights(const std::vector<GemLightSpec>& specs);
+    void LoadLights(const std::vector<GemLightSpec>& entries);
     void ResetFromProgress();
     void AcceptArtefact(int n);
     void StartTestFlight();

@@ -20,16 +20,16 @@ void ReadLights(const TiXmlElement* lightings, ShieldDataSpec& data)
             ++extra;
             continue;
         }
-        GemLightSpec spec;
-        ReadStringAttribute(light, "texture", spec.texture);
-        ReadIntAttribute(light, "r", spec.r);
-        ReadIntAttribute(light, "g", spec.g);
-        ReadIntAttribute(light, "b", spec.b);
-        ReadIntAttribute(light, "x", spec.x);
-        ReadIntAttribute(light, "y", spec.y);
-        ReadIntAttribute(light, "width", spec.width);
-        ReadIntAttribute(light, "height", spec.height);
-        data.lights.push_back(spec);
+        GemLightSpec entry;
+        ReadStringAttribute(light, "texture", entry.texture);
+        ReadIntAttribute(light, "r", entry.r);
+        ReadIntAttribute(light, "g", entry.g);
+        ReadIntAttribute(light, "b", entry.b);
+        ReadIntAttribute(light, "x", entry.x);
+        ReadIntAttribute(light, "y", entry.y);
+        ReadIntAttribute(light, "width", entry.width);
+        ReadIntAttribute(light, "height", entry.height);
+        data.lights.push_back(entry);
     }
     if (extra > 0)
         LogError(kShieldDataFileError, std::to_string(extra) + " Light element(s) past the seventh are left out: "
@@ -38,28 +38,28 @@ void ReadLights(const TiXmlElement* lightings, ShieldDataSpec& data)
 
 void ReadPath(const TiXmlElement* path, ShieldDataSpec& data)
 {
-    LightPathSpec spec;
-    ReadIntAttribute(path, "number", spec.number);
+    LightPathSpec entry;
+    ReadIntAttribute(path, "number", entry.number);
     for (const TiXmlElement* point = path->FirstChildElement("Point"); point;
          point = point->NextSiblingElement("Point")) {
         float x = 0.0f;
         float y = 0.0f;
         ReadFloatAttribute(point, "x", x);
         ReadFloatAttribute(point, "y", y);
-        spec.points.emplace_back(x, 599.0f - y, 0.0f);
+        entry.points.emplace_back(x, 599.0f - y, 0.0f);
     }
-    if (spec.number < 0 || spec.number >= ShieldDataSpec::kGems) {
+    if (entry.number < 0 || entry.number >= ShieldDataSpec::kGems) {
         LogError(kShieldDataFileError,
-                 "A Path numbered " + std::to_string(spec.number) + " is left out: the gems are numbered 0 to 6.");
+                 "A Path numbered " + std::to_string(entry.number) + " is left out: the gems are numbered 0 to 6.");
         return;
     }
-    if (spec.points.size() < 2) {
-        LogError(kShieldDataFileError, "A Path of gem " + std::to_string(spec.number) + " with " +
-                                           std::to_string(spec.points.size()) +
+    if (entry.points.size() < 2) {
+        LogError(kShieldDataFileError, "A Path of gem " + std::to_string(entry.number) + " with " +
+                                           std::to_string(entry.points.size()) +
                                            " point(s) is left out: a light needs two points to run.");
         return;
     }
-    data.paths.push_back(std::move(spec));
+    data.paths.push_back(std::move(entry));
 }
 
 } // namespace

@@ -16,9 +16,9 @@ float RandomTimes(float scale)
 
 } // namespace
 
-ShieldLightPath::ShieldLightPath(const LightPathSpec& spec)
-    : number(spec.number)
-    , points(spec.points)
+ShieldLightPath::ShieldLightPath(const LightPathSpec& entry)
+    : number(entry.number)
+    , points(entry.points)
 {
     t = RandomTimes(3.048799e-5f);
     speed = 0.001f + RandomTimes(6.042665e-6f);

@@ -20,7 +20,7 @@ class ShieldLightPath {
 public:
     // Draws its start along the first wait and its speed (two draws of the
     // game's generator, in that order).
-    explicit ShieldLightPath(const LightPathSpec& spec);
+    explicit ShieldLightPath(const LightPathSpec& entry);
 
     // Not live: the effect stopped and dropped, not running, t back to 0.
     void GoDark();

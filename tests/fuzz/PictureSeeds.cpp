@@ -41,14 +41,14 @@ void WritePng(const std::filesystem::path& folder)
         {"greyalpha8.png", 4, 8, 2, false}, {"rgb16.png", 2, 16, 6, false}, {"rgb8-interlaced.png", 2, 8, 3, true},
     };
     for (const Layout& layout : layouts) {
-        fixtures::PngSpec spec;
-        spec.width = 5;
-        spec.height = 3;
-        spec.colorType = layout.colorType;
-        spec.bitDepth = layout.bitDepth;
-        spec.interlaced = layout.interlaced;
-        spec.rows = Bytes(spec.width * spec.height * layout.bytesPerPixel, 17);
-        Save(folder, layout.name, fixtures::MakePng(spec));
+        fixtures::PngSpec entry;
+        entry.width = 5;
+        entry.height = 3;
+        entry.colorType = layout.colorType;
+        entry.bitDepth = layout.bitDepth;
+        entry.interlaced = layout.interlaced;
+        entry.rows = Bytes(entry.width * entry.height * layout.bytesPerPixel, 17);
+        Save(folder, layout.name, fixtures::MakePng(entry));
     }
     fixtures::PngSpec palette;
     palette.width = 4;

@@ -13,17 +13,17 @@
 
 namespace {
 
-MenuWaveSpec Spec(int count, std::vector<float> values)
+MenuWaveSpec WaveShape(int count, std::vector<float> values)
 {
-    MenuWaveSpec spec;
-    spec.x = 12;
-    spec.y = 34;
-    spec.width = 20.0f;
-    spec.height = 100.0f;
-    spec.count = count;
-    spec.timeScale = 2.0f;
-    spec.values = std::move(values);
-    return spec;
+    MenuWaveSpec entry;
+    entry.x = 12;
+    entry.y = 34;
+    entry.width = 20.0f;
+    entry.height = 100.0f;
+    entry.count = count;
+    entry.timeScale = 2.0f;
+    entry.values = std::move(values);
+    return entry;
 }
 
 FishTrack Track(int keys, int fish, Vector3 allowance = Vector3())
@@ -43,7 +43,7 @@ FishTrack Track(int keys, int fish, Vector3 allowance = Vector3())
 TEST(MenuWave, ARibbonOfRowsWithItsTextureAcrossAndUp)
 {
     MenuWave wave;
-    wave.Build(Spec(4, {3.0f}), nullptr);
+    wave.Build(WaveShape(4, {3.0f}), nullptr);
     ASSERT_EQ(wave.Rest().size(), 10u);
     for (int j = 0; j <= 4; ++j) {
         const Vertex& left = wave.Rest()[static_cast<std::size_t>(2 * j)];
@@ -63,7 +63,7 @@ TEST(MenuWave, TheFootStaysStillAndTheSwayRampsInOverThirtyRows)
 {
     MenuWave wave;
     // A loop of one value sways every row by that value (less the ramp).
-    wave.Build(Spec(60, {5.0f, 5.0f}), nullptr);
+    wave.Build(WaveShape(60, {5.0f, 5.0f}), nullptr);
     wave.Update(0.3f);
     EXPECT_FLOAT_EQ(wave.Time(), 0.3f * 2.0f * 0.1f);
     const std::vector<Vertex>& drawn = wave.Drawn();
@@ -78,7 +78,7 @@ TEST(MenuWave, TheFootStaysStillAndTheSwayRampsInOverThirtyRows)
 TEST(MenuWave, TheTimeWrapsAndFewerThanOneSegmentBuildsNothing)
 {
     MenuWave wave;
-    wave.Build(Spec(8, {0.0f, 4.0f, -4.0f}), nullptr);
+    wave.Build(WaveShape(8, {0.0f, 4.0f, -4.0f}), nullptr);
     for (int i = 0; i < 60; ++i)
         wave.Update(1.0f); // 0.2 a frame
     EXPECT_GE(wave.Time(), 0.0f);
@@ -91,13 +91,13 @@ TEST(MenuWave, TheTimeWrapsAndFewerThanOneSegmentBuildsNothing)
 
     for (int count : {0, -5}) {
         MenuWave none;
-        none.Build(Spec(count, {1.0f}), nullptr);
+        none.Build(WaveShape(count, {1.0f}), nullptr);
         none.Update(0.5f);
         EXPECT_TRUE(none.Rest().empty()) << count;
         EXPECT_TRUE(none.Drawn().empty()) << count;
     }
     MenuWave still;
-    still.Build(Spec(3, {}), nullptr);
+    still.Build(WaveShape(3, {}), nullptr);
     still.Update(0.5f);
     EXPECT_FLOAT_EQ(still.Drawn()[6].x, 0.0f);
 }

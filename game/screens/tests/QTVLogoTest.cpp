@@ -20,16 +20,16 @@ namespace {
 
 std::string SolidPng(int width, int height, std::uint8_t red)
 {
-    fixtures::PngSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.colorType = 2;
+    fixtures::PngSpec entry;
+    entry.width = width;
+    entry.height = height;
+    entry.colorType = 2;
     for (int i = 0; i < width * height; ++i) {
-        spec.rows.push_back(red);
-        spec.rows.push_back(40);
-        spec.rows.push_back(40);
+        entry.rows.push_back(red);
+        entry.rows.push_back(40);
+        entry.rows.push_back(40);
     }
-    return fixtures::MakePng(spec);
+    return fixtures::MakePng(entry);
 }
 
 // The game folder's parent with fsdata/ beside data/, data/ current.
