@@ -10,7 +10,7 @@
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
 #include "gui/ScreenImpl.h"
-#include "BoardScreenFolder.h"
+#include "BoardSession.h"
 #include "tests/support/EndToEndGame.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -31,36 +31,7 @@ TEST(BoardEndToEnd, RunStartFromTheLayersScriptLaysOutTheGamesFirstLevel)
     EndToEndGame game("Board");
     for (const char* file : {"Level.xml", "LevelMap.xml", "GameplayConst.xml"})
         WriteTextFile(game.File(file), ReadTextFile(SourceDir() + "/data/" + file));
-    // The pictures the board and the cursor load from files, served as PNG
-    // under the game's settings.
-    std::filesystem::create_directories(game.File("textures/Fields"));
-    std::filesystem::create_directories(game.File("Textures/Particles"));
-    fixtures::PngSpec picture;
-    picture.width = picture.height = 8;
-    picture.colorType = 6; // RGBA
-    picture.rows.assign(8 * 8 * 4, 255);
-    for (const char* name : {"textures/cur_normal.png", "textures/cur_active.png", "textures/cur_press.png",
-                             "textures/Fields/firefly.png", "Textures/Particles/light.png"})
-        WriteTextFile(game.File(name), fixtures::MakePng(picture));
-    WriteTextFile(game.File("Board.xml"), "<Layers>\n"
-                                          "  <include>board.lua</include>\n"
-                                          "  <Layer name=\"Board\">\n"
-                                          "    <Controls><GameField name=\"Field\" /></Controls>\n"
-                                          "    <Script>BoardHandler</Script>\n"
-                                          "  </Layer>\n"
-                                          "</Layers>\n");
-    WriteTextFile(game.File("board.lua"), "function BoardHandler(message)\n"
-                                          "end\n"
-                                          "function StartBoard()\n"
-                                          "    GUI:getLayer(\"Board\"):getWidget(\"Field\"):AcceptMessage(Message(\"RunStart\"))\n"
-                                          "end\n");
-    ServeBoardScreen(game);
-    WriteTextFile(game.File("start.lua"), "LoadResource(\"board_resources.xml\")\n"
-                                          "gameInfo:LoadLevelMap()\n"
-                                          "GUI:LoadLayers(\"Board.xml\")\n"
-                                          "Screen:pushLayer(GUI:getLayer(\"Board\"))\n"
-                                          "StartBoard()\n"
-                                          "ShowWindowIfNoSplashes()\n");
+    WriteBoardScreenFiles(game);
     ASSERT_TRUE(game.Start());
 
     auto ticks = std::make_shared<std::int64_t>(0);

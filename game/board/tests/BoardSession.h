@@ -47,12 +47,10 @@ inline void WriteBoardLevel(EndToEndGame& game, std::initializer_list<const char
     WriteTextFile(game.File("Level.xml"), level + "  </Level>\n</Levels>\n");
 }
 
-inline void PrepareBoardGame(EndToEndGame& game)
+// The board's screen in the game folder: the pictures it loads from files,
+// a layer holding the board, its script that starts the board, start.lua.
+inline void WriteBoardScreenFiles(EndToEndGame& game)
 {
-    for (const char* file : {"LevelMap.xml", "GameplayConst.xml"})
-        WriteTextFile(game.File(file), ReadTextFile(SourceDir() + "/data/" + file));
-    WriteBoardLevel(game, {"111111AA", "1L111T11", "11111111", "111R1111", "11111111", "11B11111", "1111V111",
-                           "11111111"});
     // The pictures the board and the cursor load from files, served as PNG
     // under the game's settings.
     std::filesystem::create_directories(game.File("textures/Fields"));
@@ -83,6 +81,15 @@ inline void PrepareBoardGame(EndToEndGame& game)
                                           "Screen:pushLayer(GUI:getLayer(\"Board\"))\n"
                                           "StartBoard()\n"
                                           "ShowWindowIfNoSplashes()\n");
+}
+
+inline void PrepareBoardGame(EndToEndGame& game)
+{
+    for (const char* file : {"LevelMap.xml", "GameplayConst.xml"})
+        WriteTextFile(game.File(file), ReadTextFile(SourceDir() + "/data/" + file));
+    WriteBoardLevel(game, {"111111AA", "1L111T11", "11111111", "111R1111", "11111111", "11B11111", "1111V111",
+                           "11111111"});
+    WriteBoardScreenFiles(game);
 }
 
 // The board's game played on fixed frames, its mouse driven through the
