@@ -494,6 +494,7 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/board/Match6.wav", [] { return Rising(698.46, 4, 4.0, 0.05, 3.0, 0.45f); }},
         {"data/sound/board/Match7.wav", [] { return Rising(783.99, 4, 4.0, 0.05, 3.0, 0.45f); }},
         {"data/sound/board/Match8.wav", [] { return Rising(880.0, 5, 4.0, 0.05, 3.0, 0.45f); }},
+        {"data/sound/board/SunComplete.wav", [] { return Rising(587.33, 5, 7.0, 0.07, 2.0, 0.5f); }},
         // fullgame (end)
     };
     return sounds;
