@@ -95,6 +95,11 @@ end
 local demoStage = 1
 
 function OnMenuDemoShown()
+    -- fullgame (begin)
+    -- The country's artefact, whose pieces the demo's board shows.
+    UploadArtefactElements(demoStage - 1)
+    UploadArtefactTexture(demoStage - 1)
+    -- fullgame (end)
     Tell("StageLayer_" .. demoStage, "GameField", "RunDemo", demoStage)
 end
 

@@ -273,8 +273,10 @@ void EndLevelManager::CountUp(float dt)
     const int lifeCount = _field->_pointsPerLife > 0 ? _field->_score / _field->_pointsPerLife : 0;
     const float counted = _secondsLeft - (timeToLevel - _field->_elapsed);
     const float perSecond = static_cast<float>(_finalScore - _startScore) / _secondsLeft;
-    // The bar fills on past the bonus: the score stops at the final score.
-    _field->_score = std::clamp(_startScore + static_cast<int>(counted * perSecond), _startScore, _finalScore);
+    // The bar fills on past the bonus: the score stops at the final score,
+    // which the count's end shows exactly (the product above may round down).
+    _field->_score = _countDone ? _finalScore
+                                : std::clamp(_startScore + static_cast<int>(counted * perSecond), _startScore, _finalScore);
     _field->_shownScore = _field->_score;
     if (_field->_pointsPerLife > 0 && _field->_score / _field->_pointsPerLife > lifeCount)
         _field->AddController(new LifeBonus(_field));

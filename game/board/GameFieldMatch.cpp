@@ -463,7 +463,11 @@ void GameField::AddSunEnergy(int runLength)
         _sunPulse = 0.0f;
         _sunEnergy = 1.0f;
         _sunComplete = true;
-        AddEffect("CompleteSunMoment");
+        // The burst stands on the sun's middle.
+        ParticleEffect* moment = AddEffect("CompleteSunMoment");
+        moment->posX = static_cast<float>(_sunPosition.x + 50);
+        moment->posY = static_cast<float>(_sunPosition.y + 50);
+        moment->Reset();
         g_sound.PlaySample("SunComplete");
     }
     if (!_isHelpMode)

@@ -5,6 +5,7 @@
 #include "engine/backend/Window.h"
 #include "engine/platform/MainWindow.h"
 #include "engine/platform/StartUp.h"
+#include "engine/platform/StrictLookups.h"
 #include "engine/render/RenderDevice.h"
 #include "gui/ScreenImpl.h"
 #include "tests/support/SdlEvents.h"
@@ -38,6 +39,11 @@ GameFolderTest::GameFolderTest(const std::string& shotsFolder)
 void GameFolderTest::SetUp()
 {
     ASSERT_TRUE(PathExists(GameFolder() + "/data/start.lua")) << "the build assembles the game folder";
+    // fullgame (begin)
+    // Every walk through the game runs with the strict lookups: a name the
+    // data forgot writes an error line into the run's log.
+    SetStrictLookups(true);
+    // fullgame (end)
     std::filesystem::create_directories(_shots);
     _inGame = std::make_unique<ScopedCurrentDir>(GameFolder() + "/data");
     _appData = PrepareAppDataFolder();
@@ -66,6 +72,7 @@ void GameFolderTest::TearDown()
 {
     Shutdown();
     _inGame.reset();
+    SetStrictLookups(false); // fullgame
 }
 
 void GameFolderTest::Shutdown()

@@ -71,6 +71,43 @@ Recipe ArtefactFull(int artefact)
 }
 // levels (end)
 
+// fullgame (begin)
+// A 64 x 64 thumbnail of a 256 x 256 picture: each pixel the mean of its
+// four by four block, weighted by alpha.
+void DrawThumbnail(Canvas& canvas, const Canvas& large)
+{
+    const int factor = large.Width() / canvas.Width();
+    canvas.Transform([&](const Colour&, int x, int y) {
+        Colour sum{0.0f, 0.0f, 0.0f, 0.0f};
+        for (int dy = 0; dy < factor; ++dy)
+            for (int dx = 0; dx < factor; ++dx) {
+                const Colour c = large.At(x * factor + dx, y * factor + dy);
+                sum.r += c.r * c.a;
+                sum.g += c.g * c.a;
+                sum.b += c.b * c.a;
+                sum.a += c.a;
+            }
+        if (sum.a <= 0.0f)
+            return Colour{0.0f, 0.0f, 0.0f, 0.0f};
+        return Colour{sum.r / sum.a, sum.g / sum.a, sum.b / sum.a, sum.a / static_cast<float>(factor * factor)};
+    });
+}
+
+// The profile list's tip: the artefact of the profile's country, or the
+// light of a cycle played through.
+Recipe StageTipPicture(int stage)
+{
+    return [stage](Canvas& canvas, ArtFaces&) {
+        Canvas large(256, 256);
+        if (stage < kArtefactCount)
+            DrawArtefact(large, stage);
+        else
+            DrawArtefactLight(large);
+        DrawThumbnail(canvas, large);
+    };
+}
+// fullgame (end)
+
 bool EndsWith(const std::string& text, const std::string& end)
 {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -388,6 +425,16 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/Shield/glow6.png"}, 256, 128, ShieldGlow(6)},
         {{"data/textures/Shield/pergament.png"}, 417, 512, Plain(DrawPergament)},
         // ---- shield (end) ----
+        // ---- fullgame (begin): the stage tips of the profile list ----
+        {{"data/textures/tips/stage_tip1.png"}, 64, 64, StageTipPicture(0)},
+        {{"data/textures/tips/stage_tip2.png"}, 64, 64, StageTipPicture(1)},
+        {{"data/textures/tips/stage_tip3.png"}, 64, 64, StageTipPicture(2)},
+        {{"data/textures/tips/stage_tip4.png"}, 64, 64, StageTipPicture(3)},
+        {{"data/textures/tips/stage_tip5.png"}, 64, 64, StageTipPicture(4)},
+        {{"data/textures/tips/stage_tip6.png"}, 64, 64, StageTipPicture(5)},
+        {{"data/textures/tips/stage_tip7.png"}, 64, 64, StageTipPicture(6)},
+        {{"data/textures/tips/stage_tip8.png"}, 64, 64, StageTipPicture(7)},
+        // ---- fullgame (end) ----
         // ---- levels (begin): the artefacts, whole and in pieces ----
         {{"data/textures/artefacts/art1_full.png"}, 256, 256, ArtefactFull(0)},
         {{"data/textures/artefacts/art1_1.png"}, 64, 64, ArtefactPiece(0, 0)},

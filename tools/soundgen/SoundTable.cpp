@@ -481,6 +481,21 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/music/timeout.ogg", [] { return Music({{0, 1, 3, 6, 7, 8, 11}, 110.0, 132.0, "DTDTDTDT", 118}); }},
         {"data/sound/TimeUp.wav", TimeUp},
         // i17-logic (end)
+        // fullgame (begin): the board's knock, fall and start; a chain's
+        // matches rise a whole tone a step.
+        {"data/sound/board/ChipKnock.wav", [] { return ChipCrack(350, 880.0); }},
+        {"data/sound/board/ChipFall.wav", [] { return Fallen(261.63, 351); }},
+        {"data/sound/board/LevelStart.wav", [] { return Rising(293.66, 4, 5.0, 0.08, 2.0, 0.5f); }},
+        {"data/sound/board/Match1.wav", [] { return Rising(392.0, 3, 4.0, 0.05, 3.0, 0.45f); }},
+        {"data/sound/board/Match2.wav", [] { return Rising(440.0, 3, 4.0, 0.05, 3.0, 0.45f); }},
+        {"data/sound/board/Match3.wav", [] { return Rising(493.88, 3, 4.0, 0.05, 3.0, 0.45f); }},
+        {"data/sound/board/Match4.wav", [] { return Rising(554.37, 3, 4.0, 0.05, 3.0, 0.45f); }},
+        {"data/sound/board/Match5.wav", [] { return Rising(622.25, 4, 4.0, 0.05, 3.0, 0.45f); }},
+        {"data/sound/board/Match6.wav", [] { return Rising(698.46, 4, 4.0, 0.05, 3.0, 0.45f); }},
+        {"data/sound/board/Match7.wav", [] { return Rising(783.99, 4, 4.0, 0.05, 3.0, 0.45f); }},
+        {"data/sound/board/Match8.wav", [] { return Rising(880.0, 5, 4.0, 0.05, 3.0, 0.45f); }},
+        {"data/sound/board/SunComplete.wav", [] { return Rising(587.33, 5, 7.0, 0.07, 2.0, 0.5f); }},
+        // fullgame (end)
     };
     return sounds;
 }

@@ -8,6 +8,7 @@
 #include "game/board/effects/SquareDestroyerShatter.h"
 #include "game/board/effects/SquareDestroyerThrow.h"
 #include "game/state/GameInfo.h"
+#include "gui/effects/ParticleEffect.h"
 
 namespace {
 
@@ -262,6 +263,10 @@ TEST_F(BoardMatchTest, TheSunTakesTheEnergyOfItsGroupSizeUpToTheLastOfTheTable)
     EXPECT_FLOAT_EQ(board._sunEnergy, 1.0f);
     EXPECT_FLOAT_EQ(board._nextSunRingTime, 12.0f);
     EXPECT_EQ(_samples.Count("SunComplete"), 1);
+    ASSERT_FALSE(board.effects.effects.empty());
+    const ParticleEffect* moment = board.effects.effects.back();
+    EXPECT_FLOAT_EQ(moment->posX, static_cast<float>(board._sunPosition.x + 50)) << "the burst stands on the sun";
+    EXPECT_FLOAT_EQ(moment->posY, static_cast<float>(board._sunPosition.y + 50));
     board.AddSunEnergy(4);
     EXPECT_EQ(_samples.Count("SunComplete"), 1);
 }

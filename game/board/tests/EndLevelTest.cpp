@@ -173,6 +173,22 @@ TEST_F(EndLevelTest, WithNoTimeLeftTheBarFillsAndTheScoreStays)
     }
 }
 
+TEST_F(EndLevelTest, TheCountRunToItsEndShowsTheProfilesScoreToThePoint)
+{
+    // Times left whose bonus per second a float product may round down.
+    for (int k = 0; k < 40; ++k) {
+        const float levelTime = 0.5f + 7.37f * static_cast<float>(k);
+        SCOPED_TRACE(levelTime);
+        ActivePlayer().timeToLevel = 295.0f;
+        ActivePlayer().levelTime = levelTime;
+        GameField& board = EndingBoard(1357);
+        board.StartEndLevelManager(0);
+        RunToEnd(board);
+        EXPECT_GT(ActivePlayer().timeBonus, 0);
+        EXPECT_EQ(board._score, ActivePlayer().score);
+    }
+}
+
 TEST_F(EndLevelTest, APressSkipsTheCountUpExceptInTheTopRightCorner)
 {
     struct Case {
