@@ -147,9 +147,12 @@ void DrawSquaresAtlas(Canvas& canvas)
     }
     float x = 0.0f;
     float y = 0.0f;
+    // The bonus buttons' pictures in the order the board's buttons name them:
+    // flash, bomb, swap, time.
+    const int buttonIcons[4] = {0, 3, 2, 1};
     for (int k = 0; k < 4; ++k) {
         CellCentre(12 + k, x, y);
-        DrawBonusIcon(canvas, k, {x, y}, 34.0f);
+        DrawBonusIcon(canvas, buttonIcons[k], {x, y}, 34.0f);
     }
     for (int k = 0; k < 3; ++k) {
         CellCentre(24 + k, x, y);

@@ -495,6 +495,9 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/board/Match7.wav", [] { return Rising(783.99, 4, 4.0, 0.05, 3.0, 0.45f); }},
         {"data/sound/board/Match8.wav", [] { return Rising(880.0, 5, 4.0, 0.05, 3.0, 0.45f); }},
         {"data/sound/board/SunComplete.wav", [] { return Rising(587.33, 5, 7.0, 0.07, 2.0, 0.5f); }},
+        {"data/sound/board/ChipToSun.wav", [] { return Rising(659.25, 2, 7.0, 0.04, 3.0, 0.35f); }},
+        {"data/sound/board/ChipUnlock.wav", [] { return ChipCrack(352, 1320.0); }},
+        {"data/sound/board/IceBreak.wav", [] { return ChipCrack(353, 2093.0); }},
         // fullgame (end)
     };
     return sounds;

@@ -310,6 +310,16 @@ const Wanted kWanted[] = {
     {"data/textures/Shield/glow6.png", 256, 128},    {"data/textures/Shield/pergament.png", 417, 512},
     // shield (end)
     // levels (begin): each artefact whole and in sixteen pieces.
+    // fullgame (begin)
+    {"data/textures/tips/stage_tip1.png", 64, 64},
+    {"data/textures/tips/stage_tip2.png", 64, 64},
+    {"data/textures/tips/stage_tip3.png", 64, 64},
+    {"data/textures/tips/stage_tip4.png", 64, 64},
+    {"data/textures/tips/stage_tip5.png", 64, 64},
+    {"data/textures/tips/stage_tip6.png", 64, 64},
+    {"data/textures/tips/stage_tip7.png", 64, 64},
+    {"data/textures/tips/stage_tip8.png", 64, 64},
+    // fullgame (end)
     {"data/textures/artefacts/art1_full.png", 256, 256},
     {"data/textures/artefacts/art1_1.png", 64, 64}, {"data/textures/artefacts/art1_2.png", 64, 64}, {"data/textures/artefacts/art1_3.png", 64, 64},
     {"data/textures/artefacts/art1_4.png", 64, 64}, {"data/textures/artefacts/art1_5.png", 64, 64}, {"data/textures/artefacts/art1_6.png", 64, 64},

@@ -128,6 +128,23 @@ const Wanted kWanted[] = {
     // demohelp (begin)
     {"data/sound/effects/SunWonder.wav", 0.2, 1.5},
     // demohelp (end)
+    // fullgame (begin)
+    {"data/sound/board/ChipKnock.wav", 0.1, 2.0},
+    {"data/sound/board/ChipFall.wav", 0.1, 2.0},
+    {"data/sound/board/LevelStart.wav", 0.1, 2.0},
+    {"data/sound/board/Match1.wav", 0.1, 2.0},
+    {"data/sound/board/Match2.wav", 0.1, 2.0},
+    {"data/sound/board/Match3.wav", 0.1, 2.0},
+    {"data/sound/board/Match4.wav", 0.1, 2.0},
+    {"data/sound/board/Match5.wav", 0.1, 2.0},
+    {"data/sound/board/Match6.wav", 0.1, 2.0},
+    {"data/sound/board/Match7.wav", 0.1, 2.0},
+    {"data/sound/board/Match8.wav", 0.1, 2.0},
+    {"data/sound/board/SunComplete.wav", 0.1, 2.0},
+    {"data/sound/board/ChipToSun.wav", 0.1, 2.0},
+    {"data/sound/board/ChipUnlock.wav", 0.1, 2.0},
+    {"data/sound/board/IceBreak.wav", 0.1, 2.0},
+    // fullgame (end)
 };
 
 } // namespace
