@@ -3,7 +3,7 @@
 // rays and a hint frame, each where it belongs and leaving normal blending
 // and opaque white behind.
 
-#include "PlayFixture.h"
+#include "GlPlayFixture.h"
 
 #include "engine/platform/Settings.h"
 #include "engine/render/RenderDevice.h"
@@ -27,18 +27,13 @@ using namespace testing_support;
 
 namespace {
 
-class BoardBonusDrawTest : public PlayTest {
+class BoardBonusDrawTest : public GlPlayTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(_gl.Open("board bonuses"));
-        UploadTexture(_white, 2, 2, std::vector<std::uint32_t>(4, 0xFFFFFFFFu));
-    }
+    BoardBonusDrawTest() : GlPlayTest("board bonuses") {}
     void TearDown() override
     {
-        PlayTest::TearDown();
         _shards.reset();
-        _gl.Close();
+        GlPlayTest::TearDown();
     }
 
     // The sum of the three channels.
@@ -53,8 +48,6 @@ protected:
         EXPECT_EQ(g_renderDevice.CurrentColor(), 0xFFFFFFFFu) << what;
     }
 
-    GlTestContext _gl;
-    Sprite _white;
     OwnedSprite _shards;
 };
 

@@ -2,7 +2,7 @@
 // strip, 44 points wide and narrower at its last piece, in any direction; a
 // beam whose ends coincide draws nothing.
 
-#include "PlayFixture.h"
+#include "GlPlayFixture.h"
 
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
@@ -12,18 +12,9 @@ using namespace testing_support;
 
 namespace {
 
-class BoardSunBeamDrawTest : public PlayTest {
+class BoardSunBeamDrawTest : public GlPlayTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(_gl.Open("sun beams"));
-        UploadTexture(_white, 2, 2, std::vector<std::uint32_t>(4, 0xFFFFFFFFu));
-    }
-    void TearDown() override
-    {
-        PlayTest::TearDown();
-        _gl.Close();
-    }
+    BoardSunBeamDrawTest() : GlPlayTest("sun beams") {}
 
     GameField& BeamBoard()
     {
@@ -49,8 +40,6 @@ protected:
         return p[1] > kBackground[1] + 60;
     }
 
-    GlTestContext _gl;
-    Sprite _white;
 };
 
 TEST_F(BoardSunBeamDrawTest, ABeamLightsItsStripAndNarrowsAtItsLastPiece)
