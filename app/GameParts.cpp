@@ -5,9 +5,7 @@
 #include "game/screens/MenuWidgetKinds.h"
 #include "game/screens/ScreenWidgetKinds.h"
 #include "game/screens/MapScreenKinds.h"
-// shield (begin)
 #include "game/screens/ShieldScreenKind.h"
-// shield (end)
 #include "game/state/ArtefactCatalogue.h"
 #include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
@@ -37,9 +35,7 @@ void GameParts::PrepareFramework()
     InstallGameFieldCreator();
     InstallScreenWidgetCreators();
     RegisterMapScreenKinds();
-    // shield (begin)
     RegisterShieldScreenKind();
-    // shield (end)
     InstallMenuWidgetCreators();
     ConnectConfirmationTexts();
     RegisterScriptBindings(g_luaState);

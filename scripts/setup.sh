@@ -14,11 +14,9 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth
 )
-# fuzz (begin)
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-dev)
 fi
-# fuzz (end)
 
 missing=()
 for p in "${packages[@]}"; do

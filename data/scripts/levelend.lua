@@ -16,12 +16,10 @@ function StatisticsHandler(message)
     elseif IsPressed(message, "Ok") then
         NextWiseTip()
         gameInfo:Save()
-        -- tips (begin)
         if gameInfo:getNeedCollectArtefact() then
             CollectArtefact()
             return
         end
-        -- tips (end)
         ShowMapAfterLevel()
     end
 end

@@ -54,7 +54,6 @@ end
 
 -- ==== (end) ====
 
--- demohelp (begin)
 -- The demo: after two idle minutes on the menu a country's board plays by
 -- itself; a press of a key or the mouse brings the menu back. The demo plays
 -- on the default player, so no profile changes.
@@ -95,11 +94,9 @@ end
 local demoStage = 1
 
 function OnMenuDemoShown()
-    -- fullgame (begin)
     -- The country's artefact, whose pieces the demo's board shows.
     UploadArtefactElements(demoStage - 1)
     UploadArtefactTexture(demoStage - 1)
-    -- fullgame (end)
     Tell("StageLayer_" .. demoStage, "GameField", "RunDemo", demoStage)
 end
 
@@ -116,7 +113,6 @@ function RunMenuDemo()
         demoRunning = false
     end
 end
--- demohelp (end)
 
 -- Greets the active player, or asks for a profile.
 function UpdateWelcome()
@@ -162,14 +158,12 @@ function ShowHelpThenMap()
             end)
         end)
     end
-    -- demohelp (begin)
     if gameInfo:getShowHelp() then
         gameInfo:setShowHelp(false)
         gameInfo:Save()
         ShowHelp(SetOut)
         return
     end
-    -- demohelp (end)
     SetOut()
 end
 
@@ -202,11 +196,9 @@ function MainMenuHandler(message)
     elseif IsPressed(message, "Options") then
         LeaveMainMenu()
         ShowOptions()
-    -- demohelp (begin)
     elseif IsPressed(message, "Help") then
         LeaveMainMenu()
         ShowHelp(nil)
-    -- demohelp (end)
     elseif IsPressed(message, "Quit") or message:getPublisher() == "Escape" then
         Tell("QuitConfirm", "2Shots", "Reset")
         OpenMenuDialog("QuitConfirm")

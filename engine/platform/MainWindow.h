@@ -72,9 +72,7 @@ extern int g_desktopWidth;
 extern int g_desktopHeight;
 extern int g_captionHeight;
 extern bool g_keyDown[256];
-// demohelp (begin)
 // Key presses since the start, held repeats not counted: a key pressed and
 // released within one frame still counts.
 extern unsigned g_keyPresses;
-// demohelp (end)
 extern bool g_windowDestroyed;

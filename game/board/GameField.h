@@ -42,9 +42,7 @@
 class FieldController;
 class FieldEffect;
 class GameFieldObserver;
-// i17-logic (begin)
 class MessageBox;
-// i17-logic (end)
 class Player;
 class Sprite;
 class Square;
@@ -147,14 +145,12 @@ public:
     // screen's script); refused while the board is blocked or shows a tip.
     void NextLevel();
     void PreviousLevel();
-    // i17-logic (begin)
     // A piece in flight, a moving board or a tip box: the end of the level,
     // the fast completion and the reshuffle wait.
     bool IsBusy() const;
     // The open tip box, found by its name among the children; null when no
     // tip is shown.
     MessageBox* OpenTipBox() const;
-    // i17-logic (end)
 
     // The parts the messages and the end test start, each in the file of
     // its topic: the end of a level (0 complete, 1 time out) and the lost
@@ -284,7 +280,6 @@ public:
     virtual void CheckNoMoves();
     virtual void StartArtefactFlash();
 
-    // tips (begin)
     // GameFieldTips.cpp: the tip window, the tutorial tips, the hint, the dead
     // board's reshuffle and the artefact's hand-over.
     // Opens the tip of that name at the point (near it, or centred on it);
@@ -301,9 +296,7 @@ public:
     bool TipBoxTakes(const Point& p) const;
     // The tips asked for that Messages.xml has no text for (logged once).
     std::set<std::string> _tipsWithoutText;
-    // tips (end)
 
-    // effects (begin)
     // The thunder bonus: every chip of the kind's colour (iced ones too,
     // not those under a not-falling lock) is thrown off and the board falls.
     void DoThunderBonus(int kind);
@@ -314,7 +307,6 @@ public:
     // artefact piece, one musor cell, and ten more chips at random (fewer
     // when the board has no more), column by column.
     std::vector<Point> SunTargets();
-    // effects (end)
 
     // Swap-bonus movers alive: the last one to end runs the match check.
     int _swapBonusMovers = 0;
@@ -534,7 +526,6 @@ public:
     std::unique_ptr<Sprite> _fireflySprite; // "textures\Fields\firefly.tga"
     std::unique_ptr<Sprite> _cursorSprite;  // "textures\cur_normal.tga"
 
-    // demohelp (begin)
     // ---------------------------------------------- the charged sun's shine
     // GameFieldSunWonder.cpp. One frame of the shine: ten points circling
     // the sun, the one the sparkle jumps to, the beams' start and the chain
@@ -599,9 +590,7 @@ public:
         std::size_t next = 0;
     };
     HelpPlayback _helpPlayback;
-    // demohelp (end)
 
-    // i17-draw (begin)
     // ----------------------------------------------------- frame and drawing
     // GameFieldFrame.cpp: the frame pieces, ornaments and decoration points;
     // GameFieldDraw.cpp: the whole board screen; GameFieldHud.cpp: the
@@ -669,7 +658,6 @@ private:
     float HelpAlpha() const { return _helpBackgroundAlpha; }
 
 public:
-    // i17-draw (end)
 
 private:
     // Construction steps.
@@ -705,7 +693,6 @@ private:
     void OnSetActive(const Message& message);
     void OnInitLevelView(const Message& message);
     void OnStart(const Message& message);
-    // i17-logic (begin)
     void OnStartCollectArtefact(const Message& message);
     void OnFastCompleteLevel(const Message& message);
     void OnAddLife(const Message& message);
@@ -723,7 +710,6 @@ private:
     void StopTimeAndInput(const std::string& label, const std::string& operation);
     // The skips to another level end the level's checks.
     void LeaveLevel();
-    // i17-logic (end)
     struct MessageRow;
     static const MessageRow kMessageTable[];
 

@@ -63,19 +63,16 @@ bool IsOver(const HoverRect& button, const Point& p)
 bool GameField::MouseDown(const Point& p)
 {
     WriteTrace("MouseDown in GameField " + name);
-    // demohelp (begin): the player's press ends the demo.
+    // The player's press ends the demo.
     if (_isDemo && !_canAcceptMouse) {
         NoteDemoInput();
         return true;
     }
-    // demohelp (end)
     if (p.x >= kCornerX && p.y >= kCornerY)
         return false;
-    // tips (begin)
     // A press on the open tip box is the box's own (its check box must not
     // close the tip before its button reads it).
     const bool onTipBox = TipBoxTakes(p);
-    // tips (end)
     if (_isShowMessage && _tipFade > 1.0f && !onTipBox) {
         _closeTip = true;
         _bonusPointer = false;

@@ -47,9 +47,7 @@ const char* const kResetStops[] = {
     "FallingRunner",   "FieldAppearance", "RunStart",        "FillTimer",        "AddLife",
     "SquareLight",     "EndLevelManager", "SunRing",         "LetterText",       "DecLives",
     "SimpleFrame",     "ShowMessage",     "ChipSunEnergy",   "SwapBonusSquareMover",
-    // tips (begin)
     "Reshuffle",
-    // tips (end)
 };
 
 // The moving controllers the restart stops.
@@ -57,9 +55,7 @@ const char* const kRestartStops[] = {"SquareMover",     "BonusMover",       "Mus
                                      "SquareDestroyer", "SquareDestroyerB", "SquareDestroyerC", "CheckMatchRunner",
                                      "FallingRunner",   "LevelLighting",    "SunBurner",        "ArtefactMover",
                                      "SquareFall",      "SwapBonusSquareMover",
-                                     // tips (begin)
                                      "Reshuffle",
-                                     // tips (end)
 };
 
 } // namespace

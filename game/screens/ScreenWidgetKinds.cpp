@@ -17,7 +17,5 @@ void InstallScreenWidgetCreators()
     SetOutsideWidgetCreator("MultList", CreateMultList);
     SetOutsideWidgetCreator("Parus", CreateParus);
     SetOutsideWidgetCreator("TestWidget", CreateTestWidget);
-    // demohelp (begin)
     SetOutsideWidgetCreator("Help", CreateHelp);
-    // demohelp (end)
 }

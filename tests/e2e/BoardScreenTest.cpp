@@ -74,7 +74,6 @@ TEST_F(BoardScreenTest, ANewProfileSailsToItsFirstLevelPlaysAMoveAndAsksBeforeLe
     EXPECT_FALSE(board->_isBlocked);
     EXPECT_TRUE(board->_isActive);
     Picture("01_board_before_the_move");
-    // tips (begin)
     // A tip that the level's squares opened is closed as a player would: a
     // press beside the box once it has come in.
     if (board->_isShowMessage) {
@@ -83,7 +82,6 @@ TEST_F(BoardScreenTest, ANewProfileSailsToItsFirstLevelPlaysAMoveAndAsksBeforeLe
         Frames(kFramesPerSecond);
     }
     ASSERT_FALSE(board->_isShowMessage);
-    // tips (end)
 
     // A move the board offers, played with two clicks.
     const std::list<MoveRecord> moves = board->FindMoves();

@@ -39,11 +39,9 @@ GameFolderTest::GameFolderTest(const std::string& shotsFolder)
 void GameFolderTest::SetUp()
 {
     ASSERT_TRUE(PathExists(GameFolder() + "/data/start.lua")) << "the build assembles the game folder";
-    // fullgame (begin)
     // Every walk through the game runs with the strict lookups: a name the
     // data forgot writes an error line into the run's log.
     SetStrictLookups(true);
-    // fullgame (end)
     std::filesystem::create_directories(_shots);
     _inGame = std::make_unique<ScopedCurrentDir>(GameFolder() + "/data");
     _appData = PrepareAppDataFolder();
@@ -57,7 +55,6 @@ void GameFolderTest::SetUp()
     _app->BeginLoop();
 }
 
-// endlevel (begin)
 void GameFolderTest::PastTheSplashToTheMenu()
 {
     Frames(30);
@@ -66,7 +63,6 @@ void GameFolderTest::PastTheSplashToTheMenu()
     Key(SDLK_SPACE);
     Frames(kFadeFrames);
 }
-// endlevel (end)
 
 void GameFolderTest::TearDown()
 {

@@ -34,10 +34,8 @@ protected:
     void Frames(int count);
     std::string TopLayer() const;
 
-    // endlevel (begin)
     // From the opening splash past the title to the main menu.
     void PastTheSplashToTheMenu();
-    // endlevel (end)
 
     void MoveMouse(int x, int y);
     void MouseButton(int x, int y, bool down);

@@ -135,7 +135,6 @@ TEST_F(VoyageScreensTest, ANewProfilesFirstVoyageAndTheGallery)
     EXPECT_FALSE(Books().booksShown);
     EXPECT_TRUE(gameInfo.getViewHistory());
 
-    // demohelp (begin)
     // A profile's first voyage shows the help once; "Back" goes on.
     Frames(kFadeFrames);
     ASSERT_EQ(TopLayer(), "Help");
@@ -143,7 +142,6 @@ TEST_F(VoyageScreensTest, ANewProfilesFirstVoyageAndTheGallery)
     Frames(60);
     Picture("06b_help");
     Click(400, 545);
-    // demohelp (end)
 
     // Setting out for Phoenicia: the sail goes on by itself three seconds
     // after it is up (a fade takes a second, its last half showing it).

@@ -6,24 +6,16 @@
 #include "tools/artgen/EffectArt.h"
 #include "tools/artgen/GalleryArt.h"
 #include "tools/artgen/JpegWriter.h"
-// endlevel (begin)
 #include "tools/artgen/LevelTextArt.h"
-// endlevel (end)
 #include "tools/artgen/MapArt.h"
 #include "tools/artgen/PageArt.h"
 #include "tools/artgen/MenuArt.h"
 #include "tools/artgen/Palette.h"
 #include "tools/artgen/SailArt.h"
 #include "tools/artgen/SceneArt.h"
-// shield (begin)
 #include "tools/artgen/ShieldArt.h"
-// shield (end)
-// demohelp (begin)
 #include "tools/artgen/HelpArt.h"
-// demohelp (end)
-// levels (begin)
 #include "tools/artgen/ArtefactArt.h"
-// levels (end)
 #include "tools/artgen/TgaWriter.h"
 #include "tools/artgen/WidgetArt.h"
 #include "tools/fontgen/PngWriter.h"
@@ -48,7 +40,6 @@ Recipe Screenshot(int index, bool colour)
     return [index, colour](Canvas& canvas, ArtFaces&) { DrawScreenshot(canvas, index, colour); };
 }
 
-// shield (begin)
 Recipe ShieldGem(int gem)
 {
     return [gem](Canvas& canvas, ArtFaces&) { DrawShieldGem(canvas, gem); };
@@ -58,9 +49,7 @@ Recipe ShieldGlow(int gem)
 {
     return [gem](Canvas& canvas, ArtFaces&) { DrawShieldGlow(canvas, gem); };
 }
-// shield (end)
 
-// levels (begin)
 Recipe ArtefactPiece(int artefact, int piece)
 {
     return [artefact, piece](Canvas& canvas, ArtFaces&) { DrawArtefactPiece(canvas, artefact, piece); };
@@ -69,9 +58,7 @@ Recipe ArtefactFull(int artefact)
 {
     return [artefact](Canvas& canvas, ArtFaces&) { DrawArtefact(canvas, artefact); };
 }
-// levels (end)
 
-// fullgame (begin)
 // A 64 x 64 thumbnail of a 256 x 256 picture: each pixel the mean of its
 // four by four block, weighted by alpha.
 void DrawThumbnail(Canvas& canvas, const Canvas& large)
@@ -106,7 +93,6 @@ Recipe StageTipPicture(int stage)
         DrawThumbnail(canvas, large);
     };
 }
-// fullgame (end)
 
 bool EndsWith(const std::string& text, const std::string& end)
 {
@@ -237,7 +223,7 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/particle.png"}, 32, 32, Plain(DrawGlowParticle)},
         {{"data/textures/spark.png"}, 32, 32, Plain(DrawSpark)},
 
-        // ---- effects (begin): the board effects' pictures ----
+        // ---- The board effects' pictures ----
         {{"data/textures/effects/flash.png"}, 128, 32, Plain(DrawLightningStrip)},
         {{"data/textures/effects/flash_ball.png"}, 64, 64, Plain(DrawFlashBall)},
         {{"data/textures/effects/energy2.png"}, 128, 32, Plain(DrawEnergyStreaks)},
@@ -247,12 +233,10 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/effects/chain1.png"}, 256, 64, [](Canvas& c, ArtFaces& f) { DrawChainWord(c, f.serifBold, "Good Chain!"); }},
         {{"data/textures/effects/chain2.png"}, 256, 64, [](Canvas& c, ArtFaces& f) { DrawChainWord(c, f.serifBold, "Great Chain!"); }},
         {{"data/textures/effects/chain3.png"}, 256, 64, [](Canvas& c, ArtFaces& f) { DrawChainWord(c, f.serifBold, "Super Chain!"); }},
-        // ---- effects (end) ----
-        // ---- endlevel (begin): the level's start lettering ----
+        // ---- The level's start lettering ----
         {{"data/textures/effects/country_titles.png"}, 256, 256, [](Canvas& c, ArtFaces& f) { DrawCountryTitles(c, f.serifBold); }},
         {{"data/textures/effects/go.png"}, 256, 256, [](Canvas& c, ArtFaces& f) { DrawGoText(c, f.serifBold); }},
-        // ---- endlevel (end) ----
-        // ---- i17-draw (begin): the board screen ----
+        // ---- The board screen ----
         {{"data/textures/board/squares.png"}, 512, 512, Plain(DrawSquaresAtlas)},
         {{"data/textures/board/chip0.png"}, 512, 256, Plain([](Canvas& c) { DrawChipTurnSheet(c, 0); })},
         {{"data/textures/board/chip1.png"}, 512, 256, Plain([](Canvas& c) { DrawChipTurnSheet(c, 1); })},
@@ -271,11 +255,9 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/board/chip14.png"}, 512, 256, Plain([](Canvas& c) { DrawChipTurnSheet(c, 14); })},
         {{"data/textures/board/chip15.png"}, 512, 256, Plain([](Canvas& c) { DrawChipTurnSheet(c, 15); })},
         {{"data/textures/board/scope1.png"}, 512, 512, Plain([](Canvas& c) { DrawStageFrame(c, 1); })},
-        // demohelp (begin)
         {{"data/textures/help/helpback.png"}, 800, 600, Plain([](Canvas& c) { DrawHelpBackground(c, 0); })},
         {{"data/textures/help/helpbg1.png"}, 800, 600, Plain([](Canvas& c) { DrawHelpBackground(c, 1); })},
         {{"data/textures/help/helpbg2.png"}, 800, 600, Plain([](Canvas& c) { DrawHelpBackground(c, 2); })},
-        // demohelp (end)
         {{"data/textures/board/country1.png"}, 800, 600, Plain([](Canvas& c) { DrawCountryBackdrop(c, 1); })},
         {{"data/textures/board/cells1.png"}, 512, 512, Plain([](Canvas& c) { DrawStageCells(c, 1); })},
         {{"data/textures/board/scope2.png"}, 512, 512, Plain([](Canvas& c) { DrawStageFrame(c, 2); })},
@@ -333,7 +315,6 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/board/menu_press.png"}, 92, 34, Plain([](Canvas& c) { DrawButtonPlate(c, WidgetState::Pressed); })},
         {{"data/textures/Particles/light.jpg", "data/textures/Particles/light.png"}, 64, 64, Plain(DrawFlash)},
         {{"data/textures/Fields/firefly.tga", "data/textures/Fields/firefly.png"}, 32, 32, Plain(DrawGlowParticle)},
-        // ---- i17-draw (end) ----
 
         // ---- The main menu's backdrop, gems, panel, greeting and logo button (begin) ----
         {{"data/textures/menu/sea.png"}, 800, 600, Plain(DrawUnderwaterBackdrop)},
@@ -407,7 +388,7 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/fish/fish4_06.png"}, 128, 64, FishFrame(4, 6)},
         {{"data/textures/fish/fish4_07.png"}, 128, 64, FishFrame(4, 7)},
         // ---- The main menu (end) ----
-        // ---- shield (begin): the shield screen's wall, gems, glows and parchment ----
+        // ---- The shield screen's wall, gems, glows and parchment ----
         {{"data/textures/Shield/back.png"}, 800, 600, Plain(DrawShieldBack)},
         {{"data/textures/Shield/GoldGem.png"}, ShieldGemPictureWidth(0), ShieldGemPictureHeight(0), ShieldGem(0)},
         {{"data/textures/Shield/SkyGem.png"}, ShieldGemPictureWidth(1), ShieldGemPictureHeight(1), ShieldGem(1)},
@@ -424,8 +405,7 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/Shield/glow5.png"}, 256, 128, ShieldGlow(5)},
         {{"data/textures/Shield/glow6.png"}, 256, 128, ShieldGlow(6)},
         {{"data/textures/Shield/pergament.png"}, 417, 512, Plain(DrawPergament)},
-        // ---- shield (end) ----
-        // ---- fullgame (begin): the stage tips of the profile list ----
+        // ---- The stage tips of the profile list ----
         {{"data/textures/tips/stage_tip1.png"}, 64, 64, StageTipPicture(0)},
         {{"data/textures/tips/stage_tip2.png"}, 64, 64, StageTipPicture(1)},
         {{"data/textures/tips/stage_tip3.png"}, 64, 64, StageTipPicture(2)},
@@ -434,8 +414,7 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/tips/stage_tip6.png"}, 64, 64, StageTipPicture(5)},
         {{"data/textures/tips/stage_tip7.png"}, 64, 64, StageTipPicture(6)},
         {{"data/textures/tips/stage_tip8.png"}, 64, 64, StageTipPicture(7)},
-        // ---- fullgame (end) ----
-        // ---- levels (begin): the artefacts, whole and in pieces ----
+        // ---- The artefacts, whole and in pieces ----
         {{"data/textures/artefacts/art1_full.png"}, 256, 256, ArtefactFull(0)},
         {{"data/textures/artefacts/art1_1.png"}, 64, 64, ArtefactPiece(0, 0)},
         {{"data/textures/artefacts/art1_2.png"}, 64, 64, ArtefactPiece(0, 1)},
@@ -555,7 +534,6 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/artefacts/art7_14.png"}, 64, 64, ArtefactPiece(6, 13)},
         {{"data/textures/artefacts/art7_15.png"}, 64, 64, ArtefactPiece(6, 14)},
         {{"data/textures/artefacts/art7_16.png"}, 64, 64, ArtefactPiece(6, 15)},
-        // ---- levels (end) ----
     };
     return pictures;
 }

@@ -166,7 +166,6 @@ SampleBuffer Ray()
 }
 
 // ---- The main menu (end) ----
-// ---- shield (begin) ----
 
 // A gem of the shield under the pointer: a glassy chime, each gem a step
 // higher on a pentatonic scale; gem 0 (the pointer leaving the gems) a soft
@@ -198,9 +197,8 @@ SampleBuffer ShieldWonder()
     return Finished(out, 0.5f);
 }
 
-// ---- shield (end) ----
 
-// ---- tips (begin): the hint, the dead board, the tip window, the hand-over ----
+// ---- The hint, the dead board, the tip window, the hand-over ----
 // An idle player's hint: two soft bell notes, the second a fourth higher.
 SampleBuffer HintSound()
 {
@@ -238,9 +236,8 @@ SampleBuffer ArtefactCollectSound()
     out.Mix(NoiseBurst(R, 3.0, 800.0, 404), 0.0, 0.15f);
     return Finished(out, 0.55f);
 }
-// ---- tips (end) ----
 
-// ---- effects (begin): the board's effects and bonuses ----
+// ---- The board's effects and bonuses ----
 // A run of FM tones, each one a step higher.
 SampleBuffer Rising(double base, int notes, double step, double gap, double ratio, float peak)
 {
@@ -350,8 +347,7 @@ SampleBuffer FlyChipSwap()
     out.Mix(FmTone(R, 440.0, 0.5, 1.0, 3.0, 0.3), 0.05, 0.3f);
     return Finished(out, 0.45f);
 }
-// ---- effects (end) ----
-// ---- endlevel (begin): the level's start and end ----
+// ---- The level's start and end ----
 // The level's name appearing: a plucked fourth with a soft drum.
 SampleBuffer LevelStartStage()
 {
@@ -380,11 +376,9 @@ SampleBuffer ScoreTick()
         out.Mix(FmTone(R, 2093.0, 0.05, 1.41, 1.5, 0.01), 0.25 * i, 0.6f);
     return Finished(out, 0.35f);
 }
-// ---- endlevel (end) ----
 
 SampleBuffer Music(const Tune& tune) { return MusicComposer(R).Compose(tune, 16.0); }
 
-// i17-logic (begin)
 // Time running short: a falling pair of tones struck three times.
 SampleBuffer TimeUp()
 {
@@ -395,7 +389,6 @@ SampleBuffer TimeUp()
     }
     return Finished(out, 0.7f);
 }
-// i17-logic (end)
 
 } // namespace
 
@@ -421,13 +414,10 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/music/map.ogg", [] { return Music({{0, 2, 4, 7, 9}, 174.61, 72.0, "D...D.T.", 110}); }},
         {"data/sound/GemOut.wav", GemOut},
         {"data/sound/Ray.wav", Ray},
-        // ---- tips (begin) ----
         {"data/sound/tips/Hint.wav", HintSound},
         {"data/sound/tips/NoMoves.wav", NoMovesSound},
         {"data/sound/tips/TipWindow.wav", TipWindowSound},
         {"data/sound/tips/ArtefactCollect.wav", ArtefactCollectSound},
-        // ---- tips (end) ----
-        // ---- effects (begin) ----
         {"data/sound/effects/SunStart.wav", SunStart},
         {"data/sound/effects/SunAdd.wav", SunAdd},
         {"data/sound/effects/SunRay.wav", SunRay},
@@ -442,16 +432,11 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/effects/LifeBonusFly.wav", [] { return Fallen(493.88, 342); }},
         {"data/sound/effects/FallenArtefact.wav", [] { return Fallen(392.0, 343); }},
         {"data/sound/effects/FlyChipSwap.wav", FlyChipSwap},
-        // ---- effects (end) ----
-        // ---- endlevel (begin) ----
         {"data/sound/LevelStartStage.wav", LevelStartStage},
         {"data/sound/Go.wav", Go},
         {"data/sound/ScoreTick.wav", ScoreTick},
-        // ---- endlevel (end) ----
-        // demohelp (begin): the charged sun's beams reach the ring.
+        // The charged sun's beams reach the ring.
         {"data/sound/effects/SunWonder.wav", [] { return Rising(523.25, 3, 7.0, 0.09, 2.5, 0.35f); }},
-        // demohelp (end)
-        // shield (begin)
         {"data/sound/shield/ArtefactSound0.wav", [] { return ArtefactSound(0); }},
         {"data/sound/shield/ArtefactSound1.wav", [] { return ArtefactSound(1); }},
         {"data/sound/shield/ArtefactSound2.wav", [] { return ArtefactSound(2); }},
@@ -461,7 +446,6 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/shield/ArtefactSound6.wav", [] { return ArtefactSound(6); }},
         {"data/sound/shield/ArtefactSound7.wav", [] { return ArtefactSound(7); }},
         {"data/sound/shield/ShieldWonder.wav", ShieldWonder},
-        // shield (end)
         {"data/sound/music/menu.ogg", [] { return Music({{0, 2, 4, 7, 9}, 146.83, 80.0, "D...T...", 100}); }},
         {"data/sound/music/stage1.ogg", [] { return Music({{0, 1, 4, 5, 7, 8, 10}, 146.83, 96.0, "D..TD.T.", 101}); }},
         {"data/sound/music/stage2.ogg", [] { return Music({{0, 1, 3, 5, 7, 8, 10}, 164.81, 84.0, "D.T.D.TT", 102}); }},
@@ -470,7 +454,7 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/music/stage5.ogg", [] { return Music({{0, 2, 4, 5, 7, 9, 10}, 196.0, 108.0, "D.T.D.T.", 105}); }},
         {"data/sound/music/stage6.ogg", [] { return Music({{0, 2, 3, 5, 7, 9, 10}, 146.83, 92.0, "D..TD..T", 106}); }},
         {"data/sound/music/stage7.ogg", [] { return Music({{0, 2, 3, 5, 7, 8, 11}, 123.47, 104.0, "D.TDD.T.", 107}); }},
-        // i17-logic (begin): the stages' main tracks, the hurry warning and its track
+        // The stages' main tracks, the hurry warning and its track
         {"data/sound/music/stage1main.ogg", [] { return Music({{0, 1, 4, 5, 7, 8, 10}, 146.83, 104.0, "D.TTD.T.", 111}); }},
         {"data/sound/music/stage2main.ogg", [] { return Music({{0, 1, 3, 5, 7, 8, 10}, 164.81, 92.0, "D..TD.TT", 112}); }},
         {"data/sound/music/stage3main.ogg", [] { return Music({{0, 1, 4, 5, 7, 8, 11}, 138.59, 98.0, "D.TT.DT.", 113}); }},
@@ -480,8 +464,7 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/music/stage7main.ogg", [] { return Music({{0, 2, 3, 5, 7, 8, 11}, 123.47, 112.0, "D.TDD.TT", 117}); }},
         {"data/sound/music/timeout.ogg", [] { return Music({{0, 1, 3, 6, 7, 8, 11}, 110.0, 132.0, "DTDTDTDT", 118}); }},
         {"data/sound/TimeUp.wav", TimeUp},
-        // i17-logic (end)
-        // fullgame (begin): the board's knock, fall and start; a chain's
+        // The board's knock, fall and start; a chain's
         // matches rise a whole tone a step.
         {"data/sound/board/ChipKnock.wav", [] { return ChipCrack(350, 880.0); }},
         {"data/sound/board/ChipFall.wav", [] { return Fallen(261.63, 351); }},
@@ -498,7 +481,6 @@ const std::vector<SoundRecipe>& GameSounds()
         {"data/sound/board/ChipToSun.wav", [] { return Rising(659.25, 2, 7.0, 0.04, 3.0, 0.35f); }},
         {"data/sound/board/ChipUnlock.wav", [] { return ChipCrack(352, 1320.0); }},
         {"data/sound/board/IceBreak.wav", [] { return ChipCrack(353, 2093.0); }},
-        // fullgame (end)
     };
     return sounds;
 }

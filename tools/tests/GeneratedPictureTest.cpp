@@ -204,18 +204,13 @@ const Wanted kWanted[] = {
     {"data/textures/fish/fish4_03.png", 128, 64}, {"data/textures/fish/fish4_04.png", 128, 64},
     {"data/textures/fish/fish4_05.png", 128, 64}, {"data/textures/fish/fish4_06.png", 128, 64},
     {"data/textures/fish/fish4_07.png", 128, 64},
-    // effects (begin)
     {"data/textures/effects/flash.png", 128, 32},       {"data/textures/effects/flash_ball.png", 64, 64},
     {"data/textures/effects/energy2.png", 128, 32},     {"data/textures/effects/frame_piece.png", 16, 16},
     {"data/textures/effects/chip_shards.png", 256, 256}, {"data/textures/effects/cover_shards.png", 256, 256},
     {"data/textures/effects/chain1.png", 256, 64},      {"data/textures/effects/chain2.png", 256, 64},
     {"data/textures/effects/chain3.png", 256, 64},
-    // effects (end)
-    // endlevel (begin)
     {"data/textures/effects/country_titles.png", 256, 256},
     {"data/textures/effects/go.png", 256, 256},
-    // endlevel (end)
-    // i17-draw (begin)
     {"data/textures/board/squares.png", 512, 512},
     {"data/textures/board/chip0.png", 512, 256},
     {"data/textures/board/chip1.png", 512, 256},
@@ -234,11 +229,9 @@ const Wanted kWanted[] = {
     {"data/textures/board/chip14.png", 512, 256},
     {"data/textures/board/chip15.png", 512, 256},
     {"data/textures/board/scope1.png", 512, 512},
-    // demohelp (begin)
     {"data/textures/help/helpback.png", 800, 600},
     {"data/textures/help/helpbg1.png", 800, 600},
     {"data/textures/help/helpbg2.png", 800, 600},
-    // demohelp (end)
     {"data/textures/board/country1.png", 800, 600},
     {"data/textures/board/cells1.png", 512, 512},
     {"data/textures/board/scope2.png", 512, 512},
@@ -298,8 +291,7 @@ const Wanted kWanted[] = {
     {"data/textures/Particles/light.png", 64, 64},
     {"data/textures/Fields/firefly.tga", 32, 32},
     {"data/textures/Fields/firefly.png", 32, 32},
-    // i17-draw (end)
-    // shield (begin): the gems are cut to the shield's outlines.
+    // The gems are cut to the shield's outlines.
     {"data/textures/Shield/back.png", 800, 600},     {"data/textures/Shield/GoldGem.png", 158, 84},
     {"data/textures/Shield/SkyGem.png", 131, 95},    {"data/textures/Shield/SunGem.png", 130, 154},
     {"data/textures/Shield/WaterGem.png", 123, 101}, {"data/textures/Shield/WeaponGem.png", 159, 81},
@@ -308,9 +300,7 @@ const Wanted kWanted[] = {
     {"data/textures/Shield/glow2.png", 256, 128},    {"data/textures/Shield/glow3.png", 256, 128},
     {"data/textures/Shield/glow4.png", 256, 128},    {"data/textures/Shield/glow5.png", 256, 128},
     {"data/textures/Shield/glow6.png", 256, 128},    {"data/textures/Shield/pergament.png", 417, 512},
-    // shield (end)
-    // levels (begin): each artefact whole and in sixteen pieces.
-    // fullgame (begin)
+    // Each artefact whole and in sixteen pieces.
     {"data/textures/tips/stage_tip1.png", 64, 64},
     {"data/textures/tips/stage_tip2.png", 64, 64},
     {"data/textures/tips/stage_tip3.png", 64, 64},
@@ -319,7 +309,6 @@ const Wanted kWanted[] = {
     {"data/textures/tips/stage_tip6.png", 64, 64},
     {"data/textures/tips/stage_tip7.png", 64, 64},
     {"data/textures/tips/stage_tip8.png", 64, 64},
-    // fullgame (end)
     {"data/textures/artefacts/art1_full.png", 256, 256},
     {"data/textures/artefacts/art1_1.png", 64, 64}, {"data/textures/artefacts/art1_2.png", 64, 64}, {"data/textures/artefacts/art1_3.png", 64, 64},
     {"data/textures/artefacts/art1_4.png", 64, 64}, {"data/textures/artefacts/art1_5.png", 64, 64}, {"data/textures/artefacts/art1_6.png", 64, 64},
@@ -369,7 +358,6 @@ const Wanted kWanted[] = {
     {"data/textures/artefacts/art7_10.png", 64, 64}, {"data/textures/artefacts/art7_11.png", 64, 64}, {"data/textures/artefacts/art7_12.png", 64, 64},
     {"data/textures/artefacts/art7_13.png", 64, 64}, {"data/textures/artefacts/art7_14.png", 64, 64}, {"data/textures/artefacts/art7_15.png", 64, 64},
     {"data/textures/artefacts/art7_16.png", 64, 64},
-    // levels (end)
 };
 
 PngPicture Load(const std::string& relative)

@@ -84,7 +84,6 @@ const Wanted kWanted[] = {
     {"data/sound/map_waypoint.wav", 0.3, 1.5},    {"data/sound/velmora.wav", 2.0, 5.0},
     {"data/sound/music/map.ogg", 10.0, 20.0},
     {"data/sound/GemOut.wav", 0.3, 1.5},          {"data/sound/Ray.wav", 0.5, 2.0},
-    // effects (begin)
     {"data/sound/effects/SunStart.wav", 0.2, 1.5},
     {"data/sound/effects/SunAdd.wav", 0.2, 1.5},
     {"data/sound/effects/SunRay.wav", 0.2, 1.5},
@@ -99,36 +98,24 @@ const Wanted kWanted[] = {
     {"data/sound/effects/LifeBonusFly.wav", 0.2, 1.5},
     {"data/sound/effects/FallenArtefact.wav", 0.2, 1.5},
     {"data/sound/effects/FlyChipSwap.wav", 0.2, 1.5},
-    // effects (end)
-    // shield (begin)
     {"data/sound/shield/ArtefactSound0.wav", 0.3, 1.5}, {"data/sound/shield/ArtefactSound1.wav", 0.3, 1.5},
     {"data/sound/shield/ArtefactSound2.wav", 0.3, 1.5}, {"data/sound/shield/ArtefactSound3.wav", 0.3, 1.5},
     {"data/sound/shield/ArtefactSound4.wav", 0.3, 1.5}, {"data/sound/shield/ArtefactSound5.wav", 0.3, 1.5},
     {"data/sound/shield/ArtefactSound6.wav", 0.3, 1.5}, {"data/sound/shield/ArtefactSound7.wav", 0.3, 1.5},
     {"data/sound/shield/ShieldWonder.wav", 0.5, 2.0},
-    // shield (end)
-    // i17-logic (begin)
     {"data/sound/music/stage1main.ogg", 10.0, 20.0}, {"data/sound/music/stage2main.ogg", 10.0, 20.0},
     {"data/sound/music/stage3main.ogg", 10.0, 20.0}, {"data/sound/music/stage4main.ogg", 10.0, 20.0},
     {"data/sound/music/stage5main.ogg", 10.0, 20.0}, {"data/sound/music/stage6main.ogg", 10.0, 20.0},
     {"data/sound/music/stage7main.ogg", 10.0, 20.0}, {"data/sound/music/timeout.ogg", 10.0, 20.0},
     {"data/sound/TimeUp.wav", 0.5, 2.0},
-    // i17-logic (end)
-    // endlevel (begin)
     {"data/sound/LevelStartStage.wav", 0.5, 1.5},
     {"data/sound/Go.wav", 0.5, 1.5},
     {"data/sound/ScoreTick.wav", 0.9, 1.1},
-    // endlevel (end)
-    // tips (begin)
     {"data/sound/tips/Hint.wav", 0.3, 1.5},
     {"data/sound/tips/NoMoves.wav", 0.5, 2.0},
     {"data/sound/tips/TipWindow.wav", 0.2, 1.5},
     {"data/sound/tips/ArtefactCollect.wav", 3.0, 6.0},
-    // tips (end)
-    // demohelp (begin)
     {"data/sound/effects/SunWonder.wav", 0.2, 1.5},
-    // demohelp (end)
-    // fullgame (begin)
     {"data/sound/board/ChipKnock.wav", 0.1, 2.0},
     {"data/sound/board/ChipFall.wav", 0.1, 2.0},
     {"data/sound/board/LevelStart.wav", 0.1, 2.0},
@@ -144,7 +131,6 @@ const Wanted kWanted[] = {
     {"data/sound/board/ChipToSun.wav", 0.1, 2.0},
     {"data/sound/board/ChipUnlock.wav", 0.1, 2.0},
     {"data/sound/board/IceBreak.wav", 0.1, 2.0},
-    // fullgame (end)
 };
 
 } // namespace

@@ -13,11 +13,9 @@
 #include "game/board/effects/SquareDestroyerThrow.h"
 #include "game/board/effects/SwapBonusSquareMover.h"
 #include "game/state/ArtefactCatalogue.h"
-// endlevel (begin)
 #include "game/board/effects/DecLives.h"
 #include "game/board/effects/LetterText.h"
 #include "game/board/effects/LifeBonus.h"
-// endlevel (end)
 #include "tests/support/GlTestContext.h"
 
 using namespace testing_support;
@@ -127,7 +125,6 @@ TEST_F(BoardEffectsDrawTest, MoversShowAtTheStartOfTheirPaths)
     ExpectDrawStateRestored("swap");
 }
 
-// endlevel (begin)
 TEST_F(BoardEffectsDrawTest, APictureTextShowsCentredOnItsStartPointOnlyWhileItRuns)
 {
     GameField& board = MakeDrawnBoard({{0}});
@@ -169,6 +166,5 @@ TEST_F(BoardEffectsDrawTest, TheBrokenLifesHalvesShowAtTheIconAndTheAddedLifeBea
     EXPECT_NEAR(lit[1], kBackground[1], 3);
     ExpectDrawStateRestored("added life");
 }
-// endlevel (end)
 
 } // namespace

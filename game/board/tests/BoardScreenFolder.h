@@ -14,12 +14,12 @@
 
 namespace testing_support {
 
-// The game's resource list reduced to the fonts and the board screen's blocks.
+// The game's resource list reduced to the fonts and its "board screen" blocks.
 inline std::string BoardScreenResources()
 {
     const std::string all = ReadTextFile(SourceDir() + "/data/resources.xml");
-    const std::string begin = "<!-- i17-draw (begin)";
-    const std::string end = "<!-- i17-draw (end) -->";
+    const std::string begin = "<!-- board screen (begin)";
+    const std::string end = "<!-- board screen (end) -->";
     std::string blocks;
     for (std::size_t at = all.find(begin); at != std::string::npos; at = all.find(begin, at + 1)) {
         const std::size_t stop = all.find(end, at);

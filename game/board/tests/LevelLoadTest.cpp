@@ -234,7 +234,6 @@ TEST_F(LevelLoadTest, LevelNameMapRowsPastSevenAndEntriesPastTwentyAreIgnored)
     EXPECT_NE(LogText().find("past the 7th"), std::string::npos);
 }
 
-// levels (begin)
 TEST_F(LevelLoadTest, AMissingMessageIsReportedOnceInTheStrictMode)
 {
     WriteGameFile("Messages.xml", "<Messages><Message name=\"msg_1\"><Text><string>Hi</string></Text></Message>"
@@ -248,6 +247,5 @@ TEST_F(LevelLoadTest, AMissingMessageIsReportedOnceInTheStrictMode)
     EXPECT_EQ(Count(LogText(), kMissingNameTitle), 1) << LogText();
     EXPECT_NE(LogText().find("message \"stone\" is not there."), std::string::npos) << LogText();
 }
-// levels (end)
 
 } // namespace

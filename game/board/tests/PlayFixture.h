@@ -86,19 +86,13 @@ public:
                                           "FallenArtefact"};
         for (int n = 1; n <= 8; ++n)
             names.push_back("Match" + std::to_string(n));
-        // effects (begin)
         for (const char* name : {"SunStart", "SunAdd", "SunRay", "SunChipDestroy", "Bomb", "Boom", "Flash",
                                  "FlashStart", "AddTime"})
             names.push_back(name);
-        // effects (end)
-        // endlevel (begin)
         for (const char* name : {"Go", "LevelStartStage", "AddLife"})
             names.push_back(name);
-        // endlevel (end)
-        // tips (begin)
         for (const char* name : {"Hint", "NoMoves", "TipWindow", "ArtefactCollect"})
             names.push_back(name);
-        // tips (end)
         names.push_back("SunWonder"); // demohelp
         for (const std::string& name : names) {
             g_sound.LoadSample(name, name + ".wav", 1000);
@@ -177,7 +171,6 @@ protected:
         board._tipTime = kNever;
     }
 
-    // effects (begin)
     // A board as MakeLaidOutBoard makes it whose calls into the effects and
     // bonuses run for real.
     GameField& MakeLiveBoard(const Layout& rowsTopFirst, const std::string& name = "Field")
@@ -186,7 +179,6 @@ protected:
         SetUpForPlay(board, rowsTopFirst);
         return board;
     }
-    // effects (end)
 
     // The board takes the layout: its size, its cells and new squares.
     static void LayOut(GameField& board, const Layout& rowsTopFirst)

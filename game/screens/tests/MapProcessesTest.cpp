@@ -286,7 +286,6 @@ TEST_F(MapWalkTest, PastTheLastWaypointTheWalkReadsTheMapFromItsStart)
     EXPECT_FLOAT_EQ(carried->posY, 100.0f);
 }
 
-// levels (begin)
 TEST_F(MapFixture, TheWalkRaisesAStarOverEachCountrysFirstWaypointAndTheLastOnce)
 {
     WriteLevelMap({15, 15, 15, 15, 15, 15, 15});
@@ -310,7 +309,6 @@ TEST_F(MapFixture, TheWalkRaisesAStarOverEachCountrysFirstWaypointAndTheLastOnce
     for (const Point& p : expected)
         EXPECT_EQ(std::count(stars.begin(), stars.end(), p), 1) << p.x << "," << p.y;
 }
-// levels (end)
 
 TEST_F(MapFixture, ProcessesOfADeletedMapStopWithoutTouchingIt)
 {
