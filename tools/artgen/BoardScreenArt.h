@@ -9,7 +9,7 @@
 // h (1 - v0) here, rows counted from the top.
 
 #include "tools/artgen/Canvas.h"
-#include "tools/artgen/TextPainter.h"
+#include "tools/artgen/TitleLetterer.h"
 
 // 512 x 512, cells of 80: the four glows along the top, the bonus icons in
 // cells 12-15, musor 16, stone 23, the squares 0x48-0x4A in 24-26, life 28,

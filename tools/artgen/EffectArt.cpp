@@ -134,7 +134,7 @@ void DrawCoverShards(Canvas& canvas)
     }
 }
 
-void DrawChainWord(Canvas& canvas, TextPainter& serifBold, const std::string& word)
+void DrawChainWord(Canvas& canvas, TitleLetterer& serifBold, const std::string& word)
 {
     canvas.Clear(Rgb(0x000000, 0.0f));
     DrawLettering(canvas, serifBold, word, 40, 1, {static_cast<float>(canvas.Width()) * 0.5f, 8.0f}, GoldTitleLettering());

@@ -5,7 +5,7 @@
 // sheets of shards that broken chips and covers fly apart in.
 
 #include "tools/artgen/Canvas.h"
-#include "tools/artgen/TextPainter.h"
+#include "tools/artgen/TitleLetterer.h"
 
 #include <string>
 
@@ -25,4 +25,4 @@ void DrawChipShards(Canvas& canvas);
 // top band the two halves of a life icon.
 void DrawCoverShards(Canvas& canvas);
 // 256 x 64: the word a long chain earns, in gold letters, centred.
-void DrawChainWord(Canvas& canvas, TextPainter& serifBold, const std::string& word);
+void DrawChainWord(Canvas& canvas, TitleLetterer& serifBold, const std::string& word);

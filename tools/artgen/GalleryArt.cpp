@@ -179,7 +179,7 @@ void DrawCountryView(Canvas& canvas, int country)
     canvas.Fill(*RoundedRect(at.Rect(0.0f, kHorizon - 0.015f, 1.0f, kHorizon + 0.015f), 0.0f), Solid(WithAlpha(sky.horizon, 0.35f)));
 }
 
-void DrawListPlate(Canvas& canvas, TextPainter& serifBold, int country, int windowLeft)
+void DrawListPlate(Canvas& canvas, TitleLetterer& serifBold, int country, int windowLeft)
 {
     const float w = static_cast<float>(canvas.Width()), h = static_cast<float>(canvas.Height());
     const Box plate{0.0f, 0.0f, w, h};

@@ -6,7 +6,7 @@
 // an item, the lock of a scene not yet reached, and the gallery's wall.
 
 #include "tools/artgen/Canvas.h"
-#include "tools/artgen/TextPainter.h"
+#include "tools/artgen/TitleLetterer.h"
 
 // Country 1 to 7 (Phoenicia to Troy): its landmark on the shore under its
 // own sky, the sea in the lower 45 per cent. Fills any size.
@@ -14,7 +14,7 @@ void DrawCountryView(Canvas& canvas, int country);
 // A plate of the list: a bronze frame round a dark window whose left edge
 // is windowLeft pixels in and whose top is 14 pixels down, 70 x 50, with
 // the country's numeral in the band above the window.
-void DrawListPlate(Canvas& canvas, TextPainter& serifBold, int country, int windowLeft);
+void DrawListPlate(Canvas& canvas, TitleLetterer& serifBold, int country, int windowLeft);
 // The soft golden light behind a lit plate.
 void DrawActiveGlow(Canvas& canvas);
 // The shadow a lit plate casts to its right.

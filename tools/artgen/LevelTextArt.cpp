@@ -9,7 +9,7 @@ constexpr float kStripHeight = 25.0f;
 
 } // namespace
 
-void DrawCountryTitles(Canvas& canvas, TextPainter& serifBold)
+void DrawCountryTitles(Canvas& canvas, TitleLetterer& serifBold)
 {
     canvas.Clear(Rgb(0x000000, 0.0f));
     const float middle = static_cast<float>(canvas.Width()) * 0.5f;
@@ -18,7 +18,7 @@ void DrawCountryTitles(Canvas& canvas, TextPainter& serifBold)
                       {middle, kStripHeight * static_cast<float>(country) + 1.0f}, GoldTitleLettering());
 }
 
-void DrawGoText(Canvas& canvas, TextPainter& serifBold)
+void DrawGoText(Canvas& canvas, TitleLetterer& serifBold)
 {
     canvas.Clear(Rgb(0x000000, 0.0f));
     DrawLettering(canvas, serifBold, "Go!", 96, 2, {static_cast<float>(canvas.Width()) * 0.5f, 12.0f},

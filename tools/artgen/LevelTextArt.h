@@ -4,9 +4,9 @@
 // country, and the "Go!" call.
 
 #include "tools/artgen/Canvas.h"
-#include "tools/artgen/TextPainter.h"
+#include "tools/artgen/TitleLetterer.h"
 
 // Seven strips 25 pixels high from the top, a country each.
-void DrawCountryTitles(Canvas& canvas, TextPainter& serifBold);
+void DrawCountryTitles(Canvas& canvas, TitleLetterer& serifBold);
 // The call in the top 136 pixels.
-void DrawGoText(Canvas& canvas, TextPainter& serifBold);
+void DrawGoText(Canvas& canvas, TitleLetterer& serifBold);

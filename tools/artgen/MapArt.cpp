@@ -292,7 +292,7 @@ void DrawMapFlag(Canvas& canvas)
     canvas.Fill(*Circle(sun, 4.0f), Solid(Rgb(0xD01818)));
 }
 
-void DrawCountryBadges(Canvas& canvas, TextPainter& serifBold, bool lit)
+void DrawCountryBadges(Canvas& canvas, TitleLetterer& serifBold, bool lit)
 {
     for (int s = 0; s < 7; ++s) {
         const float top = static_cast<float>(s * 32);
@@ -373,7 +373,7 @@ void DrawArtefactShard(Canvas& canvas, int frame)
     });
 }
 
-void DrawIslandTitle(Canvas& canvas, TextPainter& serifBold)
+void DrawIslandTitle(Canvas& canvas, TitleLetterer& serifBold)
 {
     LetteringStyle title = GoldTitleLettering();
     title.shadowOffset = {3.0f, 4.0f};
@@ -382,7 +382,7 @@ void DrawIslandTitle(Canvas& canvas, TextPainter& serifBold)
     DrawLettering(canvas, serifBold, "Velmora", 72, 3, {static_cast<float>(canvas.Width()) * 0.5f, 10.0f}, title);
 }
 
-void DrawSeaName(Canvas& canvas, TextPainter& serif)
+void DrawSeaName(Canvas& canvas, TitleLetterer& serif)
 {
     LetteringStyle style;
     style.fill = {{0.0f, Rgb(0xD8F0F8, 0.85f)}, {1.0f, Rgb(0xA8D0E0, 0.85f)}};
@@ -392,7 +392,7 @@ void DrawSeaName(Canvas& canvas, TextPainter& serif)
     DrawLettering(canvas, serif, "The Inner Sea", 20, 3, {static_cast<float>(canvas.Width()) * 0.5f, 2.0f}, style);
 }
 
-void DrawBonusIcons(Canvas& canvas, TextPainter& serifBold)
+void DrawBonusIcons(Canvas& canvas, TitleLetterer& serifBold)
 {
     const char* const letters[5] = {"L", "T", "R", "B", "V"};
     const Colour colours[5] = {Rgb(0xF2C040), Rgb(0xD84030), Rgb(0x40A0E0), Rgb(0x50C050), Rgb(0xE060C0)};

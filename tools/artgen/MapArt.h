@@ -8,7 +8,7 @@
 // Chart coordinates are pixels of the 800 x 600 screen, y downward.
 
 #include "tools/artgen/Canvas.h"
-#include "tools/artgen/TextPainter.h"
+#include "tools/artgen/TitleLetterer.h"
 
 // The sea of the chart (islands cut out); built once per run.
 const Shape& ChartWater();
@@ -34,17 +34,17 @@ void DrawWaypointSheet(Canvas& canvas);
 void DrawMapFlag(Canvas& canvas);
 // 128 x 256: one ribbon with the country's name per 32-pixel row, stage 0 at
 // the top; lit or dim.
-void DrawCountryBadges(Canvas& canvas, TextPainter& serifBold, bool lit);
+void DrawCountryBadges(Canvas& canvas, TitleLetterer& serifBold, bool lit);
 // 256 x 256: white rays around the middle, fading outward.
 void DrawArtefactLight(Canvas& canvas);
 // 128 x 128: a golden shard of an artefact with a glint crossing it at frame
 // 0 to 10.
 void DrawArtefactShard(Canvas& canvas, int frame);
 // The island's name in gold.
-void DrawIslandTitle(Canvas& canvas, TextPainter& serifBold);
+void DrawIslandTitle(Canvas& canvas, TitleLetterer& serifBold);
 // The sea's name, engraved.
-void DrawSeaName(Canvas& canvas, TextPainter& serif);
+void DrawSeaName(Canvas& canvas, TitleLetterer& serif);
 // 128 x 32: five 20 x 20 icons in the top rows, one per bonus letter.
-void DrawBonusIcons(Canvas& canvas, TextPainter& serifBold);
+void DrawBonusIcons(Canvas& canvas, TitleLetterer& serifBold);
 // A ring of foam, clear in the middle.
 void DrawWaveRing(Canvas& canvas);

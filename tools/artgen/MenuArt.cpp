@@ -365,7 +365,7 @@ void DrawLightBeam(Canvas& canvas, int kind)
     });
 }
 
-void DrawHiScoreTablet(Canvas& canvas, TextPainter& serifBold)
+void DrawHiScoreTablet(Canvas& canvas, TitleLetterer& serifBold)
 {
     const Box whole = Whole(canvas);
     canvas.Clear(Rgb(0x000000, 0.0f));
@@ -384,14 +384,14 @@ void DrawHiScoreTablet(Canvas& canvas, TextPainter& serifBold)
     }
 }
 
-void DrawWelcomeLettering(Canvas& canvas, TextPainter& serifBold)
+void DrawWelcomeLettering(Canvas& canvas, TitleLetterer& serifBold)
 {
     canvas.Clear(Rgb(0x000000, 0.0f));
     DrawLettering(canvas, serifBold, "Welcome,", static_cast<int>(H(canvas) * 0.62f), 0, {W(canvas) * 0.5f, H(canvas) * 0.12f},
                   GoldLettering());
 }
 
-void DrawChangePlayerPlate(Canvas& canvas, TextPainter& serifBold, bool glow)
+void DrawChangePlayerPlate(Canvas& canvas, TitleLetterer& serifBold, bool glow)
 {
     const Box whole = Whole(canvas);
     canvas.Clear(Rgb(0x000000, 0.0f));
@@ -412,7 +412,7 @@ void DrawChangePlayerPlate(Canvas& canvas, TextPainter& serifBold, bool glow)
                   {whole.Width() * 0.5f, plate.top + plate.Height() * 0.14f}, style);
 }
 
-void DrawLogoButton(Canvas& canvas, TextPainter& serifBold, bool hovered)
+void DrawLogoButton(Canvas& canvas, TitleLetterer& serifBold, bool hovered)
 {
     canvas.Clear(Rgb(0x000000, 0.0f));
     const float w = W(canvas), h = H(canvas);

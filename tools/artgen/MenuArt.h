@@ -6,7 +6,7 @@
 // logo button and the screenshots of the slide show.
 
 #include "tools/artgen/Canvas.h"
-#include "tools/artgen/TextPainter.h"
+#include "tools/artgen/TitleLetterer.h"
 
 // The open sea from the bright surface down to a sandy floor (opaque).
 void DrawUnderwaterBackdrop(Canvas& canvas);
@@ -28,14 +28,14 @@ void DrawMenuGem(Canvas& canvas, int index);
 // soft broad glow. On black, for added light.
 void DrawLightBeam(Canvas& canvas, int kind);
 // The dark stone tablet of the hi-score panel with its title.
-void DrawHiScoreTablet(Canvas& canvas, TextPainter& serifBold);
+void DrawHiScoreTablet(Canvas& canvas, TitleLetterer& serifBold);
 // "Welcome," in gold letters.
-void DrawWelcomeLettering(Canvas& canvas, TextPainter& serifBold);
+void DrawWelcomeLettering(Canvas& canvas, TitleLetterer& serifBold);
 // A small bronze plate "Change player"; with glow, only the light around
 // it (for added light over the plate).
-void DrawChangePlayerPlate(Canvas& canvas, TextPainter& serifBold, bool glow);
+void DrawChangePlayerPlate(Canvas& canvas, TitleLetterer& serifBold, bool glow);
 // The publisher's logo on a clear ground, lit up when hovered.
-void DrawLogoButton(Canvas& canvas, TextPainter& serifBold, bool hovered);
+void DrawLogoButton(Canvas& canvas, TitleLetterer& serifBold, bool hovered);
 // A small picture of one of the game's screens (0 the board, 1 the map,
 // 2 the menu, 3 the shield), in colour or in grey.
 void DrawScreenshot(Canvas& canvas, int index, bool colour);

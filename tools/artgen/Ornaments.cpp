@@ -186,7 +186,7 @@ void DrawBronzeFrame(Canvas& canvas, const Box& box, float width, float radius, 
                   Solid(WithAlpha(Shade(metal, 1.5f), 0.5f)));
 }
 
-Box DrawLettering(Canvas& canvas, TextPainter& painter, const std::string& text, int pixelSize, int spacing,
+Box DrawLettering(Canvas& canvas, TitleLetterer& painter, const std::string& text, int pixelSize, int spacing,
                   Vec2 centreTop, const LetteringStyle& style)
 {
     const int margin = std::max({style.outlineWidth, style.shadowBlur * 3 + 4, style.glowRadius * 3}) + 2;

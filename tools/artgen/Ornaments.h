@@ -4,7 +4,7 @@
 // temples, rosettes, bronze frames and lettering in the game's type.
 
 #include "tools/artgen/Canvas.h"
-#include "tools/artgen/TextPainter.h"
+#include "tools/artgen/TitleLetterer.h"
 
 #include <string>
 #include <vector>
@@ -48,5 +48,5 @@ struct LetteringStyle {
 LetteringStyle GoldTitleLettering();
 
 // One line of text centred on x with its top at y; returns the box it took.
-Box DrawLettering(Canvas& canvas, TextPainter& painter, const std::string& text, int pixelSize, int spacing,
+Box DrawLettering(Canvas& canvas, TitleLetterer& painter, const std::string& text, int pixelSize, int spacing,
                   Vec2 centreTop, const LetteringStyle& style);

@@ -5,7 +5,7 @@
 // (.png, .tga or .jpg).
 
 #include "tools/artgen/Canvas.h"
-#include "tools/artgen/TextPainter.h"
+#include "tools/artgen/TitleLetterer.h"
 
 #include <functional>
 #include <string>
@@ -13,8 +13,8 @@
 
 // The faces pictures letter their titles with.
 struct ArtFaces {
-    TextPainter& serif;
-    TextPainter& serifBold;
+    TitleLetterer& serif;
+    TitleLetterer& serifBold;
 };
 
 struct PictureRecipe {

@@ -6,7 +6,7 @@
 // ones must be.
 
 #include "tools/artgen/Canvas.h"
-#include "tools/artgen/TextPainter.h"
+#include "tools/artgen/TitleLetterer.h"
 
 // 512 x 512: the sail in the bottom-left 452 x 502 pixels, and three 32 x 32
 // fittings in the right column (rows 416 to 512 from the bottom).

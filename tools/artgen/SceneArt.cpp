@@ -128,7 +128,7 @@ void DrawCoast(Canvas& canvas, CoastLight light)
     Vignette(canvas, 0.35f);
 }
 
-void DrawTitleSplash(Canvas& canvas, TextPainter& serif, TextPainter& serifBold)
+void DrawTitleSplash(Canvas& canvas, TitleLetterer& serif, TitleLetterer& serifBold)
 {
     DrawCoast(canvas, CoastLight::Dusk);
     const float w = static_cast<float>(canvas.Width()), h = static_cast<float>(canvas.Height());
@@ -149,7 +149,7 @@ void DrawTitleSplash(Canvas& canvas, TextPainter& serif, TextPainter& serifBold)
     DrawLaurel(canvas, {line.right + 20.0f, mid - 150.0f}, 150.0f, kPi * 0.32f, kPi * 0.5f, 14.0f, palette::kGold);
 }
 
-void DrawPublisherSplash(Canvas& canvas, TextPainter& serif, TextPainter& serifBold)
+void DrawPublisherSplash(Canvas& canvas, TitleLetterer& serif, TitleLetterer& serifBold)
 {
     const float w = static_cast<float>(canvas.Width()), h = static_cast<float>(canvas.Height());
     canvas.FillAll(Marble(Rgb(0x1A2A5A), Rgb(0x6A80B8), 701, 120.0f));

@@ -4,7 +4,7 @@
 // title), the publisher's plate, the panel backdrops and the water.
 
 #include "tools/artgen/Canvas.h"
-#include "tools/artgen/TextPainter.h"
+#include "tools/artgen/TitleLetterer.h"
 
 #include <functional>
 
@@ -12,8 +12,8 @@
 enum class CoastLight { Day, Dusk };
 
 void DrawCoast(Canvas& canvas, CoastLight light);
-void DrawTitleSplash(Canvas& canvas, TextPainter& serif, TextPainter& serifBold);
-void DrawPublisherSplash(Canvas& canvas, TextPainter& serif, TextPainter& serifBold);
+void DrawTitleSplash(Canvas& canvas, TitleLetterer& serif, TitleLetterer& serifBold);
+void DrawPublisherSplash(Canvas& canvas, TitleLetterer& serif, TitleLetterer& serifBold);
 
 struct BackdropStyle {
     Colour stone;  // the wall behind the panel

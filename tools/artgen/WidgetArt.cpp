@@ -245,7 +245,7 @@ void DrawCursor(Canvas& canvas, WidgetState state)
     canvas.Stroke(*arrow, 1.2f, Solid(palette::kInk));
 }
 
-void DrawLogo(Canvas& canvas, TextPainter& serifBold)
+void DrawLogo(Canvas& canvas, TitleLetterer& serifBold)
 {
     const float h = static_cast<float>(canvas.Height());
     const float r = h * 0.4f;

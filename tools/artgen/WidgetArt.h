@@ -5,7 +5,7 @@
 // it is given, so one recipe serves several sizes.
 
 #include "tools/artgen/Canvas.h"
-#include "tools/artgen/TextPainter.h"
+#include "tools/artgen/TitleLetterer.h"
 
 enum class WidgetState { Normal, Active, Pressed, Disabled };
 
@@ -31,4 +31,4 @@ void DrawTooltipPiece(Canvas& canvas, TipPiece piece);
 
 // An arrow cursor with its tip at the top-left pixel.
 void DrawCursor(Canvas& canvas, WidgetState state);
-void DrawLogo(Canvas& canvas, TextPainter& serifBold);
+void DrawLogo(Canvas& canvas, TitleLetterer& serifBold);

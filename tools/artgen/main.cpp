@@ -43,9 +43,9 @@ int main(int argc, char** argv)
     std::atomic<bool> failed{false};
     std::mutex reporting;
     auto work = [&]() {
-        TextPainter serif(argv[2]);
-        TextPainter serifBold(argv[3]);
-        for (const TextPainter* painter : {&serif, &serifBold})
+        TitleLetterer serif(argv[2]);
+        TitleLetterer serifBold(argv[3]);
+        for (const TitleLetterer* painter : {&serif, &serifBold})
             if (!painter->IsOpen()) {
                 const std::lock_guard<std::mutex> lock(reporting);
                 std::fprintf(stderr, "artgen: %s\n", painter->Error().c_str());

@@ -10,8 +10,8 @@
 
 static void BM_DrawGamePictures(benchmark::State& state)
 {
-    TextPainter serif(std::string(VELMORA_FACE_DIR) + "/DejaVuSerif.ttf");
-    TextPainter serifBold(std::string(VELMORA_FACE_DIR) + "/DejaVuSerif-Bold.ttf");
+    TitleLetterer serif(std::string(VELMORA_FACE_DIR) + "/DejaVuSerif.ttf");
+    TitleLetterer serifBold(std::string(VELMORA_FACE_DIR) + "/DejaVuSerif-Bold.ttf");
     ArtFaces faces{serif, serifBold};
     for (auto _ : state)
         for (const PictureRecipe& recipe : GamePictures()) {

@@ -3,7 +3,7 @@
 // noise and the writers.
 
 #include "tools/artgen/Canvas.h"
-#include "tools/artgen/TextPainter.h"
+#include "tools/artgen/TitleLetterer.h"
 #include "tools/artgen/TgaWriter.h"
 #include "tools/artgen/ValueNoise.h"
 #include "tests/support/TestEnvironment.h"
@@ -150,9 +150,9 @@ TEST(Mask, BlurKeepsTheInkAndWideningGrows)
     EXPECT_EQ(wide.At(13, 10), 0.0f);
 }
 
-TEST(TextPainter, LettersHaveInkAndAMissingFaceIsReported)
+TEST(TitleLetterer, LettersHaveInkAndAMissingFaceIsReported)
 {
-    TextPainter painter(std::string(VELMORA_FACE_DIR) + "/DejaVuSerif.ttf");
+    TitleLetterer painter(std::string(VELMORA_FACE_DIR) + "/DejaVuSerif.ttf");
     ASSERT_TRUE(painter.IsOpen()) << painter.Error();
     const Mask one = painter.Render("I", 20);
     const Mask two = painter.Render("II", 20);
@@ -164,7 +164,7 @@ TEST(TextPainter, LettersHaveInkAndAMissingFaceIsReported)
             ink += one.At(x, y);
     EXPECT_GT(ink, 20.0f);
 
-    TextPainter missing("/no/such/face.ttf");
+    TitleLetterer missing("/no/such/face.ttf");
     EXPECT_FALSE(missing.IsOpen());
     EXPECT_NE(missing.Error().find("/no/such/face.ttf"), std::string::npos);
     EXPECT_EQ(missing.Render("I", 20).Width(), 0);

@@ -1,11 +1,11 @@
-#include "tools/artgen/TextPainter.h"
+#include "tools/artgen/TitleLetterer.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
 #include <algorithm>
 
-TextPainter::TextPainter(const std::string& faceFile)
+TitleLetterer::TitleLetterer(const std::string& faceFile)
 {
     FT_Library library = nullptr;
     if (FT_Init_FreeType(&library) != 0) {
@@ -21,7 +21,7 @@ TextPainter::TextPainter(const std::string& faceFile)
     _face = face;
 }
 
-TextPainter::~TextPainter()
+TitleLetterer::~TitleLetterer()
 {
     if (_face)
         FT_Done_Face(static_cast<FT_Face>(_face));
@@ -29,7 +29,7 @@ TextPainter::~TextPainter()
         FT_Done_FreeType(static_cast<FT_Library>(_library));
 }
 
-Mask TextPainter::Render(const std::string& text, int pixelSize, int spacing)
+Mask TitleLetterer::Render(const std::string& text, int pixelSize, int spacing)
 {
     if (!_face)
         return Mask();

@@ -7,12 +7,12 @@
 
 #include <string>
 
-class TextPainter {
+class TitleLetterer {
 public:
-    explicit TextPainter(const std::string& faceFile);
-    ~TextPainter();
-    TextPainter(const TextPainter&) = delete;
-    TextPainter& operator=(const TextPainter&) = delete;
+    explicit TitleLetterer(const std::string& faceFile);
+    ~TitleLetterer();
+    TitleLetterer(const TitleLetterer&) = delete;
+    TitleLetterer& operator=(const TitleLetterer&) = delete;
 
     bool IsOpen() const { return _face != nullptr; }
     const std::string& Error() const { return _error; }
