@@ -3,46 +3,30 @@
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
-#include <sndfile.h>
+
+#include "engine/backend/SoundFileReader.h"
 
 #include <algorithm>
+#include <array>
+#include <chrono>
+#include <condition_variable>
 #include <map>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace backend {
 namespace {
 
-// A whole file decoded to 16-bit PCM, mono or stereo.
-struct DecodedSound {
-    std::vector<short> pcm;
-    int channels = 0;
-    unsigned frequency = 0;
-};
+// Music plays from a ring of buffers that a thread of the device refills
+// from the open file, so a track never has to be decoded whole.
+constexpr int kStreamBuffers = 4;
+constexpr std::size_t kStreamBufferFrames = 8192;
+constexpr auto kStreamRefillPeriod = std::chrono::milliseconds(20);
 
-bool Decode(const std::string& path, DecodedSound& out)
+ALenum PcmFormat(int channels)
 {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
-    if (!file)
-        return false;
-    bool ok = info.channels > 0 && info.samplerate > 0 && info.frames > 0;
-    if (ok) {
-        std::vector<short> all(static_cast<size_t>(info.frames) * static_cast<size_t>(info.channels));
-        const sf_count_t got = sf_readf_short(file, all.data(), info.frames);
-        ok = got > 0;
-        if (ok) {
-            // Anything beyond two channels keeps its first two.
-            const int kept = std::min(info.channels, 2);
-            out.pcm.resize(static_cast<size_t>(got) * static_cast<size_t>(kept));
-            for (sf_count_t f = 0; f < got; ++f)
-                for (int c = 0; c < kept; ++c)
-                    out.pcm[static_cast<size_t>(f * kept + c)] = all[static_cast<size_t>(f * info.channels + c)];
-            out.channels = kept;
-            out.frequency = static_cast<unsigned>(info.samplerate);
-        }
-    }
-    sf_close(file);
-    return ok;
+    return channels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
 }
 
 class OpenAlAudioDevice : public AudioDevice {
@@ -69,6 +53,8 @@ public:
             _pauseDevice = reinterpret_cast<LPALCDEVICEPAUSESOFT>(alcGetProcAddress(_device, "alcDevicePauseSOFT"));
             _resumeDevice = reinterpret_cast<LPALCDEVICERESUMESOFT>(alcGetProcAddress(_device, "alcDeviceResumeSOFT"));
         }
+        _stopRefill = false;
+        _refillThread = std::thread([this] { RefillLoop(); });
         return true;
     }
 
@@ -76,11 +62,19 @@ public:
     {
         if (!_context)
             return;
+        {
+            std::lock_guard<std::mutex> lock(_mutex);
+            _stopRefill = true;
+        }
+        _refillWake.notify_all();
+        if (_refillThread.joinable())
+            _refillThread.join();
+        std::lock_guard<std::mutex> lock(_mutex);
         for (auto& [handle, channel] : _channels)
             ReleaseSource(channel.source);
         for (auto& [handle, stream] : _streams) {
             ReleaseSource(stream.source);
-            alDeleteBuffers(1, &stream.buffer);
+            alDeleteBuffers(kStreamBuffers, stream.buffers.data());
         }
         if (!_freeSources.empty())
             alDeleteSources(static_cast<ALsizei>(_freeSources.size()), _freeSources.data());
@@ -102,6 +96,7 @@ public:
 
     void PauseOutput() override
     {
+        std::lock_guard<std::mutex> lock(_mutex);
         if (!_context)
             return;
         if (_pauseDevice) {
@@ -123,6 +118,7 @@ public:
 
     void ResumeOutput() override
     {
+        std::lock_guard<std::mutex> lock(_mutex);
         if (!_context)
             return;
         if (_resumeDevice) {
@@ -145,6 +141,7 @@ public:
 
     AudioHandle LoadSample(const std::string& path, int maxPlaybacks) override
     {
+        std::lock_guard<std::mutex> lock(_mutex);
         ALuint buffer = 0;
         unsigned frequency = 0;
         if (!_context || !LoadBuffer(path, buffer, frequency))
@@ -156,12 +153,14 @@ public:
 
     unsigned SampleFrequency(AudioHandle sample) override
     {
+        std::lock_guard<std::mutex> lock(_mutex);
         auto it = _samples.find(sample);
         return it == _samples.end() ? 0 : it->second.frequency;
     }
 
     AudioHandle PlaySample(AudioHandle sample, int frequency, int volume) override
     {
+        std::lock_guard<std::mutex> lock(_mutex);
         auto it = _samples.find(sample);
         if (!_context || it == _samples.end())
             return 0;
@@ -188,45 +187,72 @@ public:
 
     AudioHandle LoadStream(const std::string& path) override
     {
-        ALuint buffer = 0;
-        unsigned frequency = 0;
-        if (!_context || !LoadBuffer(path, buffer, frequency))
+        std::lock_guard<std::mutex> lock(_mutex);
+        if (!_context)
             return 0;
-        const ALuint source = TakeSource();
-        if (!source) {
-            alDeleteBuffers(1, &buffer);
+        Stream stream;
+        if (!stream.file.Open(path))
+            return 0;
+        alGetError();
+        alGenBuffers(kStreamBuffers, stream.buffers.data());
+        if (alGetError() != AL_NO_ERROR)
+            return 0;
+        stream.source = TakeSource();
+        if (!stream.source) {
+            alDeleteBuffers(kStreamBuffers, stream.buffers.data());
             return 0;
         }
-        alSourcei(source, AL_BUFFER, static_cast<ALint>(buffer));
+        alSourcei(stream.source, AL_LOOPING, AL_FALSE);
         const AudioHandle handle = NextHandle();
-        _streams[handle] = Stream{buffer, source};
+        _streams.emplace(handle, std::move(stream));
         return handle;
     }
 
     void PlayStream(AudioHandle stream, bool fromStart, bool loop) override
     {
+        std::lock_guard<std::mutex> lock(_mutex);
         auto it = _streams.find(stream);
         if (!_context || it == _streams.end())
             return;
-        const ALuint source = it->second.source;
-        if (fromStart)
-            alSourceRewind(source);
-        alSourcei(source, AL_LOOPING, loop ? AL_TRUE : AL_FALSE);
-        if (State(source) != AL_PLAYING)
-            alSourcePlay(source);
+        Stream& s = it->second;
+        s.loop = loop;
+        const ALint state = State(s.source);
+        if (state == AL_PLAYING && !fromStart) {
+            s.active = true;
+            return;
+        }
+        // A stream stopped part-way goes on where it was; one never started
+        // or played out starts again from its beginning.
+        if (fromStart || state != AL_PAUSED || QueuedBuffers(s.source) == 0) {
+            alSourceStop(s.source);
+            alSourcei(s.source, AL_BUFFER, 0);
+            s.file.Rewind();
+            for (ALuint buffer : s.buffers)
+                if (!Refill(s, buffer))
+                    break;
+        }
+        if (QueuedBuffers(s.source) == 0) {
+            s.active = false;
+            return;
+        }
+        alSourcePlay(s.source);
+        s.active = true;
     }
 
     void StopStream(AudioHandle stream) override
     {
+        std::lock_guard<std::mutex> lock(_mutex);
         auto it = _streams.find(stream);
         if (!_context || it == _streams.end())
             return;
+        it->second.active = false;
         if (State(it->second.source) == AL_PLAYING)
             alSourcePause(it->second.source);
     }
 
     void SetVolume(AudioHandle handle, int volume) override
     {
+        std::lock_guard<std::mutex> lock(_mutex);
         if (!_context)
             return;
         if (auto it = _channels.find(handle); it != _channels.end())
@@ -246,8 +272,13 @@ private:
         AudioHandle sample;
     };
     struct Stream {
-        ALuint buffer;
-        ALuint source;
+        SoundFileReader file;
+        std::array<ALuint, kStreamBuffers> buffers{};
+        ALuint source = 0;
+        bool loop = false;
+        // Playing as far as its caller knows: the refill thread keeps it fed
+        // and starts it again after a starved moment.
+        bool active = false;
     };
 
     AudioHandle NextHandle()
@@ -266,21 +297,69 @@ private:
 
     bool LoadBuffer(const std::string& path, ALuint& buffer, unsigned& frequency)
     {
-        DecodedSound sound;
-        if (!Decode(path, sound))
+        SoundFileReader file;
+        std::vector<short> pcm;
+        if (!file.Open(path) || file.ReadToEnd(pcm) == 0)
             return false;
         alGetError();
         alGenBuffers(1, &buffer);
         if (alGetError() != AL_NO_ERROR)
             return false;
-        alBufferData(buffer, sound.channels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16, sound.pcm.data(),
-                     static_cast<ALsizei>(sound.pcm.size() * sizeof(short)), static_cast<ALsizei>(sound.frequency));
+        alBufferData(buffer, PcmFormat(file.Channels()), pcm.data(), static_cast<ALsizei>(pcm.size() * sizeof(short)),
+                     static_cast<ALsizei>(file.Frequency()));
         if (alGetError() != AL_NO_ERROR) {
             alDeleteBuffers(1, &buffer);
             return false;
         }
-        frequency = sound.frequency;
+        frequency = file.Frequency();
         return true;
+    }
+
+    static ALint QueuedBuffers(ALuint source)
+    {
+        ALint queued = 0;
+        alGetSourcei(source, AL_BUFFERS_QUEUED, &queued);
+        return queued;
+    }
+
+    // The next piece of the stream's file into the buffer, queued on its
+    // source. False at the end of a file that does not loop.
+    bool Refill(Stream& stream, ALuint buffer)
+    {
+        if (stream.file.Read(_pcm, kStreamBufferFrames, stream.loop) == 0)
+            return false;
+        alBufferData(buffer, PcmFormat(stream.file.Channels()), _pcm.data(),
+                     static_cast<ALsizei>(_pcm.size() * sizeof(short)), static_cast<ALsizei>(stream.file.Frequency()));
+        alSourceQueueBuffers(stream.source, 1, &buffer);
+        return true;
+    }
+
+    void RefillStreams()
+    {
+        for (auto& [handle, stream] : _streams) {
+            if (!stream.active)
+                continue;
+            ALint processed = 0;
+            alGetSourcei(stream.source, AL_BUFFERS_PROCESSED, &processed);
+            while (processed-- > 0) {
+                ALuint buffer = 0;
+                alSourceUnqueueBuffers(stream.source, 1, &buffer);
+                Refill(stream, buffer);
+            }
+            if (QueuedBuffers(stream.source) == 0)
+                stream.active = false; // played out
+            else if (State(stream.source) == AL_STOPPED)
+                alSourcePlay(stream.source); // it ran dry for a moment
+        }
+    }
+
+    void RefillLoop()
+    {
+        std::unique_lock<std::mutex> lock(_mutex);
+        while (!_stopRefill) {
+            RefillStreams();
+            _refillWake.wait_for(lock, kStreamRefillPeriod, [this] { return _stopRefill; });
+        }
     }
 
     // A source from the free list or a new one, set up to play unpositioned.
@@ -334,6 +413,12 @@ private:
     std::map<AudioHandle, Stream> _streams;
     std::vector<ALuint> _freeSources;
     std::vector<ALuint> _pausedSources;
+    std::vector<short> _pcm;
+    // Guards everything above against the refill thread.
+    std::mutex _mutex;
+    std::condition_variable _refillWake;
+    std::thread _refillThread;
+    bool _stopRefill = false;
 };
 
 } // namespace

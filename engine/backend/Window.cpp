@@ -50,6 +50,10 @@ bool CanCreateGl21Context(std::string& failure)
         return false;
     }
     RequestGl21();
+    // The GL library stays loaded from here on: otherwise the probe window's
+    // end unloads the driver and the game's window loads it all over again.
+    static const bool libraryKept = SDL_GL_LoadLibrary(nullptr) == 0;
+    (void)libraryKept;
     SDL_Window* probe = SDL_CreateWindow("probe", 0, 0, 16, 16, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
     if (!probe) {
         failure = SDL_GetError();
