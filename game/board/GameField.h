@@ -650,6 +650,7 @@ private:
     void DrawGrowingArtefact();
     void DrawColourSquare(const Square& square);
     void DrawBonusSquare(const Square& square);
+    void DrawArtefactSquare(const Square& square);
     // The square at a highlight: hovered colour, the bomb's area, the chosen
     // flash target; 0 for none.
     int HighlightAlpha(const Square& square, int pulse) const;

@@ -557,9 +557,7 @@ void GameField::DrawSquares(int pass)
         } else if (kind >= kKindBonus && kind < kKindArtefact) {
             DrawBonusSquare(square);
         } else if (kind >= kKindArtefact && kind <= 0x9F && !_isVanishing) {
-            Artefact* artefact = g_artefacts.Find(ActivePlayer().stage - 1);
-            if (artefact)
-                artefact->DrawElementAt(kind - kKindArtefact, Point(-32, -32));
+            DrawArtefactSquare(square);
         }
         g_renderDevice.PopMatrix();
     }
@@ -646,6 +644,35 @@ void GameField::DrawBonusSquare(const Square& square)
                                   v + kAtlasCell - inset);
     }
     g_renderDevice.SetBlendMode(1);
+}
+
+void GameField::DrawArtefactSquare(const Square& square)
+{
+    Artefact* artefact = g_artefacts.Find(ActivePlayer().stage - 1);
+    if (!artefact)
+        return;
+    const int piece = square.kind - kKindArtefact;
+    const float glow = _pieceGlow[piece];
+    const std::uint32_t colour = g_renderDevice.CurrentColor();
+    if (glow > 0.0f) {
+        // The piece's own shape as a warm rim behind it, swaying a little
+        // and growing with its glow (a quarter larger at rest).
+        const float t = _effectClock;
+        const auto alpha = static_cast<std::uint8_t>(((colour >> 24) & 0xFF) * 3 / 8);
+        g_renderDevice.PushMatrix();
+        g_renderDevice.Rotate(Vector3(0.0f, 0.0f, 1.0f), 4.0f * std::sin(t) * std::sin(t / 3.0f + 2.0f));
+        g_renderDevice.ScaleUniform(1.0f + 0.125f * glow);
+        g_renderDevice.SetBlendMode(2);
+        g_renderDevice.SetColor(Color(255, 214, 130, alpha));
+        artefact->DrawElementHighlighted(piece, -32, -32);
+        g_renderDevice.SetBlendMode(1);
+        g_renderDevice.PopMatrix();
+        g_renderDevice.SetColor(Color(static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
+                                      static_cast<std::uint8_t>(colour), static_cast<std::uint8_t>(colour >> 24)));
+    }
+    // The piece itself centred on its cell, wherever its place in the
+    // whole picture.
+    artefact->DrawElement(piece, -32, -32);
 }
 
 void GameField::DrawCursorsAndTip()

@@ -7,7 +7,9 @@
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "engine/util/MathFunctions.h"
+#include "game/board/SquareKinds.h"
 #include "game/board/effects/FieldEffect.h"
+#include "game/state/ArtefactCatalogue.h"
 #include "tests/support/GlTestContext.h"
 
 #include <cmath>
@@ -270,3 +272,44 @@ TEST_F(BoardDrawTest, DrawingEndsInOpaqueWhite)
 }
 
 } // namespace
+
+TEST_F(BoardDrawTest, AnArtefactPieceIsCentredOnItsCellWithItsHaloBehind)
+{
+    // Piece 6 lies at (64, 64) in the whole picture; on the board it is
+    // still drawn on its own cell.
+    g_artefacts.Clear();
+    Artefact& artefact = g_artefacts.Add();
+    for (int i = 0; i < 6; ++i) {
+        ArtefactElement& piece = artefact.elements.emplace_back();
+        piece.x = 64 * (i % 4);
+        piece.y = 64 * (i / 4);
+        piece.width = piece.height = 68;
+        UploadTexture(piece.texture, 2, 2, std::vector<std::uint32_t>(4, 0xFF00FF00u));
+    }
+    ActivePlayer().stage = 1;
+    GameField& board = BareBoard({{kKindArtefact + 5}});
+    board._squaresTexture = &_white;
+    board.SetOrigin(400, 200);
+    const int cx = 420;
+    const int cy = 220;
+    struct Case {
+        float glow;
+        bool halo;
+    };
+    for (const Case& c : {Case{0.0f, false}, Case{2.0f, true}}) {
+        board._pieceGlow[5] = c.glow;
+        ClearScreen();
+        board.Draw();
+        ExpectAt(cx, cy, kGreen);
+        ExpectAt(cx + 30, cy - 30, kGreen);
+        // Just beyond the piece: the background, or its warm rim.
+        const Rgb beyond = At(cx + 36, cy + 36);
+        if (c.halo) {
+            EXPECT_GT(beyond[0], kBackground[0] + 20) << "glow " << c.glow;
+            EXPECT_GT(beyond[0], beyond[2]) << "glow " << c.glow;
+        } else {
+            ExpectAt(cx + 36, cy + 36, kBackground);
+        }
+    }
+    g_artefacts.Clear();
+}
