@@ -203,7 +203,7 @@ void LoadAndReport(ImageLoadRequest& request)
 
 std::string PngFileOf(const std::string& name)
 {
-    if (ServedByPair(name))
+    if (ServedByPair(name) || IsOutside(name))
         return std::string();
     std::string file = AfterPngSwitch(name);
     return KindOf(file) == Kind::Png ? file : std::string();
