@@ -1,4 +1,5 @@
 #include "ImageFixtures.h"
+#include "ImageLoadingTest.h"
 
 #include "engine/platform/Settings.h"
 #include "engine/render/ImageBuffers.h"
@@ -76,25 +77,8 @@ std::string GreyPng(int width, int height)
     return fixtures::MakePng(layout);
 }
 
-int Occurrences(const std::string& text, std::size_t offset, const std::string& part)
-{
-    int count = 0;
-    for (std::size_t at = text.find(part, offset); at != std::string::npos; at = text.find(part, at + part.size()))
-        ++count;
-    return count;
-}
-
-class ImagePrefetchTest : public ::testing::Test {
+class ImagePrefetchTest : public ImageLoadingTest {
 protected:
-    void SetUp() override
-    {
-        g_settings = Settings();
-        g_settings.useJpegPairs = false;
-        g_settings.loadPngImages = false;
-        AllocateImageBuffers();
-    }
-    void TearDown() override { g_settings = Settings(); }
-
     // Files are named relative to the game folder, which is current.
     void Write(const std::string& file, const std::string& bytes) { WriteTextFile(_game.File(file), bytes); }
     void Remove(const std::string& file) { ASSERT_EQ(std::remove(_game.File(file).c_str()), 0) << file; }
