@@ -31,6 +31,11 @@ Font::Font(const std::string& fontName, float scale) : name(fontName)
     LoadBitmapFont(fontName, scale);
 }
 
+std::string Font::PngPictureName(const std::string& fontName)
+{
+    return "font\\" + fontName + ".png";
+}
+
 bool Font::LoadBitmapFont(const std::string& fontName, float scale)
 {
     loaded = false;
@@ -58,7 +63,7 @@ bool Font::LoadBitmapFont(const std::string& fontName, float scale)
         yOffset = Scaled(yOffset, scale);
     }
 
-    std::string picture = base + ".png";
+    std::string picture = PngPictureName(fontName);
     if (!g_settings.loadPngImages && !CanOpenForReading(picture))
         picture = base + ".tga";
     texture = std::make_unique<Texture>();

@@ -20,6 +20,9 @@ public:
     // does not load is logged and leaves the font unloaded.
     bool LoadBitmapFont(const std::string& fontName, float scale);
     bool IsLoaded() const { return loaded; }
+    // The glyph picture a font's load tries first, "font\<name>.png"; the
+    // TGA beside it serves when PNG images are off and the PNG is missing.
+    static std::string PngPictureName(const std::string& fontName);
 
     std::unique_ptr<Texture> texture;
     int height = 0;

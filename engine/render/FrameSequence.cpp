@@ -19,6 +19,12 @@ FrameSequence::~FrameSequence() = default;
 
 std::string FrameSequence::FrameFileName(int i) const
 {
+    return FrameFileName(path, prefix, format, start, step, i);
+}
+
+std::string FrameSequence::FrameFileName(const std::string& path, const std::string& prefix,
+                                         const std::string& format, int start, int step, int i)
+{
     const long long number = static_cast<long long>(start) + static_cast<long long>(i) * step;
     std::string name = path + prefix;
     if (number < 10)

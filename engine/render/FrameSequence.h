@@ -21,6 +21,8 @@ public:
 
     // The file name of frame i.
     std::string FrameFileName(int i) const;
+    static std::string FrameFileName(const std::string& path, const std::string& prefix, const std::string& format,
+                                     int start, int step, int i);
     // Loads, pads and uploads every frame (pixels freed), linear filtering.
     void LoadFrames();
     // Frees every frame's device texture; the sprites stay.

@@ -3,6 +3,7 @@
 #include "engine/platform/HtmlLog.h"
 #include "engine/platform/Settings.h"
 #include "engine/render/ImageBuffers.h"
+#include "engine/render/ImagePrefetch.h"
 #include "engine/render/JpegReader.h"
 #include "engine/render/PngReader.h"
 #include "engine/render/TgaReader.h"
@@ -98,6 +99,26 @@ void LoadJpegPair(const std::string& stem, ImageData& image, bool headerOnly)
     image.hasAlpha = true;
 }
 
+// Names outside the game folder ("..\", the splash pictures) are never
+// served by pairs or PNG copies.
+bool IsOutside(const std::string& name)
+{
+    return name.compare(0, 3, "..\\") == 0;
+}
+
+bool ServedByPair(const std::string& name)
+{
+    return g_settings.useJpegPairs && !IsOutside(name);
+}
+
+// The name after the PNG switch, for a name not served by a pair.
+std::string AfterPngSwitch(const std::string& name)
+{
+    if (g_settings.loadPngImages && !IsOutside(name) && name.size() >= 3)
+        return name.substr(0, name.size() - 3) + "png";
+    return name;
+}
+
 // Returns the file that serves the name (the first of a pair), or empty when
 // the name gives none.
 std::string Load(ImageLoadRequest& request, bool headerOnly)
@@ -106,14 +127,11 @@ std::string Load(ImageLoadRequest& request, bool headerOnly)
         return std::string();
     AllocateImageBuffers();
     ImageData& image = *request.image;
-    std::string name = request.name;
-    const Kind kind = KindOf(name);
+    const std::string& asked = request.name;
 
-    // Names outside the game folder ("..\", the splash pictures) are never
-    // served by pairs or PNG copies.
-    const bool outside = name.compare(0, 3, "..\\") == 0;
-    if (g_settings.useJpegPairs && !outside) {
-        const std::string stem = StemOf(name);
+    if (ServedByPair(asked)) {
+        const Kind kind = KindOf(asked);
+        const std::string stem = StemOf(asked);
         if (stem.empty())
             return std::string();
         if (kind == Kind::Tga || kind == Kind::Png) {
@@ -127,8 +145,7 @@ std::string Load(ImageLoadRequest& request, bool headerOnly)
         return stem + "_base.jpg";
     }
 
-    if (g_settings.loadPngImages && !outside && name.size() >= 3)
-        name = name.substr(0, name.size() - 3) + "png";
+    const std::string name = AfterPngSwitch(asked);
     std::string bytes;
     switch (KindOf(name)) {
     case Kind::Jpeg:
@@ -142,6 +159,8 @@ std::string Load(ImageLoadRequest& request, bool headerOnly)
             DecodeTga(bytes, name, image, headerOnly);
         break;
     case Kind::Png:
+        if (!headerOnly && ImagePrefetch::Take(name, image))
+            break;
         // A missing PNG has no line of the reader's own (see LoadAndReport).
         if (!ReadFile(name, bytes, true))
             image.MakeEmpty();
@@ -181,6 +200,14 @@ void LoadAndReport(ImageLoadRequest& request)
 }
 
 } // namespace
+
+std::string PngFileOf(const std::string& name)
+{
+    if (ServedByPair(name) || IsOutside(name))
+        return std::string();
+    std::string file = AfterPngSwitch(name);
+    return KindOf(file) == Kind::Png ? file : std::string();
+}
 
 void LoadImage(ImageLoadRequest& request)
 {

@@ -28,6 +28,10 @@ void LoadImage(ImageLoadRequest& request);
 void LoadImageFile(ImageLoadRequest& request);
 // Size and format from the file's header only; same choice of file.
 void ReadImageInfo(ImageLoadRequest& request);
+// The PNG file a load of the name reads under the current settings, for a
+// name of the game folder; empty when a pair, a JPEG, a TGA or a mask serves
+// the name, none does, or the name begins with "..\".
+std::string PngFileOf(const std::string& name);
 
 // The smallest power of two from 4 to 4096 not below n; 0 when n exceeds 4096.
 int PaddedImageSize(int n);

@@ -91,59 +91,72 @@ bool ReadRows(png_structp png, png_bytepp rows)
     return true;
 }
 
-bool Fail(ImageData& image, const std::string& name, const std::string& text)
-{
-    LogImageError("Can't load texture " + name + ". " + text);
-    image.MakeEmpty();
-    return false;
-}
-
 } // namespace
 
-bool DecodePng(const std::string& bytes, const std::string& name, ImageData& image, bool headerOnly)
+std::string DecodePngPixels(const std::string& bytes, const PngTarget& target, PngSize& size)
 {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     if (bytes.size() < 8 || png_sig_cmp(data, 0, 8) != 0)
-        return Fail(image, name, "Error while opening file.");
+        return "Error while opening file.";
 
     ErrorState errors{};
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &errors, OnPngError, OnPngWarning);
     if (!png)
-        return Fail(image, name, "Error while allocating memory for reading data.");
+        return "Error while allocating memory for reading data.";
     png_infop info = png_create_info_struct(png);
     if (!info) {
         png_destroy_read_struct(&png, nullptr, nullptr);
-        return Fail(image, name, "Error while reading texture info.");
+        return "Error while reading texture info.";
     }
     Source source{data, bytes.size(), 8};
     png_set_read_fn(png, &source, ReadFromMemory);
 
     HeaderInfo header{};
-    bool ok = ReadHeader(png, info, header);
     std::string problem;
-    if (!ok) {
+    if (!ReadHeader(png, info, header)) {
         problem = std::string("Error while reading texture info: ") + errors.message;
     } else if (!FitsImageBuffer(header.width, header.height) || header.channels != 4 ||
                header.rowBytes != static_cast<png_size_t>(header.width) * 4) {
-        ok = false;
         problem = "The picture is empty or too large.";
     }
-    if (ok && !headerOnly) {
-        AllocateImageBuffers();
-        std::vector<png_bytep> rows(header.height);
-        // The last row of the file is the first in memory.
-        for (png_uint_32 r = 0; r < header.height; ++r)
-            rows[r] = g_pixelBuffer + static_cast<std::size_t>(header.height - 1 - r) * header.rowBytes;
-        if (!ReadRows(png, rows.data())) {
-            ok = false;
-            problem = std::string("Error while reading data: ") + errors.message;
+    if (problem.empty() && target) {
+        unsigned char* pixels = target(static_cast<std::size_t>(header.height) * header.rowBytes);
+        if (!pixels) {
+            problem = "Error while allocating memory for reading data.";
+        } else {
+            std::vector<png_bytep> rows(header.height);
+            // The last row of the file is the first in memory.
+            for (png_uint_32 r = 0; r < header.height; ++r)
+                rows[r] = pixels + static_cast<std::size_t>(header.height - 1 - r) * header.rowBytes;
+            if (!ReadRows(png, rows.data()))
+                problem = std::string("Error while reading data: ") + errors.message;
         }
     }
     png_destroy_read_struct(&png, &info, nullptr);
-    if (!ok)
-        return Fail(image, name, problem);
-    image.width = static_cast<int>(header.width);
-    image.height = static_cast<int>(header.height);
+    if (problem.empty()) {
+        size.width = static_cast<int>(header.width);
+        size.height = static_cast<int>(header.height);
+    }
+    return problem;
+}
+
+bool DecodePng(const std::string& bytes, const std::string& name, ImageData& image, bool headerOnly)
+{
+    PngTarget target;
+    if (!headerOnly)
+        target = [](std::size_t) {
+            AllocateImageBuffers();
+            return g_pixelBuffer;
+        };
+    PngSize size;
+    const std::string problem = DecodePngPixels(bytes, target, size);
+    if (!problem.empty()) {
+        LogImageError("Can't load texture " + name + ". " + problem);
+        image.MakeEmpty();
+        return false;
+    }
+    image.width = size.width;
+    image.height = size.height;
     image.bytesPerPixel = 4;
     image.hasAlpha = true;
     return true;

@@ -6,6 +6,7 @@
 #include "engine/render/BigTexture.h"
 #include "engine/render/Font.h"
 #include "engine/render/FrameSequence.h"
+#include "engine/render/ImagePrefetch.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "engine/render/SpriteAnimation.h"
@@ -163,6 +164,29 @@ void ForId(std::map<std::string, ResourceEntry<T>>& map, const std::string& id, 
     }
 }
 
+// The pictures Register decodes as it walks the file, in the order it does.
+std::vector<std::string> PicturesLoadedAtOnce(const ResourceFile& file)
+{
+    std::vector<std::string> names;
+    for (const FontDeclaration& declaration : file.fonts)
+        names.push_back(Font::PngPictureName(declaration.name));
+    for (const auto* list : {&file.textures, &file.textures2D, &file.bigTextures})
+        for (const PictureDeclaration& declaration : *list)
+            if (declaration.upload)
+                names.push_back(declaration.path);
+    for (const SpriteAnimationDeclaration& declaration : file.animations)
+        if (declaration.texture.empty() || declaration.texture[0] != '#')
+            names.push_back(declaration.texture);
+    for (const FrameSequenceDeclaration& declaration : file.frameAnimations) {
+        if (!declaration.entry.upload)
+            continue;
+        for (int i = 0; i < declaration.keys; ++i)
+            names.push_back(FrameSequence::FrameFileName(declaration.entry.path, declaration.prefix,
+                                                         declaration.format, declaration.start, declaration.step, i));
+    }
+    return names;
+}
+
 } // namespace
 
 ResourceManager::ResourceManager() = default;
@@ -177,6 +201,9 @@ void ResourceManager::LoadResources(const std::string& fileName)
 
 void ResourceManager::Register(const ResourceFile& file)
 {
+    // Decodes ahead what the walk below loads; what it holds at the end is
+    // freed.
+    ImagePrefetch prefetch(PicturesLoadedAtOnce(file));
     for (const FontDeclaration& declaration : file.fonts) {
         auto font = std::make_unique<Font>(declaration.name, declaration.scale);
         if (!font->IsLoaded())

@@ -1,4 +1,5 @@
 #include "ImageFixtures.h"
+#include "ImageLoadingTest.h"
 
 #include "engine/platform/Settings.h"
 #include "engine/render/ImageBuffers.h"
@@ -20,17 +21,8 @@ namespace {
 
 using Bgra = std::array<int, 4>;
 
-class ImageLoaderTest : public ::testing::Test {
+class ImageLoaderTest : public ImageLoadingTest {
 protected:
-    void SetUp() override
-    {
-        g_settings = Settings();
-        g_settings.useJpegPairs = false;
-        g_settings.loadPngImages = false;
-        AllocateImageBuffers();
-    }
-    void TearDown() override { g_settings = Settings(); }
-
     void Write(const std::string& name, const std::string& bytes) { WriteTextFile(_dir.File(name), bytes); }
 
     // Loads a file of the temporary folder by its game-data name.
@@ -390,19 +382,6 @@ TEST_F(ImageLoaderTest, PngKindsAllBecomeBgra)
     Load("pic.png", image);
     ExpectNear(At(image, 0, 1), {0x9A, 0x56, 0x12, 0xDE}, 1);
 }
-
-namespace {
-
-// How many times the text occurs in the log from offset on.
-int Occurrences(const std::string& log, std::size_t offset, const std::string& text)
-{
-    int count = 0;
-    for (std::size_t at = log.find(text, offset); at != std::string::npos; at = log.find(text, at + text.size()))
-        ++count;
-    return count;
-}
-
-} // namespace
 
 TEST_F(ImageLoaderTest, APictureThatGivesNothingLeavesOneLineWithItsName)
 {

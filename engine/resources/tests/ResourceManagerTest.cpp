@@ -270,3 +270,50 @@ TEST_F(ResourceManagerTest, DestroyTexturesForgetsEveryPicture)
 }
 
 } // namespace
+
+// PNG pictures of every kind that registration loads at once (decoded ahead
+// on worker threads), one file named twice and one that fails: each object
+// gets its own picture, and the failure its one line.
+TEST_F(ResourceManagerTest, PngPicturesLoadedAtRegistrationComeOutAsNamed)
+{
+    const auto writePng = [this](const std::string& name, int width, int height) {
+        fixtures::PngSpec layout;
+        layout.width = width;
+        layout.height = height;
+        layout.rows = fixtures::GradientRgb(width, height);
+        std::ofstream(dir.File(name), std::ios::binary) << fixtures::MakePng(layout);
+    };
+    writePng("t.png", 3, 5);
+    writePng("s.png", 6, 7);
+    writePng("big.png", 9, 4);
+    writePng("sheet.png", 20, 10);
+    writePng("f00.png", 5, 3);
+    writePng("f01.png", 7, 2);
+    WriteTextFile(dir.File("bad.png"), "not a picture");
+    Load(R"(<Resources>
+      <Textures><texture id="t" path="t.png"/><texture id="again" path="s.png"/><texture id="bad" path="bad.png"/>
+      </Textures>
+      <Textures2D><texture2D id="s" path="s.png"/></Textures2D>
+      <BigTextures><bigtexture id="big" path="big.png" chunkWidth="4" chunkHeight="4"/></BigTextures>
+      <Animations><animation id="own" texture="sheet.png"><frames width="10" height="10" count="2"/></animation>
+      </Animations>
+      <FrameAnimations><animation id="fa" path="" prefix="f" format="png" keys="2"/></FrameAnimations>
+    </Resources>)");
+
+    EXPECT_EQ(manager.FindTexture("t")->object->image.width, 3);
+    EXPECT_EQ(manager.FindTexture("again")->object->image.width, 6);
+    EXPECT_EQ(manager.FindTexture2D("s")->object->imageWidth, 6);
+    EXPECT_EQ(manager.FindTexture2D("s")->object->imageHeight, 7);
+    EXPECT_EQ(manager.FindBigTexture("big")->object->chunks.size(), 3u);
+    EXPECT_EQ(manager.FindAnimation("own")->object->sprite->imageWidth, 20);
+    const auto& frames = manager.FindFrameAnimation("fa")->object->frames;
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_EQ(frames[0]->imageWidth, 5);
+    EXPECT_EQ(frames[1]->imageWidth, 7);
+    EXPECT_TRUE(manager.FindTexture("bad")->object->image.IsEmpty());
+    const std::string log = logFile.Text();
+    const std::string line = "Can't load texture bad.png. Error while opening file.";
+    const auto first = log.find(line);
+    EXPECT_NE(first, std::string::npos) << log;
+    EXPECT_EQ(log.find("Can't load texture", first + 1), std::string::npos) << log;
+}
