@@ -3,6 +3,7 @@
 #include "app/GameFrameServices.h"
 #include "app/GameParts.h"
 #include "engine/backend/Process.h"
+#include "engine/backend/ProcessMemory.h"
 #include "engine/platform/Application.h"
 #include "engine/platform/CrashHandler.h"
 #include "engine/platform/GameInfoSetup.h"
@@ -19,6 +20,8 @@
 
 bool PrepareGame(const std::string& appDataFolder)
 {
+    backend::ReturnLargeBlocksToTheSystem();
+
     // 3. settings.ini, whose first line may change the folder.
     g_settings = ReadSettingsFile("settings.ini");
     gameInfo._useScreensaver = g_settings.useScreensaver;

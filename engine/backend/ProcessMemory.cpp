@@ -1,0 +1,17 @@
+#include "engine/backend/ProcessMemory.h"
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace backend {
+
+void ReturnLargeBlocksToTheSystem()
+{
+#if defined(__GLIBC__)
+    // A fixed threshold also keeps the heap's top trimmed at its default.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
+}
+
+} // namespace backend

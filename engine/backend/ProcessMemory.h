@@ -1,0 +1,16 @@
+#pragma once
+
+// How the process takes memory from the system.
+
+namespace backend {
+
+// Every block from 256 KiB up (decoded pictures, the GL driver's texture
+// storage) is mapped on its own and goes back to the system when freed.
+// The C library otherwise raises that threshold after the first such block
+// is freed, and pictures loaded and released screen after screen then
+// fragment the heap: the process grows by megabytes at each change of
+// screen although nothing stays allocated. Call once, before anything
+// large is allocated.
+void ReturnLargeBlocksToTheSystem();
+
+} // namespace backend
