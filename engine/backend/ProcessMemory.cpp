@@ -14,4 +14,11 @@ void ReturnLargeBlocksToTheSystem()
 #endif
 }
 
+void ReturnFreeMemoryToTheSystem()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
 } // namespace backend

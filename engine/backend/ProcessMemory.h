@@ -13,4 +13,9 @@ namespace backend {
 // large is allocated.
 void ReturnLargeBlocksToTheSystem();
 
+// Gives the pages of freed heap memory back to the system, holes between
+// blocks still in use included. For the moments a screen's pictures have
+// just been released; it walks the whole heap, so not once a frame.
+void ReturnFreeMemoryToTheSystem();
+
 } // namespace backend
