@@ -374,6 +374,11 @@ void GameField::MoveDemoOn()
     StopDemo();
     if (stage >= 1 && stage <= kStages)
         GuiResources::ReleaseGroup(kCountries[stage - 1]);
+    // The stage's pictures are grouped under its layer's name, and the layer
+    // being left is the current one, which is on no stack.
+    const std::string leaving = Screen.GetTopLayerName();
+    if (!leaving.empty())
+        GuiResources::ReleaseGroup(leaving);
     Screen.ReleaseLayerResources();
     Screen.ClearLayers();
     const int next = static_cast<int>(UnitRandom() * 5.999f) + 1;

@@ -6,9 +6,14 @@
 #include "PlayFixture.h"
 
 #include "engine/util/Random.h"
+#include "gui/Layer.h"
 #include "gui/Message.h"
+#include "gui/ResourceAccess.h"
+#include "gui/ScreenImpl.h"
 
+#include <algorithm>
 #include <cmath>
+#include <tinyxml.h>
 
 namespace {
 
@@ -229,3 +234,35 @@ TEST_F(BoardDemoTest, APressOfThePlayerIsReportedForTheScreen)
 }
 
 } // namespace
+
+namespace {
+
+class RecordingGroups : public ResourceGroupService {
+public:
+    void UploadGroup(const std::string& group) override { journal.push_back("upload " + group); }
+    void ReleaseGroup(const std::string& group) override { journal.push_back("release " + group); }
+    std::vector<std::string> journal;
+};
+
+} // namespace
+
+TEST_F(BoardDemoTest, MovingOnReleasesThePicturesOfTheStageItLeaves)
+{
+    TiXmlDocument document;
+    document.Parse("<Layer name='StageLayer_2'><Controls/></Layer>");
+    Layer leaving(document.RootElement());
+    RecordingGroups groups;
+    GuiResources::SetGroupService(&groups);
+    Screen.ClearLayers();
+    Screen.SetLayer(&leaving);
+    GameField& board = MakeBoard();
+    board.RunDemo(2);
+    board.MoveDemoOn();
+    Screen.ClearLayers();
+    GuiResources::SetGroupService(nullptr);
+    const auto released = [&](const std::string& group) {
+        return std::count(groups.journal.begin(), groups.journal.end(), "release " + group);
+    };
+    EXPECT_EQ(released("StageLayer_2"), 1);
+    EXPECT_EQ(released("Babylon"), 1); // the country's own group, when the data has one
+}
