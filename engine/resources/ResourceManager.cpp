@@ -86,12 +86,13 @@ void Upload(ResourceEntry<T>& entry)
 }
 
 template <typename T>
-void Release(ResourceEntry<T>& entry)
+bool Release(ResourceEntry<T>& entry)
 {
     if (!entry.uploaded || !entry.object)
-        return;
+        return false;
     entry.uploaded = false;
     ReleaseObject(*entry.object);
+    return true;
 }
 
 template <typename T>
@@ -132,26 +133,30 @@ void RegisterEntry(std::map<std::string, ResourceEntry<T>>& map, const PictureDe
         Upload(it->second);
 }
 
-// A release asked for by group or id; shut-down releases everything.
+// A release asked for by group or id (shut-down releases everything); true
+// when it released the entry.
 template <typename T>
-void ReleaseUnlessKept(ResourceEntry<T>& entry)
+bool ReleaseUnlessKept(ResourceEntry<T>& entry)
 {
     if (entry.object && KeptLoaded(*entry.object))
-        return;
-    Release(entry);
+        return false;
+    return Release(entry);
 }
 
+// True when a release let go of at least one entry.
 template <typename T>
-void ForGroup(std::map<std::string, ResourceEntry<T>>& map, const std::string& group, bool upload)
+bool ForGroup(std::map<std::string, ResourceEntry<T>>& map, const std::string& group, bool upload)
 {
+    bool released = false;
     for (auto& item : map) {
         if (item.second.group != group)
             continue;
         if (upload)
             Upload(item.second);
-        else
-            ReleaseUnlessKept(item.second);
+        else if (ReleaseUnlessKept(item.second))
+            released = true;
     }
+    return released;
 }
 
 template <typename T>
@@ -321,13 +326,14 @@ void ResourceManager::UploadGroup(const std::string& group)
 void ResourceManager::ReleaseGroup(const std::string& group)
 {
     ScopedTimerPause pause;
-    ForGroup(textures, group, false);
-    ForGroup(textures2D, group, false);
-    ForGroup(frameAnimations, group, false);
-    ForGroup(bigTextures, group, false);
+    bool released = ForGroup(textures, group, false);
+    released |= ForGroup(textures2D, group, false);
+    released |= ForGroup(frameAnimations, group, false);
+    released |= ForGroup(bigTextures, group, false);
     // The pictures' memory leaves holes in the heap between what stays;
     // their pages go back now rather than add up screen after screen.
-    backend::ReturnFreeMemoryToTheSystem();
+    if (released)
+        backend::ReturnFreeMemoryToTheSystem();
 }
 
 void ResourceManager::UploadResource(const std::string& id)
