@@ -95,7 +95,6 @@ local demoStage = 1
 
 function OnMenuDemoShown()
     -- The country's artefact, whose pieces the demo's board shows.
-    UploadArtefactElements(demoStage - 1)
     UploadArtefactTexture(demoStage - 1)
     Tell("StageLayer_" .. demoStage, "GameField", "RunDemo", demoStage)
 end

@@ -141,11 +141,16 @@ public:
 
     AudioHandle LoadSample(const std::string& path, int maxPlaybacks) override
     {
+        // Decoded before the lock, so the music's refill never waits for it.
+        SoundFileReader file;
+        std::vector<short> pcm;
+        if (!file.Open(path) || file.ReadToEnd(pcm) == 0)
+            return 0;
         std::lock_guard<std::mutex> lock(_mutex);
         ALuint buffer = 0;
-        unsigned frequency = 0;
-        if (!_context || !LoadBuffer(path, buffer, frequency))
+        if (!_context || !MakeBuffer(file, pcm, buffer))
             return 0;
+        const unsigned frequency = file.Frequency();
         const AudioHandle handle = NextHandle();
         _samples[handle] = Sample{buffer, frequency, std::max(maxPlaybacks, 1)};
         return handle;
@@ -187,11 +192,11 @@ public:
 
     AudioHandle LoadStream(const std::string& path) override
     {
-        std::lock_guard<std::mutex> lock(_mutex);
-        if (!_context)
-            return 0;
         Stream stream;
         if (!stream.file.Open(path))
+            return 0;
+        std::lock_guard<std::mutex> lock(_mutex);
+        if (!_context)
             return 0;
         alGetError();
         alGenBuffers(kStreamBuffers, stream.buffers.data());
@@ -295,12 +300,9 @@ private:
         return state;
     }
 
-    bool LoadBuffer(const std::string& path, ALuint& buffer, unsigned& frequency)
+    // One OpenAL buffer holding the decoded file.
+    static bool MakeBuffer(const SoundFileReader& file, const std::vector<short>& pcm, ALuint& buffer)
     {
-        SoundFileReader file;
-        std::vector<short> pcm;
-        if (!file.Open(path) || file.ReadToEnd(pcm) == 0)
-            return false;
         alGetError();
         alGenBuffers(1, &buffer);
         if (alGetError() != AL_NO_ERROR)
@@ -311,7 +313,6 @@ private:
             alDeleteBuffers(1, &buffer);
             return false;
         }
-        frequency = file.Frequency();
         return true;
     }
 

@@ -6,10 +6,8 @@
 #include "engine/sound/SoundSystemImpl.h"
 #include "engine/util/StringUtils.h"
 #include "game/board/GameField.h"
-#include "game/board/effects/DecLives.h"
 #include "game/board/effects/FieldAppearance.h"
 #include "game/board/effects/LetterText.h"
-#include "game/board/effects/LifeBonus.h"
 #include "game/state/GameInfo.h"
 #include "game/state/Player.h"
 #include "gui/GUIManager.h"
@@ -191,7 +189,7 @@ void EndLevelManager::StartLostLife()
     if (_field) {
         _field->_sunEnergy = 0.0f;
         _field->_sunComplete = false;
-        _field->AddController(new DecLives(_field));
+        _field->StartDecLives();
     }
     if (lastLife)
         gameInfo.GameOverFlag() = true;
@@ -279,7 +277,7 @@ void EndLevelManager::CountUp(float dt)
                                 : std::clamp(_startScore + static_cast<int>(counted * perSecond), _startScore, _finalScore);
     _field->_shownScore = _field->_score;
     if (_field->_pointsPerLife > 0 && _field->_score / _field->_pointsPerLife > lifeCount)
-        _field->AddController(new LifeBonus(_field));
+        _field->AddLifeEffect();
 }
 
 void EndLevelManager::ShowStatistics()

@@ -111,7 +111,6 @@ void GameField::OnFastCompleteLevel(const Message&)
     StopTimeAndInput("_canAcceptMouse = ", "GameField::AcceptMessage");
     gameInfo.CompleteLevel();
     StartEndLevelManager(0);
-    _endLevelRunning = true;
 }
 
 void GameField::OnAddLife(const Message&)
@@ -308,7 +307,6 @@ void GameField::CheckCompleteLevel()
             return;
         gameInfo.CompleteLevel();
         StartEndLevelManager(0);
-        _endLevelRunning = true;
         return;
     }
 
@@ -321,5 +319,4 @@ void GameField::CheckCompleteLevel()
     if (IsBusy())
         return;
     StartEndLevelManager(1);
-    _endLevelRunning = true;
 }

@@ -197,8 +197,9 @@ void GameFieldObserver::StepLevelClock(GameField& field, float dt)
         field._elapsed += dt;
     player.levelTime = field._elapsed;
 
+    // Once past the share, leaving costs a life: the question says so once.
     if (player.levelTime > kLostLifeShare * player.timeToLevel && !field._stopTime && !field._isBlocked &&
-        field._canAcceptMouse)
+        field._canAcceptMouse && !gameInfo.NeedDecLivesOnExit())
         gameInfo.ShowExitConfirmation();
     if (player.levelTime > player.timeToLevel)
         field.CheckCompleteLevel();

@@ -12,6 +12,7 @@
 #include "game/board/Square.h"
 #include "game/board/SquareKinds.h"
 #include "game/state/GameInfo.h"
+#include "game/screens/MessageBox.h"
 
 #include <algorithm>
 #include <cmath>
@@ -309,12 +310,8 @@ bool GameField::ShowTipWindow(const std::string& tipName, const Point& at, bool 
 
 bool GameField::TipBoxTakes(const Point& p) const
 {
-    if (!_isShowMessage)
-        return false;
-    for (const Widget* child : children)
-        if (child->name == kTipBoxName && child->HitTest(p))
-            return true;
-    return false;
+    const MessageBox* box = OpenTipBox();
+    return box && box->HitTest(p);
 }
 
 // ------------------------------------------------------------------ hint
@@ -339,8 +336,8 @@ void GameField::ShowHint()
             move.y1 == move.y2)
             choice = move;
 
-    // No artefact swap is shown before its own tip has taught it.
-    UpdateKindMap();
+    // No artefact swap is shown before its own tip has taught it (FindMoves
+    // left the kind map up to date).
     const auto movesPiece = [this](const MoveRecord& m) {
         return IsArtefactKind(_kinds[m.x1][m.y1]) || IsArtefactKind(_kinds[m.x2][m.y2]);
     };

@@ -68,7 +68,7 @@ void GameFolderTest::TearDown()
 {
     Shutdown();
     _inGame.reset();
-    SetStrictLookups(false); // fullgame
+    SetStrictLookups(false);
 }
 
 void GameFolderTest::Shutdown()

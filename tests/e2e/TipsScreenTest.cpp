@@ -121,10 +121,7 @@ TEST_F(TipsScreenTest, ATipBoxAHintAReshuffleAndAnArtefactHandedToTheShield)
     PostMessage(Message("Ok", "press"));
     Frames(2);
     EXPECT_EQ(TopLayer(), "StageLayer_1");
-    // The board's message table starts the hand-over on "StartCollectArtefact";
-    // a board that has not taken the message yet is started directly.
-    if (!board->_veilOn)
-        board->StartArtefactCollecting();
+    // The board's message table starts the hand-over on "StartCollectArtefact".
     Frames(3 * kFramesPerSecond);
     EXPECT_TRUE(board->_veilOn);
     Picture("06_artefact_growing");

@@ -18,7 +18,8 @@
 
 namespace {
 
-std::vector<std::string> InputFiles(int argc, char** argv)
+// Every file named or in a named folder; missing is set when a name gives none.
+std::vector<std::string> InputFiles(int argc, char** argv, bool& missing)
 {
     std::vector<std::string> files;
     for (int i = 2; i < argc; ++i) {
@@ -35,6 +36,7 @@ std::vector<std::string> InputFiles(int argc, char** argv)
             files.push_back(path.string());
         } else {
             std::fprintf(stderr, "no such input: %s\n", argv[i]);
+            missing = true;
         }
     }
     return files;
@@ -64,9 +66,11 @@ int main(int argc, char** argv)
         return 2;
     }
     // Names are taken before the work folder becomes current.
-    const std::vector<std::string> files = InputFiles(argc, argv);
-    if (files.empty()) {
-        std::fprintf(stderr, "%s: no inputs\n", target->name);
+    bool missing = false;
+    const std::vector<std::string> files = InputFiles(argc, argv, missing);
+    if (files.empty() || missing) {
+        // A seed list that names nothing would pass without replaying it.
+        std::fprintf(stderr, "%s: %s\n", target->name, missing ? "an input named is missing" : "no inputs");
         return 2;
     }
     fuzz::PrepareEnvironment();

@@ -157,7 +157,6 @@ LevelPlayResult GreedyPlayer::Play(int stage, int level, std::uint32_t seed)
 
 bool GreedyPlayer::MakeMove(GameField& board)
 {
-    board.UpdateKindMap();
     const std::list<MoveRecord> moves = board.FindMoves();
     const MoveRecord* best = nullptr;
     int bestScore = std::numeric_limits<int>::min();
