@@ -3,6 +3,7 @@
 #include "engine/platform/HtmlLog.h"
 #include "engine/util/Random.h"
 #include "engine/util/StringUtils.h"
+#include "game/board/ArtefactFlash.h"
 #include "game/board/GameField.h"
 #include "game/board/Square.h"
 
@@ -13,7 +14,6 @@
 namespace {
 
 constexpr float kPi = 3.14159f;
-constexpr float kGlowAtRest = 2.0f;
 
 bool InGrid(int x, int y)
 {
@@ -89,7 +89,7 @@ void Reshuffle::Update(float dt)
         return;
 
     GameField& field = *_field;
-    const float glow = _phase >= kPi ? kGlowAtRest : 2.0f * (std::sin(_phase) + 1.0f);
+    const float glow = _phase >= kPi ? ArtefactFlash::kRestGlow : 2.0f * (std::sin(_phase) + 1.0f);
     std::fill(std::begin(field._pieceGlow), std::end(field._pieceGlow), glow);
 
     _done = true;
