@@ -12,8 +12,11 @@
 #include "game/state/ArtefactFile.h"
 #include "tests/support/TestEnvironment.h"
 
+#include <tinyxml.h>
+
 #include <cmath>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -36,6 +39,35 @@ std::set<std::string> ThingsOn(const GameField& board)
     if (board._qMusor > 0)
         things.insert("musor");
     return things;
+}
+
+// A rectangle of the map in screen points, y upward.
+struct MapBox {
+    std::string what;
+    int left, bottom, right, top;
+};
+
+bool Overlap(const MapBox& a, const MapBox& b, int gap)
+{
+    return a.left < b.right + gap && b.left < a.right + gap && a.bottom < b.top + gap && b.bottom < a.top + gap;
+}
+
+// The buttons of the world map's layer file, each a plate of 200 x 48 whose
+// position is its left and lower edge counted from the top.
+std::vector<MapBox> MapButtons()
+{
+    TiXmlDocument document;
+    document.Parse(testing_support::ReadTextFile(testing_support::SourceDir() + "/data/gui/Map.xml").c_str());
+    std::vector<MapBox> buttons;
+    const TiXmlElement* controls = TiXmlHandle(&document).FirstChild("Layers").FirstChild("Layer").FirstChild("Controls").ToElement();
+    for (const TiXmlElement* button = controls ? controls->FirstChildElement("Button") : nullptr; button;
+         button = button->NextSiblingElement("Button")) {
+        int x = 0, y = 0;
+        button->FirstChildElement("position")->QueryIntAttribute("x", &x);
+        button->FirstChildElement("position")->QueryIntAttribute("y", &y);
+        buttons.push_back({std::string("button ") + button->Attribute("name"), x, 600 - y, x + 200, 600 - y + 48});
+    }
+    return buttons;
 }
 
 bool LeavesAtTheBottom(int code)
@@ -244,6 +276,46 @@ TEST_F(LevelDataTest, EveryLevelHasItsMapTextAndWaypointsStandApart)
             const LevelMapLevel& b = points[j].second;
             EXPECT_GE(std::hypot(a.x - b.x, a.y - b.y), 20.0) << a.name << " and " << b.name;
         }
+    }
+}
+
+// A country's banner on the world map stands clear of the buttons, the
+// level text's cartouche, the waypoints, the other banners and the flag,
+// wherever on the map the flag stands.
+TEST_F(LevelDataTest, TheCountryBannersStandClearOfButtonsCartoucheWaypointsAndTheFlag)
+{
+    LevelTexts texts;
+    std::vector<LevelMapStage> stages;
+    for (int s = 0; s < StageCount(); ++s)
+        stages.push_back(Stage(s));
+    ASSERT_TRUE(LoadLevelTextsFile("levelTexts.xml", stages, texts));
+    std::vector<MapBox> clear = MapButtons();
+    ASSERT_EQ(clear.size(), 2u);
+    // The cartouche's rim lies about 12 points round the text.
+    const Rect& port = texts.viewPort;
+    clear.push_back({"cartouche", port.x - 12, 600 - port.y - port.h - 12, port.x + port.w + 12, 600 - port.y + 12});
+    for (const LevelMapStage& stage : stages)
+        for (const LevelMapLevel& level : stage.levels) {
+            const int x = level.x, y = level.y;
+            clear.push_back({"waypoint " + level.name, x - 11, y - 11, x + 11, y + 11});
+            // The flag stands 12 points left of and below the waypoint: a
+            // pole of 64 with its 4 points of wood at the right of its 14,
+            // the cloth from there 50 wide on the upper half, waving by 5.
+            clear.push_back({"flag pole on " + level.name, x - 2, y - 12, x + 2, y + 52});
+            clear.push_back({"flag cloth on " + level.name, x + 2, y + 15, x + 56, y + 57});
+        }
+    std::vector<MapBox> banners;
+    for (const LevelMapStage& stage : stages) {
+        // The banner's ribbon is 124 x 22 in the middle of its 128 x 32 row.
+        const int cx = stage.x_t + stage.levels.front().x;
+        const int cy = stage.y_t + stage.levels.front().y + 16;
+        const MapBox banner{"banner " + stage.name, cx - 62, cy - 11, cx + 62, cy + 11};
+        EXPECT_TRUE(banner.left >= 0 && banner.right <= 800 && banner.bottom >= 0 && banner.top <= 600) << banner.what;
+        for (const MapBox& other : clear)
+            EXPECT_FALSE(Overlap(banner, other, 2)) << banner.what << " meets " << other.what;
+        for (const MapBox& other : banners)
+            EXPECT_FALSE(Overlap(banner, other, 8)) << banner.what << " meets " << other.what;
+        banners.push_back(banner);
     }
 }
 
