@@ -14,6 +14,7 @@
 #include "game/screens/MenuIdleController.h"
 #include "game/screens/MenuScene.h"
 #include "game/screens/QTVLogo.h"
+#include "game/screens/SSView.h"
 #include "game/state/GameInfo.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
@@ -44,9 +45,51 @@ using namespace testing_support;
 
 namespace {
 
+Widget* LayerWidget(const char* layer, const char* widget)
+{
+    Layer* found = GUI.getLayer(layer);
+    return found ? found->getWidget(widget) : nullptr;
+}
+
 class GamePathTest : public GameFolderTest {
 protected:
     GamePathTest() : GameFolderTest("game_path_screens") {}
+
+    // Clicks the middle of a widget (its rectangle counts y upward).
+    void Press(const char* layer, const char* widget)
+    {
+        const Widget* found = LayerWidget(layer, widget);
+        ASSERT_NE(found, nullptr) << layer << " " << widget;
+        Click(found->rect.x + found->rect.w / 2, 600 - (found->rect.y + found->rect.h / 2));
+    }
+
+    // The quit question's screenshots lie in its panel, clear of the
+    // question and its buttons, so they cover nothing of the screen below.
+    static void ExpectTheScreenshotsInsideThePanel()
+    {
+        const auto* shots = dynamic_cast<const SSView*>(LayerWidget("QuitConfirm", "2Shots"));
+        const Widget* panel = LayerWidget("QuitConfirm", "1Panel");
+        ASSERT_TRUE(shots && panel && shots->colour[0]);
+        const Rect shot(shots->corner.x, shots->corner.y, shots->colour[0]->imageWidth, shots->colour[0]->imageHeight);
+        const Rect& frame = panel->rect;
+        EXPECT_TRUE(shot.x >= frame.x + 16 && shot.x + shot.w <= frame.x + frame.w - 16 && shot.y >= frame.y + 16 &&
+                    shot.y + shot.h <= frame.y + frame.h - 16)
+            << "the screenshots stand out of the panel";
+        // The question is a block centred on its point, hanging below it.
+        const auto* question = dynamic_cast<const Text*>(LayerWidget("QuitConfirm", "ConfirmText"));
+        ASSERT_TRUE(question && question->resource && question->resource->width > 0);
+        const TextResource& block = *question->resource;
+        const Rect text(question->position.x - block.width / 2, question->position.y - block.height, block.width,
+                        block.height);
+        const Widget* yes = LayerWidget("QuitConfirm", "Yes");
+        const Widget* no = LayerWidget("QuitConfirm", "No");
+        ASSERT_TRUE(yes && no);
+        for (const Rect& r : {text, yes->rect, no->rect}) {
+            const bool apart = r.x >= shot.x + shot.w || r.x + r.w <= shot.x || r.y >= shot.y + shot.h || r.y + r.h <= shot.y;
+            EXPECT_TRUE(apart) << "the screenshots cover the question or a button at " << r.x << ", " << r.y;
+            EXPECT_TRUE(r.x >= frame.x && r.x + r.w <= frame.x + frame.w) << "out of the panel at " << r.x << ", " << r.y;
+        }
+    }
 };
 
 // The live save file, read back.
@@ -199,7 +242,8 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
     Click(620, 468);
     ASSERT_EQ(TopLayer(), "QuitConfirm");
     Picture("09_quit_confirmation");
-    Click(400, 400);
+    ExpectTheScreenshotsInsideThePanel();
+    Press("QuitConfirm", "No");
     ASSERT_EQ(TopLayer(), "MainMenu");
 
     // The options: each change applies at once.
@@ -230,7 +274,7 @@ TEST_F(GamePathTest, SplashMenuProfileOptionsAndQuitAreKeptForTheNextStart)
     ASSERT_EQ(TopLayer(), "MainMenu");
     Click(620, 468);
     ASSERT_EQ(TopLayer(), "QuitConfirm");
-    Click(400, 342);
+    Press("QuitConfirm", "Yes");
     EXPECT_FALSE(_app->running);
     Shutdown();
 
@@ -291,12 +335,6 @@ void WaypointOnScreen(int stage, int level, int& x, int& y)
     const LevelMapLevel& waypoint = gameInfo.GetMapLevel(level, stage);
     x = waypoint.x;
     y = 600 - waypoint.y;
-}
-
-Widget* LayerWidget(const char* layer, const char* widget)
-{
-    Layer* found = GUI.getLayer(layer);
-    return found ? found->getWidget(widget) : nullptr;
 }
 
 } // namespace
@@ -575,7 +613,7 @@ TEST_F(GamePathTest, TheIdleMenuShowsTheGemsTheFishAndThenTheHiScores)
     Frames(60);
     EXPECT_FLOAT_EQ(g_menuIdleController.panel.timer, waiting);
     Picture("26_quit_question_with_screenshots");
-    Click(400, 400);
+    Press("QuitConfirm", "No");
     ASSERT_EQ(TopLayer(), "MainMenu");
     EXPECT_TRUE(g_menuIdleController.panel.idleClockRunning);
     EXPECT_LT(g_menuIdleController.panel.timer, 0.1f);

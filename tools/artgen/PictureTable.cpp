@@ -181,6 +181,8 @@ const std::vector<PictureRecipe>& GamePictures()
         {{"data/textures/listbox.png"}, 300, 240, Plain(DrawPapyrusPanel)},
         {{"data/textures/panel.png"}, 400, 300, Plain(DrawFramedPanel)},
         {{"data/textures/menu_panel.png"}, 400, 360, Plain(DrawFramedPanel)},
+        // The quit question: its screenshots in a window on the left.
+        {{"data/textures/quit_panel.png"}, 600, 320, Plain([](Canvas& c) { DrawFramedPanelWithWindow(c, {36, 100, 228, 244}); })},
         {{"data/textures/tip_frame.png"}, 64, 64, Plain(DrawTooltipAtlas)},
         {{"data/textures/tip_arrow.png"}, 128, 64, Plain(DrawTooltipArrow)},
         {{"data/textures/tip_corner.png"}, 16, 16, Plain([](Canvas& c) { DrawTooltipPiece(c, TipPiece::Corner); })},

@@ -158,6 +158,20 @@ void DrawFramedPanel(Canvas& canvas)
             DrawRosette(canvas, {x, y}, 7.0f, palette::kBronzeLight);
 }
 
+void DrawFramedPanelWithWindow(Canvas& canvas, const Box& window)
+{
+    DrawFramedPanel(canvas);
+    // A dark recess a little larger than the picture, in a bronze rim, so
+    // the picture sits in the panel like a painting in its frame.
+    const ShapePtr recess = RoundedRect(window.Grown(3.0f), 3.0f);
+    canvas.Shadow(*recess, {1.0f, 2.0f}, 4.0f, Rgb(0x000000, 0.6f));
+    canvas.Fill(*recess, Solid(Rgb(0x1A120A)));
+    DrawBronzeFrame(canvas, window.Grown(11.0f), 8.0f, 6.0f, palette::kBronze);
+    for (float x : {window.left - 7.0f, window.right + 7.0f})
+        for (float y : {window.top - 7.0f, window.bottom + 7.0f})
+            DrawRosette(canvas, {x, y}, 5.0f, palette::kGold);
+}
+
 void DrawTooltipAtlas(Canvas& canvas)
 {
     // The frame as it shows on screen: 36 by 36 at the bottom-left.

@@ -18,6 +18,9 @@ void DrawEditBox(Canvas& canvas);
 void DrawPapyrusPanel(Canvas& canvas);
 // A marble panel in a bronze frame with a meander band under its top edge.
 void DrawFramedPanel(Canvas& canvas);
+// The framed panel with a sunken bronze window (left, top, right, bottom in
+// the picture) for a picture shown in it: the quit question's screenshots.
+void DrawFramedPanelWithWindow(Canvas& canvas, const Box& window);
 
 // The tip-box atlas: a 3 by 3 grid of 12-pixel cells (corners, edges,
 // centre) in the lower-left 36 by 36 pixels, and two 32 by 28 ornaments

@@ -151,6 +151,7 @@ const Wanted kWanted[] = {
     {"data/textures/sail_back.png", 800, 600},
     {"data/textures/button_narrow_normal.png", 128, 40}, {"data/textures/button_narrow_active.png", 128, 40},
     {"data/textures/button_narrow_press.png", 128, 40}, {"data/textures/menu_panel.png", 400, 360},
+    {"data/textures/quit_panel.png", 600, 320},
     // The world map and the pages over the board.
     {"data/textures/map/earth.png", 800, 600}, {"data/textures/map/sea.png", 800, 600},
     {"data/textures/map/shimmer.png", 256, 256}, {"data/textures/map/waypoints.png", 128, 256},
