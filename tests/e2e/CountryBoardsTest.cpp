@@ -16,7 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 using namespace testing_support;
 
@@ -24,6 +27,10 @@ namespace {
 
 constexpr int kCountries = 7;
 constexpr int kBombButton = 3;
+// The side panel's title plate, screen pixels from the top left.
+constexpr struct {
+    int left, top, right, bottom;
+} kTitlePlate{18, 14, 262, 68};
 
 class CountryBoardsTest : public GameFolderTest {
 protected:
@@ -34,6 +41,33 @@ protected:
     {
         Layer* found = GUI.getLayer(layer);
         return found ? found->getWidget(widget) : nullptr;
+    }
+
+    // The columns and rows where the level title's pixels lie: the screen
+    // drawn with the title and without it, compared.
+    void TitleExtent(GameField& board, const std::string& title, int& left, int& right, int& top, int& bottom)
+    {
+        const std::string kept = board._title;
+        int w = 0, h = 0;
+        board._title = title;
+        const std::vector<std::uint8_t> with = ScreenPixels(w, h);
+        board._title.clear();
+        const std::vector<std::uint8_t> without = ScreenPixels(w, h);
+        board._title = kept;
+        left = w;
+        right = -1;
+        top = h;
+        bottom = -1;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)) * 4;
+                if (std::abs(with[i] - without[i]) + std::abs(with[i + 1] - without[i + 1]) + std::abs(with[i + 2] - without[i + 2]) <= 24)
+                    continue;
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
     }
 
     void Press(const std::string& layer, const char* button)
@@ -79,6 +113,16 @@ TEST_F(CountryBoardsTest, EachCountrysFirstBoardWithItsTipSunBonusAndPause)
         }
         ASSERT_FALSE(board->_isShowMessage);
         Picture(prefix + "2_board");
+
+        // The title of the country's last level stays on the panel's title
+        // plate, clear of the board's frame.
+        int left = 0, right = 0, top = 0, bottom = 0;
+        TitleExtent(*board, board->_title + "5", left, right, top, bottom);
+        ASSERT_GE(right, left) << "no title drawn";
+        EXPECT_GE(left, kTitlePlate.left) << board->_title << "5";
+        EXPECT_LE(right, kTitlePlate.right) << board->_title << "5";
+        EXPECT_GE(top, kTitlePlate.top) << board->_title << "5";
+        EXPECT_LE(bottom, kTitlePlate.bottom) << board->_title << "5";
 
         // The sun charged to the full.
         for (int run = 0; run < 100 && !board->_sunComplete; ++run)

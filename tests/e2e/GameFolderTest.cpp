@@ -163,23 +163,31 @@ void GameFolderTest::Type(const std::string& text)
     Frames(2);
 }
 
-void GameFolderTest::Picture(const std::string& name)
+std::vector<std::uint8_t> GameFolderTest::ScreenPixels(int& width, int& height)
 {
     GameFrameServices frame;
     frame.BeginFrame();
     frame.DrawSplash();
     frame.DrawScreen(false);
-    int w = 800, h = 600;
-    _app->mainWindow->Platform().DrawableSize(w, h);
-    const std::vector<std::uint8_t> bottomUp = g_renderDevice.Gl().ReadPixels(0, 0, w, h);
+    width = 800;
+    height = 600;
+    _app->mainWindow->Platform().DrawableSize(width, height);
+    const std::vector<std::uint8_t> bottomUp = g_renderDevice.Gl().ReadPixels(0, 0, width, height);
     frame.EndFrame();
     std::vector<std::uint8_t> topDown(bottomUp.size());
-    const std::size_t row = static_cast<std::size_t>(w) * 4;
-    for (int y = 0; y < h; ++y)
-        std::copy_n(&bottomUp[static_cast<std::size_t>(h - 1 - y) * row], row, &topDown[y * row]);
+    const std::size_t row = static_cast<std::size_t>(width) * 4;
+    for (int y = 0; y < height; ++y)
+        std::copy_n(&bottomUp[static_cast<std::size_t>(height - 1 - y) * row], row, &topDown[y * row]);
     for (std::size_t i = 3; i < topDown.size(); i += 4)
         topDown[i] = 255;
-    EXPECT_TRUE(WriteRgbaPng(_shots + "/" + name + ".png", w, h, topDown)) << name;
+    return topDown;
+}
+
+void GameFolderTest::Picture(const std::string& name)
+{
+    int w = 0, h = 0;
+    const std::vector<std::uint8_t> pixels = ScreenPixels(w, h);
+    EXPECT_TRUE(WriteRgbaPng(_shots + "/" + name + ".png", w, h, pixels)) << name;
 }
 
 std::string GameFolderTest::LogText() const

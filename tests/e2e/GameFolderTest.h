@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -47,6 +48,9 @@ protected:
     // Draws the screen as the frame does and saves the picture of the whole
     // drawable (full screen scales the 800 x 600 picture into it).
     void Picture(const std::string& name);
+    // The screen drawn as the frame does, as RGBA rows from the top, and
+    // the drawable's size.
+    std::vector<std::uint8_t> ScreenPixels(int& width, int& height);
     std::string LogText() const;
     // Ends the program as the player's way out does.
     void Shutdown();
