@@ -387,9 +387,25 @@ void DrawTroyWheelPicture(Canvas& canvas)
 
 void DrawBabylonTorches(Canvas& canvas)
 {
+    // Two braziers on wall brackets, their bowls under the flames' points
+    // (10 rows down, 31 and 484 across). The board draws the picture from
+    // 24 to 88 points up the screen and the time bar's frame reaches 30:
+    // everything stays above row 50 so the bar's ends show.
     for (float x : {31.0f, 484.0f}) {
-        canvas.Fill(*RoundedRect({x - 6, 20, x + 6, 64}, 2.0f), Solid(Rgb(0x5A3A1A)));
-        canvas.Fill(*Ellipse({x, 14}, 10.0f, 14.0f), Solid(Rgb(0xFFA020, 0.9f)));
+        // The bracket: a plate on the wall and an arm up to the bowl.
+        const ShapePtr plate = RoundedRect({x - 7.0f, 30.0f, x + 7.0f, 46.0f}, 3.0f);
+        canvas.Shadow(*plate, {1.0f, 2.0f}, 2.0f, Rgb(0x000000, 0.5f));
+        DrawMetalPlate(canvas, *plate, {x - 7.0f, 30.0f, x + 7.0f, 46.0f}, palette::kBronze, false);
+        DrawRosette(canvas, {x, 38.0f}, 3.5f, palette::kGold);
+        const ShapePtr stem = Polygon({{x - 2.5f, 30.0f}, {x + 2.5f, 30.0f}, {x + 5.0f, 21.0f}, {x - 5.0f, 21.0f}});
+        canvas.Fill(*stem, LinearGradient({x - 5.0f, 0.0f}, palette::kBronzeLight, {x + 5.0f, 0.0f}, palette::kBronzeDark));
+        // The bowl with its glowing coals.
+        const ShapePtr bowl = Polygon({{x - 13.0f, 12.0f}, {x + 13.0f, 12.0f}, {x + 8.0f, 22.0f}, {x - 8.0f, 22.0f}});
+        canvas.Shadow(*bowl, {1.0f, 2.0f}, 2.0f, Rgb(0x000000, 0.5f));
+        canvas.Fill(*bowl, LinearGradient({x - 13.0f, 0.0f}, palette::kGoldLight, {x + 13.0f, 0.0f}, palette::kGoldDark));
+        canvas.Bevel(*bowl, 2.0f, 0.6f);
+        canvas.Fill(*Ellipse({x, 12.0f}, 12.0f, 3.0f), RadialGradient({x, 12.0f}, 12.0f, {{0.0f, Rgb(0xFFF0A0)}, {0.6f, Rgb(0xFF8020)}, {1.0f, Rgb(0x801808)}}));
+        canvas.Glow(*Ellipse({x, 11.0f}, 10.0f, 3.0f), 6.0f, Rgb(0xFFA040, 0.6f));
     }
 }
 
