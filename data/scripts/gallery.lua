@@ -19,7 +19,8 @@ local function PlayScene(layerName, sceneName)
     playing[layerName] = true
 end
 
--- The window goes black and its scene's pictures are released.
+-- The scene stops and its pictures are released; the window forgets it
+-- and shows what lies behind it (the wall's painting in the gallery).
 local function StopScene(layerName)
     if not playing[layerName] then
         return
@@ -30,18 +31,20 @@ local function StopScene(layerName)
         return
     end
     window:AcceptMessage(Message("Active", 0))
-    window:AcceptMessage(Message("BlackScreen", 1))
     window:AcceptMessage(Message("ReleaseResources"))
+    window:AcceptMessage(Message("Play", ""))
+    window:AcceptMessage(Message("BlackScreen", 0))
 end
 
 function ShowGallery()
     GoTo("Gallery", "OnGalleryShown")
 end
 
--- At full black: nothing chosen, the window dark.
+-- At full black: nothing chosen, the wall's painting in the window.
 function OnGalleryShown()
     Tell("Gallery", "2List", "Reset")
     StopScene("Gallery")
+    Tell("Gallery", "1Scene", "BlackScreen", 0)
 end
 
 local function LeaveGallery()

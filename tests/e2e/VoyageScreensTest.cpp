@@ -24,7 +24,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 using namespace testing_support;
 
@@ -75,6 +77,22 @@ protected:
         Frames(40);
         Picture(picture + "_click_to_continue");
         Click(400, 300);
+    }
+
+    // The share of near-black pixels inside the gallery's scene window
+    // (within its frame).
+    float BlackShareOfTheSceneWindow()
+    {
+        int w = 0, h = 0;
+        const std::vector<std::uint8_t> pixels = ScreenPixels(w, h);
+        int black = 0, all = 0;
+        for (int y = 62; y < 458; ++y)
+            for (int x = 164; x < 644; ++x, ++all) {
+                const std::uint8_t* p = &pixels[(static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)) * 4];
+                if (p[0] + p[1] + p[2] < 24)
+                    ++black;
+            }
+        return static_cast<float>(black) / static_cast<float>(all);
     }
 
     void ExpectACleanLog(const std::string& name)
@@ -184,6 +202,7 @@ TEST_F(VoyageScreensTest, ANewProfilesFirstVoyageAndTheGallery)
     ASSERT_NE(galleryWindow, nullptr);
     EXPECT_EQ(MultList::UnlockedCount(), 1);
     Picture("09_gallery");
+    EXPECT_LT(BlackShareOfTheSceneWindow(), 0.05f) << "the gallery opens on its painting, not on a black window";
     Click(GalleryItem(0).x, GalleryItem(0).y);
     Frames(60);
     EXPECT_EQ(list->_selected, 0);
@@ -196,6 +215,15 @@ TEST_F(VoyageScreensTest, ANewProfilesFirstVoyageAndTheGallery)
     EXPECT_EQ(list->_selected, 2);
     EXPECT_FALSE(galleryWindow->playing) << "a locked scene keeps its picture";
     Picture("11_gallery_locked_scene");
+    Click(kGalleryBackX, kGalleryBackY);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "MainMenu");
+    // Back again after a scene has played: the window shows the painting.
+    Click(kGalleryX, kGalleryY);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "Gallery");
+    EXPECT_EQ(galleryWindow->scene, nullptr);
+    EXPECT_LT(BlackShareOfTheSceneWindow(), 0.05f);
     Click(kGalleryBackX, kGalleryBackY);
     Frames(kFadeFrames);
     ASSERT_EQ(TopLayer(), "MainMenu");

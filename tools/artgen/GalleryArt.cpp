@@ -2,6 +2,7 @@
 
 #include "tools/artgen/Ornaments.h"
 #include "tools/artgen/Palette.h"
+#include "tools/artgen/SceneArt.h"
 #include "tools/artgen/ValueNoise.h"
 
 #include <algorithm>
@@ -228,11 +229,129 @@ void DrawPadlock(Canvas& canvas)
 {
     const float w = static_cast<float>(canvas.Width()), h = static_cast<float>(canvas.Height());
     const float cx = w * 0.5f;
-    canvas.Fill(*Arc({cx, h * 0.4f}, w * 0.28f, 3.0f, 3.14159265f, 6.2831853f), Solid(Rgb(0xC0C0C8)));
+    const float shackle = std::max(3.0f, w * 0.1f);
+    const ShapePtr bow = Arc({cx, h * 0.4f}, w * 0.28f, shackle, 3.14159265f, 6.2831853f);
+    canvas.Fill(*bow, LinearGradient({cx - w * 0.3f, 0.0f}, Rgb(0xE0E0E8), {cx + w * 0.3f, 0.0f}, Rgb(0x80808C)));
+    if (shackle > 4.0f)
+        canvas.Bevel(*bow, shackle * 0.3f, 0.5f);
     const ShapePtr body = RoundedRect({w * 0.12f, h * 0.4f, w * 0.88f, h * 0.95f}, 2.0f);
     canvas.Shadow(*body, {1.0f, 1.0f}, 1.5f, Rgb(0x000000, 0.6f));
     canvas.Fill(*body, LinearGradient({0, h * 0.4f}, palette::kGoldLight, {0, h * 0.95f}, palette::kBronze));
     canvas.Bevel(*body, 2.0f, 0.5f);
     canvas.Fill(*Circle({cx, h * 0.62f}, w * 0.09f), Solid(palette::kBronzeDark));
     canvas.Fill(*RoundedRect({cx - 1.0f, h * 0.62f, cx + 1.0f, h * 0.82f}, 0.0f), Solid(palette::kBronzeDark));
+}
+
+namespace {
+
+// A chain of oval links from one point to another, each link turned across
+// its neighbours.
+void DrawChain(Canvas& canvas, Vec2 from, Vec2 to, float link)
+{
+    const Vec2 along = to - from;
+    const float length = Length(along);
+    const float angle = std::atan2(along.y, along.x);
+    const int links = std::max(2, static_cast<int>(length / (link * 1.5f)));
+    for (int i = 0; i <= links; ++i) {
+        const Vec2 c = from + along * (static_cast<float>(i) / static_cast<float>(links));
+        const bool flat = i % 2 == 0;
+        const float rx = link, ry = flat ? link * 0.55f : link * 0.22f;
+        const ShapePtr ring = Subtract(Ellipse(c, rx, ry, angle), Ellipse(c, rx * 0.62f, ry * 0.35f, angle));
+        canvas.Shadow(*ring, {2.0f, 3.0f}, 2.0f, Rgb(0x000000, 0.55f));
+        canvas.Fill(*ring, LinearGradient(c - Vec2{rx, ry}, Rgb(0xB8B0A0), c + Vec2{rx, ry}, Rgb(0x3A342C)));
+        canvas.Bevel(*ring, 2.0f, 0.6f);
+    }
+}
+
+// The sea at dawn with a galley under sail in the middle: the scene window
+// of the gallery while no scene plays.
+void DrawVoyage(Canvas& canvas, const Box& window)
+{
+    Canvas view(static_cast<int>(window.Width()), static_cast<int>(window.Height()));
+    const View at(view);
+    const Sky dawn{Rgb(0x243A6A), Rgb(0xF0B48A), Rgb(0xFFF0C8), {0.5f, 0.47f}, Rgb(0x3A3A4A), Rgb(0x2A5A8A)};
+    DrawSkyAndSea(view, at, dawn, 1417u);
+    // Far coasts on either side, blue with the distance.
+    view.Fill(*Ridge(0.0f, at.W(0.36f), at.H(kHorizon) - 2.0f, at.H(0.07f), at.H(kHorizon) + 1.0f, 1418u, 60.0f),
+              Solid(Rgb(0x4A5274, 0.85f)));
+    view.Fill(*Ridge(at.W(0.7f), at.W(1.0f), at.H(kHorizon) - 1.0f, at.H(0.05f), at.H(kHorizon) + 1.0f, 1419u, 40.0f),
+              Solid(Rgb(0x525A7A, 0.8f)));
+    // A few gulls.
+    for (const Vec2 g : {Vec2{0.3f, 0.2f}, Vec2{0.36f, 0.16f}, Vec2{0.66f, 0.24f}}) {
+        const Vec2 c = at(g.x, g.y);
+        view.Fill(*Polyline({c - Vec2{9.0f, -3.0f}, c, c + Vec2{9.0f, 3.0f}}, 1.6f), Solid(Rgb(0x2A2A3A, 0.8f)));
+    }
+    // The galley, large, on the light's path.
+    Canvas ship(220, 165);
+    DrawSceneShip(ship);
+    view.Draw(ship, static_cast<int>(at.W(0.5f)) - 110, static_cast<int>(at.H(0.78f)) - 150);
+    view.Fill(*Ellipse(at(0.5f, 0.79f), 100.0f, 7.0f), Solid(Rgb(0xFFFFFF, 0.18f)));
+    canvas.Draw(view, static_cast<int>(window.left), static_cast<int>(window.top));
+}
+
+} // namespace
+
+void DrawLockedCountryView(Canvas& canvas, int country)
+{
+    DrawCountryView(canvas, country);
+    // An old, faded painting: sepia, darker towards the edges.
+    canvas.Transform([](Colour c, int, int) {
+        const float grey = 0.3f * c.r + 0.59f * c.g + 0.11f * c.b;
+        const Colour sepia{grey * 1.05f, grey * 0.86f, grey * 0.64f, c.a};
+        return Shade(Mix(c, sepia, 0.85f), 0.62f);
+    });
+    Vignette(canvas, 0.7f);
+    const float w = static_cast<float>(canvas.Width()), h = static_cast<float>(canvas.Height());
+    // Two chains across it, corner to corner, and the padlock where they cross.
+    const float link = std::max(6.0f, w * 0.035f);
+    DrawChain(canvas, {-link, h * 0.08f}, {w + link, h * 0.92f}, link);
+    DrawChain(canvas, {-link, h * 0.92f}, {w + link, h * 0.08f}, link);
+    const int lockW = std::max(22, static_cast<int>(w * 0.2f));
+    const int lockH = lockW * 28 / 22;
+    Canvas lock(lockW, lockH);
+    DrawPadlock(lock);
+    const ShapePtr glow = Circle({w * 0.5f, h * 0.5f + static_cast<float>(lockH) * 0.1f}, static_cast<float>(lockW) * 0.7f);
+    canvas.Glow(*glow, static_cast<float>(lockW) * 0.4f, Rgb(0xFFD890, 0.3f));
+    canvas.Draw(lock, static_cast<int>(w * 0.5f) - lockW / 2, static_cast<int>(h * 0.5f) - lockH / 2);
+}
+
+void DrawGalleryWall(Canvas& canvas)
+{
+    const float w = static_cast<float>(canvas.Width()), h = static_cast<float>(canvas.Height());
+    canvas.FillAll(Marble(Rgb(0x3A4A5A), Rgb(0x8A9AAA), 1401, 110.0f));
+    for (float y = 60.0f; y < h; y += 60.0f)
+        canvas.Fill(*RoundedRect({0, y - 1.0f, w, y + 1.0f}, 0.0f), Solid(Rgb(0x1D252D, 0.35f)));
+    Vignette(canvas, 0.55f);
+    DrawMeanderBand(canvas, {0.0f, 0.0f, w, 24.0f}, palette::kGold, palette::kTerracottaDark);
+    // The plinth under the right column, its face free for the Back button,
+    // and the left column standing on the floor.
+    const Box plinth{690.0f, 548.0f, w + 8.0f, h + 8.0f};
+    const ShapePtr block = RoundedRect(plinth, 4.0f);
+    canvas.Shadow(*block, {-3.0f, -2.0f}, 6.0f, Rgb(0x000000, 0.5f));
+    canvas.Fill(*block, Marble(Rgb(0x8A8478), Rgb(0x5A5248), 1402, 50.0f));
+    canvas.Bevel(*block, 5.0f, 0.7f);
+    canvas.Fill(*RoundedRect({plinth.left + 4.0f, plinth.top + 3.0f, plinth.right, plinth.top + 6.0f}, 1.0f),
+                Solid(Rgb(0xFFFFFF, 0.15f)));
+    DrawColumn(canvas, {22.0f, 24.0f, 82.0f, h}, palette::kMarble);
+    DrawColumn(canvas, {718.0f, 24.0f, 778.0f, plinth.top}, palette::kMarble);
+    // The papyrus panel: from under the band down past the floor, so the
+    // list's plates and their shadows stand on it.
+    const Box sheet{120.0f, 36.0f, 680.0f, h + 30.0f};
+    const ShapePtr sheetShape = RoundedRect(sheet, 6.0f);
+    canvas.Shadow(*sheetShape, {5.0f, 7.0f}, 8.0f, Rgb(0x000000, 0.55f));
+    canvas.Fill(*sheetShape, Papyrus(palette::kPapyrus, 1403));
+    canvas.Fill(*sheetShape, [sheetShape](Vec2 p) {
+        return Colour{0.45f, 0.28f, 0.1f, 0.4f * (1.0f - Clamp01(-sheetShape->Distance(p) / 30.0f))};
+    });
+    DrawBronzeFrame(canvas, sheet.Grown(10.0f), 12.0f, 10.0f, palette::kBronze);
+    for (float x : {sheet.left - 4.0f, sheet.right + 4.0f})
+        DrawRosette(canvas, {x, sheet.top - 4.0f}, 9.0f, palette::kBronzeLight);
+    // The ledge the plates stand on, in the shade of the window above.
+    const Box ledge{sheet.left, 550.0f, sheet.right, h};
+    canvas.Fill(*RoundedRect(ledge, 0.0f), LinearGradient({0.0f, ledge.top}, Rgb(0x5A3A1A, 0.55f), {0.0f, ledge.bottom}, Rgb(0x2A1A0A, 0.35f)));
+    canvas.Fill(*RoundedRect({ledge.left, ledge.top - 2.0f, ledge.right, ledge.top + 1.0f}, 0.0f), Solid(Rgb(0xF8E8C0, 0.5f)));
+    // The scene window's painting, and a dark rim behind the frame.
+    const Box window{149.0f, 47.0f, 659.0f, 472.0f};
+    canvas.Shadow(*RoundedRect(window, 2.0f), {4.0f, 6.0f}, 8.0f, Rgb(0x000000, 0.6f));
+    DrawVoyage(canvas, window);
 }

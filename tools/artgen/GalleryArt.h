@@ -23,3 +23,13 @@ void DrawActiveRightShadow(Canvas& canvas);
 void DrawFloorShadow(Canvas& canvas);
 // A small bronze padlock.
 void DrawPadlock(Canvas& canvas);
+// The big picture of a scene not yet reached (the list shows it only then):
+// the country's view faded to an old sepia, barred by two chains and a
+// padlock in the middle.
+void DrawLockedCountryView(Canvas& canvas, int country);
+// 800 x 600: the gallery's wall. A papyrus panel between two columns holds
+// the scene window (149, 47)-(659, 472), painted with a galley at sea for
+// the time no scene plays in it, and below it the ledge the list's plates
+// stand on; the right column rests on a plinth whose face (694, 552)-(800,
+// 600) carries the Back button.
+void DrawGalleryWall(Canvas& canvas);

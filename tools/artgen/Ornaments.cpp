@@ -1,6 +1,7 @@
 #include "tools/artgen/Ornaments.h"
 
 #include "tools/artgen/Palette.h"
+#include "tools/artgen/ValueNoise.h"
 
 #include <algorithm>
 #include <cmath>
@@ -221,4 +222,24 @@ LetteringStyle GoldTitleLettering()
     title.glow = Rgb(0xFFE0A0, 0.35f);
     title.glowRadius = 10;
     return title;
+}
+
+void Vignette(Canvas& canvas, float strength)
+{
+    const float cx = static_cast<float>(canvas.Width()) * 0.5f, cy = static_cast<float>(canvas.Height()) * 0.5f;
+    canvas.Transform([&](Colour c, int x, int y) {
+        const float dx = (static_cast<float>(x) - cx) / cx, dy = (static_cast<float>(y) - cy) / cy;
+        const float k = 1.0f - strength * SmoothStep(0.5f, 1.5f, std::sqrt(dx * dx + dy * dy));
+        return Shade(c, k);
+    });
+}
+
+ShapePtr Ridge(float left, float right, float baseY, float height, float bottom, unsigned seed, float roughness)
+{
+    const ValueNoise noise(seed);
+    std::vector<Vec2> points{{left, bottom}};
+    for (float x = left; x <= right; x += 4.0f)
+        points.push_back({x, baseY - height * noise.Fractal(x / roughness, 0.5f, 4)});
+    points.push_back({right, bottom});
+    return Polygon(std::move(points));
 }

@@ -32,6 +32,13 @@ void DrawBronzeFrame(Canvas& canvas, const Box& box, float width, float radius, 
 // A bevelled plate of metal with a top-to-bottom sheen.
 void DrawMetalPlate(Canvas& canvas, const Shape& shape, const Box& box, const Colour& metal, bool sunken);
 
+// Darkens the picture towards its edges by up to the strength.
+void Vignette(Canvas& canvas, float strength);
+
+// A ridge line from noise between left and right, about baseY and up to the
+// height above it, closed down to bottom: hills, walls' broken tops.
+ShapePtr Ridge(float left, float right, float baseY, float height, float bottom, unsigned seed, float roughness);
+
 struct LetteringStyle {
     std::vector<ColourStop> fill;  // top to bottom of the letters
     Colour outline{0, 0, 0, 0};

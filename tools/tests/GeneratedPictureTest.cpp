@@ -10,6 +10,7 @@
 #include <png.h>
 #include <tinyxml.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -501,6 +502,32 @@ TEST(GeneratedPictures, SpritesHaveClearSurroundings)
     // Particles are white so effects can tint them.
     const PngPicture particle = Load("data/textures/particle.png");
     EXPECT_EQ(particle.At(16, 16)[0] + particle.At(16, 16)[1] + particle.At(16, 16)[2], 3 * 255);
+}
+
+// The mean of max - min over the channels of every pixel: how colourful.
+double MeanSaturation(const PngPicture& p)
+{
+    double sum = 0.0;
+    for (size_t i = 0; i < p.rgba.size(); i += 4)
+        sum += std::max({p.rgba[i], p.rgba[i + 1], p.rgba[i + 2]}) - std::min({p.rgba[i], p.rgba[i + 1], p.rgba[i + 2]});
+    return sum / static_cast<double>(p.rgba.size() / 4);
+}
+
+TEST(GeneratedPictures, ALockedScenesBigPictureReadsAsLocked)
+{
+    // The gallery shows a scene's big picture only while the scene is
+    // locked: faded against the scene's own colours, with the padlock in
+    // the middle.
+    for (int country = 1; country <= 7; ++country) {
+        SCOPED_TRACE(country);
+        const PngPicture big = Load("data/textures/gallery/big" + std::to_string(country) + ".png");
+        const PngPicture small = Load("data/textures/gallery/small" + std::to_string(country) + ".png");
+        EXPECT_LT(MeanSaturation(big), 0.7 * MeanSaturation(small));
+        // The lock's body, left of its keyhole.
+        const unsigned char* lock = big.At(big.width / 2 - 25, big.height / 2 + 10);
+        EXPECT_GT(lock[0], 120) << "the padlock's gold";
+        EXPECT_GT(lock[0], lock[2] + 40);
+    }
 }
 
 TEST(GeneratedPictures, ChipsDifferFromEachOther)
