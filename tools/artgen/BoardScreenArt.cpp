@@ -289,28 +289,6 @@ void DrawSunGlow(Canvas& canvas, bool small)
     });
 }
 
-void DrawCountryBackdrop(Canvas& canvas, int stage)
-{
-    const Colour sky = StageColour(stage);
-    const Paint stone = Sandstone(Shade(sky, 0.8f), 3000u + static_cast<unsigned>(stage), 40.0f);
-    canvas.FillAll(LinearGradient({0, 0}, Shade(sky, 1.3f), {0, 600}, Shade(sky, 0.5f)));
-    // The left-hand panel: a stone tablet for the score, lives and bonuses.
-    const ShapePtr panel = RoundedRect({6, 40, 268, 594}, 16.0f);
-    canvas.Fill(*panel, stone);
-    canvas.Bevel(*panel, 10.0f, 0.7f);
-    // The score plate and the sun's place.
-    canvas.Fill(*RoundedRect({24, 338, 250, 390}, 10.0f), Solid(Rgb(0x000000, 0.35f)));
-    canvas.Fill(*Circle({141, 483}, 70.0f), RadialGradient({141, 483}, 70.0f, {{0.0f, Rgb(0x301808, 0.6f)}, {1.0f, Rgb(0x000000, 0.1f)}}));
-    // The bonus sockets.
-    for (const Vec2 s : {Vec2{227, 529}, Vec2{52, 528}, Vec2{53, 437}, Vec2{226, 437}})
-        canvas.Fill(*Circle(s, 26.0f), Solid(Rgb(0x000000, 0.35f)));
-    // The board's area behind the cells.
-    canvas.Fill(*RoundedRect({278, 40, 796, 560}, 12.0f), Solid(Rgb(0x000000, 0.25f)));
-    // Columns at both sides, in the stage's colour.
-    for (float x : {276.0f, 784.0f})
-        canvas.Fill(*RoundedRect({x - 4, 30, x + 12, 598}, 4.0f), Solid(Shade(sky, 1.5f)));
-}
-
 void DrawStageCells(Canvas& canvas, int stage)
 {
     const Colour base = Shade(StageColour(stage), 0.55f);

@@ -2,7 +2,8 @@
 
 // The pictures of the board's screen: the chip atlas, the chips' turning
 // sheets, the frames of the seven stages, the sun's layers and glows, the
-// country backdrops and cell pictures, and the small panel pieces.
+// countries' cell pictures, and the small panel pieces (the countries'
+// backdrops are CountryArt's).
 //
 // Texture coordinates read from the drawn pictures have v = 0 at the bottom
 // row: a window v0..v1 of a picture h rows high lies in rows h (1 - v1) to
@@ -26,8 +27,6 @@ void DrawStageFrame(Canvas& canvas, int stage);
 void DrawSunLayer(Canvas& canvas, int k);
 // 128 x 128: the sun's charge glow, large or small.
 void DrawSunGlow(Canvas& canvas, bool small);
-// 800 x 600: a country (1-7) behind the board.
-void DrawCountryBackdrop(Canvas& canvas, int stage);
 // 512 x 512: the cells of a stage, eleven of 40 a side each way.
 void DrawStageCells(Canvas& canvas, int stage);
 void DrawTimeBarFrame(Canvas& canvas);

@@ -3,6 +3,7 @@
 #include "tools/artgen/BoardArt.h"
 #include "tools/artgen/BoardScreenArt.h"
 #include "tools/artgen/BookArt.h"
+#include "tools/artgen/CountryArt.h"
 #include "tools/artgen/EffectArt.h"
 #include "tools/artgen/GalleryArt.h"
 #include "tools/artgen/JpegWriter.h"
