@@ -129,19 +129,19 @@ const Wanted kWanted[] = {
     {"data/textures/particle.png", 32, 32},    {"data/textures/spark.png", 32, 32},
     {"data/textures/history_back.png", 800, 600}, {"data/textures/history_first_plane.png", 800, 600},
     {"data/textures/history_arc_mask.png", 512, 1024},
-    {"data/textures/gallery/big1.png", 510, 425}, {"data/textures/gallery/small1.png", 70, 50},
+    {"data/textures/gallery/big1.png", 510, 425}, {"data/textures/gallery/locked1.png", 510, 425}, {"data/textures/gallery/small1.png", 70, 50},
     {"data/textures/gallery/list1.png", 80, 72},
-    {"data/textures/gallery/big2.png", 510, 425}, {"data/textures/gallery/small2.png", 70, 50},
+    {"data/textures/gallery/big2.png", 510, 425}, {"data/textures/gallery/locked2.png", 510, 425}, {"data/textures/gallery/small2.png", 70, 50},
     {"data/textures/gallery/list2.png", 76, 72},
-    {"data/textures/gallery/big3.png", 510, 425}, {"data/textures/gallery/small3.png", 70, 50},
+    {"data/textures/gallery/big3.png", 510, 425}, {"data/textures/gallery/locked3.png", 510, 425}, {"data/textures/gallery/small3.png", 70, 50},
     {"data/textures/gallery/list3.png", 80, 72},
-    {"data/textures/gallery/big4.png", 510, 425}, {"data/textures/gallery/small4.png", 70, 50},
+    {"data/textures/gallery/big4.png", 510, 425}, {"data/textures/gallery/locked4.png", 510, 425}, {"data/textures/gallery/small4.png", 70, 50},
     {"data/textures/gallery/list4.png", 80, 72},
-    {"data/textures/gallery/big5.png", 510, 425}, {"data/textures/gallery/small5.png", 70, 50},
+    {"data/textures/gallery/big5.png", 510, 425}, {"data/textures/gallery/locked5.png", 510, 425}, {"data/textures/gallery/small5.png", 70, 50},
     {"data/textures/gallery/list5.png", 80, 72},
-    {"data/textures/gallery/big6.png", 510, 425}, {"data/textures/gallery/small6.png", 70, 50},
+    {"data/textures/gallery/big6.png", 510, 425}, {"data/textures/gallery/locked6.png", 510, 425}, {"data/textures/gallery/small6.png", 70, 50},
     {"data/textures/gallery/list6.png", 80, 72},
-    {"data/textures/gallery/big7.png", 510, 425}, {"data/textures/gallery/small7.png", 70, 50},
+    {"data/textures/gallery/big7.png", 510, 425}, {"data/textures/gallery/locked7.png", 510, 425}, {"data/textures/gallery/small7.png", 70, 50},
     {"data/textures/gallery/list7.png", 80, 72},
     {"data/textures/gallery/active_up.png", 92, 88}, {"data/textures/gallery/active_right_shadow.png", 16, 64},
     {"data/textures/gallery/disable_shadow.png", 64, 64}, {"data/textures/gallery/disable_last_shadow.png", 80, 64},
@@ -516,18 +516,39 @@ double MeanSaturation(const PngPicture& p)
 TEST(GeneratedPictures, ALockedScenesBigPictureReadsAsLocked)
 {
     // The gallery shows a scene's big picture only while the scene is
-    // locked: faded against the scene's own colours, with the padlock in
-    // the middle.
+    // locked: its locked picture is the scene's land faded, with the
+    // padlock in the middle.
     for (int country = 1; country <= 7; ++country) {
         SCOPED_TRACE(country);
-        const PngPicture big = Load("data/textures/gallery/big" + std::to_string(country) + ".png");
-        const PngPicture small = Load("data/textures/gallery/small" + std::to_string(country) + ".png");
-        EXPECT_LT(MeanSaturation(big), 0.7 * MeanSaturation(small));
+        const PngPicture big = Load("data/textures/gallery/locked" + std::to_string(country) + ".png");
+        const PngPicture land = Load("data/textures/gallery/big" + std::to_string(country) + ".png");
+        EXPECT_LT(MeanSaturation(big), 0.7 * MeanSaturation(land));
         // The lock's body, left of its keyhole.
         const unsigned char* lock = big.At(big.width / 2 - 25, big.height / 2 + 10);
         EXPECT_GT(lock[0], 120) << "the padlock's gold";
         EXPECT_GT(lock[0], lock[2] + 40);
     }
+    // The scenes play on their land, never on the locked pictures the list
+    // names by id.
+    TiXmlDocument scenes, resources;
+    ASSERT_TRUE(scenes.LoadFile((GameDir() + "/data/mults.xml").c_str()));
+    ASSERT_TRUE(resources.LoadFile((GameDir() + "/data/resources.xml").c_str()));
+    std::set<std::string> locked;
+    const TiXmlElement* textures = TiXmlHandle(&resources).FirstChild("Resources").FirstChild("Textures2D").ToElement();
+    ASSERT_NE(textures, nullptr);
+    for (const TiXmlElement* t = textures->FirstChildElement("texture2D"); t; t = t->NextSiblingElement("texture2D"))
+        if (std::string(t->Attribute("id") ? t->Attribute("id") : "").rfind("BigMult", 0) == 0)
+            locked.insert(t->Attribute("path") ? t->Attribute("path") : "");
+    EXPECT_EQ(locked.size(), 7u);
+    int lands = 0;
+    for (const TiXmlElement* set = scenes.RootElement()->FirstChildElement("LayerSet"); set; set = set->NextSiblingElement("LayerSet"))
+        for (const TiXmlElement* layer = set->FirstChildElement("Layer"); layer; layer = layer->NextSiblingElement("Layer"))
+            for (const TiXmlElement* t = layer->FirstChildElement("Texture"); t; t = t->NextSiblingElement("Texture"))
+                if (const char* path = t->Attribute("texture")) {
+                    ++lands;
+                    EXPECT_EQ(locked.count(path), 0u) << set->Attribute("name") << " plays on a locked picture";
+                }
+    EXPECT_GT(lands, 7);
 }
 
 TEST(GeneratedPictures, ChipsDifferFromEachOther)
