@@ -469,7 +469,7 @@ void PaintBabylon(Canvas& canvas)
     // Warm light on the wall round the braziers the board lights.
     for (const float x : {312.0f, 765.0f})
         canvas.Fill(*Circle({x, 520.0f}, 110.0f), RadialGradient({x, 520.0f}, 110.0f, {{0.0f, Rgb(0xFF9A40, 0.35f)}, {1.0f, Rgb(0xFF9A40, 0.0f)}}));
-    ShadeTheBoardsPlace(canvas, 0.45f);
+    ShadeTheBoardsPlace(canvas, 0.62f);
     // The processional way: paving in the front.
     const Box road{kSceneLeft, 560.0f, kW, kH};
     canvas.Fill(*RoundedRect(road, 0.0f), Ashlar(Rgb(0x8A7A62), 20.0f, 46.0f, 5204));
