@@ -1,5 +1,6 @@
 #include "tools/artgen/CountryArt.h"
 
+#include "tools/artgen/ArtefactArt.h"
 #include "tools/artgen/Ornaments.h"
 #include "tools/artgen/Palette.h"
 #include "tools/artgen/ValueNoise.h"
@@ -239,6 +240,7 @@ void ShadeTheBoardsPlace(Canvas& canvas, float strength)
 // ---- The side panel ----
 
 struct PanelLook {
+    int stage = 1;    // the country, 1 to 7
     Paint body;       // the panel's face
     Colour rim;       // its frame's metal
     Colour plate;     // the title's and the score's plates
@@ -249,8 +251,12 @@ struct PanelLook {
 };
 
 const Box kPanel{4.0f, 4.0f, 270.0f, 596.0f};
+// Where the board puts each country's collected artefact: the lower-left
+// corner of its 256 x 256 picture, counted up from the screen's bottom.
+const Vec2 kArtefactAnchors[7] = {{27.0f, 271.0f}, {16.0f, 289.0f}, {10.0f, 280.0f}, {25.0f, 295.0f},
+                                  {13.0f, 276.0f}, {25.0f, 293.0f}, {12.0f, 283.0f}};
 const Box kTitlePlate{14.0f, 12.0f, 266.0f, 70.0f};
-const Box kNiche{18.0f, 76.0f, 262.0f, 334.0f};
+const Box kNiche{14.0f, 76.0f, 266.0f, 334.0f};
 const Box kScorePlate{18.0f, 340.0f, 262.0f, 394.0f};
 const Vec2 kSun{141.0f, 483.0f};
 const Vec2 kSockets[4] = {{227.0f, 529.0f}, {52.0f, 528.0f}, {53.0f, 437.0f}, {226.0f, 437.0f}};
@@ -288,6 +294,21 @@ void PaintSidePanel(Canvas& canvas, const PanelLook& look)
     canvas.Bevel(*niche, 9.0f, -0.8f);
     canvas.Stroke(*RoundedRect(kNiche.Grown(2.0f), 13.0f), 3.0f,
                   LinearGradient({0.0f, kNiche.top}, Shade(look.rim, 1.3f), {0.0f, kNiche.bottom}, Shade(look.rim, 0.6f)));
+    // The country's artefact faintly inlaid where its pieces will be put
+    // together, so the player sees what is being gathered.
+    {
+        Canvas ghost(256, 256);
+        DrawArtefact(ghost, look.stage - 1);
+        const Vec2 anchor = kArtefactAnchors[std::clamp(look.stage, 1, 7) - 1];
+        const int left = static_cast<int>(anchor.x), top = static_cast<int>(kH - anchor.y) - 256;
+        ghost.Transform([&](Colour c, int x, int y) {
+            const Vec2 at{static_cast<float>(left + x) + 0.5f, static_cast<float>(top + y) + 0.5f};
+            const float inside = Clamp01(-niche->Distance(at) - 4.0f);
+            const float grey = 0.3f * c.r + 0.59f * c.g + 0.11f * c.b;
+            return Colour{grey, grey * 0.94f, grey * 0.84f, c.a * 0.16f * inside};
+        });
+        canvas.Draw(ghost, left, top);
+    }
 
     PaintPlate(canvas, kScorePlate, look.plate, look.rim);
 
@@ -377,6 +398,7 @@ void PaintPhoenicia(Canvas& canvas)
     }
 
     PanelLook look;
+    look.stage = 1;
     look.body = Mottled(
         [grain = ValueNoise(5120)](Vec2 p) {
             // Cedar boards standing upright, their grain running down.
@@ -476,6 +498,7 @@ void PaintBabylon(Canvas& canvas)
     canvas.Fill(*RoundedRect(road, 0.0f), LinearGradient({0.0f, road.top}, Rgb(0x000000, 0.1f), {0.0f, road.bottom}, Rgb(0x000000, 0.5f)));
 
     PanelLook look;
+    look.stage = 2;
     look.body = bricks;
     look.rim = Rgb(0xD8A838);
     look.plate = Rgb(0x12205A);
@@ -588,6 +611,7 @@ void PaintEgypt(Canvas& canvas)
         PaintLotusColumn(canvas, {x, 44.0f, x + 34.0f, 600.0f}, Rgb(0xD0A46C));
 
     PanelLook look;
+    look.stage = 3;
     const ValueNoise carve(5320);
     look.body = [sand = Sandstone(Rgb(0xD8B078), 5321, 26.0f), carve](Vec2 p) {
         // Registers of carved signs: a cut line under each.
@@ -688,6 +712,7 @@ void PaintCarthage(Canvas& canvas)
     PaintPalm(canvas, {786.0f, 500.0f}, 220.0f, -0.14f, Rgb(0x6A4A2A), Rgb(0x2A6A3A));
 
     PanelLook look;
+    look.stage = 4;
     look.body = Mosaic(7.0f, [](float x, float y) {
         const int ix = static_cast<int>(x), iy = static_cast<int>(y);
         const int d = std::abs((ix % 8) - 4) + std::abs((iy % 8) - 4);
@@ -779,6 +804,7 @@ void PaintRome(Canvas& canvas)
         DrawColumn(canvas, {x, 46.0f, x + 34.0f, 600.0f}, Rgb(0xF2EADC));
 
     PanelLook look;
+    look.stage = 5;
     look.body = Porphyry(5520);
     look.rim = palette::kGold;
     look.plate = Rgb(0x2A0C0A);
@@ -834,6 +860,7 @@ void PaintGreece(Canvas& canvas)
     PaintOlive(canvas, {778.0f, 540.0f}, 120.0f, 5631);
 
     PanelLook look;
+    look.stage = 6;
     look.body = Marble(palette::kMarble, palette::kMarbleVein, 5640, 70.0f);
     look.rim = palette::kGold;
     look.plate = Rgb(0x1A3A7A);
@@ -896,6 +923,7 @@ void PaintTroy(Canvas& canvas)
     }
 
     PanelLook look;
+    look.stage = 7;
     const ValueNoise grain(5720);
     look.body = [grain](Vec2 p) {
         // Oak boards laid across, dark with age, with bronze nails.
