@@ -1,5 +1,6 @@
 #include "tools/artgen/MenuArt.h"
 
+#include "tools/artgen/CountryArt.h"
 #include "tools/artgen/Ornaments.h"
 #include "tools/artgen/Palette.h"
 #include "tools/artgen/ValueNoise.h"
@@ -432,23 +433,44 @@ void DrawScreenshot(Canvas& canvas, int index, bool colour)
     const Box whole = Whole(canvas);
     const float w = whole.Width(), h = whole.Height();
     switch (index) {
-    case 0: { // the board: chips on a grid in a bronze frame
-        canvas.FillAll(LinearGradient({0, 0}, Rgb(0x1A3A5C), {0, h}, Rgb(0x0A1A30)));
-        const Box board{w * 0.22f, h * 0.08f, w * 0.78f, h * 0.92f};
-        canvas.Fill(*RoundedRect(board, 4.0f), Solid(Rgb(0x24405C)));
-        const int columns = 7, rows = 8;
-        const float cw = board.Width() / static_cast<float>(columns), ch = board.Height() / static_cast<float>(rows);
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < columns; ++c) {
-                const int kind = (r * 3 + c * 5 + (r * c) % 4) % 6;
-                const Vec2 centre{board.left + cw * (static_cast<float>(c) + 0.5f), board.top + ch * (static_cast<float>(r) + 0.5f)};
+    case 0: { // a level screen: Egypt's backdrop, a board of chips in its frame
+        Canvas screen(800, 600);
+        DrawCountryBackdrop(screen, 3);
+        const Box board{377.0f, 140.0f, 697.0f, 460.0f};
+        screen.Shadow(*RoundedRect(board.Grown(8.0f), 8.0f), {6.0f, 8.0f}, 10.0f, Rgb(0x000000, 0.6f));
+        screen.Fill(*RoundedRect(board, 4.0f), Solid(Rgb(0x5A3E22)));
+        const int cells = 8;
+        const float cell = board.Width() / static_cast<float>(cells);
+        for (int r = 0; r < cells; ++r)
+            for (int c = 0; c < cells; ++c) {
+                const Vec2 centre{board.left + cell * (static_cast<float>(c) + 0.5f), board.top + cell * (static_cast<float>(r) + 0.5f)};
+                screen.Stroke(*RoundedRect({centre.x - cell * 0.5f, centre.y - cell * 0.5f, centre.x + cell * 0.5f, centre.y + cell * 0.5f}, 2.0f),
+                              1.0f, Solid(Rgb(0xE0C080, 0.4f)));
+                const int kind = (r * 3 + c * 5 + (r * c) % 4) % 5;
                 const Colour chip = GemColour(kind);
-                const ShapePtr shape = kind % 2 == 0 ? Circle(centre, ch * 0.38f) : Star(centre, kind == 1 ? 3 : 4, ch * 0.42f, ch * 0.42f);
-                canvas.Fill(*shape, RadialGradient(centre - Vec2{2.0f, 2.0f}, ch * 0.5f, {{0.0f, Shade(chip, 1.5f)}, {1.0f, Shade(chip, 0.6f)}}));
+                const ShapePtr shape = kind % 2 == 0 ? Circle(centre, cell * 0.4f) : Star(centre, kind == 1 ? 3 : 4, cell * 0.44f, cell * 0.44f);
+                screen.Fill(*shape, RadialGradient(centre - Vec2{cell * 0.15f, cell * 0.15f}, cell * 0.55f,
+                                                   {{0.0f, Shade(chip, 1.6f)}, {1.0f, Shade(chip, 0.55f)}}));
             }
-        DrawBronzeFrame(canvas, board.Grown(3.0f), 4.0f, 5.0f, palette::kBronze);
-        canvas.Fill(*RoundedRect({w * 0.04f, h * 0.1f, w * 0.18f, h * 0.9f}, 4.0f), Solid(Rgb(0xD9B98A, 0.85f)));
-        canvas.Fill(*Circle({w * 0.11f, h * 0.25f}, w * 0.05f), Solid(Rgb(0xF2C654)));
+        DrawBronzeFrame(screen, board.Grown(10.0f), 12.0f, 8.0f, palette::kGold);
+        screen.Fill(*RoundedRect({280.0f, 570.0f, 796.0f, 590.0f}, 8.0f), Solid(Rgb(0x40C0FF)));
+        screen.Fill(*Circle({141.0f, 483.0f}, 40.0f), RadialGradient({141.0f, 483.0f}, 44.0f, {{0.0f, Rgb(0xFFFFE0)}, {0.6f, Rgb(0xFFD040)}, {1.0f, Rgb(0xE08010)}}));
+        // Shrunk to the screenshot, each pixel the mean of the screen's
+        // pixels it covers.
+        const float sx = 800.0f / w, sy = 600.0f / h;
+        canvas.Transform([&](const Colour&, int x, int y) {
+            Colour sum{0.0f, 0.0f, 0.0f, 0.0f};
+            int n = 0;
+            for (int yy = static_cast<int>(static_cast<float>(y) * sy); yy < static_cast<int>(static_cast<float>(y + 1) * sy); ++yy)
+                for (int xx = static_cast<int>(static_cast<float>(x) * sx); xx < static_cast<int>(static_cast<float>(x + 1) * sx); ++xx, ++n) {
+                    const Colour c = screen.At(xx, yy);
+                    sum.r += c.r;
+                    sum.g += c.g;
+                    sum.b += c.b;
+                }
+            const float k = n > 0 ? 1.0f / static_cast<float>(n) : 0.0f;
+            return Colour{sum.r * k, sum.g * k, sum.b * k, 1.0f};
+        });
         break;
     }
     case 1: { // the map: coasts, a dotted route and a flag
