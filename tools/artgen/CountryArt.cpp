@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -522,11 +524,8 @@ void PaintPyramid(Canvas& canvas, Vec2 apex, float halfBase, float baseY, const 
     canvas.Fill(*Polygon({left, apex, front}), Solid(Shade(stone, litLeft ? 1.12f : 0.6f)));
     canvas.Fill(*Polygon({front, apex, right}), Solid(Shade(stone, litLeft ? 0.62f : 1.08f)));
     // The courses of its blocks, faint.
-    for (float t = 0.1f; t < 1.0f; t += 0.1f) {
-        const float y = apex.y + (baseY - apex.y) * t;
+    for (float t = 0.1f; t < 1.0f; t += 0.1f)
         canvas.Fill(*Polyline({apex + (left - apex) * t, apex + (right - apex) * t}, 0.8f), Solid(Rgb(0x000000, 0.12f)));
-        (void)y;
-    }
 }
 
 // A column of bundled papyrus stems with an open capital, painted bands.
@@ -592,8 +591,9 @@ void PaintEgypt(Canvas& canvas)
     canvas.Fill(*RoundedRect(lintel, 0.0f), Sandstone(Rgb(0xC8A070), 5307, 30.0f));
     canvas.Fill(*RoundedRect({kSceneLeft, 38.0f, kW, 44.0f}, 0.0f), Solid(Rgb(0x5A3A1A)));
     for (float x = kSceneLeft; x < kW; x += 24.0f) {
-        const Colour band = static_cast<int>((x - kSceneLeft) / 24.0f) % 3 == 0 ? Rgb(0x1E4A9A) : static_cast<int>((x - kSceneLeft) / 24.0f) % 3 == 1 ? Rgb(0xB03A2A) : Rgb(0x2A8A6A);
-        canvas.Fill(*RoundedRect({x + 2.0f, 30.0f, x + 22.0f, 36.0f}, 1.0f), Solid(band));
+        static const std::uint32_t kBands[3] = {0x1E4A9A, 0xB03A2A, 0x2A8A6A};
+        const int band = static_cast<int>((x - kSceneLeft) / 24.0f) % 3;
+        canvas.Fill(*RoundedRect({x + 2.0f, 30.0f, x + 22.0f, 36.0f}, 1.0f), Solid(Rgb(kBands[band])));
     }
     const Vec2 disc{534.0f, 17.0f};
     for (int side = -1; side <= 1; side += 2) {
