@@ -120,6 +120,9 @@ public:
     void BuildBoardFrame();
     // The board holds a level it can fill.
     bool HasLevel() const { return _levelLoaded; }
+    // The level last asked for was read: a board whose level did not load
+    // neither fills nor runs, so it can never be won or lost.
+    bool LevelPlayable() const { return _levelLoaded && !_loadFailed; }
 
     // --------------------------------------------- start, reset, restart
     void StartLevel(bool reload);
@@ -347,6 +350,8 @@ public:
     int _cellFade[LevelGrid::kSide][LevelGrid::kSide];
     // A level was read whole: no fill starts without one.
     bool _levelLoaded = false;
+    // The last load failed; the player was told (outside the demo).
+    bool _loadFailed = false;
     std::string _levelName;
 
     // Texts and tables.
@@ -672,7 +677,9 @@ private:
     void FillLevelGrid(const LevelRecord& level, const Player& player);
     void PlaceBoard(int stage);
     void ShowBabylonFire();
-    void RefuseLevel(const std::string& levelName);
+    // The level did not load: the board stops and says so in the log and,
+    // outside the demo, on the screen.
+    void RefuseLevel(const std::string& levelName, const std::string& why);
 
     // Start steps. The level-start texts and the timer fill are filled by
     // the board texts and the timers; until then they show nothing.

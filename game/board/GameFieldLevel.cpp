@@ -3,8 +3,8 @@
 
 #include "game/board/GameField.h"
 
-#include "engine/backend/Window.h"
 #include "engine/platform/HtmlLog.h"
+#include "engine/platform/PlayerMessage.h"
 #include "engine/platform/StrictLookups.h"
 #include "engine/render/Sprite.h"
 #include "engine/resources/ResourceManager.h"
@@ -73,15 +73,22 @@ void GameField::LoadLevel(const std::string& levelName)
     }
     StopController("FieldAppearance");
 
+    if (levelName.empty()) {
+        // The level map names no level for the profile's place.
+        RefuseLevel(levelName, "LevelMap.xml names no level " + IntToString(player.level) + " of stage " +
+                                   IntToString(player.stage));
+        return;
+    }
     const LevelReadResult read = ReadLevelFile(kLevelFile, levelName);
     if (read.status == LevelReadResult::kUnreadable) {
-        LogError(kLevelFile, HtmlEscape("Can't read the levels; the level \"" + levelName + "\" is not loaded"));
+        LogError(kLevelFile, "Can't read the levels; the level \"" + levelName + "\" is not loaded");
+        RefuseLevel(levelName, std::string(kLevelFile) + " could not be read");
         return;
     }
     if (read.status == LevelReadResult::kLoaded)
         ApplyLevel(read.level, player);
     else
-        RefuseLevel(levelName);
+        RefuseLevel(levelName, std::string(kLevelFile) + " holds no usable level of that name");
 
     for (auto& column : _cellFade)
         std::fill(std::begin(column), std::end(column), 0);
@@ -89,11 +96,17 @@ void GameField::LoadLevel(const std::string& levelName)
     _hurryShown = false;
 }
 
-void GameField::RefuseLevel(const std::string& levelName)
+void GameField::RefuseLevel(const std::string& levelName, const std::string& why)
 {
-    // A malformed level was logged with its faults by the reader.
-    LogError("Error!", HtmlEscape("Level is not found! (\"" + levelName + "\"); the board keeps its level"));
-    backend::ShowMessageBox("Error!", "Level is not found!");
+    // A malformed level was logged with its faults by the reader. What the
+    // board held before stays, but it does not run as this level.
+    _loadFailed = true;
+    _levelRunning = false;
+    const std::string text = "Level is not found! The level \"" + levelName + "\" cannot be played: " + why + ".";
+    if (gameInfo.IsDemoMode())
+        LogError("Error!", text);
+    else
+        TellPlayer("Error!", text);
 }
 
 void GameField::ShowBabylonFire()
@@ -137,6 +150,7 @@ void GameField::ApplyLevel(const LevelRecord& level, Player& player)
     PlaceBoard(player.stage);
     _levelName = level.name;
     _levelLoaded = true;
+    _loadFailed = false;
     BuildBoardFrame();
 }
 

@@ -182,7 +182,7 @@ void GameField::OnTipBoxButton(const Message&)
     // a stray and changes nothing.
     MessageBox* box = OpenTipBox();
     if (!box) {
-        WriteLogLine(HtmlEscape("GameField: \"MessageBoxBtn2\" pressed with no tip box open; ignored"));
+        WriteLogLine("GameField: \"MessageBoxBtn2\" pressed with no tip box open; ignored");
         return;
     }
     if (CheckBox* check = box->GetCheckBox()) {
@@ -264,7 +264,8 @@ void GameField::OnInitLevelView(const Message&)
 void GameField::OnStart(const Message&)
 {
     StartLevel(false);
-    ActivePlayer().levelNotComp = true;
+    if (LevelPlayable())
+        ActivePlayer().levelNotComp = true;
 }
 
 void GameField::OnLoadLevel(const Message&)
@@ -295,7 +296,7 @@ void GameField::StopTimeAndInput(const std::string& label, const std::string& op
 
 void GameField::CheckCompleteLevel()
 {
-    if (_isHelpMode || _isDemo || !_levelRunning)
+    if (_isHelpMode || _isDemo || !_levelRunning || _loadFailed)
         return;
 
     if (!HasArtefactPiece(_squares)) {
