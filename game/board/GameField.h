@@ -679,7 +679,7 @@ private:
     void ShowBabylonFire();
     // The level did not load: the board stops and says so in the log and,
     // outside the demo, on the screen.
-    void RefuseLevel(const std::string& levelName, const std::string& why);
+    void RefuseLevel(const std::string& why);
 
     // Start steps. The level-start texts and the timer fill are filled by
     // the board texts and the timers; until then they show nothing.

@@ -75,20 +75,21 @@ void GameField::LoadLevel(const std::string& levelName)
 
     if (levelName.empty()) {
         // The level map names no level for the profile's place.
-        RefuseLevel(levelName, "LevelMap.xml names no level " + IntToString(player.level) + " of stage " +
-                                   IntToString(player.stage));
+        RefuseLevel("LevelMap.xml names no level " + IntToString(player.level) + " of stage " +
+                    IntToString(player.stage));
         return;
     }
     const LevelReadResult read = ReadLevelFile(kLevelFile, levelName);
     if (read.status == LevelReadResult::kUnreadable) {
         LogError(kLevelFile, "Can't read the levels; the level \"" + levelName + "\" is not loaded");
-        RefuseLevel(levelName, std::string(kLevelFile) + " could not be read");
+        RefuseLevel("The level \"" + levelName + "\" cannot be played: " + kLevelFile + " could not be read");
         return;
     }
     if (read.status == LevelReadResult::kLoaded)
         ApplyLevel(read.level, player);
     else
-        RefuseLevel(levelName, std::string(kLevelFile) + " holds no usable level of that name");
+        RefuseLevel("The level \"" + levelName + "\" cannot be played: " + kLevelFile +
+                    " holds no usable level of that name");
 
     for (auto& column : _cellFade)
         std::fill(std::begin(column), std::end(column), 0);
@@ -96,13 +97,13 @@ void GameField::LoadLevel(const std::string& levelName)
     _hurryShown = false;
 }
 
-void GameField::RefuseLevel(const std::string& levelName, const std::string& why)
+void GameField::RefuseLevel(const std::string& why)
 {
     // A malformed level was logged with its faults by the reader. What the
     // board held before stays, but it does not run as this level.
     _loadFailed = true;
     _levelRunning = false;
-    const std::string text = "Level is not found! The level \"" + levelName + "\" cannot be played: " + why + ".";
+    const std::string text = "Level is not found! " + why + ".";
     if (gameInfo.IsDemoMode())
         LogError("Error!", text);
     else
