@@ -92,11 +92,24 @@ void DrawBonusIcon(Canvas& canvas, int icon, Vec2 c, float r)
                               {c.x - 5, c.y + r * 0.7f}, {c.x + r * 0.4f, c.y - 3}, {c.x + 1, c.y - 3}}),
                     Solid(Rgb(0x2060E0)));
         break;
-    case 1: // time: a clock
-        canvas.Stroke(*Circle(c, r * 0.6f), 3.0f, Solid(ink));
-        canvas.Fill(*Polyline({c, {c.x, c.y - r * 0.45f}}, 3.0f), Solid(ink));
-        canvas.Fill(*Polyline({c, {c.x + r * 0.35f, c.y}}, 3.0f), Solid(ink));
+    case 1: { // time: an hourglass, most of its sand run down
+        const float w = r * 0.42f;
+        const float h = r * 0.6f;
+        const Colour sand = Rgb(0xE0A040);
+        const ShapePtr glass = Unite(Polygon({{c.x - w, c.y - h}, {c.x + w, c.y - h}, {c.x + 1.5f, c.y}, {c.x - 1.5f, c.y}}),
+                                     Polygon({{c.x - 1.5f, c.y}, {c.x + 1.5f, c.y}, {c.x + w, c.y + h}, {c.x - w, c.y + h}}));
+        canvas.Fill(*glass, Solid(Rgb(0xFFF8E8, 0.9f)));
+        canvas.Fill(*Polygon({{c.x - w * 0.45f, c.y - h * 0.45f}, {c.x + w * 0.45f, c.y - h * 0.45f}, {c.x + 1.0f, c.y - 1.0f},
+                              {c.x - 1.0f, c.y - 1.0f}}),
+                    Solid(sand));
+        canvas.Fill(*Polyline({{c.x, c.y - 1.0f}, {c.x, c.y + h * 0.6f}}, 1.2f), Solid(sand));
+        canvas.Fill(*Polygon({{c.x - w * 0.92f, c.y + h - 0.5f}, {c.x + w * 0.92f, c.y + h - 0.5f}, {c.x, c.y + h * 0.3f}}),
+                    Solid(sand));
+        canvas.Stroke(*glass, 1.5f, Solid(ink));
+        for (float y : {c.y - h - 2.5f, c.y + h + 2.5f})
+            canvas.Fill(*RoundedRect({c.x - w - 3.0f, y - 2.0f, c.x + w + 3.0f, y + 2.0f}, 1.5f), Solid(ink));
         break;
+    }
     case 2: // swap: two arrows
         canvas.Fill(*Polyline({{c.x - r * 0.5f, c.y - 6}, {c.x + r * 0.5f, c.y - 6}}, 4.0f), Solid(Rgb(0x20A050)));
         canvas.Fill(*Polygon({{c.x + r * 0.6f, c.y - 6}, {c.x + r * 0.3f, c.y - 14}, {c.x + r * 0.3f, c.y + 2}}),
@@ -314,11 +327,15 @@ void DrawTimeBarFrame(Canvas& canvas)
 
 void DrawTimeBarFill(Canvas& canvas)
 {
-    canvas.FillAll([](Vec2 p) {
+    // The sands of the level's time: golden grains, lit from above; the
+    // blinking row glows red when they run short.
+    const ValueNoise grains(29);
+    canvas.FillAll([&grains](Vec2 p) {
         const bool blink = p.y >= 16.0f;
         const float t = std::fmod(p.y, 16.0f) / 16.0f;
-        const Colour a = blink ? Rgb(0xFF4020) : Rgb(0x40C0FF);
-        return Shade(a, 1.3f - 0.6f * t);
+        const Colour a = blink ? Rgb(0xFF5020) : Rgb(0xE6B45A);
+        const float grain = 0.82f + 0.36f * grains.At(p.x * 0.9f, p.y * 0.9f);
+        return Shade(a, (1.25f - 0.55f * t) * grain);
     });
 }
 
