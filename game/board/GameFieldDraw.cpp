@@ -794,11 +794,11 @@ void GameField::DrawPointerExtras()
     const int x = p.x + (customCursor ? 100 : 60);
     const int y = p.y - 40;
     const std::string text = IntToString(static_cast<int>(_sunEnergy * 100.0f)) + "% " + GetText("charged");
-    g_renderDevice.SelectFont("text");
     // The parchment box grows when the line would reach its ornaments; the
     // line is written in dark ink on it.
     SetWhite(static_cast<int>(_sunGlow));
-    DrawTooltipFrame(TooltipFrameAround(x + 10, y, 130, 40, g_renderDevice.TextWidth(text)));
+    DrawTooltipFrame(TooltipFrameAround(x + 10, y, 130, 40, g_renderDevice.TextWidthInFont(text, "text")));
+    g_renderDevice.SelectFont("text");
     g_renderDevice.SetColor(Color(0x3A, 0x24, 0x10, static_cast<std::uint8_t>(std::clamp(static_cast<int>(_sunGlow), 0, 255))));
     g_renderDevice.DrawString(x + 10, y, text, 1.0f, 2, true);
     g_renderDevice.ResetColor();

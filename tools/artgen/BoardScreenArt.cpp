@@ -269,6 +269,17 @@ void DrawStageFrame(Canvas& canvas, int stage)
             canvas.Stroke(*band, 1.5f, Solid(WithAlpha(Shade(metal, 0.3f), 0.9f)));
         }
     }
+    if (stage == 2) {
+        // Babylon's board puts this corner of the texture (u 0.625..0.9375,
+        // v 0.6875..1) into each hole where the frame turns inward, 5 points
+        // left of and 4 below the hole: a rivet at its upper right sits on
+        // the frame's bend, and the hole itself stays open.
+        const Vec2 rivet{464.0f, 16.0f};
+        canvas.Shadow(*Circle(rivet, 14.0f), {2.0f, 3.0f}, 3.0f, Rgb(0x000000, 0.5f));
+        canvas.Fill(*Circle(rivet, 14.0f), RadialGradient(rivet - Vec2{4.0f, 4.0f}, 18.0f, {{0.0f, Rgb(0xFFF0B0)}, {0.6f, palette::kGold}, {1.0f, palette::kGoldDark}}));
+        canvas.Stroke(*Circle(rivet, 14.0f), 2.0f, Solid(Shade(metal, 0.3f)));
+        return;
+    }
     // The top strip: an inner corner piece and the stage ornaments.
     canvas.Fill(*Circle({400.0f, 80.0f}, 60.0f), RadialGradient({380.0f, 60.0f}, 80.0f, {{0.0f, Shade(metal, 1.4f)}, {1.0f, dark}}));
 }
