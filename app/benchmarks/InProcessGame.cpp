@@ -53,6 +53,8 @@ bool InProcessGame::Start()
 
 void InProcessGame::ToMainMenu()
 {
+    // The title splash's script would have reset the splash by now.
+    ResetSplash();
     Screen.ClearLayers();
     Screen.pushLayer(GUI.getLayer("MainMenu"));
 }

@@ -371,6 +371,8 @@ void SetCustomCursor(bool enabled)
 void ResetSplash()
 {
     g_drawSplash = false;
+    // Nothing draws the splash picture again: its memory goes now.
+    ReleaseSplashSprite();
 }
 
 void ShowWindowIfNoSplashes()

@@ -124,6 +124,7 @@ public:
 // Script functions served by the application.
 void CloseApplication();
 void SetCustomCursor(bool enabled);
+// The splash picture is drawn no more, and its memory is freed.
 void ResetSplash();
 void ShowWindowIfNoSplashes();
 

@@ -338,6 +338,10 @@ public:
     float _sunInc[16] = {};
     float _artefactFlashTime = 0.0f;
     std::vector<int> _artefactQueue;
+    // The country the board plays: set when a level starts (or the demo
+    // shows one). The profile's stage moves on the moment a country's last
+    // level is won, while the board shows that country until the hand-over.
+    int PlayedStage() const;
     int _stage = 0;
     int _level = 0;
     int _levelStartMaxStage = 0;

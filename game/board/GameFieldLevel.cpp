@@ -9,6 +9,7 @@
 #include "engine/render/Sprite.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/util/StringUtils.h"
+#include "game/board/BoardPictures.h"
 #include "game/board/LevelFile.h"
 #include "game/board/SquareKinds.h"
 #include "game/board/TracesFile.h"
@@ -65,12 +66,8 @@ void GameField::LoadLevel(const std::string& levelName)
     _shineSound1 = false;
     _shineSound2 = false;
 
-    if (Sprite* background = g_resourceManager.GetTexture("#FieldBG_" + IntToString(player.stage))) {
-        background->keepLoaded = true;
-        _background = background;
-    } else {
-        _background = nullptr;
-    }
+    // One of the country's pictures: loaded while the board plays the country.
+    _background = KeptBoardPicture("#FieldBG_" + IntToString(player.stage));
     StopController("FieldAppearance");
 
     if (levelName.empty()) {

@@ -6,6 +6,7 @@
 #include "engine/platform/HtmlLog.h"
 #include "engine/script/ScriptHost.h"
 #include "engine/util/StringUtils.h"
+#include "game/board/BoardPictures.h"
 #include "game/board/RunStart.h"
 #include "game/board/ShowMessage.h"
 #include "game/board/Square.h"
@@ -223,6 +224,8 @@ void GameField::OnInitLevelView(const Message&)
     _title = GetText("Country" + IntToString(player.stage)) + " - " + _stageText + " " + IntToString(player.level);
     _level = player.level;
     _stage = player.stage;
+    if (!_isHelpMode)
+        KeepCountryPictures(_stage);
     _levelStartMaxStage = player.maxStage;
     _levelStartMaxLevel = player.maxLevel;
     _sunScale = 1.0f;
