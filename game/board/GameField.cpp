@@ -30,9 +30,9 @@ Sprite* KeptTexture(const std::string& name)
 }
 
 // A picture loaded from its file, the board's own.
-std::unique_ptr<Sprite> LoadedSprite(const std::string& fileName)
+OwnedSprite LoadedSprite(const std::string& fileName)
 {
-    std::unique_ptr<Sprite> sprite(g_resourceManager.GetTexture(fileName));
+    OwnedSprite sprite = LoadSpriteFile(fileName);
     if (sprite)
         sprite->keepLoaded = true;
     return sprite;

@@ -15,6 +15,7 @@
 // GameFieldMessages.cpp (the message table), GameFieldDiagnostics.cpp (trace,
 // dump), GameFieldMoves.cpp (the kind grid, lines and moves).
 
+#include "engine/render/Sprite.h"
 #include "engine/util/Point.h"
 #include "engine/util/SplinePath.h"
 #include "game/board/BoardFrame.h"
@@ -44,7 +45,6 @@ class FieldEffect;
 class GameFieldObserver;
 class MessageBox;
 class Player;
-class Sprite;
 class Square;
 class SquareFall;
 class TiXmlElement;
@@ -450,6 +450,9 @@ public:
     bool _checkMovesPending = false;
     bool _isVanishing = false;
     bool _babylonFireShown = false;
+    // The stage's own particle effects (Babylon's fires), drawn with the
+    // stage's decorations under the chips.
+    EffectList _stageEffects;
 
     // Tips and titles.
     bool _isShowMessage = false;
@@ -522,9 +525,9 @@ public:
     Sprite* _babylonTorches = nullptr;    // "#BabylonFakely"
     Sprite* _babylonMask = nullptr;       // "#BabylonMask"
     Sprite* _flashTexture = nullptr;      // "#flash"
-    std::unique_ptr<Sprite> _lightSprite;   // ".\Textures\Particles\light.jpg"
-    std::unique_ptr<Sprite> _fireflySprite; // "textures\Fields\firefly.tga"
-    std::unique_ptr<Sprite> _cursorSprite;  // "textures\cur_normal.tga"
+    OwnedSprite _lightSprite;   // ".\Textures\Particles\light.jpg"
+    OwnedSprite _fireflySprite; // "textures\Fields\firefly.tga"
+    OwnedSprite _cursorSprite;  // "textures\cur_normal.tga"
 
     // ---------------------------------------------- the charged sun's shine
     // GameFieldSunWonder.cpp. One frame of the shine: ten points circling
@@ -602,6 +605,9 @@ public:
     // The help mode's background picture; an empty name sets none.
     void SetHelpBackground(const std::string& pictureName);
     void Draw() override;
+    // Nothing: Draw shows the board's particle effects at their own steps,
+    // under the veil and the demo's fade.
+    void DrawEffects() override;
     // The country picture around the sun, rippled by its pulse.
     void DrawBackground();
     // Pass 1: chips, covered chips, stones, musor; pass 2: bonus squares
@@ -648,7 +654,7 @@ private:
     // Over the veil of the artefact's hand-over: the artefact, grown by
     // _artefactProgress.
     void DrawGrowingArtefact();
-    void DrawColourSquare(const Square& square);
+    void DrawColourSquare(Square& square);
     void DrawBonusSquare(const Square& square);
     void DrawArtefactSquare(const Square& square);
     // The square at a highlight: hovered colour, the bomb's area, the chosen

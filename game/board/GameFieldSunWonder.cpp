@@ -92,13 +92,9 @@ void GameField::DrawSunWonder()
         _shineEffect = EffectHandle();
         return;
     }
-    if (!_shineEffect.Get()) {
-        _shineEffect = effects.AddWithHandle("MapLight");
-        if (ParticleEffect* shine = _shineEffect.Get())
-            shine->Reset();
-    }
-
     const SunWonderFrame frame = PlanSunWonder();
+    if (!_shineEffect.Get())
+        _shineEffect = effects.AddWithHandle("MapLight", frame.pointX[frame.sparkPoint], frame.pointY[frame.sparkPoint]);
     if (ParticleEffect* shine = _shineEffect.Get()) {
         shine->posX = frame.pointX[frame.sparkPoint];
         shine->posY = frame.pointY[frame.sparkPoint];

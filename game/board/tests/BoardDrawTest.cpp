@@ -10,7 +10,14 @@
 #include "game/board/SquareKinds.h"
 #include "game/board/effects/FieldEffect.h"
 #include "game/state/ArtefactCatalogue.h"
+#include "engine/backend/GlDevice.h"
+#include "engine/platform/Settings.h"
+#include "engine/render/tests/ImageFixtures.h"
 #include "tests/support/GlTestContext.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <filesystem>
+#include <fstream>
 
 #include <cmath>
 
@@ -312,4 +319,36 @@ TEST_F(BoardDrawTest, AnArtefactPieceIsCentredOnItsCellWithItsHaloBehind)
         }
     }
     g_artefacts.Clear();
+}
+
+TEST_F(BoardDrawTest, TheBoardsOwnPicturesGoWithTheBoard)
+{
+    // The three pictures a board loads from files, in a folder of its own.
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(DataHome()) / "board pictures";
+    const std::vector<std::uint8_t> bgra(4 * 4 * 4, 0xFF);
+    const std::string tga = fixtures::MakeTga(4, 4, 2, 32, bgra);
+    for (const char* file : {"textures/Fields/firefly.tga", "textures/cur_normal.tga"}) {
+        fs::create_directories((folder / file).parent_path());
+        std::ofstream(folder / file, std::ios::binary) << tga;
+    }
+    fs::create_directories(folder / "Textures/Particles");
+    std::ofstream(folder / "Textures/Particles/light.jpg", std::ios::binary)
+        << fixtures::MakeJpeg(4, 4, 3, std::vector<std::uint8_t>(4 * 4 * 3, 0x80));
+    const fs::path was = fs::current_path();
+    fs::current_path(folder);
+    const bool pairs = g_settings.useJpegPairs;
+    g_settings.useJpegPairs = false; // the files themselves, not JPEG pairs
+    const backend::GlDevice& gl = g_renderDevice.Gl();
+    const std::size_t before = gl.TextureCount();
+    {
+        WatchedField board("Pictured");
+        EXPECT_NE(board._lightSprite, nullptr);
+        EXPECT_NE(board._fireflySprite, nullptr);
+        EXPECT_NE(board._cursorSprite, nullptr);
+        EXPECT_EQ(gl.TextureCount(), before + 3);
+    }
+    EXPECT_EQ(gl.TextureCount(), before);
+    g_settings.useJpegPairs = pairs;
+    fs::current_path(was);
 }
