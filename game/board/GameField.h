@@ -41,6 +41,7 @@
 #include <vector>
 
 class FieldController;
+class IController;
 class FieldEffect;
 class GameFieldObserver;
 class MessageBox;
@@ -69,15 +70,19 @@ public:
     ~GameField() override;
 
     // ---------------------------------------------------------- controllers
-    // The board's name, "_" and the name: every board controller's name.
+    // The board's name, "_" and the name: every board controller's full
+    // name, as the logs show it.
     std::string ControllerName(const std::string& name) const;
-    // By the full name, on running controllers (the manager's rules).
+    // The board's own running controllers of that own name (found by their
+    // board, so boards of one widget name stay apart).
     void StopController(const std::string& name);
     void PauseController(const std::string& name);
     void ResumeController(const std::string& name);
     // Stops every controller of the board with that name, also one added in
     // this frame and not yet running (the reset's and the restart's stop).
     void StopControllerEverywhere(const std::string& name);
+    // The controller, when it is this board's and has that own name.
+    FieldController* OwnController(IController* controller, const std::string& ownName) const;
     // Hands a new board controller to the manager.
     void AddController(FieldController* controller);
     // Draws the board effects: pass 1, then 2, then 3, each in list order.
