@@ -16,6 +16,7 @@
 #include "game/state/ArtefactCatalogue.h"
 #include "game/state/GameInfo.h"
 #include "game/state/Player.h"
+#include "gui/FontAccess.h"
 #include "gui/StringTable.h"
 #include "gui/effects/ParticleEffect.h"
 #include "gui/widgets/Tooltip.h"
@@ -743,9 +744,9 @@ void GameField::DrawCursorsAndTip()
         g_renderDevice.DrawRect(10, 20, 780, 110);
         g_renderDevice.EnableTexture(true);
         g_renderDevice.ResetColor();
-        g_renderDevice.SelectFont("text");
-        for (std::size_t i = 0; i < _bannerText.lines.size(); ++i)
-            g_renderDevice.DrawString(400, 110 - 20 * static_cast<int>(i), _bannerText.lines[i].text, 1.0f, 2, true);
+        // The banner's text block in its own fonts and colours.
+        DrawTextRuns(Point(400, 110), _bannerText);
+        g_renderDevice.ResetColor();
     }
 }
 

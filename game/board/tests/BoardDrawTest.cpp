@@ -13,6 +13,7 @@
 
 #include "engine/backend/GlDevice.h"
 #include "engine/platform/Settings.h"
+#include "engine/render/Font.h"
 #include "engine/render/SpriteAnimation.h"
 #include "engine/render/tests/ImageFixtures.h"
 #include "engine/resources/ResourceManager.h"
@@ -591,4 +592,37 @@ TEST_F(BoardDrawTest, AnOpenedLockSparklesOnItsCellNotInTheCorner)
     ExpectAt(0, 0, kBackground);
     ExpectAt(3, 3, kBackground);
     g_particleManager._effects.erase("ChipUnlock");
+}
+
+TEST_F(BoardDrawTest, TheDemoBannerShowsItsTextInItsOwnFontAndColour)
+{
+    {
+        ScopedCurrentDir fonts(std::string(std::getenv("VELMORA_GAME_DIR")) + "/data");
+        g_settings.useJpegPairs = false;
+        auto font = std::make_unique<Font>("Title", 1.0f);
+        ASSERT_TRUE(font->IsLoaded());
+        g_renderDevice.AddFont(std::move(font));
+    }
+    GameField& board = BareBoard({{kEmpty}});
+    board._isDemo = true;
+    board._bannerAlpha = 0.0f;
+    TextResourceLine line;
+    line.text = "MMMM MMMM";
+    line.font = "Title";
+    line.lineHeight = 30;
+    line.color = Color(255, 0, 0, 255);
+    board._bannerText.lines = {line};
+    ClearScreen();
+    board.Draw();
+    g_renderDevice.Gl().Flush();
+    const auto pixels = g_renderDevice.Gl().ReadPixels(10, 20, 780, 110);
+    int red = 0;
+    int white = 0;
+    for (std::size_t i = 0; i + 3 < pixels.size(); i += 4) {
+        red += pixels[i] > 150 && pixels[i + 1] < 60 ? 1 : 0;
+        white += pixels[i] > 150 && pixels[i + 1] > 150 ? 1 : 0;
+    }
+    EXPECT_GT(red, 100);
+    EXPECT_EQ(white, 0);
+    EXPECT_EQ(g_renderDevice.CurrentColor(), 0xFFFFFFFFu);
 }
