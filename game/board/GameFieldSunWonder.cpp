@@ -146,7 +146,7 @@ void GameField::DrawBeam(float x1, float y1, float x2, float y2)
         for (float scale : {(std::sin(clock * 89.0f) + 1.0f) * 0.05f, (std::sin(clock * 99.0f) + 1.0f) * 0.05f}) {
             g_renderDevice.PushMatrix();
             g_renderDevice.Translate(Vector3(x2, y2, 0.0f));
-            g_renderDevice.ScaleUniform(1.0f + scale);
+            g_renderDevice.ScaleUniform(scale);
             g_renderDevice.DrawRectUV(Rect(-32, -32, 64, 64), 0.0f, 1.0f, 0.0f, 1.0f);
             g_renderDevice.PopMatrix();
         }

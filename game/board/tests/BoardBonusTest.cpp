@@ -471,13 +471,14 @@ TEST_F(BoardBonusTest, TheOutlinesBandOfLightCrossesTheScreenOnceOverItsLife)
     wave._dx = 1;
     wave._dy = 1;
     wave._time = 0.5f; // the band's line through the origin of the screen
-    EXPECT_EQ(wave.CornerAlpha(0.0f, 0.0f, 1.0f), 192);
-    EXPECT_EQ(wave.CornerAlpha(300.0f, -300.0f, 1.0f), 192);
-    EXPECT_EQ(wave.CornerAlpha(60.0f, 0.0f, 1.0f), 96);
-    EXPECT_EQ(wave.CornerAlpha(0.0f, 120.0f, 1.0f), 0);
-    EXPECT_EQ(wave.CornerAlpha(0.0f, 0.0f, 0.5f), 96);
+    // A full piece (alpha 255) on the line lights up to 230.
+    EXPECT_EQ(wave.CornerAlpha(0.0f, 0.0f, 255.0f), 230);
+    EXPECT_EQ(wave.CornerAlpha(300.0f, -300.0f, 255.0f), 230);
+    EXPECT_EQ(wave.CornerAlpha(60.0f, 0.0f, 255.0f), 115);
+    EXPECT_EQ(wave.CornerAlpha(0.0f, 120.0f, 255.0f), 0);
+    EXPECT_EQ(wave.CornerAlpha(0.0f, 0.0f, 127.5f), 115);
     wave._time = 0.0f; // still far below the screen's corner
-    EXPECT_EQ(wave.CornerAlpha(0.0f, 0.0f, 1.0f), 0);
+    EXPECT_EQ(wave.CornerAlpha(0.0f, 0.0f, 255.0f), 0);
     EXPECT_EQ(wave._drawPass, 2);
 }
 
