@@ -264,7 +264,7 @@ public:
     LevelInfo CurrentLevelInfo();
     void StoreCurrentLevelInfo(const LevelInfo& record);
 
-    // Calls into what is built later; each does nothing yet. Virtual so that
+    // The effects, bonuses and checks the play sets off. Virtual so that
     // tests can watch them.
     // The chips of a big group fly into the sun and feed it.
     virtual void FlyChipToSun(const std::vector<Point>& cells);

@@ -27,7 +27,6 @@
 
 namespace {
 
-constexpr float kAtlasCell = 0.15625f;
 const Vector3 kAxisX(1.0f, 0.0f, 0.0f);
 const Vector3 kAxisY(0.0f, 1.0f, 0.0f);
 const Vector3 kAxisZ(0.0f, 0.0f, 1.0f);

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr float kAtlasCell = 0.15625f;
 // The title plate at the head of the side panel: a title centred on x 140
 // stays within 22..258, clear of the board's frame.
 constexpr int kTitleWidth = 236;

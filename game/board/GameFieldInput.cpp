@@ -19,12 +19,6 @@
 
 namespace {
 
-// The stock bonuses, by button.
-constexpr int kFlashButton = 0;
-constexpr int kTimeButton = 1;
-constexpr int kSwapButton = 2;
-constexpr int kBombButton = 3;
-
 // The corner of the screen the board leaves to the widgets behind it.
 constexpr int kCornerX = 701;
 constexpr int kCornerY = 561;

@@ -26,7 +26,6 @@ using namespace testing_support;
 namespace {
 
 constexpr int kCountries = 7;
-constexpr int kBombButton = 3;
 // The side panel's title plate, screen pixels from the top left.
 constexpr struct {
     int left, top, right, bottom;
