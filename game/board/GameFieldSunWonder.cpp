@@ -88,9 +88,12 @@ void GameField::DrawSunWonder()
         _shineEffect = EffectHandle();
         return;
     }
-    const SunWonderFrame frame = PlanSunWonder();
+    // The shine starts on the sun's middle; the spark points are drawn
+    // after it, so the random draws keep their order.
     if (!_shineEffect.Get())
-        _shineEffect = effects.AddWithHandle("MapLight", frame.pointX[frame.sparkPoint], frame.pointY[frame.sparkPoint]);
+        _shineEffect = effects.AddWithHandle("MapLight", static_cast<float>(_sunPosition.x + 50),
+                                             static_cast<float>(_sunPosition.y + 50));
+    const SunWonderFrame frame = PlanSunWonder();
     if (ParticleEffect* shine = _shineEffect.Get()) {
         shine->posX = frame.pointX[frame.sparkPoint];
         shine->posY = frame.pointY[frame.sparkPoint];
