@@ -607,6 +607,9 @@ public:
     void UpdateSwingPieces(float dt);
     // The frame pieces with their shadow, in the frame texture.
     void DrawBoardFrame();
+    // The uses of bonus button k the panel shows: the hourglass being spent
+    // no longer counts while it gives its time back.
+    int ShownBonusUses(int k) const;
     // The help mode's background picture; an empty name sets none.
     void SetHelpBackground(const std::string& pictureName);
     void Draw() override;
