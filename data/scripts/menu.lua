@@ -123,7 +123,14 @@ function UpdateWelcome()
     end
 end
 
--- Cross handler of every fade to the menu.
+-- Cross handler of every fade to the menu. "SyncGems" is all the gems need:
+-- it lights the gems won since the last visit one by one, each under its
+-- ray, and starts the screensaver tip until the player has seen it. The
+-- backdrop's run over all seven gems ("GemEffect", ended by "EndSyncGems")
+-- is not played, since it would show the gems of countries not yet won; nor
+-- is the tip shown or hidden by hand ("ShowSaverTip", "HideSaverTip"): it
+-- would come back after being seen, and it fades by itself and leaves with
+-- the menu.
 function OnMainMenuShown()
     UpdateWelcome()
     TellBackdrop("SyncGems")

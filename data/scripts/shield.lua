@@ -24,7 +24,11 @@ end
 -- The statistics' "Ok" after a level that opened a new country: the pages
 -- over the board go (the board's screen lies at the bottom of the stack:
 -- popping stops there), the shield forgets any other profile's gems, and
--- the board hands the country's artefact over to it.
+-- the board hands the country's artefact over to it. The hand-over itself
+-- shows the artefact over the shield where it stood on the board and turns
+-- its gem on under a ray; the shield's own flight into a slot ("Test") is
+-- not started here: the shield draws no slot pictures, and its gem would be
+-- switched on a second time.
 local pagesOverTheBoard = 8
 
 function CollectArtefact()

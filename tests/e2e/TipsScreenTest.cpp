@@ -9,6 +9,7 @@
 #include "game/board/GameField.h"
 #include "game/board/ShowMessage.h"
 #include "game/screens/MessageBox.h"
+#include "game/screens/Shield.h"
 #include "game/state/GameInfo.h"
 #include "game/state/Player.h"
 #include "gui/GUIManager.h"
@@ -128,10 +129,45 @@ TEST_F(TipsScreenTest, ATipBoxAHintAReshuffleAndAnArtefactHandedToTheShield)
     for (int frame = 0; frame < 6 * kFramesPerSecond && board->_artefactProgress < 1.0f; ++frame)
         Frames(1);
     Picture("06b_artefact_grown");
-    Frames(6 * kFramesPerSecond);
-    EXPECT_EQ(TopLayer(), "Shield");
+    for (int frame = 0; frame < 6 * kFramesPerSecond && TopLayer() != "Shield"; ++frame)
+        Frames(1);
+    ASSERT_EQ(TopLayer(), "Shield");
+
+    // The shield shows the artefact where it stood on the board and turns
+    // its gem on under a ray, once: from the moment it opens, the gem never
+    // dims and ends fully lit, no second veil darkens the gems and nothing
+    // carries the artefact's slot off its place. The player's press sets
+    // the artefact.
+    auto* shield = dynamic_cast<Shield*>(GUI.getLayer("Shield")->getWidget("Shield"));
+    ASSERT_NE(shield, nullptr);
+    const ShieldGem& gem = shield->gems[0];
+    const ArtefactSlot& slot = shield->slots[0];
+    int dimmings = 0;
+    int veiledFrames = 0;
+    int slotAwayFrames = 0;
+    int lastAlpha = gem.alpha;
+    for (int frame = 1; frame <= 11 * kFramesPerSecond; ++frame) {
+        Frames(1);
+        dimmings += gem.alpha < lastAlpha ? 1 : 0;
+        lastAlpha = gem.alpha;
+        veiledFrames += shield->overlayAlpha > 0 ? 1 : 0;
+        slotAwayFrames += slot.position.x != slot.home.x || slot.position.y != slot.home.y ? 1 : 0;
+        if (frame == kFramesPerSecond)
+            Picture("07_shield_takes_the_artefact");
+        if (frame == 3 * kFramesPerSecond)
+            Picture("07b_shield_gem_under_its_ray");
+    }
+    EXPECT_EQ(dimmings, 0);
+    EXPECT_EQ(gem.alpha, 255);
+    EXPECT_EQ(veiledFrames, 0) << "no second veil over the gems";
+    EXPECT_EQ(slotAwayFrames, 0);
+    EXPECT_TRUE(shield->highlightEnabled);
+    EXPECT_EQ(shield->takenSlot, 0) << "the artefact waits for the player's press";
+    Click(400, 300);
+    EXPECT_EQ(shield->takenSlot, -1);
+    EXPECT_TRUE(slot.placed);
     Frames(kFramesPerSecond);
-    Picture("07_shield_takes_the_artefact");
+    Picture("07c_shield_artefact_set");
 
     // Back from the shield the player sets out for the country just opened:
     // the sail, its scene, then the map.
