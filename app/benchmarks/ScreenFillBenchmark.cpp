@@ -8,9 +8,10 @@
 // wall time (the program sleeps to each frame's start) while the process's
 // CPU time is read: the cores it takes. With --shots, a picture of each
 // screen is saved as it stands, before it is measured, so that two builds'
-// pictures can be compared.
+// pictures can be compared. With --whole, the render device draws every quad
+// whole, as it did before it saved fill.
 //
-//   fill_benchmarks [--shots DIR] [--frames N] [--seconds S] [screen ...]
+//   fill_benchmarks [--shots DIR] [--frames N] [--seconds S] [--whole] [screen ...]
 //
 // Screens: menu map level1 .. level7 shield gallery statistics (all when
 // none is named).
@@ -54,6 +55,7 @@ struct Options {
     std::string shots;
     int frames = 120;
     double seconds = 10.0;
+    bool whole = false;
     std::vector<std::string> screens;
 };
 
@@ -264,6 +266,8 @@ int main(int argc, char** argv)
             options.shots = argv[++i];
         else if (arg == "--frames" && i + 1 < argc)
             options.frames = std::max(1, std::atoi(argv[++i]));
+        else if (arg == "--whole")
+            options.whole = true;
         else if (arg == "--seconds" && i + 1 < argc)
             options.seconds = std::atof(argv[++i]);
         else
@@ -280,6 +284,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the game did not start\n");
         return 1;
     }
+    g_renderDevice.SetFillSaving(!options.whole);
     Tour(game, options).Run();
     game.Shutdown();
     return 0;
