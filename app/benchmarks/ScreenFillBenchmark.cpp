@@ -62,6 +62,7 @@ struct Options {
 struct Figures {
     double screens = 0.0;
     double cores = 0.0;
+    double framesPerSecond = 0.0;
     double load = 0.0;
 };
 
@@ -132,8 +133,9 @@ double FragmentScreens(InProcessGame& game, int frames)
     return total / static_cast<double>(frames) / kScreenPixels;
 }
 
-// The CPU per wall second with the frames started every sixtieth of a second.
-double CoresAt60Hz(InProcessGame& game, double seconds)
+// The CPU per wall second with the frames started every sixtieth of a second
+// (a frame that ends late is followed at once), and the frames a second run.
+double CoresAt60Hz(InProcessGame& game, double seconds, double& framesPerSecond)
 {
     using Clock = std::chrono::steady_clock;
     const auto period = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(1.0 / 60.0));
@@ -147,6 +149,7 @@ double CoresAt60Hz(InProcessGame& game, double seconds)
         std::this_thread::sleep_until(next);
     }
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+    framesPerSecond = static_cast<double>(frames) / wall;
     return (ProcessCpuSeconds() - cpuBefore) / wall;
 }
 
@@ -168,15 +171,15 @@ public:
         figures.screens = FragmentScreens(_game, _options.frames);
         figures.load = LoadAverage();
         if (_options.seconds > 0.0)
-            figures.cores = CoresAt60Hz(_game, _options.seconds);
-        std::printf("%-12s %-16s %8.3f %8.3f %8.2f\n", screen.c_str(), _game.TopLayer().c_str(), figures.screens,
-                    figures.cores, figures.load);
+            figures.cores = CoresAt60Hz(_game, _options.seconds, figures.framesPerSecond);
+        std::printf("%-12s %-16s %8.3f %8.3f %8.1f %8.2f\n", screen.c_str(), _game.TopLayer().c_str(),
+                    figures.screens, figures.cores, figures.framesPerSecond, figures.load);
         std::fflush(stdout);
     }
 
     void Run()
     {
-        std::printf("%-12s %-16s %8s %8s %8s\n", "screen", "top layer", "screens", "cores", "load");
+        std::printf("%-12s %-16s %8s %8s %8s %8s\n", "screen", "top layer", "screens", "cores", "fps", "load");
         // Past the splashes, as a player's clicks skip them.
         for (int frame = 0; frame < 30 * kFramesPerSecond && _game.TopLayer() != "MainMenu"; frame += 30) {
             CallScriptFunction("SkipSplash");
@@ -187,6 +190,8 @@ public:
         Player& player = gameInfo.GetPlayer(kPlayer);
         player.viewHistory = true;
         player.firstMultIsShow = true;
+        // A standing board: no tip boxes over it.
+        player.ignoreShowHints = true;
         _game.Frames(3 * kFramesPerSecond);
         if (Wanted("menu"))
             Measure("menu");
@@ -211,7 +216,7 @@ public:
             const bool statistics = country == 1 && Wanted("statistics");
             if (!Wanted(screen) && !statistics)
                 continue;
-            StartLevel(player, country);
+            StartLevel(country);
             if (Wanted(screen))
                 Measure(screen);
             if (statistics)
@@ -220,20 +225,24 @@ public:
     }
 
 private:
-    void StartLevel(Player& player, int country)
+    void StartLevel(int country)
     {
-        player.stage = player.maxStage = country;
-        player.level = player.maxLevel = 1;
-        CallScriptFunction("StartStageLevel");
-        _game.Frames(kFadeFrames + 6 * kFramesPerSecond);
         const std::string stage = "StageLayer_" + std::to_string(country);
+        // Until the country's board is up (a fade still running refuses it).
+        for (int attempt = 0; attempt < 3 && _game.TopLayer() != stage; ++attempt) {
+            Player& player = gameInfo.GetPlayer(kPlayer);
+            player.stage = player.maxStage = country;
+            player.level = player.maxLevel = 1;
+            CallScriptFunction("StartStageLevel");
+            _game.Frames(kFadeFrames + 6 * kFramesPerSecond);
+        }
+        // A tip the level still opens is closed by a press beside it.
         auto* board = dynamic_cast<GameField*>(LayerWidget(stage, "GameField"));
-        // The tip the level opens is closed by a press beside it.
-        if (board && board->_isShowMessage) {
-            _game.Press(20, 20);
+        for (int second = 0; second < 4; ++second) {
+            if (board && board->_isShowMessage)
+                _game.Press(20, 20);
             _game.Frames(kFramesPerSecond);
         }
-        _game.Frames(2 * kFramesPerSecond);
     }
 
     void Statistics()

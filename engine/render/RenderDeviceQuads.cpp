@@ -146,11 +146,11 @@ void RenderDevice::DrawBlendedQuad(const Vertex (&corners)[4])
         gl.DrawQuad(corners);
         return;
     }
-    // A quad that samples the nearest texel is cut only where each pixel
-    // takes the texel it took whole: where texels lie on pixels one to one
-    // (elsewhere a pixel's centre may fall on the border of two texels, and
-    // the cut quad's coordinates may round it to the other one).
-    if (!bound.linear && !TexelsOnPixels(corners)) {
+    // A quad is cut only where each pixel samples just what it sampled
+    // whole: where texels lie on pixels one to one. Elsewhere the cut quad's
+    // coordinates, rounded otherwise, may move a pixel's centre over the
+    // border of two texels (to the other texel, or to other weights).
+    if (!TexelsOnPixels(corners)) {
         gl.DrawQuad(corners);
         return;
     }
