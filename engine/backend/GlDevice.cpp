@@ -216,6 +216,37 @@ void GlDevice::SetViewport(int x, int y, int w, int h, float minZ, float maxZ)
     ApplyViewport();
 }
 
+void GlDevice::SetClip(int x, int y, int w, int h)
+{
+    if (w <= 0 || h <= 0)
+        w = h = 0;
+    if (x == _clipX && y == _clipY && w == _clipW && h == _clipH)
+        return;
+    if (!_window)
+        return;
+    Flush();
+    _clipX = x;
+    _clipY = y;
+    _clipW = w;
+    _clipH = h;
+    ApplyClip();
+}
+
+void GlDevice::ApplyClip()
+{
+    if (_clipW <= 0) {
+        glDisable(GL_SCISSOR_TEST);
+        return;
+    }
+    int sx, sy, sw, sh;
+    ScreenRect(sx, sy, sw, sh);
+    const double kx = sw / 800.0, ky = sh / 600.0;
+    const int left = sx + static_cast<int>(_clipX * kx + 0.5);
+    const int bottom = sy + static_cast<int>((600 - _clipY - _clipH) * ky + 0.5);
+    glScissor(left, bottom, static_cast<int>(_clipW * kx + 0.5), static_cast<int>(_clipH * ky + 0.5));
+    glEnable(GL_SCISSOR_TEST);
+}
+
 void GlDevice::ScreenRect(int& x, int& y, int& w, int& h) const
 {
     int dw = 800, dh = 600;
@@ -476,7 +507,11 @@ void GlDevice::Clear(std::uint32_t argb, float depth)
                  ((argb >> 24) & 0xFF) / 255.0f);
     glClearDepth(depth);
     glDepthMask(GL_TRUE);
+    if (_clipW > 0)
+        glDisable(GL_SCISSOR_TEST);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (_clipW > 0)
+        ApplyClip();
     glDepthMask(_depthWrite == 1 ? GL_TRUE : GL_FALSE);
 }
 

@@ -61,6 +61,10 @@ public:
     void SetTransform(TransformKind kind, const float* matrix);
     // Logical viewport (800 x 600 screen, y from the top), depth range.
     void SetViewport(int x, int y, int w, int h, float minZ, float maxZ);
+    // Drawing is cut to a logical rectangle (800 x 600 screen, y from the
+    // top); a width or height of 0 or less draws everywhere again. Clearing
+    // the screen is never cut.
+    void SetClip(int x, int y, int w, int h);
 
     // Textures: BGRA pixels, the first row is v = 0. Returns 0 on failure.
     unsigned CreateTexture(int width, int height, bool hasAlpha, const void* pixels);
@@ -104,6 +108,7 @@ public:
 
 private:
     void ApplyViewport();
+    void ApplyClip();
     void ApplyTransforms();
     void DrawArrays(unsigned mode, const Vertex* vertices, unsigned count);
 
@@ -120,6 +125,7 @@ private:
     bool _matricesDirty = true;
 
     int _vpX = 0, _vpY = 0, _vpW = 800, _vpH = 600;
+    int _clipX = 0, _clipY = 0, _clipW = 0, _clipH = 0; // no clip while the width or height is 0
     float _vpMinZ = 0.0f, _vpMaxZ = 1.0f;
 
     unsigned _boundTexture = 0;

@@ -2,23 +2,13 @@
 
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
-#include "engine/util/Random.h"
+#include "engine/util/MathFunctions.h"
 
 namespace {
 
-constexpr float kRandomScale = 3.051851e-5f;
-
 std::uint8_t RandomByteBetween(std::uint8_t a, std::uint8_t b)
 {
-    const float r = static_cast<float>(RandomInt()) * kRandomScale;
-    const float span = static_cast<float>(int(b) - int(a)) - 0.001f;
-    return static_cast<std::uint8_t>(int(a) + static_cast<int>(r * span));
-}
-
-float RandomBetween(float a, float b)
-{
-    const float r = static_cast<float>(RandomInt()) * kRandomScale;
-    return a + r * ((b - a) - 0.001f);
+    return static_cast<std::uint8_t>(RandomIntRange(a, b));
 }
 
 } // namespace
@@ -60,9 +50,9 @@ Color RandomColorBetween(const Color& a, const Color& b)
 
 Vector3 RandomPointBetween(const Vector3& a, const Vector3& b)
 {
-    const float x = RandomBetween(a.x, b.x);
-    const float y = RandomBetween(a.y, b.y);
-    const float z = RandomBetween(a.z, b.z);
+    const float x = RandomFloatRange(a.x, b.x);
+    const float y = RandomFloatRange(a.y, b.y);
+    const float z = RandomFloatRange(a.z, b.z);
     return Vector3(x, y, z);
 }
 

@@ -102,6 +102,10 @@ public:
     void SetCamera2D(float w, float h);
     void BeginViewport2D(int x, int y, int w, int h);
     void SetFullViewport();
+    // Cuts what is drawn next to a rectangle of the drawing space (y up,
+    // (x, y) its lower left corner); ClipOff draws everywhere again.
+    void ClipTo(const Rect& r);
+    void ClipOff();
     void SetPerspectiveOffCenter(float left, float right, float bottom, float top, float zNear, float zFar);
     static Point ToScreenPoint(const Point& p) { return Point(p.x, 600 - p.y); }
     // The device's current transform of a mode (1 world, 2 projection,

@@ -180,6 +180,16 @@ void RenderDevice::SetFullViewport()
     gl.SetViewport(0, 0, 800, 600, 0.0f, 1.0f);
 }
 
+void RenderDevice::ClipTo(const Rect& r)
+{
+    gl.SetClip(r.x, 600 - r.y - r.h, r.w, r.h);
+}
+
+void RenderDevice::ClipOff()
+{
+    gl.SetClip(0, 0, 0, 0);
+}
+
 void RenderDevice::SetPerspectiveOffCenter(float left, float right, float bottom, float top, float zNear,
                                            float zFar)
 {

@@ -10,11 +10,6 @@ namespace {
 // 1 / 32767 in single precision.
 constexpr float kRandomScale = 3.0518509e-5f;
 
-float RandomUnit()
-{
-    return static_cast<float>(RandomInt()) * kRandomScale;
-}
-
 } // namespace
 
 int TruncateToInt(float value)
@@ -63,6 +58,16 @@ float getPeriod(float x, float period)
     return x - static_cast<float>(static_cast<int>(x / period)) * period;
 }
 
+float RandomUnit()
+{
+    return RandomTimes(kRandomScale);
+}
+
+float RandomTimes(float factor)
+{
+    return static_cast<float>(RandomInt()) * factor;
+}
+
 float RandomFloat(float max)
 {
     return RandomUnit() * (max - 0.001f);
@@ -73,7 +78,7 @@ float RandomFloatRange(float min, float max)
     return min + RandomUnit() * (max - min - 0.001f);
 }
 
-int RandomInt(int max)
+int RandomIndex(int max)
 {
     return static_cast<int>(RandomUnit() * (static_cast<float>(max) - 0.001f));
 }

@@ -15,10 +15,15 @@ float ease(float t, float accel, float decel);
 // x minus the whole periods in it; keeps the sign of x.
 float getPeriod(float x, float period);
 
+// 0 to 1: the generator's value times the single-precision 1 / 32767.
+float RandomUnit();
+// The generator's value (0 to 32767) times factor, in single precision: a
+// draw whose range is folded into one factor.
+float RandomTimes(float factor);
 // 0 up to just under max.
 float RandomFloat(float max);
 float RandomFloatRange(float min, float max);
-// 0 to max - 1.
-int RandomInt(int max);
+// One of max entries: 0 to max - 1.
+int RandomIndex(int max);
 // min to max - 1.
 int RandomIntRange(int min, int max);

@@ -10,6 +10,7 @@
 // key, and a global t outside 0..1 is held at the curve's ends.
 
 #include <cstddef>
+#include <initializer_list>
 #include <vector>
 
 // The Hermite value of p0, p1 with gradients m0, m1 at t.
@@ -34,6 +35,8 @@ T HermiteSlope(const T& p0, const T& m0, const T& p1, const T& m1, float t)
 template <typename T>
 class SplinePath {
 public:
+    using value_type = T;
+
     struct Key {
         T value;
         T gradient;
@@ -155,3 +158,23 @@ private:
         return true;
     }
 };
+
+// What SetCurveKeys leaves as the gradients.
+enum class CurveGradients {
+    // Those of an open curve through the keys (CalculateGradient(false)).
+    Open,
+    // Each key's own value, as addKey leaves it.
+    KeyValues,
+};
+
+// The keys in order, in place of any the curve had, then their gradients.
+template <typename T>
+void SetCurveKeys(SplinePath<T>& curve, std::initializer_list<typename SplinePath<T>::value_type> values,
+                  CurveGradients gradients = CurveGradients::Open)
+{
+    curve.Clear();
+    for (const T& value : values)
+        curve.addKey(value);
+    if (gradients == CurveGradients::Open)
+        curve.CalculateGradient(false);
+}

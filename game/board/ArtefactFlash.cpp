@@ -8,9 +8,7 @@ ArtefactFlash::ArtefactFlash(GameField* field, int piece) : FieldController("Art
 {
     _time = static_cast<float>(RandomInt()) * 2.7436141e-05f - 1.7f;
     _rate = 0.5f + static_cast<float>(RandomInt()) * 9.125035e-06f;
-    for (float key : {kRestGlow, 7.0f, kRestGlow})
-        _glow.addKey(key);
-    _glow.CalculateGradient(false);
+    SetCurveKeys(_glow, {kRestGlow, 7.0f, kRestGlow});
 }
 
 ArtefactFlash::~ArtefactFlash()

@@ -3,7 +3,6 @@
 #include <cmath>
 
 namespace {
-constexpr float kAtlasCell = 0.15625f;
 constexpr int kAtlasColumns = 6;
 } // namespace
 

@@ -5,7 +5,10 @@
 
 #include "engine/util/Point.h"
 
-// The chip atlas holds 6 cells a row, each 40 of 256 texels: u of the left
+// One cell of the chip atlas and of the sheets cut like it: 40 of 256 texels.
+constexpr float kAtlasCell = 0.15625f;
+
+// The chip atlas holds 6 cells a row, each kAtlasCell wide: u of the left
 // edge and v of the lower edge of cell `index` (v runs upward).
 void AtlasCellUV(int index, float& u, float& v);
 

@@ -25,7 +25,6 @@ namespace {
 
 const Point kPagePosition(330, 450);
 const Point kStatisticsPosition(320, 540);
-const Point kBigTextPoint(537, 300);
 constexpr float kLetterDelay = 0.08f;
 constexpr float kLetterSpeed = 0.2f;
 constexpr int kLetterMode = 5;
@@ -171,7 +170,7 @@ void EndLevelManager::StartLevelCompleteLetters()
         const int width = g_renderDevice.TextWidthInFont(letter, "Letter");
         const int upTo = g_renderDevice.TextWidthInFont(text.substr(0, k + 1), "Letter");
         const int index = static_cast<int>(k);
-        auto* effect = new LetterText(kBigTextPoint, letter, LetterText::Picture(), -kLetterDelay * static_cast<float>(index),
+        auto* effect = new LetterText(LetterText::kBigTextPoint, letter, LetterText::Picture(), -kLetterDelay * static_cast<float>(index),
                                       kLetterSpeed, _field, kLetterMode);
         effect->SetTextPoint(Point(3 * index - whole / 2 - width / 2 + upTo, 0));
         effect->SetFont("Letter");
@@ -194,7 +193,7 @@ void EndLevelManager::StartLostLife()
     if (lastLife)
         gameInfo.GameOverFlag() = true;
     if (_field)
-        _field->AddController(new LetterText(kBigTextPoint, _field->_youLoseLifeText, LetterText::Picture(), 0.0f,
+        _field->AddController(new LetterText(LetterText::kBigTextPoint, _field->_youLoseLifeText, LetterText::Picture(), 0.0f,
                                              kLetterSpeed, _field, kLostTextMode));
     player.levelNotComp = false;
 }

@@ -75,9 +75,7 @@ GameField::GameField(const std::string& widgetName, const TiXmlElement* /*elemen
     _chain9Moves = gameInfo.GetChain9();
     _chain12Moves = gameInfo.GetChain12();
     _pointsPerLife = gameInfo.GetLifeBonusScores();
-    for (float beat : {1.0f, 1.0f, 2.0f, 1.0f, 1.0f, 2.0f, 1.0f, 1.0f, 1.0f, 1.0f})
-        _heartCurve.addKey(beat);
-    _heartCurve.CalculateGradient(false);
+    SetCurveKeys(_heartCurve, {1.0f, 1.0f, 2.0f, 1.0f, 1.0f, 2.0f, 1.0f, 1.0f, 1.0f, 1.0f});
     ChipKnockClock::Reset();
 
     // 2. to 5. Pictures and texts.

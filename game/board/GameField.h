@@ -259,7 +259,7 @@ public:
     LevelInfo CurrentLevelInfo();
     void StoreCurrentLevelInfo(const LevelInfo& record);
 
-    // Calls into what is built later; each does nothing yet. Virtual so that
+    // The effects, bonuses and checks the play sets off. Virtual so that
     // tests can watch them.
     // The chips of a big group fly into the sun and feed it.
     virtual void FlyChipToSun(const std::vector<Point>& cells);
@@ -599,6 +599,9 @@ public:
     void UpdateSwingPieces(float dt);
     // The frame pieces with their shadow, in the frame texture.
     void DrawBoardFrame();
+    // The uses of bonus button k the panel shows: the hourglass being spent
+    // no longer counts while it gives its time back.
+    int ShownBonusUses(int k) const;
     // The help mode's background picture; an empty name sets none.
     void SetHelpBackground(const std::string& pictureName);
     void Draw() override;

@@ -7,7 +7,6 @@
 #include "engine/platform/HtmlLog.h"
 #include "engine/platform/MainWindow.h"
 #include "engine/util/MathFunctions.h"
-#include "engine/util/Random.h"
 #include "engine/util/StringUtils.h"
 #include "game/board/BoardPictures.h"
 #include "game/board/Square.h"
@@ -28,26 +27,13 @@
 namespace {
 
 constexpr int kStages = 7;
-constexpr int kBombButton = 3;
-constexpr int kFlashButton = 0;
 const Point kMenuAway(1000, 0);
 const char* const kCountries[kStages] = {"Phoenicia", "Babylon", "Egypt", "Carthage", "Rome", "Greece", "Troy"};
-
-float UnitRandom()
-{
-    return static_cast<float>(RandomInt()) / static_cast<float>(RANDOM_MAX_VALUE);
-}
-
-// One of n entries, 0 to n - 1.
-std::size_t RandomIndex(std::size_t n)
-{
-    return static_cast<std::size_t>(UnitRandom() * (static_cast<float>(n) - 0.001f));
-}
 
 // 100 to 200 points a second: the cursor's approach.
 float ApproachSpeed()
 {
-    return UnitRandom() * 100.0f + 100.0f;
+    return RandomUnit() * 100.0f + 100.0f;
 }
 
 Widget* StageMenuButton(int stage)
@@ -89,17 +75,17 @@ void GameField::RunDemo(int stage)
     _endLevelRunning = true;
 
     for (int i = 0; i < kBonusButtons; ++i)
-        player.bonusCount[i] = static_cast<int>(UnitRandom() * 2.999f) + 2;
+        player.bonusCount[i] = RandomIndex(3) + 2;
     player.stage = stage;
     // The country's pieces, on the board and collected, are drawn.
     UploadArtefactElements(stage - 1);
-    player.level = stage == 1 ? static_cast<int>(UnitRandom() * 4.999f) + 1 : static_cast<int>(UnitRandom() * 8.999f) + 1;
+    player.level = stage == 1 ? RandomIndex(5) + 1 : RandomIndex(9) + 1;
     LoadLevel(gameInfo.getLevelFileName());
     AcceptMessage(Message("InitLevelView"));
 
     _sunEnergy = 0.0f;
     _sunComplete = false;
-    const int feeds = static_cast<int>(UnitRandom() * 18.999f) + 1;
+    const int feeds = RandomIndex(19) + 1;
     for (int i = 0; i < feeds; ++i)
         AddSunEnergy(4);
     player.sunEnergy = _sunEnergy;
@@ -154,12 +140,8 @@ public:
     void ToPoint(float x, float y, float speed)
     {
         DemoStep step;
-        step.x.addKey(_x);
-        step.x.addKey(x);
-        step.x.CalculateGradient(false);
-        step.y.addKey(_y);
-        step.y.addKey(y);
-        step.y.CalculateGradient(false);
+        SetCurveKeys(step.x, {_x, x});
+        SetCurveKeys(step.y, {_y, y});
         // A step that stays in place ends in one second's part of the speed.
         const float distance = std::max(1.0f, std::hypot(x - _x, y - _y));
         step.rate = speed / distance;
@@ -171,8 +153,8 @@ public:
     void ToCell(const Point& cell, float speed)
     {
         const int size = _field._cellSize;
-        const int j1 = static_cast<int>(UnitRandom() * 7.999f);
-        const int j2 = static_cast<int>(UnitRandom() * 7.999f);
+        const int j1 = RandomIndex(8);
+        const int j2 = RandomIndex(8);
         ToPoint(static_cast<float>(_field._originX + cell.x * size + size / 2 - 4 + j1),
                 static_cast<float>(_field._originY + cell.y * size + size / 2 - 4 + j2), speed);
     }
@@ -195,7 +177,7 @@ bool PickCell(const std::vector<Point>& cells, Point& cell)
 {
     if (cells.empty())
         return false;
-    cell = cells[RandomIndex(cells.size())];
+    cell = cells[static_cast<std::size_t>(RandomIndex(static_cast<int>(cells.size())))];
     return true;
 }
 
@@ -207,7 +189,7 @@ void GameField::PlanDemoMove()
     DemoPlanner plan(*this, _demoSteps, _demoCursor);
 
     // The bomb, dropped on the deepest bonus or artefact piece.
-    if (static_cast<int>(UnitRandom() * 18.999f) == 0 && player.bonusCount[kBombButton] >= 1) {
+    if (RandomIndex(19) == 0 && player.bonusCount[kBombButton] >= 1) {
         std::vector<Point> levelCells;
         for (int x = 0; x < _width; ++x)
             for (int y = 0; y < _height; ++y)
@@ -239,13 +221,13 @@ void GameField::PlanDemoMove()
     }
 
     // The charged sun.
-    if (static_cast<int>(UnitRandom() * 2.999f) == 0 && _sunComplete) {
+    if (RandomIndex(3) == 0 && _sunComplete) {
         plan.ToPoint(static_cast<float>(_sunPosition.x + 50), static_cast<float>(_sunPosition.y + 50), ApproachSpeed());
         return;
     }
 
     // The flash, on a chip of the kind the most squares show.
-    if (static_cast<int>(UnitRandom() * 18.999f) == 0 && player.bonusCount[kFlashButton] > 0) {
+    if (RandomIndex(19) == 0 && player.bonusCount[kFlashButton] > 0) {
         std::map<int, int> counts;
         for (const std::unique_ptr<Square>& square : _squares)
             if (square->kind >= 0 && square->kind < 0x30)
@@ -279,8 +261,8 @@ void GameField::PlanDemoMove()
             pieces.emplace_back(square->x, square->y);
     std::vector<MoveRecord> moves(found.begin(), found.end());
     for (int k = 0; k < 32; ++k) {
-        const std::size_t a = RandomIndex(moves.size());
-        const std::size_t b = RandomIndex(moves.size());
+        const std::size_t a = static_cast<std::size_t>(RandomIndex(static_cast<int>(moves.size())));
+        const std::size_t b = static_cast<std::size_t>(RandomIndex(static_cast<int>(moves.size())));
         std::swap(moves[a], moves[b]);
     }
     MoveRecord chosen = moves.front();
@@ -289,7 +271,7 @@ void GameField::PlanDemoMove()
             if ((move.x1 == piece.x || move.x2 == piece.x) && move.y1 <= piece.y)
                 chosen = move;
     plan.ToCell(Point(chosen.x2, chosen.y2), ApproachSpeed());
-    plan.ToCell(Point(chosen.x1, chosen.y1), UnitRandom() * 50.0f + 50.0f);
+    plan.ToCell(Point(chosen.x1, chosen.y1), RandomUnit() * 50.0f + 50.0f);
 }
 
 void GameField::NoteDemoInput()
@@ -381,7 +363,7 @@ void GameField::MoveDemoOn()
         GuiResources::ReleaseGroup(leaving);
     Screen.ReleaseLayerResources();
     Screen.ClearLayers();
-    const int next = static_cast<int>(UnitRandom() * 5.999f) + 1;
+    const int next = RandomIndex(6) + 1;
     const std::string layerName = "StageLayer_" + IntToString(next);
     GuiResources::UploadGroup(layerName);
     Layer* layer = GUI.getLayer(layerName);

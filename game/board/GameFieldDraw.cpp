@@ -26,7 +26,6 @@
 
 namespace {
 
-constexpr float kAtlasCell = 0.15625f;
 const Vector3 kAxisX(1.0f, 0.0f, 0.0f);
 const Vector3 kAxisY(0.0f, 1.0f, 0.0f);
 const Vector3 kAxisZ(0.0f, 0.0f, 1.0f);
@@ -533,12 +532,28 @@ void GameField::DrawSquares(int pass)
     if (!_squaresTexture)
         return;
     const bool help = _isHelpMode;
+    // A square not yet down in its column (falling in from above) shows only
+    // below the column's top edge, so that it comes out of the board rather
+    // than down over its frame and the screen above it.
+    int columnTop[LevelGrid::kSide] = {};
+    for (int x = 0; x < _width && x < LevelGrid::kSide; ++x)
+        for (int y = 0; y < LevelGrid::kSide; ++y)
+            if (_levelGrid.At(x, y) != 0)
+                columnTop[x] = (y + 1) * _cellSize;
+    bool clipped = false;
     for (const std::unique_ptr<Square>& owned : _squares) {
         Square& square = *owned;
         const int kind = square.kind;
         const bool firstPass = kind < 0x40 || kind > 0x9F;
         if (firstPass != (pass == 1))
             continue;
+        const int top = square.x >= 0 && square.x < _width ? columnTop[square.x] : _height * _cellSize;
+        const bool above = !help && square.position.y + static_cast<float>(_cellSize) > static_cast<float>(top);
+        if (above)
+            g_renderDevice.ClipTo(Rect(0, 0, 800, _originY + top));
+        else if (clipped)
+            g_renderDevice.ClipOff();
+        clipped = above;
         if (!help && !_reshuffleRunning)
             SetWhite(static_cast<int>(square.alpha));
         else if (help)
@@ -561,6 +576,8 @@ void GameField::DrawSquares(int pass)
         }
         g_renderDevice.PopMatrix();
     }
+    if (clipped)
+        g_renderDevice.ClipOff();
     g_renderDevice.SetBlendMode(1);
     g_renderDevice.ResetColor();
 }
@@ -654,6 +671,9 @@ void GameField::DrawArtefactSquare(const Square& square)
     const int piece = square.kind - kKindArtefact;
     const float glow = _pieceGlow[piece];
     const std::uint32_t colour = g_renderDevice.CurrentColor();
+    // The pieces are cut at the artefact's own scale, 64 points each; on the
+    // board a piece fills its cell like a chip, and its rim only edges it.
+    g_renderDevice.ScaleUniform(static_cast<float>(_cellSize) / 64.0f);
     if (glow > 0.0f) {
         // The piece's own shape as a warm rim behind it, swaying a little
         // and growing with its glow (a quarter larger at rest).
@@ -772,12 +792,14 @@ void GameField::DrawPointerExtras()
         return;
     const int x = p.x + (customCursor ? 100 : 60);
     const int y = p.y - 40;
+    const std::string text = IntToString(static_cast<int>(_sunEnergy * 100.0f)) + "% " + GetText("charged");
+    // The parchment box grows when the line would reach its ornaments; the
+    // line is written in dark ink on it.
     SetWhite(static_cast<int>(_sunGlow));
-    DrawTooltipFrame(x - 55, y - 20, 130, 40);
+    DrawTooltipFrame(TooltipFrameAround(x + 10, y, 130, 40, g_renderDevice.TextWidthInFont(text, "text")));
     g_renderDevice.SelectFont("text");
-    SetWhite(static_cast<int>(_sunGlow));
-    g_renderDevice.DrawString(x + 10, y, IntToString(static_cast<int>(_sunEnergy * 100.0f)) + "% " + GetText("charged"),
-                              1.0f, 2, true);
+    g_renderDevice.SetColor(Color(0x3A, 0x24, 0x10, static_cast<std::uint8_t>(std::clamp(static_cast<int>(_sunGlow), 0, 255))));
+    g_renderDevice.DrawString(x + 10, y, text, 1.0f, 2, true);
     g_renderDevice.ResetColor();
 }
 

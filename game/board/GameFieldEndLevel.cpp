@@ -13,7 +13,6 @@
 
 namespace {
 
-const Point kBigTextPoint(537, 300);
 // One row of the country titles' picture per stage.
 constexpr float kCountryRow = 0.09765625f;
 
@@ -63,7 +62,7 @@ void GameField::AddLevelStartTexts(const Player& player)
     go.height = 136;
     go.vLow = 0.46875f;
     go.vHigh = 1.0f;
-    auto* goText = new LetterText(kBigTextPoint, "", go, -4.5f, 0.8f, this, 3);
+    auto* goText = new LetterText(LetterText::kBigTextPoint, "", go, -4.5f, 0.8f, this, 3);
     goText->SetSound("Go");
     AddController(goText);
 }

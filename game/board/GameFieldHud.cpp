@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr float kAtlasCell = 0.15625f;
 // The title plate at the head of the side panel: a title centred on x 140
 // stays within 22..258, clear of the board's frame.
 constexpr int kTitleWidth = 236;
@@ -153,11 +152,20 @@ void GameField::DrawBonusCounters()
         g_renderDevice.ResetColor();
     for (int k = 0; k < kBonusButtons; ++k) {
         const HoverRect& button = _bonusButtons[k];
-        if (button.count <= 0)
+        const int uses = ShownBonusUses(k);
+        if (uses <= 0)
             continue;
         g_renderDevice.DrawString(static_cast<int>(button.left) + _cellSize - 22,
-                                  static_cast<int>(button.top) + _cellSize / 2 + offsets[k], "x" + IntToString(button.count),
+                                  static_cast<int>(button.top) + _cellSize / 2 + offsets[k], "x" + IntToString(uses),
                                   1.0f, 2, false);
     }
     g_renderDevice.ResetColor();
+}
+
+int GameField::ShownBonusUses(int k) const
+{
+    if (k < 0 || k >= kBonusButtons)
+        return 0;
+    const int count = _bonusButtons[k].count;
+    return k == kTimeButton && _timeBonusRunning ? count - 1 : count;
 }

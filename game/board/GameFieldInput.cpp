@@ -13,17 +13,12 @@
 #include "game/board/SquareMover.h"
 #include "game/board/effects/SwapBonusSquareMover.h"
 #include "game/state/GameInfo.h"
+#include "gui/StringTable.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 namespace {
-
-// The stock bonuses, by button.
-constexpr int kFlashButton = 0;
-constexpr int kTimeButton = 1;
-constexpr int kSwapButton = 2;
-constexpr int kBombButton = 3;
 
 // The corner of the screen the board leaves to the widgets behind it.
 constexpr int kCornerX = 701;
@@ -219,14 +214,18 @@ void GameField::PressChip(const Point& p)
             Square::Deselect(square);
             return;
         }
-        g_sound.PlaySample("ChipSelect");
         Square::Select(square);
-        if (_selectedBonus == kSwapButton) {
-            if (!gameInfo.IsHintShow("SwapBonusTip"))
-                _tipSlot.Push(&_bonusTips[1]);
-            if (square->kind >= 16)
-                ClearSelection();
+        if (_selectedBonus == kSwapButton && square->kind >= 16) {
+            // The swap moves plain tiles only: its choice ends, and the
+            // board says why where the player pressed.
+            ClearSelection();
+            g_sound.PlaySample("ChipWrongMove");
+            ShowScoreText(GetText("SwapPlainTilesOnly"), p, 0, true);
+            return;
         }
+        g_sound.PlaySample("ChipSelect");
+        if (_selectedBonus == kSwapButton && !gameInfo.IsHintShow("SwapBonusTip"))
+            _tipSlot.Push(&_bonusTips[1]);
         return;
     }
 

@@ -9,6 +9,7 @@
 #include "engine/util/Random.h"
 #include "engine/util/StringUtils.h"
 #include "game/board/FallingRunner.h"
+#include "game/board/LineRuns.h"
 #include "game/board/Square.h"
 #include "game/board/SquareKinds.h"
 #include "game/board/effects/SquareDestroyerShatter.h"
@@ -44,36 +45,6 @@ struct RunGrids {
         }
     }
 };
-
-// Walks `length` cells of one line; calls onRun(start, n) for every run of
-// three or more cells of one colour. kindAt(i) gives the kind of cell i.
-template <typename KindAt, typename OnRun>
-void ScanLine(int length, KindAt kindAt, OnRun onRun)
-{
-    int runColour = -1;
-    int start = 0;
-    int n = 0;
-    const auto end = [&]() {
-        if (runColour >= 0 && n >= 3)
-            onRun(start, n);
-    };
-    for (int i = 0; i < length; ++i) {
-        const int kind = kindAt(i);
-        if (!IsSquareKind(kind)) {
-            end();
-            runColour = -1;
-            n = 0;
-        } else if (KindColour(kind) != runColour) {
-            end();
-            runColour = KindColour(kind);
-            start = i;
-            n = 1;
-        } else {
-            ++n;
-        }
-    }
-    end();
-}
 
 // The chain pictures of the fifth, ninth and twelfth pass.
 struct ComboStep {
@@ -130,27 +101,27 @@ bool GameField::CheckMatch3(bool testOnly, bool keepKinds, bool eraseMatched)
             ActivePlayer().numMatches += 1;
     };
     for (int x = 0; x < _width; ++x) {
-        ScanLine(_height, [this, x](int y) { return _kinds[x][y]; },
-                 [&, x](int start, int n) {
-                     countRun();
-                     for (int y = start; y < start + n; ++y) {
-                         g.colour[x][y] = KindColour(_kinds[x][y]);
-                         g.vertical[x][y] = true;
-                         g.spread[x][y] = 10.0f;
-                     }
-                 });
+        ForEachRun(_height, [this, x](int y) { return _kinds[x][y]; },
+                   [&, x](int start, int n, int colour) {
+                       countRun();
+                       for (int y = start; y < start + n; ++y) {
+                           g.colour[x][y] = colour;
+                           g.vertical[x][y] = true;
+                           g.spread[x][y] = 10.0f;
+                       }
+                   });
     }
     for (int y = 0; y < _height; ++y) {
-        ScanLine(_width, [this, y](int x) { return _kinds[x][y]; },
-                 [&, y](int start, int n) {
-                     countRun();
-                     for (int i = 0; i < n; ++i) {
-                         const int x = start + i;
-                         g.colour[x][y] = KindColour(_kinds[x][y]);
-                         g.horizontal[x][y] = true;
-                         g.spread[x][y] = (static_cast<float>(i) - static_cast<float>(n) * 0.5f) + 10.5f;
-                     }
-                 });
+        ForEachRun(_width, [this, y](int x) { return _kinds[x][y]; },
+                   [&, y](int start, int n, int colour) {
+                       countRun();
+                       for (int i = 0; i < n; ++i) {
+                           const int x = start + i;
+                           g.colour[x][y] = colour;
+                           g.horizontal[x][y] = true;
+                           g.spread[x][y] = (static_cast<float>(i) - static_cast<float>(n) * 0.5f) + 10.5f;
+                       }
+                   });
     }
 
     if (testOnly) {

@@ -227,6 +227,10 @@ void GameField::OnInitLevelView(const Message&)
     _levelStartMaxLevel = player.maxLevel;
     _sunScale = 1.0f;
     _sunPulseEnd = -100.0f;
+    // The sun's charge is the profile's, as saved: the same after the game
+    // was closed and opened again, and on every country's board.
+    _sunEnergy = std::clamp(player.sunEnergy, 0.0f, 1.0f);
+    _shownSunEnergy = _sunEnergy;
     gameInfo.StoreLevelStartState();
 
     for (int i = 0; i < kBonusButtons; ++i) {

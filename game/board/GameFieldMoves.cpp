@@ -2,39 +2,11 @@
 
 #include "game/board/GameField.h"
 
+#include "game/board/LineRuns.h"
 #include "game/board/Square.h"
 #include "game/board/SquareKinds.h"
 
 #include <utility>
-
-namespace {
-
-// Whether a run of three of `colour` passes through the middle of the five
-// cells from centre - 2 to centre + 2; kindAt gives -1 for a cell that
-// breaks a run (outside the board, no level cell).
-template <typename KindAt>
-bool RunOfThree(int centre, int colour, KindAt kindAt)
-{
-    int runColour = -1;
-    int length = 0;
-    for (int i = centre - 2; i <= centre + 2; ++i) {
-        const int kind = kindAt(i);
-        if (!IsSquareKind(kind)) {
-            runColour = -1;
-            continue;
-        }
-        const int c = KindColour(kind);
-        if (c != runColour) {
-            runColour = c;
-            length = 1;
-        } else if (++length >= 3 && runColour == colour) {
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
 
 void GameField::UpdateKindMap()
 {
@@ -68,7 +40,12 @@ bool GameField::IsMatchAt(int x, int y) const
     const auto inColumn = [this, x](int i) {
         return IsOnBoard(x, i) && _levelGrid.IsCell(x, i) ? _kinds[x][i] : -1;
     };
-    return RunOfThree(x, colour, inRow) || RunOfThree(y, colour, inColumn);
+    // A run of three among the five cells around the square passes through it.
+    bool found = false;
+    const auto onRun = [&found, colour](int, int, int runColour) { found = found || runColour == colour; };
+    ForEachRun(5, [&inRow, x](int i) { return inRow(x - 2 + i); }, onRun);
+    ForEachRun(5, [&inColumn, y](int i) { return inColumn(y - 2 + i); }, onRun);
+    return found;
 }
 
 std::list<MoveRecord> GameField::FindMoves()

@@ -3,6 +3,7 @@
 #include "engine/platform/InputState.h"
 #include "engine/sound/SoundSystemImpl.h"
 #include "engine/util/Color.h"
+#include "engine/util/MathFunctions.h"
 #include "engine/util/Random.h"
 #include "game/board/ChipKnockClock.h"
 #include "game/board/GameField.h"
@@ -31,11 +32,6 @@ constexpr float kLostLifeShare = 0.5f;
 // The ambient timers of the timer bar's sparks and the frame's light wave.
 constexpr int kTimerSparks = 3;
 constexpr int kContourLight = 4;
-
-float RandomFraction(float scale)
-{
-    return static_cast<float>(RandomInt()) * scale;
-}
 
 float NextAmbientDelay()
 {
@@ -138,12 +134,12 @@ void GameFieldObserver::StepAnimations(GameField& field, float dt)
 void GameFieldObserver::StepSunRings(GameField& field)
 {
     while (field._sunComplete && field._effectClock > field._nextSunRingTime) {
-        const float spread = 0.5f + RandomFraction(3.0487990e-05f);
-        const int green = 50 + static_cast<int>(RandomFraction(3.0518509e-05f) * 204.999f);
-        const int red = 50 + static_cast<int>(RandomFraction(3.0518509e-05f) * 204.999f);
+        const float spread = 0.5f + RandomTimes(3.0487990e-05f);
+        const int green = 50 + RandomIndex(205);
+        const int red = 50 + RandomIndex(205);
         const Color colour(static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green), 0, 255);
         field.AddController(new SunRing(&field, 0.2f, colour, spread));
-        field._nextSunRingTime = field._effectClock + 1.5f + RandomFraction(3.0487990e-05f);
+        field._nextSunRingTime = field._effectClock + 1.5f + RandomTimes(3.0487990e-05f);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "engine/sound/SoundSystemImpl.h"
+#include "engine/util/MathFunctions.h"
 #include "engine/util/Random.h"
 #include "game/state/Player.h"
 #include "gui/effects/ParticleEffect.h"
@@ -17,11 +18,6 @@ namespace {
 
 constexpr int kRingPoints = 10;
 constexpr float kBeamPiece = 128.0f;
-
-float UnitRandom()
-{
-    return static_cast<float>(RandomInt()) / static_cast<float>(RANDOM_MAX_VALUE);
-}
 
 std::uint8_t ColourWave(float phase)
 {
@@ -34,7 +30,7 @@ GameField::SunWonderFrame GameField::PlanSunWonder()
 {
     SunWonderFrame frame;
     const float s = _effectClock - 180.0f * std::trunc(_effectClock / 180.0f);
-    frame.sparkPoint = static_cast<int>(UnitRandom() * 9.999f);
+    frame.sparkPoint = RandomIndex(10);
 
     const float cx = static_cast<float>(_sunPosition.x) + 50.0f;
     const float cy = static_cast<float>(_sunPosition.y) + 50.0f;
@@ -57,7 +53,7 @@ GameField::SunWonderFrame GameField::PlanSunWonder()
         if (std::sqrt(dx * dx + dy * dy) >= rho)
             continue;
         ++frame.count;
-        const bool hop = static_cast<int>(UnitRandom() * 99.999f) < 90;
+        const bool hop = RandomIndex(100) < 90;
         if (hop && frame.chain.size() < 3) {
             frame.chain.push_back(i);
             x = frame.pointX[i];

@@ -6,6 +6,12 @@
 
 #include "engine/util/Point.h"
 
+// The stock bonuses, by button.
+constexpr int kFlashButton = 0;
+constexpr int kTimeButton = 1;
+constexpr int kSwapButton = 2;
+constexpr int kBombButton = 3;
+
 struct HoverRect {
     enum State { kIdle = 0, kHovered = 1, kChosen = 2 };
 

@@ -12,8 +12,6 @@ namespace {
 // Frames of the chip sheets.
 constexpr int kSelectFirst = 0;
 constexpr int kSelectLast = 35;
-constexpr int kHighlightFirst = 36;
-constexpr int kHighlightLast = 71;
 
 void PlayRange(SpriteAnimation& anim, int first, int last, int mode)
 {

@@ -12,6 +12,10 @@
 
 class Square {
 public:
+    // The highlight frames of the chip sheets.
+    static constexpr int kHighlightFirst = 36;
+    static constexpr int kHighlightLast = 71;
+
     // Draws the random phase, then the random rate; starts the animation.
     Square(int cellX, int cellY, float screenX, float screenY, int kind);
 

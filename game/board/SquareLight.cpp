@@ -2,11 +2,6 @@
 
 #include "game/board/Square.h"
 
-namespace {
-constexpr int kHighlightFirst = 36;
-constexpr int kHighlightLast = 71;
-} // namespace
-
 SquareLight::SquareLight(Square* square, float duration, GameField* field)
     : FieldController("SquareLight", field)
     , _square(square)
@@ -17,10 +12,10 @@ SquareLight::SquareLight(Square* square, float duration, GameField* field)
     _lit = true;
     _square->highlighted = true;
     SpriteAnimation& anim = _square->anim;
-    if (anim.current < kHighlightFirst) {
-        anim.SetFirstFrame(kHighlightFirst);
-        anim.SetLastFrame(kHighlightLast);
-        anim.SetFrame(kHighlightFirst);
+    if (anim.current < Square::kHighlightFirst) {
+        anim.SetFirstFrame(Square::kHighlightFirst);
+        anim.SetLastFrame(Square::kHighlightLast);
+        anim.SetFrame(Square::kHighlightFirst);
     }
     // Looping on from the frame it shows.
     anim.mode = SpriteAnimation::kLoop;

@@ -6,10 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-constexpr int kTimeButton = 1;
-} // namespace
-
 TimeBonus::TimeBonus(float amount, float startElapsed, GameField* field)
     : FieldController("TimeBonus", field)
     , _amount(amount)

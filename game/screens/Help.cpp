@@ -6,6 +6,7 @@
 #include "engine/util/XmlFile.h"
 #include "game/board/GameField.h"
 #include "game/screens/HelpController.h"
+#include "game/state/StrictXmlReader.h"
 #include "gui/FontAccess.h"
 #include "gui/WidgetFactory.h"
 #include "gui/controllers/ControllerManager.h"
@@ -13,20 +14,21 @@
 #include <tinyxml.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
-int IntOf(const TiXmlElement* element, const char* name)
+int IntOf(StrictXmlReader& reader, const TiXmlElement* element, const char* name)
 {
-    const char* text = element ? element->Attribute(name) : nullptr;
-    return text ? std::atoi(text) : 0;
+    int value = 0;
+    reader.OptionalInt(element, name, value);
+    return value;
 }
 
-float FloatOf(const TiXmlElement* element, const char* name)
+float FloatOf(StrictXmlReader& reader, const TiXmlElement* element, const char* name)
 {
-    const char* text = element ? element->Attribute(name) : nullptr;
-    return text ? static_cast<float>(std::atof(text)) : 0.0f;
+    float value = 0.0f;
+    reader.OptionalFloat(element, name, value);
+    return value;
 }
 
 std::string TextOf(const TiXmlElement* element, const char* name)
@@ -36,12 +38,12 @@ std::string TextOf(const TiXmlElement* element, const char* name)
 }
 
 // The keys of a curve's "Key" children, gradients calculated.
-void ReadCurve(const TiXmlElement* element, SplinePath<float>& curve)
+void ReadCurve(StrictXmlReader& reader, const TiXmlElement* element, SplinePath<float>& curve)
 {
     if (!element)
         return;
     for (const TiXmlElement* key = element->FirstChildElement("Key"); key; key = key->NextSiblingElement("Key"))
-        curve.addKey(FloatOf(key, "value"));
+        curve.addKey(FloatOf(reader, key, "value"));
     curve.CalculateGradient(false);
 }
 
@@ -113,25 +115,31 @@ bool Help::Load(const std::string& fileName)
         WriteLogLine(HtmlEscape(fileName + " has no MainHelp; the help screen stays empty"));
         return false;
     }
-    _totalDuration = FloatOf(main, "duration");
+    StrictXmlReader reader(fileName);
+    _totalDuration = FloatOf(reader, main, "duration");
+    reader.Report("MainHelp");
     int index = 0;
     for (const TiXmlElement* window = main->FirstChildElement("Window"); window;
-         window = window->NextSiblingElement("Window"))
-        LoadWindow(window, index++);
+         window = window->NextSiblingElement("Window")) {
+        LoadWindow(window, index, reader);
+        reader.Report("Window " + IntToString(index + 1));
+        ++index;
+    }
     return true;
 }
 
-void Help::LoadWindow(const TiXmlElement* element, int index)
+void Help::LoadWindow(const TiXmlElement* element, int index, StrictXmlReader& reader)
 {
-    const Rect rect(IntOf(element, "x"), IntOf(element, "y"), IntOf(element, "w"), IntOf(element, "h"));
+    const Rect rect(IntOf(reader, element, "x"), IntOf(reader, element, "y"), IntOf(reader, element, "w"),
+                    IntOf(reader, element, "h"));
     _windowRects.push_back(rect);
     auto field = std::make_unique<GameField>("pole" + IntToString(index), nullptr);
     field->_isHelpMode = true;
     field->_helpBoardVisible = false;
     if (const TiXmlElement* origin = element->FirstChildElement("FieldInFieldPos"))
-        field->SetOrigin(IntOf(origin, "x"), IntOf(origin, "y"));
+        field->SetOrigin(IntOf(reader, origin, "x"), IntOf(reader, origin, "y"));
     if (const TiXmlElement* anchor = element->FirstChildElement("ArtefactPos"))
-        field->SetAnchorPoint(IntOf(anchor, "x"), IntOf(anchor, "y"));
+        field->SetAnchorPoint(IntOf(reader, anchor, "x"), IntOf(reader, anchor, "y"));
     if (const TiXmlElement* background = element->FirstChildElement("FieldBackground"))
         field->SetHelpBackground(TextOf(background, "name"));
     _fields.push_back(std::move(field));
@@ -140,15 +148,16 @@ void Help::LoadWindow(const TiXmlElement* element, int index)
     for (const TiXmlElement* sub = element->FirstChildElement("SubWindow"); sub;
          sub = sub->NextSiblingElement("SubWindow")) {
         HelpSubWindow window;
-        window.x = IntOf(sub, "x");
-        window.y = IntOf(sub, "y");
-        window.w = IntOf(sub, "w");
-        window.h = IntOf(sub, "h");
+        window.x = IntOf(reader, sub, "x");
+        window.y = IntOf(reader, sub, "y");
+        window.w = IntOf(reader, sub, "w");
+        window.h = IntOf(reader, sub, "h");
         window.window = index;
         const TiXmlElement* place = sub->FirstChildElement("FieldPos");
-        window.fieldX = IntOf(place, "x");
-        window.fieldY = IntOf(place, "y");
-        window.fieldScale = place && place->Attribute("scale") ? FloatOf(place, "scale") : 1.0f;
+        window.fieldX = IntOf(reader, place, "x");
+        window.fieldY = IntOf(reader, place, "y");
+        window.fieldScale = 1.0f;
+        reader.OptionalFloat(place, "scale", window.fieldScale);
         _subWindows.push_back(window);
         for (const TiXmlElement* step = sub->FirstChildElement("Action"); step;
              step = step->NextSiblingElement("Action")) {
@@ -161,9 +170,9 @@ void Help::LoadWindow(const TiXmlElement* element, int index)
             action.window = index;
             action.inSubWindow = true;
             action.subWindow = static_cast<int>(_subWindows.size()) - 1;
-            ReadCurve(step->FirstChildElement("X"), action.X);
-            ReadCurve(step->FirstChildElement("Y"), action.Y);
-            Time(action, FloatOf(step, "duration"), clock);
+            ReadCurve(reader, step->FirstChildElement("X"), action.X);
+            ReadCurve(reader, step->FirstChildElement("Y"), action.Y);
+            Time(action, FloatOf(reader, step, "duration"), clock);
             _actions.push_back(std::move(action));
         }
     }
@@ -176,16 +185,16 @@ void Help::LoadWindow(const TiXmlElement* element, int index)
         if (action.name == "RunHelp") {
             Time(action, 0.0f, clock);
         } else if (action.name == "Sleep") {
-            Time(action, FloatOf(step, "duration"), clock);
+            Time(action, FloatOf(reader, step, "duration"), clock);
         } else if (action.name == "ShowText") {
-            action.position = Point(rect.x + IntOf(step, "x"), rect.y + IntOf(step, "y"));
+            action.position = Point(rect.x + IntOf(reader, step, "x"), rect.y + IntOf(reader, step, "y"));
             if (const TiXmlElement* text = step->FirstChildElement("Text"))
                 action.text = TextBlock(text);
-            action.tFade = FloatOf(step, "tFade");
-            action.alpha1 = FloatOf(step, "alpha1");
-            action.alpha2 = FloatOf(step, "alpha2");
+            action.tFade = FloatOf(reader, step, "tFade");
+            action.alpha1 = FloatOf(reader, step, "alpha1");
+            action.alpha2 = FloatOf(reader, step, "alpha2");
             action.alpha = action.alpha1;
-            Time(action, FloatOf(step, "duration"), clock);
+            Time(action, FloatOf(reader, step, "duration"), clock);
         } else {
             WriteLogLine(HtmlEscape("help.xml: a window's action \"" + action.name + "\" is skipped"));
             continue;

@@ -17,6 +17,7 @@
 
 class GameField;
 class HelpController;
+class StrictXmlReader;
 class TiXmlElement;
 
 // One timed step of the show: a sub-window's pan ("Move"), a pause that
@@ -89,9 +90,11 @@ public:
     HelpController* _controller = nullptr;
 
 private:
-    // help.xml: false when it cannot be read (the screen stays empty).
+    // help.xml: false when it cannot be read (the screen stays empty). An
+    // attribute left out or not a number takes its default (0; a board's
+    // scale 1), and each window's bad numbers are named in one log line.
     bool Load(const std::string& fileName);
-    void LoadWindow(const TiXmlElement* element, int index);
+    void LoadWindow(const TiXmlElement* element, int index, StrictXmlReader& reader);
 };
 
 Widget* CreateHelp(const TiXmlElement* element);

@@ -19,10 +19,7 @@ void EnableLogo(bool enabled)
 
 HiScorePanel::HiScorePanel()
 {
-    slide.addKey(-450.0f);
-    slide.addKey(45.0f);
-    slide.addKey(25.0f);
-    slide.CalculateGradient(false);
+    SetCurveKeys(slide, {-450.0f, 45.0f, 25.0f});
 }
 
 void HiScorePanel::Leave(int next)

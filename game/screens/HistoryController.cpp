@@ -6,7 +6,7 @@
 
 HistoryController::HistoryController(History* history) : _history(history)
 {
-    for (DriftingLight& light : _lights)
+    for (ColorDrift& light : _lights)
         light.Start();
 }
 
@@ -27,7 +27,7 @@ void HistoryController::Update(float dt)
         books.completeScreen->CurrentPage().Update(dt);
     for (SwimmingFish& fish : books.fish)
         fish.Update(dt);
-    for (DriftingLight& light : _lights)
+    for (ColorDrift& light : _lights)
         light.Advance(dt);
     _blink += dt;
     if (_blink >= 1.0f)

@@ -6,7 +6,7 @@
 // It runs as long as its story widget; once that widget is deleted it
 // forgets it and finishes.
 
-#include "game/screens/DriftingLight.h"
+#include "gui/effects/ColorDrift.h"
 #include "gui/controllers/IController.h"
 
 class History;
@@ -25,5 +25,5 @@ public:
     History* _history;
     // 0 to 1, once round a second.
     float _blink = 0.0f;
-    DriftingLight _lights[2];
+    ColorDrift _lights[2];
 };

@@ -57,9 +57,7 @@ Map::Map(const std::string& widgetName, const TiXmlElement* element, GameInfo& i
     countryColors[6] = Color(255, 132, 0);
 
     artefactTipText = FindTextResource("ArtefactTip");
-    for (float key : {0.0f, 1.1f, 1.0f})
-        tipPulse.addKey(key);
-    tipPulse.CalculateGradient(false);
+    SetCurveKeys(tipPulse, {0.0f, 1.1f, 1.0f});
     waypointSheet = Picture("#WayPoints", false);
     BuildWaypoints();
     for (int i = 0; i < kTipFrameCount; ++i)

@@ -25,10 +25,7 @@ void MapTextQueue::Update(float dt)
     if (!scrolling) {
         if (texts.size() > 1) {
             lastIndex = static_cast<int>(texts.size()) - 1;
-            scroll.Clear();
-            scroll.addKey(0.0f);
-            scroll.addKey(kScrollStep * static_cast<float>(lastIndex));
-            scroll.CalculateGradient(false);
+            SetCurveKeys(scroll, {0.0f, kScrollStep * static_cast<float>(lastIndex)});
             transition = 0.0f;
             scrolling = true;
         }

@@ -16,12 +16,8 @@ const int kWaveCount = 5;
 MapTitleEmerge::MapTitleEmerge(Map* map)
     : MapProcess("VelmoraAscendant", map)
 {
-    for (float key : {0.8f, 0.9f, 1.0f})
-        _scale.addKey(key);
-    _scale.CalculateGradient(false);
-    for (float key : {0.0f, 32.0f, 64.0f, 255.0f})
-        _alpha.addKey(key);
-    _alpha.CalculateGradient(false);
+    SetCurveKeys(_scale, {0.8f, 0.9f, 1.0f});
+    SetCurveKeys(_alpha, {0.0f, 32.0f, 64.0f, 255.0f});
     if (!_map)
         return;
     PlayWidgetSample("VelmoraAscendant");

@@ -18,12 +18,8 @@ const float kIslandY = 278.0f;
 MapWave::MapWave()
 {
     rotationSpeed = static_cast<float>(RandomInt()) * 0.00030515456f - 5.0f;
-    for (float key : {0.8f, 1.2f, 1.5f})
-        scale.addKey(key);
-    scale.CalculateGradient(false);
-    for (float key : {0.0f, 250.0f, 250.0f, 200.0f, 170.0f, 130.0f, 80.0f, 0.0f})
-        alpha.addKey(key);
-    alpha.CalculateGradient(false);
+    SetCurveKeys(scale, {0.8f, 1.2f, 1.5f});
+    SetCurveKeys(alpha, {0.0f, 250.0f, 250.0f, 200.0f, 170.0f, 130.0f, 80.0f, 0.0f});
     picture = GetWidgetPicture("#VOLNA");
     sizeFactor = 0.9f + static_cast<float>(RandomInt()) * 7.599109e-6f;
 }

@@ -1,7 +1,7 @@
 #include "game/screens/MenuIdleController.h"
 
 #include "engine/render/DrawRoutines.h"
-#include "engine/util/Random.h"
+#include "engine/util/MathFunctions.h"
 #include "game/screens/MenuScene.h"
 #include "game/state/GameInfo.h"
 #include "gui/controllers/ControllerManager.h"
@@ -10,11 +10,6 @@
 #include <cmath>
 
 namespace {
-
-float Draw()
-{
-    return static_cast<float>(RandomInt());
-}
 
 Player& ActivePlayer()
 {
@@ -26,10 +21,10 @@ Player& ActivePlayer()
 MenuIdleController::MenuIdleController(MenuScene& menuScene)
     : scene(menuScene)
 {
-    schoolInterval = 2.0f + Draw() / 32767.0f * 4.0f;
-    drift._period = 0.2f + Draw() / 32767.0f * 0.8f;
-    drift._fromLevel = 100.0f + Draw() / 32767.0f * 155.0f;
-    drift._toLevel = 100.0f + Draw() / 32767.0f * 155.0f;
+    schoolInterval = 2.0f + RandomUnit() * 4.0f;
+    drift._period = 0.2f + RandomUnit() * 0.8f;
+    drift._fromLevel = 100.0f + RandomUnit() * 155.0f;
+    drift._toLevel = 100.0f + RandomUnit() * 155.0f;
     drift._fromColor = RandomColorBetween(Color(100, 100, 100, 255), Color(255, 255, 255, 255));
     drift._toColor = RandomColorBetween(Color(100, 100, 100, 255), Color(255, 255, 255, 255));
     drift._color = Color(255, 255, 255, 255);
@@ -56,7 +51,7 @@ void MenuIdleController::RenewSchool()
     if (scene.school.time <= static_cast<float>(scene.school.lastKey) + schoolInterval)
         return;
     scene.school.time = 0.0f;
-    schoolInterval = 5.0f + Draw() * 0.00030515456f;
+    schoolInterval = 5.0f + RandomTimes(0.00030515456f);
     scene.StartSchoolOnRandomTrack();
 }
 

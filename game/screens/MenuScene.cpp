@@ -99,7 +99,7 @@ void MenuScene::StartSchoolOnRandomTrack()
         school.time = 0.0f;
         return;
     }
-    const int index = RandomInt(static_cast<int>(tracks.size()));
+    const int index = RandomIndex(static_cast<int>(tracks.size()));
     school.Build(tracks[static_cast<std::size_t>(index)]);
 }
 

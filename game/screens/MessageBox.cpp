@@ -66,12 +66,8 @@ MessageBox::MessageBox(const std::string& name, GameInfo& info)
                                       _button ? _button->size.x : 0, _button ? _button->size.y : 0);
     SetRect(100, 100, _layout.width, _layout.height);
     PlaceButtons();
-    for (float key : {-10.0f, 15.0f, 12.0f})
-        _shadowCurve.addKey(key);
-    _shadowCurve.CalculateGradient(false);
-    for (float key : {0.5f, 1.1f, 1.0f})
-        _scaleCurve.addKey(key);
-    _scaleCurve.CalculateGradient(false);
+    SetCurveKeys(_shadowCurve, {-10.0f, 15.0f, 12.0f});
+    SetCurveKeys(_scaleCurve, {0.5f, 1.1f, 1.0f});
 }
 
 MessageBox::~MessageBox()

@@ -109,10 +109,10 @@ void PageBook::DrawBackdrop()
     const HistoryController* controller = books.historyController;
     if (controller && Uploaded(books.arcMask)) {
         device.SetBlendMode(kBlendAdditive);
-        device.SetColor(WithAlpha(controller->_lights[0].color, controller->_lights[0].value));
+        device.SetColor(WithAlpha(controller->_lights[0]._color, controller->_lights[0]._level));
         DrawImage(*books.arcMask, 400, 0);
         // The same arch mirrored to the left.
-        device.SetColor(WithAlpha(controller->_lights[1].color, controller->_lights[1].value));
+        device.SetColor(WithAlpha(controller->_lights[1]._color, controller->_lights[1]._level));
         device.DrawRectInset(392.0f, 0.0f, -512.0f, 1024.0f, 0.0f);
         device.SetBlendMode(kBlendNormal);
         device.ResetColor();

@@ -2,6 +2,7 @@
 
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
+#include "engine/util/MathFunctions.h"
 #include "engine/util/Random.h"
 #include "game/screens/ParusController.h"
 #include "gui/ResourceAccess.h"
@@ -22,11 +23,6 @@ const int kViewY = 8;
 const int kViewWidth = 510;
 const int kViewHeight = 566;
 const float kBandHeight = 58.0f;
-
-float Random()
-{
-    return static_cast<float>(RandomInt());
-}
 
 Sprite* Picture(const char* name, int addressMode)
 {
@@ -53,11 +49,11 @@ void NewCloud(Parus::Cloud& cloud)
 // A curve from v through 30 to 49 random keys back to v, each -0.3 to 0.3.
 void BuildSway(SplinePath<float>& curve)
 {
-    const float first = Random() * 0.0000182806f - 0.3f;
+    const float first = RandomTimes(0.0000182806f) - 0.3f;
     curve.addKey(first);
-    const int count = 30 + static_cast<int>(Random() / 32767.0f * 19.999f);
+    const int count = 30 + RandomIndex(20);
     for (int i = 0; i < count; ++i)
-        curve.addKey(Random() * 0.0000182806f - 0.3f);
+        curve.addKey(RandomTimes(0.0000182806f) - 0.3f);
     curve.addKey(first);
     curve.CalculateGradient(false);
 }

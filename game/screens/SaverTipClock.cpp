@@ -4,10 +4,7 @@
 
 SaverTipClock::SaverTipClock()
 {
-    scale.addKey(0.1f);
-    scale.addKey(1.1f);
-    scale.addKey(1.0f);
-    scale.CalculateGradient(false);
+    SetCurveKeys(scale, {0.1f, 1.1f, 1.0f});
 }
 
 void SaverTipClock::Start()

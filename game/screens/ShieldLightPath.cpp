@@ -1,20 +1,11 @@
 #include "game/screens/ShieldLightPath.h"
 
-#include "engine/util/Random.h"
+#include "engine/util/MathFunctions.h"
 #include "gui/effects/EffectList.h"
 #include "gui/effects/ParticleEffect.h"
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-float RandomTimes(float scale)
-{
-    return static_cast<float>(RandomInt()) * scale;
-}
-
-} // namespace
 
 ShieldLightPath::ShieldLightPath(const LightPathSpec& entry)
     : number(entry.number)
@@ -65,8 +56,8 @@ void ShieldLightPath::Advance(float dt, EffectList& effects)
     glowTimer += dt;
     if (glowTimer >= 0.05f) {
         glowTimer = 0.0f;
-        glowSize = static_cast<int>(RandomTimes(3.051851e-5f) * 39.999f) + 24;
-        glowAlpha = static_cast<int>(RandomTimes(3.051851e-5f) * 67.999f) + 32;
+        glowSize = RandomIndex(40) + 24;
+        glowAlpha = RandomIndex(68) + 32;
     }
     t = t + (dt + 0.001f * t) * speed;
     if (t < 1.0f && running) {
@@ -90,7 +81,7 @@ void ShieldLightPath::EndSegment(EffectList& effects)
     if (running && segment < last) {
         dist += SegmentLength(segment) * 0.5f;
         EnterSegment(segment + 1, dist);
-        if (segment == 1 && static_cast<int>(RandomTimes(3.051851e-5f) * 2.999f) == 0)
+        if (segment == 1 && RandomIndex(3) == 0)
             effects.AddAt("ShieldStar", points[1].x, points[1].y);
     } else if (running) {
         if (ParticleEffect* light = effect.Get())

@@ -4,9 +4,7 @@
 
 WindCurve::WindCurve(std::initializer_list<float> keys, float base) : _base(base)
 {
-    for (const float key : keys)
-        curve.addKey(key);
-    curve.CalculateGradient(false);
+    SetCurveKeys(curve, keys);
 }
 
 void WindCurve::Advance(float dt)

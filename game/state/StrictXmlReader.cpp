@@ -15,16 +15,20 @@ const char* StrictXmlReader::Find(const TiXmlElement* element, const char* name)
 }
 
 template <typename T>
-void StrictXmlReader::Number(const TiXmlElement* element, const char* name, const char* format, T& value)
+void StrictXmlReader::Parse(const char* text, const char* name, const char* format, T& value)
 {
-    const char* text = Find(element, name);
-    if (!text)
-        return;
     T parsed{};
     if (std::sscanf(text, format, &parsed) == 1)
         value = parsed;
     else
         Note(std::string("\"") + name + "\" is not a number");
+}
+
+template <typename T>
+void StrictXmlReader::Number(const TiXmlElement* element, const char* name, const char* format, T& value)
+{
+    if (const char* text = Find(element, name))
+        Parse(text, name, format, value);
 }
 
 void StrictXmlReader::Int(const TiXmlElement* element, const char* name, int& value)
@@ -35,6 +39,18 @@ void StrictXmlReader::Int(const TiXmlElement* element, const char* name, int& va
 void StrictXmlReader::Float(const TiXmlElement* element, const char* name, float& value)
 {
     Number(element, name, "%f", value);
+}
+
+void StrictXmlReader::OptionalInt(const TiXmlElement* element, const char* name, int& value)
+{
+    if (const char* text = element ? element->Attribute(name) : nullptr)
+        Parse(text, name, "%d", value);
+}
+
+void StrictXmlReader::OptionalFloat(const TiXmlElement* element, const char* name, float& value)
+{
+    if (const char* text = element ? element->Attribute(name) : nullptr)
+        Parse(text, name, "%f", value);
 }
 
 void StrictXmlReader::Bool(const TiXmlElement* element, const char* name, bool& value)

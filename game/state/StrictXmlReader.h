@@ -18,6 +18,10 @@ public:
     void Float(const TiXmlElement* element, const char* name, float& value);
     void Bool(const TiXmlElement* element, const char* name, bool& value);
     void String(const TiXmlElement* element, const char* name, std::string& value);
+    // Attributes that may be left out: an absent one keeps the value without
+    // a note (as does an absent element); one that carries no number is noted.
+    void OptionalInt(const TiXmlElement* element, const char* name, int& value);
+    void OptionalFloat(const TiXmlElement* element, const char* name, float& value);
 
     // Finds a child element by name; an absent one is noted.
     const TiXmlElement* Child(const TiXmlElement* parent, const char* name, const std::string& where);
@@ -33,6 +37,8 @@ private:
     const char* Find(const TiXmlElement* element, const char* name);
     template <typename T>
     void Number(const TiXmlElement* element, const char* name, const char* format, T& value);
+    template <typename T>
+    void Parse(const char* text, const char* name, const char* format, T& value);
 
     std::string _fileName;
     std::vector<std::string> _notes;

@@ -12,11 +12,6 @@ namespace MenuFish {
 
 namespace {
 
-float RandomUnit()
-{
-    return static_cast<float>(RandomInt()) / 32767.0f;
-}
-
 // Keys 200 apart across the screen, each within jitter of the height.
 void LayOutTrack(SwimmingFish& fish, float height, float jitter)
 {
@@ -52,7 +47,7 @@ void Place(SwimmingFish& fish)
     const float height = fish.wideHeight ? 250.0f + static_cast<float>(RandomInt()) * 0.009460738f
                                          : 350.0f + static_cast<float>(RandomInt()) * 0.0064088563f;
     LayOutTrack(fish, height, 20.0f);
-    SetSprite(fish, RandomInt(4));
+    SetSprite(fish, RandomIndex(4));
     fish.scale = 0.4f + 0.399f * RandomUnit();
     if (fish.scale < 0.7f)
         fish.scale *= 0.8f;
@@ -73,7 +68,7 @@ void Spawn(SwimmingFish& fish)
     fish.track.keys.resize(kKeys);
     Place(fish);
     fish.t = static_cast<float>(RandomInt()) * 3.0182806e-5f;
-    fish.sector = RandomInt(static_cast<int>(fish.track.keys.size()) - 2);
+    fish.sector = RandomIndex(static_cast<int>(fish.track.keys.size()) - 2);
 }
 
 void Randomize(SwimmingFish& fish)
@@ -83,9 +78,9 @@ void Randomize(SwimmingFish& fish)
     fish.color = LightColor();
     const float height = 150.0f + static_cast<float>(RandomInt()) * 0.00763f;
     LayOutTrack(fish, height, 10.0f);
-    int index = RandomInt(5);
+    int index = RandomIndex(5);
     while (index == fish.spriteIndex)
-        index = RandomInt(5);
+        index = RandomIndex(5);
     SetSprite(fish, index);
 }
 

@@ -1,24 +1,13 @@
 #include "gui/widgets/CreditsColorDrift.h"
 
-#include "engine/render/DrawRoutines.h"
-#include "engine/util/Random.h"
 #include "gui/effects/SwimmingFish.h"
 #include "gui/widgets/Credits.h"
 #include "gui/widgets/CreditsModule.h"
 
-namespace {
-
-float RandomValue()
-{
-    return static_cast<float>(RandomInt());
-}
-
-} // namespace
-
 CreditsColorDrift::CreditsColorDrift(Credits* credits) : _credits(credits)
 {
-    StartArc(_arc1);
-    StartArc(_arc2);
+    _arc1.Start();
+    _arc2.Start();
 }
 
 CreditsColorDrift::~CreditsColorDrift()
@@ -27,17 +16,6 @@ CreditsColorDrift::~CreditsColorDrift()
         _credits->_drift = nullptr;
     if (CreditsModule().drift == this)
         CreditsModule().drift = nullptr;
-}
-
-void CreditsColorDrift::StartArc(Arc& arc)
-{
-    arc._fromLevel = 100.0f + RandomValue() * 0.004730338f;
-    arc._toLevel = 100.0f + RandomValue() * 0.004730338f;
-    arc._period = 0.2f + RandomValue() * 2.438429e-5f;
-    arc._phaseTime = 0.0f;
-    arc._fromColor = RandomColorBetween(Color(100, 100, 100, 255), Color(255, 255, 255, 255));
-    arc._toColor = RandomColorBetween(Color(100, 100, 100, 255), Color(255, 255, 255, 255));
-    arc._color = Color();
 }
 
 void CreditsColorDrift::Update(float dt)

@@ -31,7 +31,4 @@ public:
     Credits* _credits;
     Arc _arc1;
     Arc _arc2;
-
-private:
-    static void StartArc(Arc& arc);
 };

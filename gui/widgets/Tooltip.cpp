@@ -4,6 +4,7 @@
 #include "engine/render/Sprite.h"
 #include "gui/widgets/WidgetServices.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -46,6 +47,14 @@ void DrawTooltipFrame(int x, int y, int w, int h)
     Quad(x + 12, y + 12, w - 24, h - 24, c1, c2, c1, c2);
     Quad(x, y, 32, 28, 0.0f, 0.5f, kGrid, 1.0f);
     Quad(x + w - 32, y + h - 28, 32, 28, 0.5f, 1.0f, kGrid, 1.0f);
+}
+
+Rect TooltipFrameAround(int cx, int cy, int w, int h, int textWidth)
+{
+    // A little air between the text and each ornament.
+    constexpr int kAir = 6;
+    const int width = std::max(w, textWidth + 2 * (kTooltipOrnamentWidth + kAir));
+    return Rect(cx - width / 2, cy - h / 2, width, h);
 }
 
 void DrawTooltipArrow(const Point& p, float t, int angle)

@@ -18,6 +18,12 @@ inline void DrawTooltipFrame(const Rect& r)
 {
     DrawTooltipFrame(r.x, r.y, r.w, r.h);
 }
+// The ornaments at the frame's lower left and upper right corners: a line
+// of text across the middle must clear them.
+constexpr int kTooltipOrnamentWidth = 32;
+// The frame of at least w x h centred on (cx, cy), widened so that a line of
+// text of that width centred there clears both ornaments.
+Rect TooltipFrameAround(int cx, int cy, int w, int h, int textWidth);
 // The arrow's tip area at the point, turned by angle degrees, bobbing with t.
 void DrawTooltipArrow(const Point& p, float t, int angle);
 

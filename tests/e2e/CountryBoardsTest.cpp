@@ -26,7 +26,6 @@ using namespace testing_support;
 namespace {
 
 constexpr int kCountries = 7;
-constexpr int kBombButton = 3;
 // The side panel's title plate, screen pixels from the top left.
 constexpr struct {
     int left, top, right, bottom;
@@ -96,6 +95,9 @@ TEST_F(CountryBoardsTest, EachCountrysFirstBoardWithItsTipSunBonusAndPause)
         iris.stage = iris.maxStage = country;
         iris.level = iris.maxLevel = 1;
         iris.bonusCount[kBombButton] = 2;
+        // Each country's board starts with the profile's sun: empty here, so
+        // that the sun stands still until this country's charge below.
+        iris.sunEnergy = 0.0f;
         ASSERT_TRUE(CallScriptFunction("StartStageLevel"));
         Frames(kFadeFrames + 6 * kFramesPerSecond);
         ASSERT_EQ(TopLayer(), stage);

@@ -133,10 +133,12 @@ void DrawArtefactPiece(Canvas& canvas, int artefact, int piece)
 {
     Canvas full(256, 256);
     DrawArtefact(full, artefact);
-    // The board draws a piece at its place with the same texture mapping as
-    // the whole picture, so the piece at y holds the picture's rows from y.
+    // A piece's place (Artefact.xml) counts y upward from the picture's
+    // bottom edge, as the screen does, while the canvas counts rows down
+    // from its top: the piece at y holds the 64 rows that end 256 - y rows
+    // below the top, so the pieces laid at their places make the picture.
     const int left = (piece % 4) * 64;
-    const int top = (piece / 4) * 64;
+    const int top = 256 - 64 - (piece / 4) * 64;
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x)
             canvas.Set(x, y, full.At(left + x, top + y));

@@ -12,5 +12,6 @@ constexpr int kArtefactPieces = 16;
 // Artefact 0 to 6 on a 256 x 256 canvas.
 void DrawArtefact(Canvas& canvas, int artefact);
 // Piece 0 to 15 of the artefact on a 64 x 64 canvas: piece n covers the
-// picture's column n % 4 and its row n / 4, at x and y of 64 times those.
+// picture's column n % 4 and its row n / 4 counted up from the bottom, at
+// x and y of 64 times those (y upward, as the screen counts).
 void DrawArtefactPiece(Canvas& canvas, int artefact, int piece);

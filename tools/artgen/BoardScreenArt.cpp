@@ -92,11 +92,24 @@ void DrawBonusIcon(Canvas& canvas, int icon, Vec2 c, float r)
                               {c.x - 5, c.y + r * 0.7f}, {c.x + r * 0.4f, c.y - 3}, {c.x + 1, c.y - 3}}),
                     Solid(Rgb(0x2060E0)));
         break;
-    case 1: // time: a clock
-        canvas.Stroke(*Circle(c, r * 0.6f), 3.0f, Solid(ink));
-        canvas.Fill(*Polyline({c, {c.x, c.y - r * 0.45f}}, 3.0f), Solid(ink));
-        canvas.Fill(*Polyline({c, {c.x + r * 0.35f, c.y}}, 3.0f), Solid(ink));
+    case 1: { // time: an hourglass, most of its sand run down
+        const float w = r * 0.42f;
+        const float h = r * 0.6f;
+        const Colour sand = Rgb(0xE0A040);
+        const ShapePtr glass = Unite(Polygon({{c.x - w, c.y - h}, {c.x + w, c.y - h}, {c.x + 1.5f, c.y}, {c.x - 1.5f, c.y}}),
+                                     Polygon({{c.x - 1.5f, c.y}, {c.x + 1.5f, c.y}, {c.x + w, c.y + h}, {c.x - w, c.y + h}}));
+        canvas.Fill(*glass, Solid(Rgb(0xFFF8E8, 0.9f)));
+        canvas.Fill(*Polygon({{c.x - w * 0.45f, c.y - h * 0.45f}, {c.x + w * 0.45f, c.y - h * 0.45f}, {c.x + 1.0f, c.y - 1.0f},
+                              {c.x - 1.0f, c.y - 1.0f}}),
+                    Solid(sand));
+        canvas.Fill(*Polyline({{c.x, c.y - 1.0f}, {c.x, c.y + h * 0.6f}}, 1.2f), Solid(sand));
+        canvas.Fill(*Polygon({{c.x - w * 0.92f, c.y + h - 0.5f}, {c.x + w * 0.92f, c.y + h - 0.5f}, {c.x, c.y + h * 0.3f}}),
+                    Solid(sand));
+        canvas.Stroke(*glass, 1.5f, Solid(ink));
+        for (float y : {c.y - h - 2.5f, c.y + h + 2.5f})
+            canvas.Fill(*RoundedRect({c.x - w - 3.0f, y - 2.0f, c.x + w + 3.0f, y + 2.0f}, 1.5f), Solid(ink));
         break;
+    }
     case 2: // swap: two arrows
         canvas.Fill(*Polyline({{c.x - r * 0.5f, c.y - 6}, {c.x + r * 0.5f, c.y - 6}}, 4.0f), Solid(Rgb(0x20A050)));
         canvas.Fill(*Polygon({{c.x + r * 0.6f, c.y - 6}, {c.x + r * 0.3f, c.y - 14}, {c.x + r * 0.3f, c.y + 2}}),
@@ -256,6 +269,17 @@ void DrawStageFrame(Canvas& canvas, int stage)
             canvas.Stroke(*band, 1.5f, Solid(WithAlpha(Shade(metal, 0.3f), 0.9f)));
         }
     }
+    if (stage == 2) {
+        // Babylon's board puts this corner of the texture (u 0.625..0.9375,
+        // v 0.6875..1) into each hole where the frame turns inward, 5 points
+        // left of and 4 below the hole: a rivet at its upper right sits on
+        // the frame's bend, and the hole itself stays open.
+        const Vec2 rivet{464.0f, 16.0f};
+        canvas.Shadow(*Circle(rivet, 14.0f), {2.0f, 3.0f}, 3.0f, Rgb(0x000000, 0.5f));
+        canvas.Fill(*Circle(rivet, 14.0f), RadialGradient(rivet - Vec2{4.0f, 4.0f}, 18.0f, {{0.0f, Rgb(0xFFF0B0)}, {0.6f, palette::kGold}, {1.0f, palette::kGoldDark}}));
+        canvas.Stroke(*Circle(rivet, 14.0f), 2.0f, Solid(Shade(metal, 0.3f)));
+        return;
+    }
     // The top strip: an inner corner piece and the stage ornaments.
     canvas.Fill(*Circle({400.0f, 80.0f}, 60.0f), RadialGradient({380.0f, 60.0f}, 80.0f, {{0.0f, Shade(metal, 1.4f)}, {1.0f, dark}}));
 }
@@ -314,11 +338,15 @@ void DrawTimeBarFrame(Canvas& canvas)
 
 void DrawTimeBarFill(Canvas& canvas)
 {
-    canvas.FillAll([](Vec2 p) {
+    // The sands of the level's time: golden grains, lit from above; the
+    // blinking row glows red when they run short.
+    const ValueNoise grains(29);
+    canvas.FillAll([&grains](Vec2 p) {
         const bool blink = p.y >= 16.0f;
         const float t = std::fmod(p.y, 16.0f) / 16.0f;
-        const Colour a = blink ? Rgb(0xFF4020) : Rgb(0x40C0FF);
-        return Shade(a, 1.3f - 0.6f * t);
+        const Colour a = blink ? Rgb(0xFF5020) : Rgb(0xE6B45A);
+        const float grain = 0.82f + 0.36f * grains.At(p.x * 0.9f, p.y * 0.9f);
+        return Shade(a, (1.25f - 0.55f * t) * grain);
     });
 }
 

@@ -55,11 +55,14 @@ TEST(GeneratedArtefacts, PiecesAtTheirPlacesMakeUpTheWholePicture)
             ASSERT_TRUE(ReadPng(PicturePath(path + std::to_string(n) + ".png"), piece)) << path << n;
             ASSERT_EQ(piece.width, 64);
             ASSERT_EQ(piece.height, 64);
+            // A place's y counts up from the picture's bottom edge, as the
+            // screen draws it; the files' rows run down from the top.
+            const int top = 256 - 64 - y;
             for (int py = 0; py < 64; ++py)
                 for (int px = 0; px < 64; ++px) {
-                    ASSERT_TRUE(std::equal(piece.At(px, py), piece.At(px, py) + 4, full.At(x + px, y + py)))
+                    ASSERT_TRUE(std::equal(piece.At(px, py), piece.At(px, py) + 4, full.At(x + px, top + py)))
                         << path << n << " at " << px << "," << py;
-                    ++covered[static_cast<std::size_t>((y + py) * 256 + x + px)];
+                    ++covered[static_cast<std::size_t>((top + py) * 256 + x + px)];
                 }
         }
         EXPECT_TRUE(std::all_of(covered.begin(), covered.end(), [](int c) { return c == 1; }))

@@ -98,7 +98,7 @@ TEST(MathFunctions, RandomRangesStayInside)
         const float f = RandomFloatRange(-1.0f, 1.0f);
         ASSERT_GE(f, -1.0f);
         ASSERT_LT(f, 1.0f);
-        const int r = RandomInt(6);
+        const int r = RandomIndex(6);
         ASSERT_GE(r, 0);
         ASSERT_LT(r, 6);
         ASSERT_LT(RandomFloat(2.0f), 2.0f);

@@ -37,9 +37,9 @@ BonusMover::BonusMover(float startX, float startY, float startZ, float endX, flo
     const float low = x0 - 50.0f;
     const float high = x1 + 50.0f;
     const float r = std::trunc(static_cast<float>(RandomInt()) * ((high - low) - 0.001f) / 32767.0f + low);
-    SetKeys(_pathX, {x0, x0, r, x1, x1});
-    SetKeys(_pathY, {startY, startY - 60.0f, 0.4f * (r - x1) + endY, endY, endY});
-    SetKeys(_pathScale, {1.0f, 1.15f, 1.15f, 1.15f, 1.0f});
+    SetCurveKeys(_pathX, {x0, x0, r, x1, x1});
+    SetCurveKeys(_pathY, {startY, startY - 60.0f, 0.4f * (r - x1) + endY, endY, endY});
+    SetCurveKeys(_pathScale, {1.0f, 1.15f, 1.15f, 1.15f, 1.0f});
     StartFlame(kFlames[Index()], startX, startY);
 }
 
@@ -91,7 +91,7 @@ void BonusMover::Draw()
     float u = 0.0f;
     float v = 0.0f;
     AtlasCellUV(picture + kBonusFrames, u, v);
-    g_renderDevice.DrawRectUV(Rect(-20, -20, 40, 40), u, u + 0.15625f, v, v + 0.15625f);
+    g_renderDevice.DrawRectUV(Rect(-20, -20, 40, 40), u, u + kAtlasCell, v, v + kAtlasCell);
     g_renderDevice.PopMatrix();
     g_renderDevice.ResetColor();
 

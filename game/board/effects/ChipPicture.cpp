@@ -7,10 +7,6 @@
 #include "game/board/Square.h"
 #include "game/board/SquareKinds.h"
 
-namespace {
-constexpr float kAtlasCell = 0.15625f;
-} // namespace
-
 int ChipAtlasFrame(const GameField& field, int kind, int knownCovers)
 {
     const int covers[] = {kKindLocked, kKindDoubleLocked, kKindIce, kKindFixedLocked, kKindFixedDoubleLocked};

@@ -4,6 +4,7 @@
 #include "engine/render/Sprite.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/sound/SoundSystemImpl.h"
+#include "engine/util/MathFunctions.h"
 #include "engine/util/Random.h"
 #include "engine/util/StringUtils.h"
 #include "game/board/GameField.h"
@@ -22,11 +23,6 @@ constexpr int kSunTip = 8;
 // Every covered kind known to the flight.
 constexpr int kAllCovers = 5;
 constexpr int kTrailCopies = 5;
-
-float RandomUnit()
-{
-    return static_cast<float>(RandomInt()) / 32767.0f;
-}
 
 } // namespace
 
@@ -63,7 +59,7 @@ ChipSunEnergy::ChipSunEnergy(const std::vector<Point>& cells, GameField* field)
 
 void ChipSunEnergy::Update(float dt)
 {
-    _glowSize = static_cast<int>(_glow + (1.25f * _glow - _glow - 0.001f) * RandomUnit());
+    _glowSize = static_cast<int>(RandomFloatRange(_glow, 1.25f * _glow));
     for (std::size_t i = 0; i < _chips.size();) {
         FlyingChip& chip = _chips[i];
         chip.progress += dt * chip.rate;
@@ -82,7 +78,7 @@ void ChipSunEnergy::Update(float dt)
         _chips.erase(_chips.begin() + static_cast<std::ptrdiff_t>(i));
         _arrived = true;
         _glow = 64.0f;
-        _glowSize = static_cast<int>(64.0f + (16.0f - 64.0f - 0.001f) * RandomUnit());
+        _glowSize = static_cast<int>(RandomFloatRange(64.0f, 16.0f));
     }
     if (!_arrived)
         return;

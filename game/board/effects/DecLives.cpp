@@ -2,7 +2,7 @@
 
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
-#include "engine/util/Random.h"
+#include "engine/util/MathFunctions.h"
 #include "game/board/GameField.h"
 #include "game/board/effects/ChipPicture.h"
 #include "game/state/Player.h"
@@ -16,18 +16,6 @@ constexpr float kShakeStep = 0.085f;
 constexpr float kStandStill = 1.0f;
 constexpr float kBreakTime = 3.0f;
 
-// Evenly from min to max.
-float RandomBetween(float min, float max)
-{
-    return min + static_cast<float>(RandomInt()) / 32767.0f * (max - min - 0.001f);
-}
-
-int RandomWhole(int min, int max)
-{
-    return min + static_cast<int>(static_cast<float>(RandomInt()) / 32767.0f *
-                                  (static_cast<float>(max - min) - 0.001f));
-}
-
 } // namespace
 
 DecLives::DecLives(GameField* field)
@@ -40,14 +28,14 @@ DecLives::DecLives(GameField* field)
     _halves[1].x = _iconX + 3.0f;
     for (Half& half : _halves)
         half.y = kIconY;
-    _halves[0].speedX = RandomBetween(-45.0f, -70.0f);
-    _halves[0].speedY = RandomBetween(70.0f, 120.0f);
-    _halves[0].accelerationY = RandomBetween(-200.0f, -300.0f);
-    _halves[1].speedX = RandomBetween(45.0f, 70.0f);
-    _halves[1].speedY = RandomBetween(70.0f, 120.0f);
-    _halves[1].accelerationY = RandomBetween(-200.0f, -300.0f);
-    _halves[0].spin = RandomBetween(50.0f, 150.0f);
-    _halves[1].spin = RandomBetween(-50.0f, -150.0f);
+    _halves[0].speedX = RandomFloatRange(-45.0f, -70.0f);
+    _halves[0].speedY = RandomFloatRange(70.0f, 120.0f);
+    _halves[0].accelerationY = RandomFloatRange(-200.0f, -300.0f);
+    _halves[1].speedX = RandomFloatRange(45.0f, 70.0f);
+    _halves[1].speedY = RandomFloatRange(70.0f, 120.0f);
+    _halves[1].accelerationY = RandomFloatRange(-200.0f, -300.0f);
+    _halves[0].spin = RandomFloatRange(50.0f, 150.0f);
+    _halves[1].spin = RandomFloatRange(-50.0f, -150.0f);
     if (n < kIconsShown)
         TakeLife();
 }
@@ -78,12 +66,12 @@ void DecLives::Update(float dt)
             return;
         _shakeClock = 0.0f;
         const float m = (_elapsed - 1.0f) * 0.4f + 0.2f;
-        _halves[0].x = _iconX - 3.0f + RandomBetween(-m, m);
-        _halves[0].y = kIconY + static_cast<float>(RandomWhole(-1, 1));
-        _halves[1].x = _iconX + 3.0f + RandomBetween(-m, m);
-        _halves[1].y = kIconY + static_cast<float>(RandomWhole(-1, 2));
+        _halves[0].x = _iconX - 3.0f + RandomFloatRange(-m, m);
+        _halves[0].y = kIconY + static_cast<float>(RandomIntRange(-1, 1));
+        _halves[1].x = _iconX + 3.0f + RandomFloatRange(-m, m);
+        _halves[1].y = kIconY + static_cast<float>(RandomIntRange(-1, 2));
         for (Half& half : _halves)
-            half.angle = RandomBetween(-5.0f * m, 5.0f * m);
+            half.angle = RandomFloatRange(-5.0f * m, 5.0f * m);
         return;
     }
     if (!_lifeTaken)

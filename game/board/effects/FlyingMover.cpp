@@ -22,14 +22,6 @@ FlyingMover::~FlyingMover()
     StopFlame();
 }
 
-void FlyingMover::SetKeys(SplinePath<float>& curve, std::initializer_list<float> keys)
-{
-    curve.Clear();
-    for (float key : keys)
-        curve.addKey(key);
-    curve.CalculateGradient(false);
-}
-
 void FlyingMover::StartFlame(const std::string& name, float x, float y)
 {
     if (!_field)

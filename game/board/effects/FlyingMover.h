@@ -11,7 +11,6 @@
 #include "game/board/effects/FieldEffect.h"
 #include "gui/effects/EffectHandle.h"
 
-#include <initializer_list>
 #include <string>
 
 class FlyingMover : public FieldEffect {
@@ -36,8 +35,6 @@ protected:
     // Counts itself in flight.
     FlyingMover(const std::string& name, float speed, GameField* field, const Vector3& start, const Vector3& end);
 
-    // The keys of a curve, then its gradients.
-    static void SetKeys(SplinePath<float>& curve, std::initializer_list<float> keys);
     // The flame of that name starts at the point.
     void StartFlame(const std::string& name, float x, float y);
     void MoveFlame(float x, float y);

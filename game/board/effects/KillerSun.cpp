@@ -4,6 +4,7 @@
 #include "engine/render/Sprite.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/sound/SoundSystemImpl.h"
+#include "engine/util/MathFunctions.h"
 #include "engine/util/Random.h"
 #include "game/board/GameField.h"
 #include "game/board/effects/ChipPicture.h"
@@ -14,11 +15,6 @@
 namespace {
 
 constexpr int kRaySegments = 50;
-
-float RandomUnit()
-{
-    return static_cast<float>(RandomInt()) / 32767.0f;
-}
 
 } // namespace
 

@@ -3,30 +3,14 @@
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "engine/sound/SoundSystemImpl.h"
-#include "engine/util/Random.h"
+#include "engine/util/MathFunctions.h"
 #include "game/board/GameField.h"
 #include "game/board/effects/ChipPicture.h"
 #include "game/board/effects/Curves.h"
 
-#include <initializer_list>
-
 namespace {
 
 const Vector3 kZAxis(0.0f, 0.0f, 1.0f);
-
-// A spin of -200 to 200 degrees.
-float RandomSpin()
-{
-    return -200.0f + static_cast<float>(RandomInt()) / 32767.0f * 399.999f;
-}
-
-// The offsets keep the gradient each key is given (its own value).
-void SetOffsetKeys(SplinePath<float>& curve, std::initializer_list<float> keys)
-{
-    curve.Clear();
-    for (float key : keys)
-        curve.addKey(key);
-}
 
 } // namespace
 
@@ -80,8 +64,8 @@ void LetterText::SetupMode(int mode)
         SetCurveKeys(_scale, {2.7f, 1.0f, 1.02f, 1.04f, 1.06f, 1.08f, 1.1f, 1.12f});
         SetCurveKeys(_alpha, {0.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 0.0f});
         SetCurveKeys(_width, {1.0f, 1.0f});
-        const float spinIn = RandomSpin();
-        const float spinOut = RandomSpin();
+        const float spinIn = RandomFloatRange(-200.0f, 200.0f);
+        const float spinOut = RandomFloatRange(-200.0f, 200.0f);
         SetCurveKeys(_rotation, {spinIn, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, spinOut});
         break;
     }
@@ -99,7 +83,7 @@ void LetterText::SetupMode(int mode)
         SetCurveKeys(_scale, {0.0f, 1.0f, 1.0f, 1.0f, 1.0f, 0.0f});
         SetCurveKeys(_alpha, {0.0f, 0.5f, 1.0f, 1.0f, 0.5f, 0.0f});
         SetCurveKeys(_width, {1.0f, 1.0f});
-        SetOffsetKeys(_offsetY, {0.0f, 5.0f, 8.0f});
+        SetCurveKeys(_offsetY, {0.0f, 5.0f, 8.0f}, CurveGradients::KeyValues);
         break;
     default:
         return;
@@ -107,9 +91,9 @@ void LetterText::SetupMode(int mode)
     if (_rotation.keys.empty())
         SetCurveKeys(_rotation, {0.0f, 0.0f});
     if (_offsetX.keys.empty())
-        SetOffsetKeys(_offsetX, {0.0f, 0.0f});
+        SetCurveKeys(_offsetX, {0.0f, 0.0f}, CurveGradients::KeyValues);
     if (_offsetY.keys.empty())
-        SetOffsetKeys(_offsetY, {0.0f, 0.0f});
+        SetCurveKeys(_offsetY, {0.0f, 0.0f}, CurveGradients::KeyValues);
 }
 
 void LetterText::Update(float dt)

@@ -28,6 +28,8 @@ public:
     static constexpr int kModes = 8;
     // Never finishes by itself: it stays until its board stops it.
     static constexpr int kLastingMode = 7;
+    // Where the big texts of a level's start and end stand.
+    static inline const Point kBigTextPoint{537, 300};
 
     // A negative start time is a delay of that many seconds. Without a
     // picture (sprite null) the text is drawn.

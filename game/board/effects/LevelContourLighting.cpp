@@ -45,13 +45,15 @@ void LevelContourLighting::Draw()
             continue;
         const float x0 = ox + piece.x;
         const float y0 = oy + piece.y;
-        const float u = static_cast<float>(piece.type) * kFrameCell;
+        // The very quad the frame draws: its piece type's cell counted from
+        // the texture's right edge, turned clockwise by its quarter turns.
+        const float u = 1.0f - static_cast<float>(piece.type + 1) * kFrameCell;
         g_renderDevice.PushMatrix();
         g_renderDevice.Translate(Vector3(x0 + kPiece / 2.0f, y0 + kPiece / 2.0f, 0.0f));
-        g_renderDevice.Rotate(Vector3(0.0f, 0.0f, 1.0f), 90.0f * static_cast<float>(piece.rotation));
+        g_renderDevice.Rotate(Vector3(0.0f, 0.0f, 1.0f), -90.0f * static_cast<float>(piece.rotation));
         const float h = kPiece / 2.0f;
         // Corner colours follow the screen corners they land on.
-        const float turn = 1.57079632f * static_cast<float>(piece.rotation);
+        const float turn = -1.57079632f * static_cast<float>(piece.rotation);
         const float c = std::cos(turn);
         const float s = std::sin(turn);
         auto screen = [&](float lx, float ly) {

@@ -7,12 +7,17 @@
 #include "game/board/GameField.h"
 #include "game/board/effects/ChipPicture.h"
 #include "game/state/Player.h"
+#include "gui/StringTable.h"
 
 #include <cmath>
 
 namespace {
 // Up to this many lives the panel draws each icon.
 constexpr int kIconsShown = 4;
+// Where the word of a new life rises: over the lives row, clear of the
+// panel's left edge.
+constexpr int kWordX = 110;
+constexpr int kWordY = 262;
 } // namespace
 
 LifeBonus::LifeBonus(GameField* field)
@@ -25,6 +30,9 @@ LifeBonus::LifeBonus(GameField* field)
     _field->_shownLives += 1;
     ActivePlayer().lives = _field->_shownLives;
     g_sound.PlaySample("AddLife");
+    // The word goes with the sparks at the lives: the player sees why the
+    // count went up.
+    _field->ShowScoreText(GetText("ExtraLife"), Point(kWordX, kWordY), 0, true);
 }
 
 void LifeBonus::Update(float dt)

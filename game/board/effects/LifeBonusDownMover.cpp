@@ -36,10 +36,10 @@ LifeBonusDownMover::LifeBonusDownMover(float startX, float startY, float startZ,
     StartFlame("LifeFlame", startX, startY);
     const float swingX = 93.0f + 50.0f * static_cast<float>(RandomInt()) / 32767.0f;
     const float swingY = 187.0f + 100.0f * static_cast<float>(RandomInt()) / 32767.0f;
-    SetKeys(_pathX, {startX, startX, swingX, 43.0f});
-    SetKeys(_pathY, {startY, startY - 80.0f, swingY, 237.0f});
-    SetKeys(_shrink, {1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 0.4f});
-    SetKeys(_pathScale, {1.0f, 1.2f, 1.2f, 1.2f, 1.0f});
+    SetCurveKeys(_pathX, {startX, startX, swingX, 43.0f});
+    SetCurveKeys(_pathY, {startY, startY - 80.0f, swingY, 237.0f});
+    SetCurveKeys(_shrink, {1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 0.4f});
+    SetCurveKeys(_pathScale, {1.0f, 1.2f, 1.2f, 1.2f, 1.0f});
 }
 
 LifeBonusDownMover::~LifeBonusDownMover()
@@ -111,10 +111,10 @@ void LifeBonusDownMover::Draw()
     const Rect heart(corner, corner, side, side);
     AtlasCellUV(kHeartFrame, u, v);
     const float edge = 1.0f / 128.0f;
-    g_renderDevice.DrawRectUV(heart, u + edge, u + 0.15625f - edge, v + edge, v + 0.15625f - edge);
+    g_renderDevice.DrawRectUV(heart, u + edge, u + kAtlasCell - edge, v + edge, v + kAtlasCell - edge);
     g_renderDevice.SetBlendMode(2);
     g_renderDevice.SetColor(Color(static_cast<std::uint8_t>(static_cast<int>(64.0f * beat))));
-    g_renderDevice.DrawRectUV(heart, u + edge, u + 0.15625f - edge, v + edge, v + 0.15625f - edge);
+    g_renderDevice.DrawRectUV(heart, u + edge, u + kAtlasCell - edge, v + edge, v + kAtlasCell - edge);
     g_renderDevice.PopMatrix();
     RestoreDrawState();
 }

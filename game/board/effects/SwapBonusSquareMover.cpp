@@ -14,14 +14,6 @@ namespace {
 
 const char* const kTraceSource = ".\\Effect";
 
-void SetKeys(SplinePath<float>& curve, float a, float b)
-{
-    curve.Clear();
-    for (float key : {a, a, b, b})
-        curve.addKey(key);
-    curve.CalculateGradient(false);
-}
-
 } // namespace
 
 SwapBonusSquareMover::SwapBonusSquareMover(Square* square, int targetX, int targetY, GameField* field, float speed)
@@ -45,11 +37,13 @@ SwapBonusSquareMover::SwapBonusSquareMover(Square* square, int targetX, int targ
     const float ox = static_cast<float>(_field->_originX);
     const float oy = static_cast<float>(_field->_originY);
     const float cell = static_cast<float>(_field->_cellSize);
-    SetKeys(_pathX, ox + _square->position.x, ox + cell * static_cast<float>(targetX));
-    SetKeys(_pathY, oy + _square->position.y, oy + cell * static_cast<float>(targetY));
-    _pathScale.addKey(1.0f);
-    _pathScale.addKey(1.0f);
-    _pathScale.CalculateGradient(false);
+    const float fromX = ox + _square->position.x;
+    const float fromY = oy + _square->position.y;
+    const float toX = ox + cell * static_cast<float>(targetX);
+    const float toY = oy + cell * static_cast<float>(targetY);
+    SetCurveKeys(_pathX, {fromX, fromX, toX, toX});
+    SetCurveKeys(_pathY, {fromY, fromY, toY, toY});
+    SetCurveKeys(_pathScale, {1.0f, 1.0f});
 }
 
 SwapBonusSquareMover::~SwapBonusSquareMover()

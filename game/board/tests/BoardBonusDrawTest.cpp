@@ -22,6 +22,8 @@
 #include "tests/support/TestEnvironment.h"
 
 #include <cstdlib>
+#include <set>
+#include <utility>
 
 using namespace testing_support;
 
@@ -176,6 +178,74 @@ TEST_F(BoardBonusDrawTest, EveryTextRingAndTrainLeavesNormalBlendingAndOpaqueWhi
     LevelContourLighting contour(0.5f, &board);
     contour.Draw();
     ExpectDrawStateRestored("contour");
+}
+
+TEST_F(BoardBonusDrawTest, TheLightOverTheFrameLiesOnTheFramesOwnPieces)
+{
+    // A frame texture whose three piece cells (from the right edge) each
+    // hold a marker in their lower left quarter: red, green, blue by type.
+    constexpr int kSide = 32;
+    std::vector<std::uint32_t> texels(kSide * kSide, 0x00000000u);
+    const std::uint32_t markers[3] = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu};
+    for (int type = 0; type < 3; ++type)
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 5; ++x)
+                texels[static_cast<std::size_t>(y * kSide + kSide - 10 * (type + 1) + x)] = markers[type];
+    Sprite frame;
+    UploadTexture(frame, kSide, kSide, texels);
+
+    // A shape with straight edges, outer and inner corners in all turns.
+    GameField& board = MakeLaidOutBoard({{0, 0, 0, kHole}, {0, kHole, 0, 0}, {0, 0, 0, kHole}, {kHole, 0, kHole, 0}});
+    board.SetOrigin(300, 200);
+    board.BuildBoardFrame();
+    board._frameTexture = &frame;
+    for (FramePiece& piece : board._framePieces)
+        piece.alpha = 255;
+
+    auto clear = [] {
+        g_renderDevice.EnableTexture(false);
+        g_renderDevice.SetColor(Color(0x3C, 0x3C, 0x3C, 255));
+        g_renderDevice.DrawRect(0, 0, 800, 600);
+        g_renderDevice.ResetColor();
+        g_renderDevice.EnableTexture(true);
+    };
+    // The quarter of a piece that shows a marker, and the marker's channel.
+    auto marked = [](int left, int bottom) {
+        std::pair<int, int> found{-1, -1};
+        for (int q = 0; q < 4; ++q) {
+            const Rgb p = At(left + 10 + 20 * (q % 2), bottom + 10 + 20 * (q / 2));
+            for (int c = 0; c < 3; ++c)
+                if (p[static_cast<std::size_t>(c)] > 150)
+                    found = {q, c};
+        }
+        return found;
+    };
+
+    std::set<std::pair<int, int>> kinds;
+    for (const FramePiece& piece : board._framePieces) {
+        const int left = 300 + static_cast<int>(piece.x);
+        const int bottom = 200 + static_cast<int>(piece.y);
+        kinds.insert({piece.type, piece.rotation});
+        clear();
+        board.DrawBoardFrame();
+        const std::pair<int, int> framed = marked(left, bottom);
+        ASSERT_NE(framed.first, -1) << "type " << piece.type << " turn " << piece.rotation;
+
+        // The light's band through this piece's middle.
+        clear();
+        LevelContourLighting light(0.5f, &board);
+        light._dx = 1;
+        light._dy = 1;
+        light._time = (static_cast<float>(left + bottom + 40) + 1500.0f) / 3000.0f;
+        light.Draw();
+        EXPECT_EQ(marked(left, bottom), framed) << "type " << piece.type << " turn " << piece.rotation;
+    }
+    // The shape holds every piece type turned by an odd quarter and by an
+    // even one.
+    for (int type = 0; type < 3; ++type) {
+        EXPECT_TRUE(kinds.count({type, 0}) + kinds.count({type, 2}) > 0) << type;
+        EXPECT_TRUE(kinds.count({type, 1}) + kinds.count({type, 3}) > 0) << type;
+    }
 }
 
 } // namespace

@@ -264,6 +264,33 @@ TEST_F(BoardBonusTest, TheTimeBonusGivesBackTimeNeverBelowNoneAndIsRefusedWhileO
     EXPECT_EQ(_samples.Count("AddTime"), 2);
 }
 
+TEST_F(BoardBonusTest, TheHourglassBeingSpentNoLongerCountsInThePanel)
+{
+    struct Case {
+        int stock;
+        int shownWhileRunning;
+        int shownAfter;
+    };
+    for (const Case& c : {Case{1, 0, 0}, Case{3, 2, 2}}) {
+        SCOPED_TRACE(c.stock);
+        GameField& board = MakeLiveBoard({{0}});
+        ActivePlayer().timeToLevel = 100.0f;
+        board._elapsed = 10.0f;
+        board._stopTime = true;
+        board._bonusButtons[1].count = c.stock;
+        board._bonusButtons[0].count = 2;
+        EXPECT_EQ(board.ShownBonusUses(1), c.stock);
+        board.AddTimeBonus();
+        Frames(0.1f);
+        EXPECT_EQ(board._bonusButtons[1].count, c.stock) << "the stock falls when the time is back";
+        EXPECT_EQ(board.ShownBonusUses(1), c.shownWhileRunning);
+        EXPECT_EQ(board.ShownBonusUses(0), 2) << "the other buttons show their stock";
+        Frames(4.0f);
+        EXPECT_FALSE(board._timeBonusRunning);
+        EXPECT_EQ(board.ShownBonusUses(1), c.shownAfter);
+    }
+}
+
 TEST_F(BoardBonusTest, TheBombTakesThirteenCellsAndLeavesTheFarDiagonals)
 {
     GameField& board = MakeLiveBoard(NoLineBoard(7, 7));

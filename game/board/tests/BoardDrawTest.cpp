@@ -4,15 +4,21 @@
 
 #include "PlayFixture.h"
 
+#include "engine/platform/Settings.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "engine/util/MathFunctions.h"
 #include "game/board/SquareKinds.h"
 #include "game/board/effects/FieldEffect.h"
 #include "game/state/ArtefactCatalogue.h"
+#include "game/state/ArtefactFile.h"
 #include "tests/support/GlTestContext.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 using namespace testing_support;
 
@@ -273,10 +279,90 @@ TEST_F(BoardDrawTest, DrawingEndsInOpaqueWhite)
 
 } // namespace
 
+TEST_F(BoardDrawTest, SquaresFallingInShowOnlyBelowTheirColumnsTopEdge)
+{
+    // Column 0 is one cell high, column 1 two. A stone halfway into each
+    // column from above and one at rest in column 1's top cell.
+    GameField& board = BareBoard({{kHole, kEmpty}, {kEmpty, kEmpty}});
+    board._squaresTexture = &_green;
+    board.SetOrigin(400, 200);
+    struct Case {
+        int column;
+        float y; // the square's lower edge above the board's origin
+    };
+    const Case cases[] = {{0, 20.0f}, {1, 60.0f}, {1, 40.0f}};
+    for (const Case& c : cases) {
+        auto square = std::make_unique<Square>(c.column, 0, 40.0f * static_cast<float>(c.column), c.y, kKindStone);
+        square->alpha = 255.0f;
+        board.AddSquare(std::move(square));
+    }
+    ClearScreen();
+    board.Draw();
+    ExpectAt(420, 230, kGreen);      // column 0 inside the board
+    ExpectAt(420, 250, kBackground); // above its one cell
+    ExpectAt(460, 270, kGreen);      // column 1: the top cell's stone
+    ExpectAt(460, 290, kBackground); // the stone falling in is cut at the top edge
+    // Drawing beyond the squares is not cut.
+    g_renderDevice.EnableTexture(false);
+    g_renderDevice.SetColor(Color(255, 0, 0, 255));
+    g_renderDevice.DrawRect(420, 500, 10, 10);
+    g_renderDevice.ResetColor();
+    g_renderDevice.EnableTexture(true);
+    ExpectAt(425, 505, kRed);
+}
+
+TEST_F(BoardDrawTest, TheCollectedPiecesInThePanelMakeUpTheWholeArtefact)
+{
+    // The built game's artefacts: every piece collected, the panel shows
+    // each country's artefact exactly as its whole picture.
+    const std::string built = std::string(std::getenv("VELMORA_GAME_DIR")) + "/data";
+    std::filesystem::create_directories("textures/artefacts");
+    std::filesystem::copy(built + "/textures/artefacts", "textures/artefacts",
+                          std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(built + "/Artefact.xml", "Artefact.xml",
+                               std::filesystem::copy_options::overwrite_existing);
+    const bool pairs = g_settings.useJpegPairs;
+    g_settings.useJpegPairs = false;
+    g_artefacts.Clear();
+    ASSERT_TRUE(ReadArtefactFile("Artefact.xml", g_artefacts));
+    ASSERT_EQ(g_artefacts.Count(), 7);
+    const Point anchors[7] = {Point(27, 271), Point(16, 289), Point(10, 280), Point(25, 295),
+                              Point(13, 276), Point(25, 293), Point(12, 283)};
+    GameField& board = BareBoard({{kHole}});
+    for (int stage = 1; stage <= 7; ++stage) {
+        Artefact& artefact = *g_artefacts.Find(stage - 1);
+        artefact.UploadElements();
+        ActivePlayer().stage = stage;
+        board._stageIndex = stage - 1;
+        board._sunOffset = anchors[stage - 1];
+        board._artefactQueue.clear();
+        for (int piece = 0; piece < static_cast<int>(artefact.elements.size()); ++piece)
+            board._artefactQueue.push_back(piece);
+        const int x = static_cast<int>(board._sunOffset.x);
+        const int y = static_cast<int>(board._sunOffset.y);
+
+        ClearScreen();
+        board.Draw();
+        const std::vector<std::uint8_t> panel = g_renderDevice.Gl().ReadPixels(x, y, 256, 256);
+        ClearScreen();
+        artefact.DrawFull(board._sunOffset);
+        const std::vector<std::uint8_t> whole = g_renderDevice.Gl().ReadPixels(x, y, 256, 256);
+        ASSERT_EQ(panel.size(), whole.size());
+        int differing = 0;
+        for (std::size_t i = 0; i < panel.size(); ++i)
+            if (std::abs(static_cast<int>(panel[i]) - static_cast<int>(whole[i])) > 2)
+                ++differing;
+        EXPECT_EQ(differing, 0) << "stage " << stage;
+        artefact.ReleaseElements();
+    }
+    g_settings.useJpegPairs = pairs;
+    g_artefacts.Clear();
+}
+
 TEST_F(BoardDrawTest, AnArtefactPieceIsCentredOnItsCellWithItsHaloBehind)
 {
     // Piece 6 lies at (64, 64) in the whole picture; on the board it is
-    // still drawn on its own cell.
+    // still drawn on its own cell, at the cell's size.
     g_artefacts.Clear();
     Artefact& artefact = g_artefacts.Add();
     for (int i = 0; i < 6; ++i) {
@@ -300,15 +386,18 @@ TEST_F(BoardDrawTest, AnArtefactPieceIsCentredOnItsCellWithItsHaloBehind)
         board._pieceGlow[5] = c.glow;
         ClearScreen();
         board.Draw();
+        // The piece fills its own cell and leaves the neighbours' alone.
         ExpectAt(cx, cy, kGreen);
-        ExpectAt(cx + 30, cy - 30, kGreen);
+        ExpectAt(cx + 18, cy - 18, kGreen);
+        ExpectAt(cx + 30, cy, kBackground);
+        ExpectAt(cx, cy - 30, kBackground);
         // Just beyond the piece: the background, or its warm rim.
-        const Rgb beyond = At(cx + 36, cy + 36);
+        const Rgb beyond = At(cx + 22, cy + 22);
         if (c.halo) {
             EXPECT_GT(beyond[0], kBackground[0] + 20) << "glow " << c.glow;
             EXPECT_GT(beyond[0], beyond[2]) << "glow " << c.glow;
         } else {
-            ExpectAt(cx + 36, cy + 36, kBackground);
+            ExpectAt(cx + 22, cy + 22, kBackground);
         }
     }
     g_artefacts.Clear();

@@ -4,6 +4,7 @@
 #include "PlayFixture.h"
 
 #include "engine/platform/InputState.h"
+#include "game/board/SquareKinds.h"
 #include "game/board/SquareMover.h"
 #include "game/state/GameInfo.h"
 
@@ -264,6 +265,41 @@ TEST_F(BoardInputTest, TheFlashBonusTakesOnlyAColourSquare)
     EXPECT_EQ(board.Calls("StartWonderBonus"), std::vector<std::string>{"StartWonderBonus 1,1"});
     EXPECT_TRUE(gameInfo.IsHintShow("FlashBonusTip"));
     EXPECT_EQ(board._bonusButtons[0].count, 0);
+}
+
+TEST_F(BoardInputTest, TheSwapBonusTakesAPlainTileFirstAndSaysWhyItEndsOnAnyOther)
+{
+    // An artefact piece, a stone and plain chips.
+    struct Case {
+        int x, y;
+        bool taken;
+    };
+    for (const Case& c : {Case{0, 1, false}, Case{1, 1, false}, Case{2, 1, true}}) {
+        SCOPED_TRACE(c.x);
+        WatchedField& board = MakeLaidOutBoard({{kKindArtefact, 0x30, 2}, {2, 0, 1}});
+        StockEveryBonus(board);
+        board.MouseDown(ButtonPoint(board, 2));
+        ASSERT_EQ(board._selectedBonus, 2);
+        const std::size_t before = _samples.Played().size();
+        board.MouseDown(CellPoint(board, c.x, c.y));
+        board.MouseUp(CellPoint(board, c.x, c.y));
+        const std::vector<std::string> all = _samples.Played();
+        const std::vector<std::string> played(all.begin() + static_cast<std::ptrdiff_t>(before), all.end());
+        if (c.taken) {
+            EXPECT_EQ(board._selectedBonus, 2);
+            EXPECT_EQ(played, std::vector<std::string>{"ChipSelect"});
+            EXPECT_TRUE(board.Calls("ScoreText").empty());
+        } else if (c.x == 0) {
+            // The piece: the choice ends with a word where it was pressed.
+            EXPECT_EQ(board._selectedBonus, -1);
+            EXPECT_EQ(played, std::vector<std::string>{"ChipWrongMove"});
+            ASSERT_EQ(board.textPoints.size(), 1u);
+            EXPECT_EQ(board.textPoints[0], CellPoint(board, c.x, c.y));
+        } else {
+            EXPECT_EQ(board._selectedBonus, 2) << "a stone is never pressed at all";
+        }
+        EXPECT_EQ(board._bonusButtons[2].count, 1) << "no swap was spent";
+    }
 }
 
 TEST_F(BoardInputTest, TheHoverHighlightsTheChipUnderThePointer)

@@ -273,4 +273,34 @@ TEST_F(BoardStartTest, InitLevelViewReturnsTheBonusesUsedInTheLevelToTheStock)
     EXPECT_EQ(board._width, 5);
 }
 
+TEST_F(BoardStartTest, TheSunsChargeIsTheSavedProfilesWhenTheGameIsOpenedAgain)
+{
+    ASSERT_TRUE(gameInfo.AddNewPlayer("Ann"));
+    struct Case {
+        float saved;
+        const char* attribute;
+        bool complete;
+    };
+    for (const Case& c : {Case{0.299f, "sunEnergy=\"299\"", false}, Case{1.0f, "sunEnergy=\"1000\"", true},
+                          Case{0.0f, "sunEnergy=\"0\"", false}}) {
+        SCOPED_TRACE(c.saved);
+        // Closed in the middle of a level with that charge...
+        ActivePlayer().sunEnergy = c.saved;
+        ActivePlayer().levelNotComp = true;
+        ASSERT_TRUE(gameInfo.SaveGameState());
+        // ... and opened again: a new board starts the level.
+        ActivePlayer().sunEnergy = 0.5f;
+        ASSERT_TRUE(gameInfo.LoadGameState());
+        GameField& board = MakeBoard("Field" + std::to_string(static_cast<int>(c.saved * 1000.0f)));
+        board.AcceptMessage(Message("InitLevelView"));
+        board.AcceptMessage(Message("Start"));
+        EXPECT_NEAR(board._sunEnergy, c.saved, 0.001f);
+        EXPECT_EQ(board._sunComplete, c.complete);
+        EXPECT_NEAR(ActivePlayer().sunEnergy, c.saved, 0.001f);
+        ASSERT_TRUE(gameInfo.SaveGameState());
+        EXPECT_NE(testing_support::ReadTextFile(AppFile("GameInfo.xml")).find(c.attribute), std::string::npos);
+        board.AcceptMessage(Message("Reset"));
+    }
+}
+
 } // namespace

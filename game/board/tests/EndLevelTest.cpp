@@ -9,8 +9,10 @@
 #include "game/board/effects/DecLives.h"
 #include "game/board/effects/LetterText.h"
 #include "game/board/effects/LifeBonus.h"
+#include "game/board/effects/ScoreLevitation.h"
 #include "gui/GUIManager.h"
 #include "gui/Layer.h"
+#include "gui/StringTable.h"
 #include "gui/ScreenImpl.h"
 
 #include <tinyxml.h>
@@ -533,6 +535,19 @@ TEST_F(EndLevelTest, AnAddedLifeCountsAtOnceAndBeatsAfterASecond)
     EXPECT_NEAR(LifeBonus::Beat(1.0f / 6.0f), 1.1f, 1e-4f);
     Frames(2.0f);
     EXPECT_TRUE(Controllers(board, "AddLife").empty()) << "a second's wait and two seconds of beats";
+}
+
+TEST_F(EndLevelTest, AnAddedLifeSaysSoBesideTheLives)
+{
+    const StringTable texts = {{"ExtraLife", "An extra life!"}};
+    g_stringTable = &texts;
+    GameField& board = EndingBoard(0);
+    board.AddLifeEffect();
+    const std::vector<ScoreLevitation*> words = EffectsOf<ScoreLevitation>(board);
+    ASSERT_EQ(words.size(), 1u);
+    EXPECT_EQ(words[0]->_text, "An extra life!");
+    EXPECT_LT(words[0]->_point.x, 274) << "in the panel, by the lives";
+    g_stringTable = nullptr;
 }
 
 } // namespace

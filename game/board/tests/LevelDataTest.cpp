@@ -15,7 +15,9 @@
 #include <tinyxml.h>
 
 #include <cmath>
+#include <regex>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace {
@@ -316,6 +318,19 @@ TEST_F(LevelDataTest, TheCountryBannersStandClearOfButtonsCartoucheWaypointsAndT
         for (const MapBox& other : banners)
             EXPECT_FALSE(Overlap(banner, other, 8)) << banner.what << " meets " << other.what;
         banners.push_back(banner);
+    }
+}
+
+TEST_F(LevelDataTest, ThePlayersTextsCallTheChipsTilesEverywhere)
+{
+    // The tips, the help screen and the screens' texts: one word for the
+    // things the player swaps.
+    const std::regex gem("\\bgems?\\b", std::regex::icase);
+    for (const char* file : {"Messages.xml", "help.xml", "gui/Text.xml"}) {
+        const std::string text = testing_support::ReadTextFile(testing_support::SourceDir() + "/data/" + file);
+        ASSERT_FALSE(text.empty()) << file;
+        std::smatch found;
+        EXPECT_FALSE(std::regex_search(text, found, gem)) << file << ": \"" << found.str() << "\"";
     }
 }
 

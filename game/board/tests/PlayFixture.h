@@ -1,8 +1,8 @@
 #pragma once
 
 // Boards laid out cell by cell for the tests of play: a board whose calls
-// into the parts not built yet are written down, the samples the board plays
-// counted on a recording sound output, and the mouse in cells.
+// into its effects and bonuses are written down instead of run, the samples
+// the board plays counted on a recording sound output, and the mouse in cells.
 
 #include "BoardFixture.h"
 
@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-// A board that writes down the calls it makes into what is built later.
+// A board that writes down the calls it makes into its effects and bonuses.
 class WatchedField : public GameField {
 public:
     explicit WatchedField(const std::string& name) : GameField(name, nullptr) {}

@@ -6,9 +6,9 @@
 #include "engine/util/Random.h"
 #include "game/screens/BookState.h"
 #include "game/screens/CompleteScreen.h"
-#include "game/screens/DriftingLight.h"
 #include "game/screens/History.h"
 #include "game/screens/HistoryController.h"
+#include "gui/effects/ColorDrift.h"
 #include "gui/Message.h"
 #include "gui/controllers/ControllerManager.h"
 #include "tests/support/ScopedLogFile.h"
@@ -233,59 +233,61 @@ TEST_F(BookPagesTest, TheSharedReferencesGoWithTheirWidgets)
     books.booksShown = false;
 }
 
-TEST(DriftingLight, StartsAndDriftsWithTheGamesGenerator)
+TEST(ColorDrift, StartsAndDriftsWithTheGamesGenerator)
 {
     SeedRandom(7);
     float draws[12];
     for (float& draw : draws)
         draw = static_cast<float>(RandomInt());
     SeedRandom(7);
-    DriftingLight light;
+    ColorDrift light;
     light.Start();
-    EXPECT_EQ(light.from, 100.0f + draws[0] * 0.004730338f);
-    EXPECT_EQ(light.to, 100.0f + draws[1] * 0.004730338f);
-    EXPECT_EQ(light.period, 0.2f + draws[2] * 2.438429e-5f);
-    EXPECT_EQ(light.timer, 0.0f);
+    EXPECT_EQ(light._fromLevel, 100.0f + draws[0] * 0.004730338f);
+    EXPECT_EQ(light._toLevel, 100.0f + draws[1] * 0.004730338f);
+    EXPECT_EQ(light._period, 0.2f + draws[2] * 2.438429e-5f);
+    EXPECT_EQ(light._phaseTime, 0.0f);
     // Then the two colours, four channels each.
-    for (const Color& colour : {light.fromColor, light.toColor})
+    for (const Color& colour : {light._fromColor, light._toColor})
         EXPECT_GE(colour.r, 100);
 
     // Halfway through the period.
-    const float to = light.to;
-    const float from = light.from;
-    light.Advance(light.period * 0.5f);
-    EXPECT_FLOAT_EQ(light.value, from + (to - from) * 0.5f);
+    const float to = light._toLevel;
+    const float from = light._fromLevel;
+    light.Advance(light._period * 0.5f);
+    EXPECT_FLOAT_EQ(light._level, from + (to - from) * 0.5f);
 
     // At the period's end the target becomes the start, and a new target,
-    // colour and period are drawn in that order.
+    // period and colour are drawn in that order.
     SeedRandom(11);
     const float target = static_cast<float>(RandomInt());
+    const float period = static_cast<float>(RandomInt());
     SeedRandom(11);
-    light.timer = light.period;
+    light._phaseTime = light._period;
     light.Advance(0.0f);
-    EXPECT_EQ(light.from, to);
-    EXPECT_EQ(light.to, 10.0f + target * 0.007477004f);
-    EXPECT_GE(light.period, 0.5f);
-    EXPECT_LT(light.period, 1.8f);
-    EXPECT_EQ(light.value, light.from);
+    EXPECT_EQ(light._fromLevel, to);
+    EXPECT_EQ(light._toLevel, 10.0f + target * 0.007477004f);
+    EXPECT_EQ(light._period, 0.5f + period * 3.9643543e-5f);
+    EXPECT_GE(light._period, 0.5f);
+    EXPECT_LT(light._period, 1.8f);
+    EXPECT_EQ(light._level, light._fromLevel);
 }
 
-TEST(DriftingLight, ALongFrameHoldsTheLightAtItsTarget)
+TEST(ColorDrift, ALongFrameHoldsTheLightAtItsTarget)
 {
     SeedRandom(3);
-    DriftingLight light;
+    ColorDrift light;
     light.Start();
     for (float step : {5.0f, 0.016f, 30.0f}) {
         light.Advance(step);
-        const float low = std::min(light.from, light.to);
-        const float high = std::max(light.from, light.to);
-        EXPECT_GE(light.value, low) << step;
-        EXPECT_LE(light.value, high) << step;
-        EXPECT_LE(static_cast<int>(light.value), 255) << "its alpha fits a byte";
+        const float low = std::min(light._fromLevel, light._toLevel);
+        const float high = std::max(light._fromLevel, light._toLevel);
+        EXPECT_GE(light._level, low) << step;
+        EXPECT_LE(light._level, high) << step;
+        EXPECT_LE(static_cast<int>(light._level), 255) << "its alpha fits a byte";
         for (int c = 0; c < 3; ++c) {
-            const int channel = c == 0 ? light.color.r : c == 1 ? light.color.g : light.color.b;
-            const int a = c == 0 ? light.fromColor.r : c == 1 ? light.fromColor.g : light.fromColor.b;
-            const int b = c == 0 ? light.toColor.r : c == 1 ? light.toColor.g : light.toColor.b;
+            const int channel = c == 0 ? light._color.r : c == 1 ? light._color.g : light._color.b;
+            const int a = c == 0 ? light._fromColor.r : c == 1 ? light._fromColor.g : light._fromColor.b;
+            const int b = c == 0 ? light._toColor.r : c == 1 ? light._toColor.g : light._toColor.b;
             EXPECT_GE(channel, std::min(a, b)) << step;
             EXPECT_LE(channel, std::max(a, b)) << step;
         }

@@ -1,13 +1,15 @@
 // The help screen: the show's steps timed from help.xml, a show that ends
 // before its duration stops while one with a board's scene restarts, the
 // captions' fades, steps without time, a restart while a board falls, and
-// a controller that outlives its screen.
+// a controller that outlives its screen, and the log line a bad number in
+// help.xml leaves.
 
 #include "game/board/tests/PlayFixture.h"
 
 #include "game/board/Square.h"
 #include "game/screens/Help.h"
 #include "game/screens/HelpController.h"
+#include "tests/support/ScopedLogFile.h"
 
 #include <cmath>
 
@@ -178,6 +180,58 @@ TEST_F(HelpScreenTest, AMissingFileLeavesTheScreenEmptyWithoutAController)
     EXPECT_TRUE(help->_fields.empty());
     help->AcceptMessage(Message("Start"));
     help->AcceptMessage(Message("Stop"));
+}
+
+TEST_F(HelpScreenTest, ABadNumberIsLoggedWithItsWindowAndTakesTheDefault)
+{
+    struct Case {
+        const char* what;
+        std::string steps;
+        std::string subWindows;
+        const char* logged;
+    };
+    const Case cases[] = {
+        {"a caption's place", "<Action name=\"ShowText\" x=\"left\" y=\"5\" duration=\"1\" />\n", "",
+         "Window 1: &quot;x&quot; is not a number"},
+        {"a step's time", "<Action name=\"Sleep\" duration=\"soon\" />\n", "",
+         "Window 1: &quot;duration&quot; is not a number"},
+        {"a sub-window's scale", "",
+         "<SubWindow x=\"0\" y=\"0\" w=\"100\" h=\"100\"><FieldPos x=\"5\" y=\"6\" scale=\"half\" />"
+         "</SubWindow>\n",
+         "Window 1: &quot;scale&quot; is not a number"},
+    };
+    for (const Case& c : cases) {
+        testing_support::ScopedLogFile log;
+        WriteShow(5.0f, c.steps, c.subWindows);
+        std::unique_ptr<Help> help = MakeHelp();
+        const std::string text = log.Text();
+        EXPECT_NE(text.find("help.xml"), std::string::npos) << c.what;
+        EXPECT_NE(text.find(c.logged), std::string::npos) << c.what << "\n" << text;
+        ASSERT_EQ(help->_fields.size(), 1u) << c.what << ": the rest of the show still loads";
+    }
+
+    // The numbers a bad one leaves: 0, and the scale's own 1.
+    WriteShow(5.0f, "<Action name=\"ShowText\" x=\"left\" y=\"5\" duration=\"1\" />\n",
+              "<SubWindow x=\"0\" y=\"0\" w=\"100\" h=\"100\"><FieldPos x=\"5\" y=\"6\" scale=\"half\" />"
+              "</SubWindow>\n");
+    std::unique_ptr<Help> help = MakeHelp();
+    ASSERT_EQ(help->_subWindows.size(), 1u);
+    EXPECT_FLOAT_EQ(help->_subWindows[0].fieldScale, 1.0f);
+    ASSERT_EQ(help->_actions.size(), 1u);
+    EXPECT_EQ(help->_actions[0].position, Point(10, 25)) << "the window's corner and y 5";
+}
+
+TEST_F(HelpScreenTest, AWellFormedShowLogsNothing)
+{
+    testing_support::ScopedLogFile log;
+    WriteShow(5.0f, "<Action name=\"ShowText\" x=\"3\" y=\"5\" duration=\"1\" tFade=\"0.5\" />\n",
+              "<SubWindow x=\"0\" y=\"0\" w=\"100\" h=\"100\"><FieldPos x=\"5\" y=\"6\" />"
+              "<Action name=\"Move\" duration=\"2\"><X><Key value=\"0\" /><Key value=\"1.5\" /></X></Action>"
+              "</SubWindow>\n");
+    std::unique_ptr<Help> help = MakeHelp();
+    EXPECT_EQ(log.Text().find("is not a number"), std::string::npos) << log.Text();
+    ASSERT_EQ(help->_subWindows.size(), 1u);
+    EXPECT_FLOAT_EQ(help->_subWindows[0].fieldScale, 1.0f) << "a scale left out";
 }
 
 } // namespace

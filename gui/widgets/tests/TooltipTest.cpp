@@ -42,4 +42,23 @@ TEST(Tooltip, ArrowPictureIsLookedUpOnce)
     g_tooltipArrowPicture = nullptr;
 }
 
+TEST(Tooltip, AFrameAroundALineKeepsItsSizeOrWidensToClearTheOrnaments)
+{
+    struct Case {
+        int textWidth;
+        int expectedWidth;
+    };
+    // A short line keeps the 130 points; a longer one widens the frame.
+    for (const Case& c : {Case{50, 130}, Case{54, 130}, Case{100, 176}}) {
+        const Rect frame = TooltipFrameAround(300, 200, 130, 40, c.textWidth);
+        EXPECT_EQ(frame.w, c.expectedWidth) << c.textWidth;
+        EXPECT_EQ(frame.h, 40);
+        EXPECT_EQ(frame.x + frame.w / 2, 300) << "centred on the line";
+        EXPECT_EQ(frame.y, 180);
+        // The line, centred, lies between the two ornaments.
+        EXPECT_LE(frame.x + kTooltipOrnamentWidth, 300 - c.textWidth / 2) << c.textWidth;
+        EXPECT_GE(frame.x + frame.w - kTooltipOrnamentWidth, 300 + c.textWidth / 2) << c.textWidth;
+    }
+}
+
 } // namespace
