@@ -81,8 +81,8 @@ int RunApplication(Timer timer)
 {
     int status = 0;
     const std::unique_ptr<Application> application = MakeGameApplication(std::move(timer));
-    application->Start();
-    if (application->mainWindow && application->mainWindow->IsCreated()) {
+    const bool started = application->Start();
+    if (started && application->mainWindow && application->mainWindow->IsCreated()) {
         application->Run();
     } else {
         status = 1;

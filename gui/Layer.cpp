@@ -1,6 +1,7 @@
 #include "gui/Layer.h"
 
 #include "gui/InputMap.h"
+#include "engine/platform/HtmlLog.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
 #include "gui/LayerHandler.h"
@@ -23,6 +24,13 @@ std::string ElementText(const TiXmlElement* element)
 {
     const char* text = element->GetText();
     return text ? std::string(text) : std::string();
+}
+
+// The layer file an element was read from.
+std::string SourceFile(const TiXmlElement& element)
+{
+    const TiXmlDocument* document = element.GetDocument();
+    return document && !document->ValueStr().empty() ? document->ValueStr() : std::string("a layer file");
 }
 
 } // namespace
@@ -76,8 +84,14 @@ void Layer::CreateWidgets(const TiXmlElement* controls, const std::string& paren
 {
     for (const TiXmlElement* child = controls->FirstChildElement(); child; child = child->NextSiblingElement()) {
         Widget* widget = g_widgetFactory.CreateWidget(child);
-        if (!widget)
-            continue; // an unknown kind takes what is nested in it along
+        if (!widget) {
+            // An unknown kind takes what is nested in it along.
+            if (!g_widgetFactory.IsRegistered(child->ValueStr()))
+                LogError("GUI file load error", "Unknown widget kind \"" + child->ValueStr() + "\" in " +
+                                                    SourceFile(*child) + ", layer \"" + name +
+                                                    "\"; it is left out with what it holds");
+            continue;
+        }
         widget->parentName = parentName;
         const std::string widgetName = widget->name;
         if (!AddWidget(widget)) {

@@ -45,8 +45,7 @@ bool InProcessGame::Start()
     auto ticks = std::make_shared<std::int64_t>(0);
     _ticks = ticks;
     _app = MakeGameApplication(Timer([ticks] { return *ticks; }, kTicksPerSecond));
-    _app->Start();
-    if (!_app->mainWindow || !_app->mainWindow->IsCreated())
+    if (!_app->Start() || !_app->mainWindow || !_app->mainWindow->IsCreated())
         return false;
     _app->BeginLoop();
     return true;
@@ -54,6 +53,8 @@ bool InProcessGame::Start()
 
 void InProcessGame::ToMainMenu()
 {
+    // The title splash's script would have reset the splash by now.
+    ResetSplash();
     Screen.ClearLayers();
     Screen.pushLayer(GUI.getLayer("MainMenu"));
 }

@@ -36,6 +36,8 @@ protected:
         // The game's data files, so that the game state loads without errors.
         for (const char* name : {"LevelMap.xml", "Music.xml", "GameplayConst.xml", "Level.xml"})
             WriteTextFile(game.File(std::string("data/") + name), ReadTextFile(SourceDir() + "/data/" + name));
+        // An artefact catalogue without artefacts, whose pictures this folder lacks.
+        WriteTextFile(game.File("data/Artefact.xml"), "<Artefacts />\n");
         // The custom cursor's pictures, as the default settings read them:
         // JPEG pairs of colour and alpha.
         std::filesystem::create_directories(game.File("data/textures"));

@@ -109,6 +109,18 @@ void GlDevice::AdapterStrings(std::string& vendor, std::string& renderer, std::s
     version = _window ? text(GL_VERSION) : std::string();
 }
 
+bool GlDevice::HasNonPowerOfTwoTextures() const
+{
+    if (!_window)
+        return false;
+    const GLubyte* version = glGetString(GL_VERSION);
+    if (version && version[0] >= '2' && version[0] <= '9')
+        return true;
+    const GLubyte* extensions = glGetString(GL_EXTENSIONS);
+    return extensions &&
+           std::strstr(reinterpret_cast<const char*>(extensions), "GL_ARB_texture_non_power_of_two") != nullptr;
+}
+
 void GlDevice::EnableDepthTest(bool on)
 {
     if (!_window || _depthTest == int(on))

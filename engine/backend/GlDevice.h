@@ -45,6 +45,9 @@ public:
     bool IsReady() const { return _window != nullptr; }
 
     void AdapterStrings(std::string& vendor, std::string& renderer, std::string& version) const;
+    // Whether textures may have any size (OpenGL 2.0 and later, or the
+    // extension for it); false without a window.
+    bool HasNonPowerOfTwoTextures() const;
 
     // Render states.
     void EnableDepthTest(bool on);

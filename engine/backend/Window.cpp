@@ -206,8 +206,14 @@ void Window::SwapBuffers()
         return;
     // A swap need not flush: under the offscreen driver it does nothing at
     // all, and the driver would queue frame after frame until its buffers
-    // fill. One flush a frame keeps the queue (and the teardown) short.
-    glFlush();
+    // fill. One flush a frame keeps the queue (and the teardown) short on a
+    // display. With no display, a flush is not enough: on a busy machine a
+    // software renderer falls behind, and its queue of frames not yet drawn
+    // holds tens of megabytes. There the frame is finished before the next.
+    if (RealDisplay())
+        glFlush();
+    else
+        glFinish();
     SDL_GL_SwapWindow(_window);
 }
 

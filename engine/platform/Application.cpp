@@ -4,6 +4,7 @@
 #include "engine/platform/FramePacer.h"
 #include "engine/platform/HtmlLog.h"
 #include "engine/platform/MainWindow.h"
+#include "engine/platform/PlayerMessage.h"
 #include "engine/render/ImageBuffers.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
@@ -40,7 +41,7 @@ Application::~Application()
         g_application = nullptr;
 }
 
-void Application::Start()
+bool Application::Start()
 {
     SeedRandomFromCounter();
     OpenScriptState();
@@ -68,9 +69,15 @@ void Application::Start()
     if (_parts)
         _parts->LoadGameData();
 
-    RunScriptFile("start.lua");
-    // A start script that failed must not leave an invisible window.
+    ScriptFailure failure;
+    if (!RunScriptFile("start.lua", &failure)) {
+        // Without its start script the game has no screen to go to: the
+        // player learns which file failed and where, and the program ends.
+        TellPlayer(failure.title, "The game cannot start: " + failure.text);
+        return false;
+    }
     ShowWindowIfNoSplashes();
+    return true;
 }
 
 void Application::DrawSplashFrame()
@@ -364,6 +371,8 @@ void SetCustomCursor(bool enabled)
 void ResetSplash()
 {
     g_drawSplash = false;
+    // Nothing draws the splash picture again: its memory goes now.
+    ReleaseSplashSprite();
 }
 
 void ShowWindowIfNoSplashes()

@@ -28,8 +28,10 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // Brings the engine up in its fixed order and runs start.lua last.
-    void Start();
+    // Brings the engine up in its fixed order and runs start.lua last. False
+    // when the start script failed: the player has been told, and the
+    // program must end.
+    bool Start();
     // The main loop; returns when it ends. Its frames are paced to the
     // display where the swap does not wait for it.
     void Run();
@@ -122,6 +124,7 @@ public:
 // Script functions served by the application.
 void CloseApplication();
 void SetCustomCursor(bool enabled);
+// The splash picture is drawn no more, and its memory is freed.
 void ResetSplash();
 void ShowWindowIfNoSplashes();
 

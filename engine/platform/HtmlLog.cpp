@@ -1,5 +1,7 @@
 #include "engine/platform/HtmlLog.h"
 
+#include "engine/util/StringUtils.h"
+
 #include <cstdio>
 
 namespace {
@@ -61,24 +63,25 @@ void HtmlLog::AppendFragments(std::initializer_list<std::string> fragments)
 
 void HtmlLog::Write(const std::string& text, const std::string& colour)
 {
-    AppendFragments({CurrentTimeStamp(), "<Font Size = 1 Color = " + colour + " Face = Verdana>", text, "</Font><BR>"});
+    AppendFragments(
+        {CurrentTimeStamp(), "<Font Size = 1 Color = " + colour + " Face = Verdana>", HtmlEscape(text), "</Font><BR>"});
 }
 
 void HtmlLog::WriteError(const std::string& source, const std::string& text)
 {
-    AppendFragments({CurrentTimeStamp(), "<B><Font Size = 1 Color = Red Face = Verdana>", source, " : ", "</B></Font>",
-                     "<Font Size = 1 Color = Black Face = Verdana>", text, "</Font><BR>"});
+    AppendFragments({CurrentTimeStamp(), "<B><Font Size = 1 Color = Red Face = Verdana>", HtmlEscape(source), " : ",
+                     "</B></Font>", "<Font Size = 1 Color = Black Face = Verdana>", HtmlEscape(text), "</Font><BR>"});
 }
 
 void HtmlLog::WriteLabeled(const std::string& label, const std::string& colour, const std::string& text)
 {
-    AppendFragments({CurrentTimeStamp(), "<Font Size = 1 Color = " + colour + " Face = Verdana>", label, " : ", "</Font>",
-                     "<Font Size = 1 Color = Black Face = Verdana>", text, "</Font><BR>"});
+    AppendFragments({CurrentTimeStamp(), "<Font Size = 1 Color = " + colour + " Face = Verdana>", HtmlEscape(label),
+                     " : ", "</Font>", "<Font Size = 1 Color = Black Face = Verdana>", HtmlEscape(text), "</Font><BR>"});
 }
 
 void HtmlLog::WritePlain(const std::string& text)
 {
-    AppendFragments({"<Font Size = 1 Color = Black Face = Verdana>", text, "</Font><BR>"});
+    AppendFragments({"<Font Size = 1 Color = Black Face = Verdana>", HtmlEscape(text), "</Font><BR>"});
 }
 
 void HtmlLog::Append(const std::string& text)

@@ -2,8 +2,9 @@
 
 // The running log, log.htm: HTML fragments appended one entry at a time. Every
 // write opens, appends and closes the file, so the log survives a crash up to
-// its last line. Texts are written as given; callers escape text a player
-// typed with HtmlEscape.
+// its last line. Every text, source and label is HTML-escaped, so a script's
+// "<name>" or a player's "&" reads in a browser as it was written; only the
+// raw Append writes markup.
 
 #include <ctime>
 #include <initializer_list>

@@ -37,5 +37,5 @@ bool StrictLookups()
 void ReportMissingName(const char* kind, const std::string& name)
 {
     if (StrictFlag())
-        LogError(kMissingNameTitle, std::string(kind) + " \"" + HtmlEscape(name) + "\" is not there.");
+        LogError(kMissingNameTitle, std::string(kind) + " \"" + name + "\" is not there.");
 }

@@ -3,7 +3,9 @@
 #include "engine/render/ImageBuffers.h"
 #include "engine/render/ImageLoader.h"
 #include "engine/render/RenderDevice.h"
+#include "engine/render/Sprite.h"
 
+#include <algorithm>
 #include <cstring>
 
 BigTexture::BigTexture(const std::string& name)
@@ -24,8 +26,9 @@ void BigTexture::Split(const std::string& name)
     const int bytesPerPixel = 4;
     const int cols = width / chunkWidth + (width % chunkWidth ? 1 : 0);
     const int rws = height / chunkHeight + (height % chunkHeight ? 1 : 0);
-    const long long paddedWidth = static_cast<long long>(cols) * chunkWidth;
-    const long long paddedHeight = static_cast<long long>(rws) * chunkHeight;
+    const bool padded = PicturesPaddedToPowerOfTwo();
+    const long long paddedWidth = padded ? static_cast<long long>(cols) * chunkWidth : width;
+    const long long paddedHeight = padded ? static_cast<long long>(rws) * chunkHeight : height;
     if (!FitsImageBuffer(paddedWidth, paddedHeight)) {
         LogImageError("Can't split " + name + ": its canvas of " + std::to_string(paddedWidth) + " x " +
                       std::to_string(paddedHeight) + " does not fit the image buffer.");
@@ -41,22 +44,26 @@ void BigTexture::Split(const std::string& name)
         for (int r = 0; r < height; ++r)
             std::memcpy(g_pixelBuffer + r * paddedRowBytes, g_scratchBuffer + r * rowBytes, rowBytes);
     }
-    const std::size_t chunkRowBytes = static_cast<std::size_t>(chunkWidth) * bytesPerPixel;
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             Chunk chunk;
+            chunk.width = static_cast<int>(std::min<long long>(chunkWidth, paddedWidth - c * chunkWidth));
+            chunk.height = static_cast<int>(std::min<long long>(chunkHeight, paddedHeight - r * chunkHeight));
+            const std::size_t chunkRowBytes = static_cast<std::size_t>(chunk.width) * bytesPerPixel;
             chunk.texture = std::make_unique<Texture>();
             ImageData& part = chunk.texture->image;
-            part.width = chunkWidth;
-            part.height = chunkHeight;
+            part.width = chunk.width;
+            part.height = chunk.height;
             part.bytesPerPixel = bytesPerPixel;
             part.hasAlpha = image.hasAlpha;
             part.pixels = new unsigned char[chunkRowBytes * chunkHeight];
             part.ownsPixels = true;
-            for (int k = 0; k < chunkHeight; ++k) {
+            for (int k = 0; k < chunk.height; ++k) {
                 const std::size_t sourceRow = static_cast<std::size_t>(r) * chunkHeight + k;
                 std::memcpy(part.pixels + k * chunkRowBytes,
-                            g_pixelBuffer + sourceRow * paddedRowBytes + c * chunkRowBytes, chunkRowBytes);
+                            g_pixelBuffer + sourceRow * paddedRowBytes +
+                                static_cast<std::size_t>(c) * chunkWidth * bytesPerPixel,
+                            chunkRowBytes);
             }
             chunk.x = chunkWidth * c;
             chunk.y = chunkHeight * r;
@@ -80,7 +87,7 @@ void BigTexture::Draw(int x, int y) const
 {
     for (const Chunk& chunk : chunks) {
         chunk.texture->Bind();
-        g_renderDevice.DrawRect(x + chunk.x, y + chunk.y, chunkWidth, chunkHeight);
+        g_renderDevice.DrawRect(x + chunk.x, y + chunk.y, chunk.width, chunk.height);
     }
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
-// A large picture cut into a grid of chunk textures of one power-of-two
-// size (256 x 256 by default), chunks listed row by row from the bottom,
-// each row from the left.
+// A large picture cut into a grid of chunk textures (256 x 256 by default),
+// chunks listed row by row from the bottom, each row from the left. The
+// chunks of the right column and the top row are as wide and high as the
+// picture leaves them; only where textures must be powers of two is the
+// picture padded to whole chunks.
 
 #include "engine/render/Texture.h"
 
@@ -16,6 +18,8 @@ public:
         std::unique_ptr<Texture> texture;
         int x = 0;
         int y = 0;
+        int width = 0;
+        int height = 0;
     };
 
     BigTexture() = default;

@@ -261,6 +261,20 @@ void PadImageToPowerOfTwo(ImageData& image)
     image.height = paddedHeight;
 }
 
+void CheckTextureSize(ImageData& image)
+{
+    if (image.IsEmpty())
+        return;
+    if (PaddedImageSize(image.width) == 0 || PaddedImageSize(image.height) == 0 ||
+        !FitsImageBuffer(image.width, image.height)) {
+        LogImageError("Can't make a texture of a picture of " + std::to_string(image.width) + " x " +
+                      std::to_string(image.height) + ": it is too large.");
+        image.MakeEmpty();
+        return;
+    }
+    image.bytesPerPixel = 4;
+}
+
 void LoadMaskImage(const std::string& name, ImageData& mask)
 {
     FreeImageBuffer(mask);

@@ -39,6 +39,10 @@ int PaddedImageSize(int n);
 // the bottom-left of a zero canvas. A picture that would not fit is logged
 // and the record emptied.
 void PadImageToPowerOfTwo(ImageData& image);
+// Leaves a picture that a texture can hold at its own size as it is (4 bytes
+// a pixel); one larger than 4096 on a side, or one that does not fit the
+// image buffer, is logged and the record emptied.
+void CheckTextureSize(ImageData& image);
 // Loads, pads and keeps a copy of the pixels in the mask's own buffer.
 void LoadMaskImage(const std::string& name, ImageData& mask);
 // The mask's first byte of each pixel (read at the mask's own size) becomes

@@ -6,6 +6,7 @@
 #include "engine/render/Font.h"
 #include "engine/render/ImageBuffers.h"
 #include "engine/render/ImageLoader.h"
+#include "engine/render/Sprite.h"
 #include "engine/render/Texture.h"
 #include "engine/render/VertexBatch.h"
 
@@ -38,6 +39,7 @@ void RenderDevice::Init(backend::Window& mainWindow)
     window = &mainWindow;
     windowed = g_windowed;
     gl.Init(mainWindow.Handle());
+    SetPicturesPaddedToPowerOfTwo(!gl.HasNonPowerOfTwoTextures());
     SetDefaultStates();
     world = view = projection = texture = Matrix4();
     gl.SetTransform(backend::TransformKind::World, world.Data());
@@ -177,14 +179,24 @@ void RenderDevice::CreateTexture(Texture& t)
     t.deviceTexture = gl.CreateTexture(image.width, image.height, image.hasAlpha, g_pixelBuffer);
 }
 
+void RenderDevice::NoteUnloadedPicture(const Texture& t)
+{
+    if (t.deviceTexture != 0 || t.image.IsEmpty())
+        return;
+    ++unloadedPictureBinds;
+    lastUnloadedPicture = &t;
+}
+
 void RenderDevice::BindTexture(const Texture& t)
 {
+    NoteUnloadedPicture(t);
     lastTexture = t.deviceTexture;
     gl.BindTexture(t.deviceTexture, t.addressMode, t.linearFilter, false);
 }
 
 void RenderDevice::BindTextureAlphaOnly(const Texture& t)
 {
+    NoteUnloadedPicture(t);
     lastTexture = t.deviceTexture;
     gl.BindTexture(t.deviceTexture, t.addressMode, t.linearFilter, true);
 }

@@ -78,6 +78,11 @@ public:
     void CreateTexture(Texture& texture);
     void BindTexture(const Texture& texture);
     void BindTextureAlphaOnly(const Texture& texture);
+    // Binds of a picture that has a size but is not in video memory (never
+    // uploaded, or released): it draws as an untextured white quad. The
+    // last such picture is kept for the report of whoever watches.
+    int unloadedPictureBinds = 0;
+    const Texture* lastUnloadedPicture = nullptr;
     void ReleaseTexture(Texture& texture);
 
     // Vertex buffers.
@@ -162,6 +167,7 @@ public:
     backend::GlDevice& Gl() { return gl; }
 
 private:
+    void NoteUnloadedPicture(const Texture& texture);
     void SetDefaultStates();
     void SetTransformState(int mode, const Matrix4& m);
     void MultiplyTransform(int mode, const Matrix4& m);

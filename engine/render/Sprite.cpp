@@ -3,6 +3,20 @@
 #include "engine/render/ImageLoader.h"
 #include "engine/render/RenderDevice.h"
 
+namespace {
+bool g_padPictures = false;
+} // namespace
+
+void SetPicturesPaddedToPowerOfTwo(bool padded)
+{
+    g_padPictures = padded;
+}
+
+bool PicturesPaddedToPowerOfTwo()
+{
+    return g_padPictures;
+}
+
 Sprite::Sprite()
 {
     image.kind = 1;
@@ -18,12 +32,16 @@ void Sprite::Load(const std::string& name)
     image.Load(name);
     imageWidth = image.width;
     imageHeight = image.height;
-    PadImageToPowerOfTwo(image);
+    if (g_padPictures) {
+        PadImageToPowerOfTwo(image);
+        // The padding is transparent black: keep the alpha channel whatever
+        // the file had (a JPEG itself has none).
+        image.hasAlpha = true;
+    } else {
+        CheckTextureSize(image);
+    }
     textureWidth = image.width;
     textureHeight = image.height;
-    // The padding is transparent black: keep the alpha channel whatever the
-    // file had (a JPEG itself has none).
-    image.hasAlpha = true;
     if (image.IsEmpty())
         imageWidth = imageHeight = 0;
 }
@@ -34,8 +52,9 @@ void Sprite::LoadInfo(const std::string& name)
     ReadImageInfo(request);
     imageWidth = image.width;
     imageHeight = image.height;
-    textureWidth = image.IsEmpty() ? 0 : PaddedImageSize(image.width);
-    textureHeight = image.IsEmpty() ? 0 : PaddedImageSize(image.height);
+    const bool empty = image.IsEmpty();
+    textureWidth = empty ? 0 : g_padPictures ? PaddedImageSize(image.width) : image.width;
+    textureHeight = empty ? 0 : g_padPictures ? PaddedImageSize(image.height) : image.height;
 }
 
 void Sprite::DrawAt(const Point& p) const

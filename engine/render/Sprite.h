@@ -1,7 +1,10 @@
 #pragma once
 
-// A texture that knows the size of its picture inside the power-of-two
-// texture; the picture sits at the bottom-left.
+// A texture that knows the size of its picture and of the texture that holds
+// it. Where the GL has non-power-of-two textures (OpenGL 2.0 and later) the
+// two are the same; otherwise the picture sits at the bottom-left of a
+// power-of-two texture padded with transparent black. Texture coordinates of
+// a place in the picture come from U and V, never from a size assumed.
 
 #include "engine/render/Rect.h"
 #include "engine/render/Texture.h"
@@ -13,11 +16,12 @@
 class Sprite : public Texture {
 public:
     Sprite();
-    // Loads and pads the picture; the creator uploads it next.
+    // Loads the picture; the creator uploads it next.
     explicit Sprite(const std::string& name);
 
-    // Loads and pads the picture; the texture keeps an alpha channel so that
-    // the padding around the picture stays transparent.
+    // Loads the picture (padded where textures must be powers of two; the
+    // texture then keeps an alpha channel so that the padding stays
+    // transparent).
     void Load(const std::string& name);
     // Sizes from the file's header only.
     void LoadInfo(const std::string& name);
@@ -28,11 +32,25 @@ public:
     // Binds and draws so that the picture's top edge lies at p.y.
     void DrawFromTop(const Point& p) const;
 
+    // Texture coordinates of a point x pixels from the picture's left edge,
+    // y pixels from its bottom edge.
+    float U(float x) const { return textureWidth > 0 ? x / static_cast<float>(textureWidth) : 0.0f; }
+    float V(float y) const { return textureHeight > 0 ? y / static_cast<float>(textureHeight) : 0.0f; }
+    // Those of the picture's right and top edges.
+    float RightU() const { return U(static_cast<float>(imageWidth)); }
+    float TopV() const { return V(static_cast<float>(imageHeight)); }
+
     int textureWidth = 0;
     int textureHeight = 0;
     int imageWidth = 0;
     int imageHeight = 0;
 };
+
+// Whether pictures are padded to power-of-two textures: only for a GL that
+// has no non-power-of-two textures. Set when the device starts, before the
+// pictures load.
+void SetPicturesPaddedToPowerOfTwo(bool padded);
+bool PicturesPaddedToPowerOfTwo();
 
 // Deletes a sprite that its holder loaded for itself, and its device texture
 // with it (after the device has shut down, only the sprite goes).

@@ -162,7 +162,9 @@ void SpriteAnimation::SetFrame(int n)
         framesPerRow = 1;
     long long x = static_cast<long long>(frameWidth) * f;
     long long y = 0;
-    if (x > textureWidth - frameWidth) {
+    // Frames run along the picture's rows from its top-left corner, wherever
+    // the picture sits in its texture.
+    if (x > sprite->imageWidth - frameWidth) {
         const int column = f % framesPerRow;
         const int row = f / framesPerRow;
         x = static_cast<long long>(frameWidth) * column;
@@ -170,7 +172,7 @@ void SpriteAnimation::SetFrame(int n)
     }
     uLeft = static_cast<float>(x) / static_cast<float>(textureWidth);
     uRight = uLeft + frameU;
-    vTop = 1.0f - static_cast<float>(y) / static_cast<float>(textureHeight);
+    vTop = sprite->TopV() - static_cast<float>(y) / static_cast<float>(textureHeight);
     vBottom = vTop - frameV;
 }
 

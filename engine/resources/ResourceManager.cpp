@@ -136,16 +136,19 @@ void RegisterEntry(std::map<std::string, ResourceEntry<T>>& map, const PictureDe
 // A release asked for by group or id (shut-down releases everything); true
 // when it released the entry.
 template <typename T>
-bool ReleaseUnlessKept(ResourceEntry<T>& entry)
+bool ReleaseUnlessKept(ResourceEntry<T>& entry, const std::string& keptGroup)
 {
     if (entry.object && KeptLoaded(*entry.object))
+        return false;
+    if (!keptGroup.empty() && entry.group == keptGroup)
         return false;
     return Release(entry);
 }
 
 // True when a release let go of at least one entry.
 template <typename T>
-bool ForGroup(std::map<std::string, ResourceEntry<T>>& map, const std::string& group, bool upload)
+bool ForGroup(std::map<std::string, ResourceEntry<T>>& map, const std::string& group, bool upload,
+              const std::string& keptGroup)
 {
     bool released = false;
     for (auto& item : map) {
@@ -153,20 +156,21 @@ bool ForGroup(std::map<std::string, ResourceEntry<T>>& map, const std::string& g
             continue;
         if (upload)
             Upload(item.second);
-        else if (ReleaseUnlessKept(item.second))
+        else if (ReleaseUnlessKept(item.second, keptGroup))
             released = true;
     }
     return released;
 }
 
 template <typename T>
-void ForId(std::map<std::string, ResourceEntry<T>>& map, const std::string& id, bool upload)
+void ForId(std::map<std::string, ResourceEntry<T>>& map, const std::string& id, bool upload,
+           const std::string& keptGroup)
 {
     if (ResourceEntry<T>* entry = Find(map, id)) {
         if (upload)
             Upload(*entry);
         else
-            ReleaseUnlessKept(*entry);
+            ReleaseUnlessKept(*entry, keptGroup);
     }
 }
 
@@ -317,19 +321,19 @@ ResourceEntry<BigTexture>* ResourceManager::FindBigTexture(const std::string& id
 void ResourceManager::UploadGroup(const std::string& group)
 {
     ScopedTimerPause pause;
-    ForGroup(textures, group, true);
-    ForGroup(textures2D, group, true);
-    ForGroup(frameAnimations, group, true);
-    ForGroup(bigTextures, group, true);
+    ForGroup(textures, group, true, _keptGroup);
+    ForGroup(textures2D, group, true, _keptGroup);
+    ForGroup(frameAnimations, group, true, _keptGroup);
+    ForGroup(bigTextures, group, true, _keptGroup);
 }
 
 void ResourceManager::ReleaseGroup(const std::string& group)
 {
     ScopedTimerPause pause;
-    bool released = ForGroup(textures, group, false);
-    released |= ForGroup(textures2D, group, false);
-    released |= ForGroup(frameAnimations, group, false);
-    released |= ForGroup(bigTextures, group, false);
+    bool released = ForGroup(textures, group, false, _keptGroup);
+    released |= ForGroup(textures2D, group, false, _keptGroup);
+    released |= ForGroup(frameAnimations, group, false, _keptGroup);
+    released |= ForGroup(bigTextures, group, false, _keptGroup);
     // The pictures' memory leaves holes in the heap between what stays;
     // their pages go back now rather than add up screen after screen.
     if (released)
@@ -339,19 +343,19 @@ void ResourceManager::ReleaseGroup(const std::string& group)
 void ResourceManager::UploadResource(const std::string& id)
 {
     ScopedTimerPause pause;
-    ForId(textures, id, true);
-    ForId(textures2D, id, true);
-    ForId(frameAnimations, id, true);
-    ForId(bigTextures, id, true);
+    ForId(textures, id, true, _keptGroup);
+    ForId(textures2D, id, true, _keptGroup);
+    ForId(frameAnimations, id, true, _keptGroup);
+    ForId(bigTextures, id, true, _keptGroup);
 }
 
 void ResourceManager::ReleaseResource(const std::string& id)
 {
     ScopedTimerPause pause;
-    ForId(textures, id, false);
-    ForId(textures2D, id, false);
-    ForId(frameAnimations, id, false);
-    ForId(bigTextures, id, false);
+    ForId(textures, id, false, _keptGroup);
+    ForId(textures2D, id, false, _keptGroup);
+    ForId(frameAnimations, id, false, _keptGroup);
+    ForId(bigTextures, id, false, _keptGroup);
 }
 
 void ResourceManager::DestroyTextures()

@@ -67,11 +67,21 @@ public:
     // resource is released and the objects are deleted.
     void DestroyTextures();
 
+    // The one group that the group and id releases pass by (besides the
+    // pictures flagged to stay loaded): the pictures of the country the
+    // board plays. Keeping another group, or none (""), ends the keeping of
+    // the last one; its pictures stay loaded until a release of them.
+    void KeepGroupLoaded(const std::string& group) { _keptGroup = group; }
+    const std::string& KeptGroup() const { return _keptGroup; }
+
     std::map<std::string, ResourceEntry<Texture>> textures;
     std::map<std::string, ResourceEntry<Sprite>> textures2D;
     std::map<std::string, ResourceEntry<FrameSequence>> frameAnimations;
     std::map<std::string, ResourceEntry<SpriteAnimation>> animations;
     std::map<std::string, ResourceEntry<BigTexture>> bigTextures;
+
+private:
+    std::string _keptGroup;
 };
 
 extern ResourceManager g_resourceManager;

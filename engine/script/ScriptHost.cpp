@@ -40,28 +40,36 @@ std::string ScriptErrorText(lua_State* L, int index)
 
 namespace {
 
-bool RunChunk(lua_State* L, int loadResult, const std::string& compileSource, const std::string& runSource)
+// Logs the failure, or hands it to the caller who asked for it.
+bool Fail(const std::string& title, const std::string& text, ScriptFailure* failure)
+{
+    if (failure)
+        *failure = ScriptFailure{title, text};
+    else
+        LogError(title, text);
+    return false;
+}
+
+bool RunChunk(lua_State* L, int loadResult, const std::string& compileSource, const std::string& runSource,
+              ScriptFailure* failure = nullptr)
 {
     const int top = lua_gettop(L) - 1;
     if (loadResult != LUA_OK) {
         const std::string text = ScriptErrorText(L, -1);
         lua_settop(L, top);
-        LogError(compileSource, text);
-        return false;
+        return Fail(compileSource, text, failure);
     }
     int result = LUA_OK;
     try {
         result = lua_pcall(L, 0, 0, 0);
     } catch (const std::exception& e) {
         lua_settop(L, top);
-        LogError(runSource, e.what());
-        return false;
+        return Fail(runSource, e.what(), failure);
     }
     if (result != LUA_OK) {
         const std::string text = ScriptErrorText(L, -1);
         lua_settop(L, top);
-        LogError(runSource, text);
-        return false;
+        return Fail(runSource, text, failure);
     }
     lua_settop(L, top);
     return true;
@@ -69,10 +77,13 @@ bool RunChunk(lua_State* L, int loadResult, const std::string& compileSource, co
 
 } // namespace
 
-bool RunScriptFile(const std::string& name)
+bool RunScriptFile(const std::string& name, ScriptFailure* failure)
 {
-    if (!g_luaState)
+    if (!g_luaState) {
+        if (failure)
+            *failure = ScriptFailure{"LUA COMPILE ERROR", "no script state to run " + name};
         return false;
+    }
     lua_State* L = g_luaState;
     std::string contents;
     int load;
@@ -80,7 +91,7 @@ bool RunScriptFile(const std::string& name)
         load = luaL_loadbuffer(L, contents.data(), contents.size(), ("@" + name).c_str());
     else
         load = luaL_loadfile(L, ResolvePath(name).c_str()); // Lua's own "cannot open" message
-    return RunChunk(L, load, "LUA COMPILE ERROR", "LUA RUN ERROR [" + name + "]");
+    return RunChunk(L, load, "LUA COMPILE ERROR", "LUA RUN ERROR [" + name + "]", failure);
 }
 
 bool RunScriptString(const std::string& text)

@@ -17,9 +17,17 @@ extern lua_State* g_luaState;
 // and luabind. io, os, table, debug and package stay closed.
 void OpenScriptState();
 
+// Why a script did not run: the fixed title of its failure and Lua's own
+// message, which names the file and the line.
+struct ScriptFailure {
+    std::string title;
+    std::string text;
+};
+
 // Runs a script file; a load failure logs "LUA COMPILE ERROR", a run failure
-// "LUA RUN ERROR [name]". Returns whether it ran to the end.
-bool RunScriptFile(const std::string& name);
+// "LUA RUN ERROR [name]". Returns whether it ran to the end. Given a failure
+// to fill, it logs nothing and leaves the report to the caller.
+bool RunScriptFile(const std::string& name, ScriptFailure* failure = nullptr);
 
 // Runs a script text; failures log "LUA ERROR". Returns whether it ran.
 bool RunScriptString(const std::string& text);

@@ -134,6 +134,7 @@ bool WriteFileAtomically(const std::string& name, const std::string& contents)
 {
     const std::string target = ResolvePath(name);
     const std::string temporary = target + ".tmp";
+    errno = 0;
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0)
         return false;
@@ -150,7 +151,9 @@ bool WriteFileAtomically(const std::string& name, const std::string& contents)
     const bool complete = written == contents.size() && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!complete || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        const int reason = errno != 0 ? errno : EIO;
         ::unlink(temporary.c_str());
+        errno = reason; // the caller may say why
         return false;
     }
     std::string folder = ".";

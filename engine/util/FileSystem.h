@@ -23,7 +23,8 @@ bool ReadTextLines(const std::string& name, std::vector<std::string>& lines);
 
 // Writes the bytes to a temporary file beside the target, flushes and syncs
 // it, renames it over the target and syncs the folder. A failure leaves the
-// old target untouched and returns false. The target is resolved first.
+// old target untouched and returns false with errno telling why. The target
+// is resolved first.
 bool WriteFileAtomically(const std::string& name, const std::string& contents);
 
 // Creates one folder with the user's normal permissions; true when it exists

@@ -10,6 +10,8 @@ bool LoadXmlFile(const std::string& name, TiXmlDocument& document)
     if (!ReadWholeFile(name, contents))
         return false;
     document.Clear();
+    // As the library's own file loading does, the document carries its name.
+    document.SetValue(name);
     document.Parse(contents.c_str(), nullptr, TIXML_ENCODING_LEGACY);
     return !document.Error() && document.RootElement() != nullptr;
 }

@@ -46,8 +46,8 @@ Widget* ArtefactCollecting::MenuWidget()
     Layer* top = Screen.GetCurrent();
     Widget* menu = top ? top->getWidget(kMenu) : nullptr;
     if (!menu)
-        LogError(kSource, HtmlEscape(std::string("The current layer \"") + (top ? top->GetName() : "") +
-                                     "\" has no widget \"" + kMenu + "\"; it is not moved"));
+        LogError(kSource, std::string("The current layer \"") + (top ? top->GetName() : "") +
+                                     "\" has no widget \"" + kMenu + "\"; it is not moved");
     return menu;
 }
 
@@ -88,8 +88,8 @@ void ArtefactCollecting::HandOver()
     Layer* shieldLayer = GUI.getLayer(kShield);
     Widget* shield = shieldLayer ? shieldLayer->getWidget(kShield) : nullptr;
     if (!shield)
-        LogError(kSource, HtmlEscape(std::string("There is no widget \"") + kShield + "\" in a layer \"" + kShield +
-                                     "\"; the artefact is not handed over"));
+        LogError(kSource, std::string("There is no widget \"") + kShield + "\" in a layer \"" + kShield +
+                                     "\"; the artefact is not handed over");
     if (shield)
         shield->AcceptMessage(Message("SetTakedArtefact", field._stageIndex));
 

@@ -39,7 +39,7 @@ Layer* FindLayer(const std::string& layerName)
 {
     Layer* layer = GUI.getLayer(layerName);
     if (!layer)
-        LogError("EndLevelManager", HtmlEscape("No layer \"" + layerName + "\""));
+        LogError("EndLevelManager", "No layer \"" + layerName + "\"");
     return layer;
 }
 
@@ -70,7 +70,7 @@ Widget* FindPageWidget(const std::string& layerName, const std::string& widgetNa
         return nullptr;
     Widget* widget = layer->getWidget(widgetName);
     if (!widget)
-        LogError("EndLevelManager", HtmlEscape("No widget \"" + widgetName + "\" in layer \"" + layerName + "\""));
+        LogError("EndLevelManager", "No widget \"" + widgetName + "\" in layer \"" + layerName + "\"");
     return widget;
 }
 

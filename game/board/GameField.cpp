@@ -4,6 +4,7 @@
 
 #include "engine/render/Sprite.h"
 #include "engine/resources/ResourceManager.h"
+#include "game/board/BoardPictures.h"
 #include "game/board/ChipKnockClock.h"
 #include "game/board/FieldController.h"
 #include "game/board/GameFieldObserver.h"
@@ -20,13 +21,11 @@
 
 namespace {
 
-// A registered picture, flagged to stay loaded; null when none is registered.
+// A registered picture, flagged to stay loaded unless a country's; null
+// when none is registered.
 Sprite* KeptTexture(const std::string& name)
 {
-    Sprite* picture = g_resourceManager.GetTexture(name);
-    if (picture)
-        picture->keepLoaded = true;
-    return picture;
+    return KeptBoardPicture(name);
 }
 
 // A picture loaded from its file, the board's own.
@@ -116,6 +115,11 @@ GameField::GameField(const std::string& widgetName, const TiXmlElement* /*elemen
     kernel.AddController(_observer);
     _idleTime = 0.0f;
     LoadLevNameMap();
+}
+
+int GameField::PlayedStage() const
+{
+    return _stage >= 1 ? _stage : ActivePlayer().stage;
 }
 
 GameField::~GameField()

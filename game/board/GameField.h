@@ -120,6 +120,9 @@ public:
     void BuildBoardFrame();
     // The board holds a level it can fill.
     bool HasLevel() const { return _levelLoaded; }
+    // The level last asked for was read: a board whose level did not load
+    // neither fills nor runs, so it can never be won or lost.
+    bool LevelPlayable() const { return _levelLoaded && !_loadFailed; }
 
     // --------------------------------------------- start, reset, restart
     void StartLevel(bool reload);
@@ -335,6 +338,10 @@ public:
     float _sunInc[16] = {};
     float _artefactFlashTime = 0.0f;
     std::vector<int> _artefactQueue;
+    // The country the board plays: set when a level starts (or the demo
+    // shows one). The profile's stage moves on the moment a country's last
+    // level is won, while the board shows that country until the hand-over.
+    int PlayedStage() const;
     int _stage = 0;
     int _level = 0;
     int _levelStartMaxStage = 0;
@@ -347,6 +354,8 @@ public:
     int _cellFade[LevelGrid::kSide][LevelGrid::kSide];
     // A level was read whole: no fill starts without one.
     bool _levelLoaded = false;
+    // The last load failed; the player was told (outside the demo).
+    bool _loadFailed = false;
     std::string _levelName;
 
     // Texts and tables.
@@ -675,7 +684,9 @@ private:
     void FillLevelGrid(const LevelRecord& level, const Player& player);
     void PlaceBoard(int stage);
     void ShowBabylonFire();
-    void RefuseLevel(const std::string& levelName);
+    // The level did not load: the board stops and says so in the log and,
+    // outside the demo, on the screen.
+    void RefuseLevel(const std::string& why);
 
     // Start steps. The level-start texts and the timer fill are filled by
     // the board texts and the timers; until then they show nothing.

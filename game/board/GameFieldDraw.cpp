@@ -99,7 +99,8 @@ void GameField::Draw()
     if (help) {
         if (Bind(_helpBackground)) {
             SetWhite(static_cast<int>(HelpAlpha() * 255.0f));
-            g_renderDevice.DrawRectUV(Rect(0, 0, 800, 600), 0.0f, 0.78125f, 0.0f, 0.5859375f);
+            g_renderDevice.DrawRectUV(Rect(0, 0, 800, 600), 0.0f, _helpBackground->RightU(), 0.0f,
+                                      _helpBackground->TopV());
         }
         DrawHelpButtons();
     } else {
@@ -107,7 +108,7 @@ void GameField::Draw()
         DrawTroyWheel();
         if (Bind(_timerEmpty)) {
             g_renderDevice.ResetColor();
-            g_renderDevice.DrawRectUV(Rect(278, 8, 519, 22), 0.0f, 0.506836f, 0.0f, 0.6875f);
+            g_renderDevice.DrawRectUV(Rect(278, 8, 519, 22), 0.0f, _timerEmpty->RightU(), 0.0f, _timerEmpty->TopV());
         }
         DrawBoardFrame();
         DrawScoreTitleAndLives();
@@ -134,7 +135,7 @@ void GameField::Draw()
 
 void GameField::DrawBackground()
 {
-    const int stage = ActivePlayer().stage;
+    const int stage = PlayedStage();
     if (stage < 1 || stage > 7)
         return;
     if (!Bind(BoardPicture(kCountryBackgrounds[stage - 1])))
@@ -175,7 +176,7 @@ void GameField::DrawBackground()
 
 void GameField::DrawTroyWheel()
 {
-    if (ActivePlayer().stage != 7 || !_troyWheel)
+    if (PlayedStage() != 7 || !_troyWheel)
         return;
     g_renderDevice.BeginViewport2D(0, 0, 792, 593);
     struct Copy {
@@ -355,7 +356,7 @@ void GameField::DrawSun()
 
 void GameField::DrawStageDecorations()
 {
-    const int stage = ActivePlayer().stage;
+    const int stage = PlayedStage();
     const float T = 1.5f * _effectClock;
     if (stage == 2) {
         if (Bind(_babylonTorches)) {
@@ -665,7 +666,7 @@ void GameField::DrawBonusSquare(const Square& square)
 
 void GameField::DrawArtefactSquare(const Square& square)
 {
-    Artefact* artefact = g_artefacts.Find(ActivePlayer().stage - 1);
+    Artefact* artefact = g_artefacts.Find(PlayedStage() - 1);
     if (!artefact)
         return;
     const int piece = square.kind - kKindArtefact;
@@ -698,7 +699,7 @@ void GameField::DrawArtefactSquare(const Square& square)
 void GameField::DrawCursorsAndTip()
 {
     if (!_veilOn) {
-        if (Artefact* artefact = g_artefacts.Find(ActivePlayer().stage - 1))
+        if (Artefact* artefact = g_artefacts.Find(PlayedStage() - 1))
             for (int piece : _artefactQueue)
                 artefact->DrawElementAt(piece, _sunOffset);
     }

@@ -413,7 +413,7 @@ void GameField::LoadBoardState(const std::string& fileName)
             reason.clear();
     }
     if (!reason.empty()) {
-        LogError("GameField", HtmlEscape("The board state \"" + fileName + "\" is not loaded: " + reason));
+        LogError("GameField", "The board state \"" + fileName + "\" is not loaded: " + reason);
         return;
     }
 

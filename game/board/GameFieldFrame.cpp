@@ -48,7 +48,7 @@ constexpr float kFrameTypeWidth = 0.3125f;
 
 void GameField::BuildBoardFrame()
 {
-    _frameTexture = BoardPicture("#scope_tex" + IntToString(ActivePlayer().stage));
+    _frameTexture = BoardPicture("#scope_tex" + IntToString(PlayedStage()));
     BuildFramePieces();
     BuildSwingPieces();
     BuildDripPoints();

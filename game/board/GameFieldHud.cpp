@@ -86,7 +86,8 @@ void GameField::DrawScoreTitleAndLives()
     _livesTexture->Bind();
     const int shown = _shownLives < 4 ? std::max(0, _shownLives) : 1;
     for (int i = 0; i < shown; ++i)
-        g_renderDevice.DrawRectUV(Rect(24 + 15 * i, 231, 14, 14), 0.0f, 0.875f, 0.0f, 0.875f);
+        g_renderDevice.DrawRectUV(Rect(24 + 15 * i, 231, 14, 14), 0.0f, _livesTexture->RightU(), 0.0f,
+                                  _livesTexture->TopV());
     if (_shownLives >= 4) {
         g_renderDevice.SelectFont("bonus");
         g_renderDevice.DrawString(39, 223, "x" + IntToString(_shownLives), 1.0f, 0, false);

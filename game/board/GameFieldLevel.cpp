@@ -3,12 +3,13 @@
 
 #include "game/board/GameField.h"
 
-#include "engine/backend/Window.h"
 #include "engine/platform/HtmlLog.h"
+#include "engine/platform/PlayerMessage.h"
 #include "engine/platform/StrictLookups.h"
 #include "engine/render/Sprite.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/util/StringUtils.h"
+#include "game/board/BoardPictures.h"
 #include "game/board/LevelFile.h"
 #include "game/board/SquareKinds.h"
 #include "game/board/TracesFile.h"
@@ -65,23 +66,27 @@ void GameField::LoadLevel(const std::string& levelName)
     _shineSound1 = false;
     _shineSound2 = false;
 
-    if (Sprite* background = g_resourceManager.GetTexture("#FieldBG_" + IntToString(player.stage))) {
-        background->keepLoaded = true;
-        _background = background;
-    } else {
-        _background = nullptr;
-    }
+    // One of the country's pictures: loaded while the board plays the country.
+    _background = KeptBoardPicture("#FieldBG_" + IntToString(player.stage));
     StopController("FieldAppearance");
 
+    if (levelName.empty()) {
+        // The level map names no level for the profile's place.
+        RefuseLevel("LevelMap.xml names no level " + IntToString(player.level) + " of stage " +
+                    IntToString(player.stage));
+        return;
+    }
     const LevelReadResult read = ReadLevelFile(kLevelFile, levelName);
     if (read.status == LevelReadResult::kUnreadable) {
-        LogError(kLevelFile, HtmlEscape("Can't read the levels; the level \"" + levelName + "\" is not loaded"));
+        LogError(kLevelFile, "Can't read the levels; the level \"" + levelName + "\" is not loaded");
+        RefuseLevel("The level \"" + levelName + "\" cannot be played: " + kLevelFile + " could not be read");
         return;
     }
     if (read.status == LevelReadResult::kLoaded)
         ApplyLevel(read.level, player);
     else
-        RefuseLevel(levelName);
+        RefuseLevel("The level \"" + levelName + "\" cannot be played: " + kLevelFile +
+                    " holds no usable level of that name");
 
     for (auto& column : _cellFade)
         std::fill(std::begin(column), std::end(column), 0);
@@ -89,11 +94,17 @@ void GameField::LoadLevel(const std::string& levelName)
     _hurryShown = false;
 }
 
-void GameField::RefuseLevel(const std::string& levelName)
+void GameField::RefuseLevel(const std::string& why)
 {
-    // A malformed level was logged with its faults by the reader.
-    LogError("Error!", HtmlEscape("Level is not found! (\"" + levelName + "\"); the board keeps its level"));
-    backend::ShowMessageBox("Error!", "Level is not found!");
+    // A malformed level was logged with its faults by the reader. What the
+    // board held before stays, but it does not run as this level.
+    _loadFailed = true;
+    _levelRunning = false;
+    const std::string text = "Level is not found! " + why + ".";
+    if (gameInfo.IsDemoMode())
+        LogError("Error!", text);
+    else
+        TellPlayer("Error!", text);
 }
 
 void GameField::ShowBabylonFire()
@@ -137,6 +148,7 @@ void GameField::ApplyLevel(const LevelRecord& level, Player& player)
     PlaceBoard(player.stage);
     _levelName = level.name;
     _levelLoaded = true;
+    _loadFailed = false;
     BuildBoardFrame();
 }
 

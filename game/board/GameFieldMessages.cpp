@@ -6,6 +6,7 @@
 #include "engine/platform/HtmlLog.h"
 #include "engine/script/ScriptHost.h"
 #include "engine/util/StringUtils.h"
+#include "game/board/BoardPictures.h"
 #include "game/board/RunStart.h"
 #include "game/board/ShowMessage.h"
 #include "game/board/Square.h"
@@ -182,7 +183,7 @@ void GameField::OnTipBoxButton(const Message&)
     // a stray and changes nothing.
     MessageBox* box = OpenTipBox();
     if (!box) {
-        WriteLogLine(HtmlEscape("GameField: \"MessageBoxBtn2\" pressed with no tip box open; ignored"));
+        WriteLogLine("GameField: \"MessageBoxBtn2\" pressed with no tip box open; ignored");
         return;
     }
     if (CheckBox* check = box->GetCheckBox()) {
@@ -223,6 +224,8 @@ void GameField::OnInitLevelView(const Message&)
     _title = GetText("Country" + IntToString(player.stage)) + " - " + _stageText + " " + IntToString(player.level);
     _level = player.level;
     _stage = player.stage;
+    if (!_isHelpMode)
+        KeepCountryPictures(_stage);
     _levelStartMaxStage = player.maxStage;
     _levelStartMaxLevel = player.maxLevel;
     _sunScale = 1.0f;
@@ -268,7 +271,8 @@ void GameField::OnInitLevelView(const Message&)
 void GameField::OnStart(const Message&)
 {
     StartLevel(false);
-    ActivePlayer().levelNotComp = true;
+    if (LevelPlayable())
+        ActivePlayer().levelNotComp = true;
 }
 
 void GameField::OnLoadLevel(const Message&)
@@ -299,7 +303,7 @@ void GameField::StopTimeAndInput(const std::string& label, const std::string& op
 
 void GameField::CheckCompleteLevel()
 {
-    if (_isHelpMode || _isDemo || !_levelRunning)
+    if (_isHelpMode || _isDemo || !_levelRunning || _loadFailed)
         return;
 
     if (!HasArtefactPiece(_squares)) {

@@ -69,12 +69,14 @@ void GameField::StartLevel(bool reload)
 
     if (reload) {
         LoadLevel(gameInfo.getLevelFileName());
+    } else if (_loadFailed) {
+        LogError("GameField", "The board \"" + name + "\" does not start: its level did not load");
     } else if (player.levelNotComp && !_squares.empty()) {
         // The level was left unfinished: its squares drop in again.
         DropInSquares(1.8f);
         AddController(new FieldAppearance(0.5f, FieldAppearance::kFromCentre, this));
     } else if (!_levelLoaded) {
-        LogError("GameField", HtmlEscape("The board \"" + name + "\" has no level to start"));
+        LogError("GameField", "The board \"" + name + "\" has no level to start");
     } else {
         FillBoard();
         DropInSquares(3.1f);
@@ -102,8 +104,8 @@ void GameField::StartLevel(bool reload)
 
 void GameField::FillBoard()
 {
-    if (!_levelLoaded || _chipCount < 1) {
-        LogError("GameField", HtmlEscape("The board \"" + name + "\" has no level to fill"));
+    if (!LevelPlayable() || _chipCount < 1) {
+        LogError("GameField", "The board \"" + name + "\" has no level to fill");
         return;
     }
     SeedRandomFromClock();
@@ -115,14 +117,14 @@ void GameField::FillBoard()
         if (!FindMoves().empty())
             break;
         if (fill >= kFills) {
-            LogError("GameField", HtmlEscape("Level \"" + _levelName + "\": no move after " + IntToString(kFills) +
-                                             " fills; the last fill is kept"));
+            LogError("GameField", "Level \"" + _levelName + "\": no move after " + IntToString(kFills) +
+                                             " fills; the last fill is kept");
             break;
         }
     }
     if (stuck)
-        LogError("GameField", HtmlEscape("Level \"" + _levelName +
-                                         "\": its colours cannot avoid a line of three; a cell keeps its last colour"));
+        LogError("GameField", "Level \"" + _levelName +
+                                         "\": its colours cannot avoid a line of three; a cell keeps its last colour");
 }
 
 bool GameField::DrawKinds()

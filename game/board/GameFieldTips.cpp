@@ -299,7 +299,7 @@ bool GameField::ShowTipWindow(const std::string& tipName, const Point& at, bool 
     if (text == _messages.end() || text->second.lines.empty()) {
         // Said once a board: the tip is asked for again at every chance.
         if (_tipsWithoutText.insert(tipName).second)
-            WriteLogLine(HtmlEscape("The tip \"" + tipName + "\" has no text in Messages.xml; it is not shown"));
+            WriteLogLine("The tip \"" + tipName + "\" has no text in Messages.xml; it is not shown");
         return false;
     }
     g_sound.PlaySample("TipWindow");

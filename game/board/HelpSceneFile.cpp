@@ -29,7 +29,7 @@ float FloatOf(const TiXmlElement* element, const char* name)
 
 void Complain(const std::string& sceneName, const std::string& what)
 {
-    WriteLogLine(HtmlEscape("help.xml, scene \"" + sceneName + "\": " + what + "; skipped"));
+    WriteLogLine("help.xml, scene \"" + sceneName + "\": " + what + "; skipped");
 }
 
 } // namespace

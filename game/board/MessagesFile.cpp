@@ -24,7 +24,7 @@ bool ReadMessagesFile(const std::string& fileName, MessageTexts& messages)
             messages.emplace(name, TextBlock(text));
     }
     if (skipped > 0)
-        LogError(fileName, HtmlEscape(std::to_string(skipped) +
-                                      " \"Message\" element(s) without a \"name\" or a \"Text\" skipped"));
+        LogError(fileName, std::to_string(skipped) +
+                                      " \"Message\" element(s) without a \"name\" or a \"Text\" skipped");
     return true;
 }

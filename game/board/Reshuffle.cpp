@@ -40,8 +40,8 @@ Reshuffle::Reshuffle(float speed, int cx, int cy, GameField* field, float delay)
     // blocked for good.
     _dealHasMove = !field->FindMoves().empty();
     if (!_dealHasMove)
-        LogError("GameField", HtmlEscape("The reshuffle of the board \"" + field->name +
-                                         "\" found no move; the board stays as dealt"));
+        LogError("GameField", "The reshuffle of the board \"" + field->name +
+                                         "\" found no move; the board stays as dealt");
 
     // Each new square shows its cell's old kind until the wave reaches it.
     for (const std::unique_ptr<Square>& square : field->_squares) {

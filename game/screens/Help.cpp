@@ -107,12 +107,12 @@ bool Help::Load(const std::string& fileName)
 {
     TiXmlDocument document;
     if (!LoadXmlFile(fileName, document) || !document.RootElement()) {
-        WriteLogLine(HtmlEscape("The help screen finds no " + fileName + "; it stays empty"));
+        WriteLogLine("The help screen finds no " + fileName + "; it stays empty");
         return false;
     }
     const TiXmlElement* main = document.RootElement()->FirstChildElement("MainHelp");
     if (!main) {
-        WriteLogLine(HtmlEscape(fileName + " has no MainHelp; the help screen stays empty"));
+        WriteLogLine(fileName + " has no MainHelp; the help screen stays empty");
         return false;
     }
     StrictXmlReader reader(fileName);
@@ -164,7 +164,7 @@ void Help::LoadWindow(const TiXmlElement* element, int index, StrictXmlReader& r
             HelpScreenAction action;
             action.name = TextOf(step, "name");
             if (action.name != "Move" && action.name != "Sleep") {
-                WriteLogLine(HtmlEscape("help.xml: a sub-window's action \"" + action.name + "\" is skipped"));
+                WriteLogLine("help.xml: a sub-window's action \"" + action.name + "\" is skipped");
                 continue;
             }
             action.window = index;
@@ -196,7 +196,7 @@ void Help::LoadWindow(const TiXmlElement* element, int index, StrictXmlReader& r
             action.alpha = action.alpha1;
             Time(action, FloatOf(reader, step, "duration"), clock);
         } else {
-            WriteLogLine(HtmlEscape("help.xml: a window's action \"" + action.name + "\" is skipped"));
+            WriteLogLine("help.xml: a window's action \"" + action.name + "\" is skipped");
             continue;
         }
         _actions.push_back(std::move(action));

@@ -80,7 +80,7 @@ void Map::DrawLand()
 {
     if (earth) {
         earth->Bind();
-        Device().DrawRectUV(Rect(0, 0, 800, 600), 0.0f, 0.78125f, 0.0f, 0.5859375f);
+        Device().DrawRectUV(Rect(0, 0, 800, 600), 0.0f, earth->RightU(), 0.0f, earth->TopV());
     }
     if (seaName) {
         seaName->Bind();

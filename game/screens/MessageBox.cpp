@@ -16,13 +16,14 @@ namespace {
 
 const char* const kMessagesFile = "Messages.xml";
 const char* const kButtonsFile = "buttons.xml";
-// The three bands of the tile picture on each axis.
-const float kBand[4] = {0.0f, 0.3125f, 0.625f, 0.9375f};
+// The three bands of the tile picture on each axis, in its pixels.
+const float kBand[4] = {0.0f, 40.0f, 80.0f, 120.0f};
 
-void Tile(int x, int y, int column, int row)
+void Tile(const Sprite& picture, int x, int y, int column, int row)
 {
     const int t = MessageBox::kTile;
-    g_renderDevice.DrawRectUV(Rect(x, y, t, t), kBand[column], kBand[column + 1], kBand[row], kBand[row + 1]);
+    g_renderDevice.DrawRectUV(Rect(x, y, t, t), picture.U(kBand[column]), picture.U(kBand[column + 1]),
+                              picture.V(kBand[row]), picture.V(kBand[row + 1]));
 }
 
 // A widget's corner and hit rectangle moved to (x, y), its offset cleared.
@@ -131,26 +132,26 @@ void MessageBox::MouseMove(const Point& p)
     SetPosition(_anchor);
 }
 
-void MessageBox::DrawFrame() const
+void MessageBox::DrawFrame(const Sprite& picture) const
 {
     const int t = kTile;
     const int w = size.x;
     const int h = size.y;
-    Tile(0, 0, 0, 0);
-    Tile(w - t, 0, 2, 0);
-    Tile(0, h - t, 0, 2);
-    Tile(w - t, h - t, 2, 2);
+    Tile(picture, 0, 0, 0, 0);
+    Tile(picture, w - t, 0, 2, 0);
+    Tile(picture, 0, h - t, 0, 2);
+    Tile(picture, w - t, h - t, 2, 2);
     for (int i = 1; i <= w / t - 2; ++i) {
-        Tile(i * t, 0, 1, 0);
-        Tile(i * t, h - t, 1, 2);
+        Tile(picture, i * t, 0, 1, 0);
+        Tile(picture, i * t, h - t, 1, 2);
     }
     for (int j = 1; j <= h / t - 2; ++j) {
-        Tile(0, j * t, 0, 1);
-        Tile(w - t, j * t, 2, 1);
+        Tile(picture, 0, j * t, 0, 1);
+        Tile(picture, w - t, j * t, 2, 1);
     }
     for (int i = 1; i <= w / t - 2; ++i)
         for (int j = 1; j <= h / t - 2; ++j)
-            Tile(i * t, j * t, 1, 1);
+            Tile(picture, i * t, j * t, 1, 1);
 }
 
 void MessageBox::DrawButton(Widget& button, int centreWidth, float scale)
@@ -201,7 +202,7 @@ void MessageBox::Draw()
                                  0.0f));
         device.Scale(s, s, 1.0f);
         _shadow->BindAlphaOnly();
-        DrawFrame();
+        DrawFrame(*_shadow);
         device.PopMatrix();
     }
 
@@ -212,7 +213,7 @@ void MessageBox::Draw()
     device.Scale(s, s, 1.0f);
     if (_tiles) {
         _tiles->Bind();
-        DrawFrame();
+        DrawFrame(*_tiles);
     }
     if (_text) {
         const int t = kTile;

@@ -63,7 +63,7 @@ public:
     float Scale() const { return _scale; }
 
     // The nine-cell frame in the box's own space, with the bound picture.
-    void DrawFrame() const;
+    void DrawFrame(const Sprite& picture) const;
 
 private:
     void PlaceButtons();

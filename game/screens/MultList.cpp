@@ -65,7 +65,8 @@ Sprite* Picture(const std::string& name)
 
 MultList::MultList(const std::string& widgetName, const TiXmlElement* element) : Widget(widgetName)
 {
-    GuiResources::UploadGroup("Gallery");
+    // The pictures' sizes are known from their files' headers; their pixels
+    // are loaded when the gallery is first drawn.
     LoadPictures();
     if (element) {
         ReadIntAttribute(element, "x", _x);
@@ -277,8 +278,20 @@ void MultList::DrawCaptions()
     device.ResetColor();
 }
 
+void MultList::UploadPicturesIfReleased()
+{
+    const Sprite* const pictures[] = {_big[0], _small[0], _list[0], _activeUp, _disableShadow, _lockedMult};
+    for (const Sprite* picture : pictures)
+        if (picture && picture->deviceTexture == 0 && picture->imageWidth > 0) {
+            GuiResources::UploadGroup("Gallery");
+            return;
+        }
+}
+
 void MultList::Draw()
 {
+    // The first draw after the gallery was built or left loads its pictures.
+    UploadPicturesIfReleased();
     RenderDevice& device = g_renderDevice;
     device.PushMatrix();
     device.Translate(Vector3(0.0f, -1.0f, 0.0f));

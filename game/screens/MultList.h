@@ -78,6 +78,8 @@ public:
 
 private:
     void LoadPictures();
+    // Uploads the gallery's group when its pictures are not in video memory.
+    void UploadPicturesIfReleased();
     void DrawItems();
     void DrawWindow();
     void DrawCaptions();

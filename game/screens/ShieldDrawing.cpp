@@ -224,7 +224,7 @@ void Shield::DrawParchment()
     if (pergament) {
         Device().SetColor(White(alpha));
         pergament->Bind();
-        Device().DrawRectUV(Rect(left, bottom, 330, 512), 0.0f, 0.8144531f, 0.0f, 1.0f);
+        Device().DrawRectUV(Rect(left, bottom, 330, 512), 0.0f, pergament->RightU(), 0.0f, pergament->TopV());
         Device().ResetColor();
     }
     if (const TextBlock* text = artTexts.Find(index)) {

@@ -28,7 +28,8 @@ Artefact* ArtefactCatalogue::Find(int index)
 void LoadArtefacts()
 {
     // A file that does not load leaves the catalogue empty.
-    ReadArtefactFile("Artefact.xml", g_artefacts);
+    if (!ReadArtefactFile("Artefact.xml", g_artefacts))
+        LogError("Artefact.xml", "Can't load the artefacts; the catalogue stays empty");
 }
 
 void UploadArtefactTexture(int index)

@@ -1,7 +1,9 @@
 #include "game/state/GameInfo.h"
 
 #include "engine/platform/Application.h"
+#include "engine/platform/GameInfoSetup.h"
 #include "engine/platform/HtmlLog.h"
+#include "engine/platform/PlayerMessage.h"
 #include "engine/platform/Settings.h"
 #include "engine/platform/StartUp.h"
 #include "engine/util/FileSystem.h"
@@ -15,6 +17,8 @@
 #include "game/state/LevelMapFile.h"
 #include "game/state/MusicInfoFile.h"
 
+#include <cerrno>
+#include <cstring>
 #include <tinyxml.h>
 
 namespace {
@@ -81,7 +85,7 @@ void GameInfo::DeletePlayer(std::string name)
 
 void GameInfo::LogSelectedPlayer() const
 {
-    g_log.WriteLabeled("Select player", "Green", HtmlEscape(_activePlayer));
+    g_log.WriteLabeled("Select player", "Green", _activePlayer);
 }
 
 void GameInfo::setActivePlayer(const std::string& name)
@@ -180,7 +184,7 @@ bool GameInfo::LoadGameState()
 
     bool loaded = false;
     TiXmlDocument document;
-    if (LoadXmlFile(GameInfoPath(), document)) {
+    if (LoadXmlFile(GameInfoPath(), document) && CheckGameInfoDocument(document, 1) != SavedGameInfo::Damaged) {
         GameInfoContents contents;
         contents.options = _options;
         ReadGameInfoDocument(document, _stages, contents);
@@ -194,7 +198,7 @@ bool GameInfo::LoadGameState()
         loaded = true;
     } else if (FileExists(GameInfoPath())) {
         _saveRefused = true;
-        LogError("GameInfo.xml", "Can't read " + GameInfoPath() + "; it will not be written over");
+        LogError("GameInfo.xml", "Can't read " + GameInfoPath() + " as a save; it will not be written over");
     } else {
         LogError("GameInfo.xml", "No " + GameInfoPath() + "; starting without profiles");
     }
@@ -211,7 +215,7 @@ bool GameInfo::SaveGameState()
         return false;
     }
     if (_saveRefused) {
-        LogError("GameInfo.xml", "Not saved: " + GameInfoPath() + " could not be read and is kept as it is");
+        TellSaveFailure("the save there could not be read and is kept as it is");
         return false;
     }
     ScopedTimerPause pause;
@@ -222,11 +226,24 @@ bool GameInfo::SaveGameState()
     contents.hiScores = _hiScores;
     TiXmlDocument document;
     WriteGameInfoDocument(contents, g_settings.requiredGameInfoVersion, _stages, document);
-    if (!SaveXmlFileAtomically(document, GameInfoPath(), true)) {
-        LogError("GameInfo.xml", "Can't save " + GameInfoPath() + "; the previous file is kept");
+    if (!SaveGameInfoFile(document, GameInfoPath())) {
+        TellSaveFailure(std::strerror(errno));
         return false;
     }
     return true;
+}
+
+void GameInfo::TellSaveFailure(const std::string& reason)
+{
+    const std::string text = "Your progress could not be saved to " + GameInfoPath() + " (" + reason +
+                             "). The previous save there is kept.";
+    // Once a run: the player need not hear it at every save.
+    if (_saveFailureTold) {
+        LogError("GameInfo.xml", text);
+        return;
+    }
+    _saveFailureTold = true;
+    TellPlayer("Error!", text);
 }
 
 // ------------------------------------------------------------ data files
@@ -398,7 +415,7 @@ void GameInfo::WriteResultToHiScores()
     }
     const auto found = _players.find(_activePlayer);
     if (found == _players.end()) {
-        LogError("GameInfo", "WriteResultToHiScores: no profile named \"" + HtmlEscape(_activePlayer) + "\"");
+        LogError("GameInfo", "WriteResultToHiScores: no profile named \"" + _activePlayer + "\"");
         return;
     }
     const Player& player = found->second;

@@ -89,8 +89,9 @@ public:
     bool GetChainMessage(int n, std::string& text) const;
 
     // Persistence: the data files and GameInfo.xml. LoadGameState returns
-    // false when GameInfo.xml could not be read; SaveGameState false when
-    // nothing was written.
+    // false when GameInfo.xml could not be read as a save; SaveGameState
+    // false when nothing was written, and the first failure of a run is told
+    // to the player.
     bool LoadGameState();
     bool SaveGameState();
 
@@ -182,6 +183,7 @@ public:
 
 private:
     Player& Active() { return GetPlayer(_activePlayer); }
+    void TellSaveFailure(const std::string& reason);
     void SendConfirmationText(const std::string& textId);
     void LogSelectedPlayer() const;
     const StageMusic* Music(int stage, const char* getter) const;
@@ -207,6 +209,8 @@ private:
     // Set when an existing GameInfo.xml could not be read: saving would
     // replace the player's data with what this run happens to hold.
     bool _saveRefused = false;
+    // A failed save has been told to the player in this run.
+    bool _saveFailureTold = false;
     ConfirmationTextSender _confirmationSender;
 };
 

@@ -374,7 +374,14 @@ void ReadGameInfoDocument(const TiXmlDocument& document, const std::vector<Level
 
     contents.hiScores.clear();
     if (const TiXmlElement* hiScores = reader.Child(root, "HiScores", "")) {
+        int dropped = 0;
         for (const TiXmlElement* h = hiScores->FirstChildElement("HiScoresElem"); h; h = h->NextSiblingElement()) {
+            // The table shows so many; a longer list would only be carried
+            // from save to save.
+            if (contents.hiScores.size() >= static_cast<std::size_t>(HI_SCORE_LINES)) {
+                ++dropped;
+                continue;
+            }
             HiScoresElem entry;
             reader.String(h, "name", entry.name);
             reader.Int(h, "score", entry.score);
@@ -382,6 +389,9 @@ void ReadGameInfoDocument(const TiXmlDocument& document, const std::vector<Level
             reader.Int(h, "cycle", entry.cycle);
             contents.hiScores.push_back(entry);
         }
+        if (dropped > 0)
+            LogError(FILE_NAME, IntToString(dropped) + " hi-score entries past the table's " +
+                                    IntToString(HI_SCORE_LINES) + " are dropped");
     }
     reader.Report("");
 }

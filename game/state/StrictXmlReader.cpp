@@ -86,6 +86,6 @@ void StrictXmlReader::Report(const std::string& where)
             text += ", ";
         text += _notes[i];
     }
-    LogError(_fileName, HtmlEscape(text));
+    LogError(_fileName, text);
     _notes.clear();
 }

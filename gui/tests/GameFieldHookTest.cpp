@@ -25,7 +25,7 @@ TEST(GameFieldHook, MakesTheBoardOnlyWhenOneIsInstalled)
     testing_support::ScopedLogFile log;
     SetGameFieldCreator(nullptr);
     EXPECT_EQ(CreateGameField(named), nullptr);
-    EXPECT_NE(log.Text().find("widget kind \"GameField\"; the widget \"Field\""), std::string::npos);
+    EXPECT_NE(log.Text().find("widget kind &quot;GameField&quot;; the widget &quot;Field&quot;"), std::string::npos);
 
     SetGameFieldCreator(&MakeBoard);
     Widget* board = CreateGameField(named);

@@ -162,7 +162,7 @@ TEST_F(LayerTest, AScreenKindInstalledAfterTheRegistrationStepIsBuilt)
     ASSERT_NE(saver, nullptr);
     EXPECT_EQ(saver->getWidget("view"), nullptr);
     EXPECT_NE(saver->getWidget("kept"), nullptr);
-    EXPECT_NE(_log.Text().find("widget kind \"SSView\""), std::string::npos);
+    EXPECT_NE(_log.Text().find("widget kind &quot;SSView&quot;"), std::string::npos);
 }
 
 TEST_F(LayerTest, DuplicateLayerIsNotBuiltAndDuplicateWidgetIsNotAdded)

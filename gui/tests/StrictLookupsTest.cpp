@@ -68,7 +68,7 @@ TEST_F(StrictLookupsTest, EachMissingNameWritesOneLineNamingItInTheStrictMode)
         lookup.run(name);
         ++expected;
         EXPECT_EQ(MissingLines(), expected) << lookup.what;
-        EXPECT_NE(_log.Text().find(std::string(lookup.what) + " \"" + name + "\" is not there."), std::string::npos)
+        EXPECT_NE(_log.Text().find(std::string(lookup.what) + " &quot;" + name + "&quot; is not there."), std::string::npos)
             << _log.Text();
     }
 }

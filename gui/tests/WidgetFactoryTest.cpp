@@ -109,7 +109,7 @@ TEST(WidgetFactory, ACreatorInstalledAfterTheRegistrationStepTakesEffect)
     // Not installed yet: no widget, and the log names the kind and the widget.
     EXPECT_EQ(Create(g_widgetFactory, "<Help name='pages'/>"), nullptr);
     EXPECT_NE(log.Text().find("GUI file load error"), std::string::npos);
-    EXPECT_NE(log.Text().find("\"Help\"; the widget \"pages\""), std::string::npos);
+    EXPECT_NE(log.Text().find("&quot;Help&quot;; the widget &quot;pages&quot;"), std::string::npos);
 
     SetOutsideWidgetCreator("Help", CreateMapStandIn);
     const auto help = Create(g_widgetFactory, "<Help name='pages'/>");
@@ -123,6 +123,6 @@ TEST(WidgetFactory, ACreatorInstalledAfterTheRegistrationStepTakesEffect)
     // Taken out again: the kind is left out with a log line once more.
     SetOutsideWidgetCreator("Help", nullptr);
     EXPECT_EQ(Create(g_widgetFactory, "<Help name='again'/>"), nullptr);
-    EXPECT_NE(log.Text().find("\"again\""), std::string::npos);
+    EXPECT_NE(log.Text().find("&quot;again&quot;"), std::string::npos);
     g_widgetFactory = saved;
 }

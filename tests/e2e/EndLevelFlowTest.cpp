@@ -7,6 +7,10 @@
 // the pages are saved beside the test's output (end_level_flow/), with the
 // run's log.htm.
 
+#include "engine/render/RenderDevice.h"
+#include "engine/render/Sprite.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/script/ScriptHost.h"
 #include "game/board/GameField.h"
 #include "game/screens/Map.h"
 #include "game/state/GameInfo.h"
@@ -96,6 +100,30 @@ protected:
         player.levelTime = board._elapsed;
         Frames(2);
         ASSERT_TRUE(board._endLevelRunning);
+    }
+
+    // Runs frames one at a time while the condition holds (at most the
+    // seconds given); every frame's drawing must bind only pictures that are
+    // in video memory (one that is not draws as a white quad).
+    template <typename Condition>
+    void FramesWithEveryPictureLoaded(int seconds, Condition condition, const char* what)
+    {
+        for (int frame = 0; frame < seconds * kFramesPerSecond && condition(); ++frame) {
+            const int before = g_renderDevice.unloadedPictureBinds;
+            Frames(1);
+            if (g_renderDevice.unloadedPictureBinds != before) {
+                const Texture* picture = g_renderDevice.lastUnloadedPicture;
+                ADD_FAILURE() << what << ", frame " << frame << ": a picture of " << picture->image.width << " x "
+                              << picture->image.height << " not in video memory was drawn on " << TopLayer();
+                return;
+            }
+        }
+    }
+
+    static bool Uploaded(const std::string& id)
+    {
+        const ResourceEntry<Sprite>* entry = g_resourceManager.FindTexture2D(id);
+        return entry && entry->uploaded;
     }
 
     bool startPictured = false;
@@ -198,5 +226,65 @@ TEST_F(EndLevelFlowTest, ALevelWonALevelLostAndTheLastLifeLost)
     Shutdown();
     const std::string log = LogText();
     WriteTextFile(_shots + "/log.htm", log);
+    EXPECT_EQ(log.find("Color = Red"), std::string::npos) << "the run's log has error lines";
+}
+
+// A country's last level won: the profile moves on to the next country at
+// once, while the board still shows the country it played through the count,
+// the statistics and the artefact's hand-over until the shield; none of that
+// may draw a picture that is not loaded. The next country's first level then
+// lets the first country's pictures go.
+TEST_F(EndLevelFlowTest, TheLastLevelOfACountryIsDrawnWholeUntilTheShield)
+{
+    PastTheSplashToTheMenu();
+    ASSERT_TRUE(gameInfo.AddNewPlayer("Hiram"));
+    gameInfo.setViewHistory(true);
+    Player& player = gameInfo.GetPlayer("Hiram");
+    const int levels = static_cast<int>(gameInfo.GetMapStage(0).levels.size());
+    ASSERT_GT(levels, 1);
+    player.level = player.maxLevel = levels;
+
+    Click(620, 260);
+    Frames(kFadeFrames);
+    ASSERT_EQ(TopLayer(), "Map");
+    Click(690, 506);
+    Frames(kFadeFrames);
+    GameField* board = PlayingBoard();
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->_level, levels);
+
+    CompleteLevel(*board);
+    EXPECT_EQ(player.stage, 2) << "the profile is in the next country";
+    FramesWithEveryPictureLoaded(1, [] { return true; }, "the level's end");
+    Picture("10_last_level_won");
+    Click(300, 300);
+    ASSERT_EQ(TopLayer(), "Statistics");
+    FramesWithEveryPictureLoaded(2, [] { return true; }, "the statistics");
+    Click(400, 300);
+    FramesWithEveryPictureLoaded(1, [] { return true; }, "the statistics");
+    Press("Statistics", "Ok");
+    FramesWithEveryPictureLoaded(2, [] { return true; }, "the hand-over");
+    EXPECT_EQ(TopLayer(), "StageLayer_1");
+    Picture("11_artefact_hand_over");
+    FramesWithEveryPictureLoaded(30, [this] { return TopLayer() != "Shield"; }, "the hand-over");
+    ASSERT_EQ(TopLayer(), "Shield");
+    EXPECT_TRUE(Uploaded("PhoeniciaBG")) << "the country played stays loaded until the next one starts";
+    Frames(2 * kFramesPerSecond);
+    Picture("12_shield_after_the_hand_over");
+
+    // The next country's first level.
+    CallScriptFunction("StartStageLevel");
+    FramesWithEveryPictureLoaded(10, [] { return true; }, "the next country's first level");
+    ASSERT_EQ(TopLayer(), "StageLayer_2");
+    EXPECT_TRUE(Uploaded("BabylonBG"));
+    EXPECT_TRUE(Uploaded("scope_tex2"));
+    EXPECT_FALSE(Uploaded("PhoeniciaBG")) << "the first country's pictures went";
+    EXPECT_FALSE(Uploaded("FieldBG_1"));
+    EXPECT_FALSE(Uploaded("scope_tex1"));
+    Picture("13_next_country_first_level");
+
+    Shutdown();
+    const std::string log = LogText();
+    WriteTextFile(_shots + "/log_country_end.htm", log);
     EXPECT_EQ(log.find("Color = Red"), std::string::npos) << "the run's log has error lines";
 }

@@ -39,20 +39,31 @@ GameFolderTest::GameFolderTest(const std::string& shotsFolder)
 void GameFolderTest::SetUp()
 {
     ASSERT_TRUE(PathExists(GameFolder() + "/data/start.lua")) << "the build assembles the game folder";
+    ASSERT_TRUE(StartIn(GameFolder()));
+}
+
+std::string GameFolderTest::BuiltGameFolder()
+{
+    return GameFolder();
+}
+
+bool GameFolderTest::StartIn(const std::string& gameFolder)
+{
     // Every walk through the game runs with the strict lookups: a name the
     // data forgot writes an error line into the run's log.
     SetStrictLookups(true);
     std::filesystem::create_directories(_shots);
-    _inGame = std::make_unique<ScopedCurrentDir>(GameFolder() + "/data");
+    _inGame = std::make_unique<ScopedCurrentDir>(gameFolder + "/data");
     _appData = PrepareAppDataFolder();
-    ASSERT_FALSE(_appData.empty());
-    ASSERT_TRUE(PrepareGame(_appData));
+    if (_appData.empty() || !PrepareGame(_appData))
+        return false;
     auto ticks = std::make_shared<std::int64_t>(0);
     _ticks = ticks;
     _app = MakeGameApplication(Timer([ticks] { return *ticks; }, kTicksPerSecond));
-    _app->Start();
-    ASSERT_TRUE(_app->mainWindow && _app->mainWindow->IsCreated());
+    if (!_app->Start() || !_app->mainWindow || !_app->mainWindow->IsCreated())
+        return false;
     _app->BeginLoop();
+    return true;
 }
 
 void GameFolderTest::PastTheSplashToTheMenu()
@@ -81,7 +92,7 @@ void GameFolderTest::Shutdown()
 
 void GameFolderTest::Frames(int count)
 {
-    for (int i = 0; i < count && _app->running; ++i) {
+    for (int i = 0; i < count && _app && _app->running; ++i) {
         SDL_PumpEvents();
         while (_app->running && SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) {
             _app->Pump();

@@ -31,6 +31,13 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // The game folder the build assembles.
+    static std::string BuiltGameFolder();
+    // Starts the program in that game folder (its data/ made current) as the
+    // program's start-up does, and begins its main loop. False when start-up
+    // stopped it; what it told the player is in PlayerMessagesShown().
+    bool StartIn(const std::string& gameFolder);
+
     // Handles the waiting events, then runs frames on the fixed step.
     void Frames(int count);
     std::string TopLayer() const;

@@ -36,6 +36,7 @@ EndToEndGame::EndToEndGame(const std::string& title, bool highCharacters)
     WriteTextFile(File("settings.ini"), WindowedGameSettings(title, highCharacters));
     WriteTextFile(File("start.lua"), "ShowWindowIfNoSplashes()\n");
     WriteTextFile(File("KeyMap.xml"), "<KeyMap />\n");
+    WriteTextFile(File("Artefact.xml"), "<Artefacts />\n");
 }
 
 EndToEndGame::~EndToEndGame()

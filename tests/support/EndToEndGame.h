@@ -2,7 +2,8 @@
 
 // The real program started in a game folder of its own: settings.ini for an
 // 800 x 600 window without splashes and with the log inside the folder, an
-// empty KeyMap.xml and a start.lua that shows the window. A test adds its own
+// empty KeyMap.xml, an artefact catalogue without artefacts and a start.lua
+// that shows the window. A test adds its own
 // files (or replaces these) before Start.
 
 #include "engine/platform/Application.h"

@@ -1,5 +1,7 @@
 #include "engine/platform/Application.h"
 
+#include "engine/render/Sprite.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -132,6 +134,17 @@ TEST(ApplicationFrame, ResetSplashStopsTheSplashFlag)
     g_drawSplash = true;
     ResetSplash();
     EXPECT_FALSE(g_drawSplash);
+    g_drawSplash = true;
+}
+
+TEST(ApplicationFrame, ResetSplashReleasesTheSplashPicture)
+{
+    g_splashSprite = new Sprite();
+    g_splashSprite->imageWidth = g_splashSprite->textureWidth = 800;
+    ResetSplash();
+    EXPECT_EQ(g_splashSprite, nullptr);
+    ResetSplash(); // once more: nothing left to release
+    EXPECT_EQ(g_splashSprite, nullptr);
     g_drawSplash = true;
 }
 

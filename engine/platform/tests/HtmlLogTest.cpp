@@ -63,6 +63,31 @@ TEST(HtmlLog, EntryBytes)
                   kFooter);
 }
 
+TEST(HtmlLog, EveryTextSourceAndLabelIsEscapedAndOnlyRawTextIsNot)
+{
+    TempDir dir;
+    {
+        HtmlLog log;
+        log.Open(dir.File("log.htm"), true);
+        log.Write("attempt to call <name> & \"x\"", "Blue");
+        log.WriteError("LUA Error calling [<f>]", "stage.lua:3: '<eof>' expected");
+        log.WriteLabeled("Select player", "Green", "A<B>&C");
+        log.WritePlain("<p>");
+        log.Append("<BR>");
+    }
+    EXPECT_EQ(WithoutStamps(ReadTextFile(dir.File("log.htm"))),
+              kHeader +
+                  "[T]<Font Size = 1 Color = Blue Face = Verdana>attempt to call &lt;name&gt; &amp; &quot;x&quot;"
+                  "</Font><BR>"
+                  "[T]<B><Font Size = 1 Color = Red Face = Verdana>LUA Error calling [&lt;f&gt;] : </B></Font>"
+                  "<Font Size = 1 Color = Black Face = Verdana>stage.lua:3: '&lt;eof&gt;' expected</Font><BR>"
+                  "[T]<Font Size = 1 Color = Green Face = Verdana>Select player : </Font>"
+                  "<Font Size = 1 Color = Black Face = Verdana>A&lt;B&gt;&amp;C</Font><BR>"
+                  "<Font Size = 1 Color = Black Face = Verdana>&lt;p&gt;</Font><BR>"
+                  "<BR>" +
+                  kFooter);
+}
+
 TEST(HtmlLog, TruncateKeepsOneHeaderAppendKeepsEarlierRuns)
 {
     TempDir dir;

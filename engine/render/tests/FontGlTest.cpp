@@ -194,8 +194,8 @@ TEST_F(FontGlTest, GarbledOrMissingFontsAreSkippedWithALogLine)
     Font missing("Missing", 1.0f);
     EXPECT_FALSE(missing.IsLoaded());
     const std::string log = logFile.Text();
-    EXPECT_NE(log.find("Font \"Bad\" skipped"), std::string::npos);
-    EXPECT_NE(log.find("Font \"Missing\" skipped"), std::string::npos);
+    EXPECT_NE(log.find("Font &quot;Bad&quot; skipped"), std::string::npos);
+    EXPECT_NE(log.find("Font &quot;Missing&quot; skipped"), std::string::npos);
 }
 
 } // namespace

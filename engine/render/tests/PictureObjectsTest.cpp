@@ -27,7 +27,11 @@ protected:
         g_settings.useJpegPairs = false;
         AllocateImageBuffers();
     }
-    void TearDown() override { g_settings = Settings(); }
+    void TearDown() override
+    {
+        g_settings = Settings();
+        SetPicturesPaddedToPowerOfTwo(false);
+    }
 
     // A 32-bit TGA whose pixel (x, y) is B = x & 255, G = y & 255, R = 7, A = 255.
     void WritePicture(const std::string& name, int w, int h)
@@ -63,18 +67,29 @@ TEST_F(PictureObjectsTest, SpriteKnowsPictureAndTextureSize)
 {
     WritePicture("pic.tga", 100, 60);
     ScopedCurrentDir here(_dir.Path());
-    Sprite sprite("pic.tga");
-    EXPECT_EQ(sprite.imageWidth, 100);
-    EXPECT_EQ(sprite.imageHeight, 60);
-    EXPECT_EQ(sprite.textureWidth, 128);
-    EXPECT_EQ(sprite.textureHeight, 64);
-    EXPECT_EQ(sprite.image.kind, 1);
-    EXPECT_EQ(sprite.GetRect().w, 100);
+    // Textures of any size, and the padding for a GL without them.
+    const struct {
+        bool padded;
+        int textureWidth, textureHeight;
+    } cases[] = {{false, 100, 60}, {true, 128, 64}};
+    for (const auto& c : cases) {
+        SetPicturesPaddedToPowerOfTwo(c.padded);
+        Sprite sprite("pic.tga");
+        EXPECT_EQ(sprite.imageWidth, 100);
+        EXPECT_EQ(sprite.imageHeight, 60);
+        EXPECT_EQ(sprite.textureWidth, c.textureWidth) << c.padded;
+        EXPECT_EQ(sprite.textureHeight, c.textureHeight) << c.padded;
+        EXPECT_EQ(sprite.image.width, c.textureWidth) << c.padded;
+        EXPECT_EQ(sprite.image.kind, 1);
+        EXPECT_EQ(sprite.GetRect().w, 100);
+        EXPECT_FLOAT_EQ(sprite.RightU(), 100.0f / static_cast<float>(c.textureWidth));
+        EXPECT_FLOAT_EQ(sprite.TopV(), 60.0f / static_cast<float>(c.textureHeight));
 
-    Sprite info;
-    info.LoadInfo("pic.tga");
-    EXPECT_EQ(info.imageWidth, 100);
-    EXPECT_EQ(info.textureHeight, 64);
+        Sprite info;
+        info.LoadInfo("pic.tga");
+        EXPECT_EQ(info.imageWidth, 100);
+        EXPECT_EQ(info.textureHeight, c.textureHeight) << c.padded;
+    }
 
     Sprite missing("nothing.tga");
     EXPECT_EQ(missing.textureWidth, 0);
@@ -85,6 +100,7 @@ TEST_F(PictureObjectsTest, BigTextureChunksRowByRowFromTheBottom)
 {
     WritePicture("big.tga", 1000, 700);
     ScopedCurrentDir here(_dir.Path());
+    SetPicturesPaddedToPowerOfTwo(true);
     BigTexture big("big.tga");
     EXPECT_EQ(big.columns, 4);
     EXPECT_EQ(big.rows, 3);
@@ -107,6 +123,27 @@ TEST_F(PictureObjectsTest, BigTextureChunksRowByRowFromTheBottom)
     EXPECT_EQ(top[3], 0);
     big.Release();
     EXPECT_TRUE(big.chunks.empty());
+
+    // With textures of any size, the right column and the top row are as
+    // wide and high as the picture leaves them.
+    SetPicturesPaddedToPowerOfTwo(false);
+    BigTexture exact("big.tga");
+    ASSERT_EQ(exact.chunks.size(), 12u);
+    EXPECT_EQ(exact.chunks[3].width, 1000 - 768);
+    EXPECT_EQ(exact.chunks[3].texture->image.width, 1000 - 768);
+    EXPECT_EQ(exact.chunks[3].height, 256);
+    EXPECT_EQ(exact.chunks[8].height, 700 - 512);
+    EXPECT_EQ(exact.chunks[11].texture->image.height, 700 - 512);
+    const ImageData& same = exact.chunks[6].texture->image;
+    const unsigned char* q = same.pixels + (5 * 256 + 3) * 4;
+    EXPECT_EQ(q[0], 515 & 255);
+    EXPECT_EQ(q[1], 261 & 255);
+    const ImageData& corner = exact.chunks[11].texture->image;
+    const unsigned char* last = corner.pixels + (187 * 232 + 231) * 4;
+    EXPECT_EQ(last[0], 999 & 255);
+    EXPECT_EQ(last[1], 699 & 255);
+    EXPECT_EQ(last[3], 255);
+    exact.Release();
 }
 
 TEST_F(PictureObjectsTest, ExactBigTextureNeedsNoPaddingAndOversizedCanvasesAreRefused)
@@ -120,9 +157,16 @@ TEST_F(PictureObjectsTest, ExactBigTextureNeedsNoPaddingAndOversizedCanvasesAreR
     BigTexture wide;
     wide.chunkWidth = 1024;
     wide.chunkHeight = 1024;
+    SetPicturesPaddedToPowerOfTwo(true);
     wide.Split("wide.tga"); // 2048 x 1024 canvas: more than the buffer holds
     EXPECT_TRUE(wide.chunks.empty());
     EXPECT_NE(_log.Text().find("does not fit"), std::string::npos);
+    // Unpadded, the picture itself fits.
+    SetPicturesPaddedToPowerOfTwo(false);
+    wide.Split("wide.tga");
+    ASSERT_EQ(wide.chunks.size(), 2u);
+    EXPECT_EQ(wide.chunks[1].width, 1100 - 1024);
+    wide.Release();
 }
 
 TEST_F(PictureObjectsTest, ShapeFileBuildsATriangleList)

@@ -37,7 +37,11 @@ protected:
         ASSERT_TRUE(_gl.Open("render test"));
     }
 
-    void TearDown() override { _gl.Close(); }
+    void TearDown() override
+    {
+        SetPicturesPaddedToPowerOfTwo(false);
+        _gl.Close();
+    }
 
     // A texture of w x h from BGRA pixels, bottom row first.
     static void MakeTexture(Texture& texture, int w, int h, const std::vector<std::uint32_t>& argb, bool alpha = true)
@@ -110,8 +114,10 @@ TEST_F(RenderDeviceGlTest, PicturesAreUprightAndPaddedSpritesFillTheBottomLeft)
 
 TEST_F(RenderDeviceGlTest, AJpegSpriteHasTransparentPadding)
 {
-    // A 6 x 5 JPEG pads to 8 x 8: drawn whole, the padding shows the screen
-    // beneath it rather than black bands.
+    // Where textures must be powers of two, a 6 x 5 JPEG pads to 8 x 8:
+    // drawn whole, the padding shows the screen beneath it rather than black
+    // bands.
+    SetPicturesPaddedToPowerOfTwo(true);
     TempDir dir;
     std::vector<std::uint8_t> rgb;
     for (int i = 0; i < 6 * 5; ++i)
@@ -451,7 +457,7 @@ TEST_F(RenderDeviceGlTest, SplashFrameShowsTheSplashPicture)
     }
     ASSERT_NE(g_splashSprite, nullptr);
     EXPECT_EQ(g_splashSprite->imageWidth, 300);
-    EXPECT_EQ(g_splashSprite->textureWidth, 512);
+    EXPECT_EQ(g_splashSprite->textureWidth, 300) << "the GL has textures of any size";
     // The frame of the main loop: clear and 2D view, splash, end of the view.
     g_renderDevice.EnableTexture(false);
     g_renderDevice.DrawRect(0, 0, 800, 600);
@@ -554,4 +560,104 @@ TEST(RenderDeviceScaledWindow, ViewportsFollowTheDrawable)
         g_renderDevice.Release();
         window.Destroy();
     }
+}
+
+// A picture of 37 x 23 (no side a power of two) loaded and drawn in every way
+// the screens draw pictures, once uploaded at its own size and once padded to
+// 64 x 32: the screen is the same pixel for pixel.
+TEST_F(RenderDeviceGlTest, PaddedAndUnpaddedPicturesDrawTheSame)
+{
+    ASSERT_TRUE(g_renderDevice.Gl().HasNonPowerOfTwoTextures());
+    const int w = 37, h = 23;
+    TempDir dir;
+    std::vector<std::uint8_t> pixels;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            pixels.insert(pixels.end(), {static_cast<std::uint8_t>(40 + 5 * x), static_cast<std::uint8_t>(20 + 9 * y),
+                                         static_cast<std::uint8_t>((x * 7 + y * 13) % 256), 255});
+    WriteTextFile(dir.File("picture.tga"), fixtures::MakeTga(w, h, 2, 32, pixels));
+
+    struct Case {
+        const char* what;
+        void (*draw)(Sprite& picture);
+    };
+    const Case cases[] = {
+        {"the whole texture at its own size",
+         [](Sprite& s) {
+             s.Bind();
+             g_renderDevice.DrawRect(20, 30, s.textureWidth, s.textureHeight);
+         }},
+        {"from its top edge", [](Sprite& s) { s.DrawFromTop(Point(20, 100)); }},
+        {"the picture stretched three times",
+         [](Sprite& s) {
+             s.Bind();
+             g_renderDevice.DrawRectPartial(20, 30, 3 * s.imageWidth, 3 * s.imageHeight, s.RightU(), s.TopV());
+         }},
+        {"a band of it in pixels, twice its size",
+         [](Sprite& s) {
+             s.Bind();
+             g_renderDevice.DrawRectUV(Rect(20, 30, 40, 30), s.U(10.0f), s.U(30.0f), s.V(5.0f), s.V(20.0f));
+         }},
+        {"mirrored",
+         [](Sprite& s) {
+             s.Bind();
+             g_renderDevice.DrawRectUV(Rect(20, 30, 2 * s.imageWidth, 2 * s.imageHeight), s.RightU(), 0.0f, 0.0f,
+                                       s.TopV());
+         }},
+        {"an animation's frames, three to a row",
+         [](Sprite& s) {
+             SpriteAnimation animation;
+             animation.SetSheet(&s);
+             animation.frameWidth = 12;
+             animation.frameHeight = 11;
+             animation.frameCount = 6;
+             animation.ComputeFrameSize();
+             s.Bind();
+             for (int f = 0; f < 6; ++f) {
+                 animation.SetFrame(f);
+                 animation.Draw(Point(20 + 14 * f, 30));
+             }
+         }},
+    };
+    const auto screen = [] { return g_renderDevice.Gl().ReadPixels(0, 0, 200, 200); };
+    for (const Case& c : cases) {
+        std::vector<std::uint8_t> drawn[2];
+        for (int padded = 0; padded < 2; ++padded) {
+            SetPicturesPaddedToPowerOfTwo(padded != 0);
+            ScopedCurrentDir here(dir.Path());
+            Sprite picture("picture.tga");
+            EXPECT_EQ(picture.textureWidth, padded ? 64 : w) << c.what;
+            EXPECT_EQ(picture.textureHeight, padded ? 32 : h) << c.what;
+            picture.Upload(true);
+            g_renderDevice.BeginFrame();
+            const std::vector<std::uint8_t> empty = screen();
+            c.draw(picture);
+            drawn[padded] = screen();
+            EXPECT_NE(drawn[padded], empty) << c.what << ": nothing drawn";
+            picture.Release();
+        }
+        EXPECT_TRUE(drawn[0] == drawn[1]) << c.what;
+    }
+
+    // A big picture in chunks of 16: the last column and row are narrower
+    // where textures may have any size.
+    std::vector<std::uint8_t> drawn[2];
+    for (int padded = 0; padded < 2; ++padded) {
+        SetPicturesPaddedToPowerOfTwo(padded != 0);
+        BigTexture big;
+        big.chunkWidth = big.chunkHeight = 16;
+        {
+            ScopedCurrentDir here(dir.Path());
+            big.Split("picture.tga");
+        }
+        ASSERT_EQ(big.chunks.size(), 6u);
+        EXPECT_EQ(big.chunks.back().texture->image.width, padded ? 16 : 5);
+        EXPECT_EQ(big.chunks.back().texture->image.height, padded ? 16 : 7);
+        big.Upload();
+        g_renderDevice.BeginFrame();
+        big.Draw(20, 30);
+        drawn[padded] = screen();
+        big.Release();
+    }
+    EXPECT_TRUE(drawn[0] == drawn[1]) << "big picture";
 }

@@ -89,14 +89,18 @@ TEST(SpriteAnimation, FramesOnLaterRowsAreCountedFromTheTop)
     EXPECT_FLOAT_EQ(sheet.animation.uRight, 0.5f);
     EXPECT_FLOAT_EQ(sheet.animation.vTop, 0.75f);
     EXPECT_FLOAT_EQ(sheet.animation.vBottom, 0.5f);
-    // A picture narrower than its texture: 3 frames per row.
+    // A picture smaller than its padded texture: 3 frames per row, rows
+    // counted from the picture's top edge (at v 0.75), never from the padding.
     Sheet narrow(384, 512, 128, 9, 0, 8);
+    narrow.animation.SetFrame(3);
+    EXPECT_FLOAT_EQ(narrow.animation.uLeft, 0.0f);
+    EXPECT_FLOAT_EQ(narrow.animation.vTop, 0.5f);
     narrow.animation.SetFrame(4);
     EXPECT_FLOAT_EQ(narrow.animation.uLeft, 0.25f);
-    EXPECT_FLOAT_EQ(narrow.animation.vTop, 0.75f);
+    EXPECT_FLOAT_EQ(narrow.animation.vTop, 0.5f);
     narrow.animation.SetFrame(7);
     EXPECT_FLOAT_EQ(narrow.animation.uLeft, 0.25f);
-    EXPECT_FLOAT_EQ(narrow.animation.vTop, 0.5f);
+    EXPECT_FLOAT_EQ(narrow.animation.vTop, 0.25f);
 }
 
 TEST(SpriteAnimation, DegenerateAnimationsNeitherHangNorDivideByZero)

@@ -373,7 +373,7 @@ TEST(SoundSystem, AFileThatDoesNotLoadIsLoggedAndKeepsHandleZero)
     f.sound->PlaySample("Gone");
     EXPECT_EQ(f.sound->LastChannel("Gone"), 0u);
     log.Close();
-    EXPECT_NE(log.Text().find("Can't load sample \"Gone\" from sound\\missing.wav"), std::string::npos);
+    EXPECT_NE(log.Text().find("Can't load sample &quot;Gone&quot; from sound\\missing.wav"), std::string::npos);
 }
 
 TEST(SoundSystem, AReplacedOutputIsClosedAndItsSamplesForgotten)

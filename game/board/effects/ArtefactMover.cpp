@@ -52,7 +52,7 @@ ArtefactMover::ArtefactMover(const Vector3& start, const Vector3& end, int kind,
     const float nearY = end.y + 4.999f * static_cast<float>(RandomInt()) / 32767.0f;
     SetCurveKeys(_pathX, {start.x, start.x, 250.0f + r, nearX, end.x});
     SetCurveKeys(_pathY, {start.y, start.y - 60.0f, 100.0f + std::trunc(3.0f * r / 4.0f), nearY, end.y});
-    StartFlame(_field->_isHelpMode ? "ArtefactFlame3" : "ArtefactFlame" + IntToString(ActivePlayer().stage), start.x,
+    StartFlame(_field->_isHelpMode ? "ArtefactFlame3" : "ArtefactFlame" + IntToString(_field->PlayedStage()), start.x,
                start.y);
     SetCurveKeys(_pathScale, {1.0f, 1.3f, 1.3f, 1.3f, 1.0f});
 }

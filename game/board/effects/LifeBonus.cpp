@@ -54,18 +54,19 @@ void LifeBonus::Draw()
     g_renderDevice.SetBlendMode(2);
     g_renderDevice.PushMatrix();
     g_renderDevice.SetColor(Color(255, 255, 255, static_cast<std::uint8_t>((k - 1.0f) * 1920.0f)));
-    _field->_livesTexture->Bind();
+    const Sprite& heart = *_field->_livesTexture;
+    heart.Bind();
     const int lives = _field->_shownLives;
     if (lives < kIconsShown) {
         g_renderDevice.Translate(Vector3(46.0f, 238.0f, 0.0f));
         g_renderDevice.Scale(k, k, 1.0f);
         g_renderDevice.Rotate(Vector3(0.0f, 0.0f, 1.0f), 8.0f * std::sin(18.84954f * t));
         for (int i = 0; i < lives; ++i)
-            g_renderDevice.DrawRectUV(Rect(-22 + 15 * i, -7, 14, 14), 0.0f, 0.875f, 0.0f, 0.875f);
+            g_renderDevice.DrawRectUV(Rect(-22 + 15 * i, -7, 14, 14), 0.0f, heart.RightU(), 0.0f, heart.TopV());
     } else {
         g_renderDevice.Translate(Vector3(44.0f, 238.0f, 0.0f));
         g_renderDevice.Scale(k, k, 1.0f);
-        g_renderDevice.DrawRectUV(Rect(-20, -7, 14, 14), 0.0f, 0.875f, 0.0f, 0.875f);
+        g_renderDevice.DrawRectUV(Rect(-20, -7, 14, 14), 0.0f, heart.RightU(), 0.0f, heart.TopV());
         g_renderDevice.SelectFont("bonus");
         g_renderDevice.DrawString(-5, -15, "x" + IntToString(lives), 1.0f, 0, false);
     }

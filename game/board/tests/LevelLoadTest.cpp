@@ -245,7 +245,7 @@ TEST_F(LevelLoadTest, AMissingMessageIsReportedOnceInTheStrictMode)
     board.GetMessageText("stone"); // now an empty entry: no second line
     SetStrictLookups(false);
     EXPECT_EQ(Count(LogText(), kMissingNameTitle), 1) << LogText();
-    EXPECT_NE(LogText().find("message \"stone\" is not there."), std::string::npos) << LogText();
+    EXPECT_NE(LogText().find("message &quot;stone&quot; is not there."), std::string::npos) << LogText();
 }
 
 } // namespace

@@ -167,7 +167,7 @@ TEST_F(BookPagesTest, PagesTheFileDoesNotFillAreEmptyAndCountAsFinished)
     WriteTextFile(_folder.File("HistoryTextEffects.xml"), Book(1));
     ScopedLogFile log;
     MakeHistory();
-    EXPECT_NE(log.Text().find("HistoryTextEffects.xml holds 1 \"Text\" elements of 3"), std::string::npos);
+    EXPECT_NE(log.Text().find("HistoryTextEffects.xml holds 1 &quot;Text&quot; elements of 3"), std::string::npos);
     EXPECT_EQ(_history->_pages[0].Size(), 2u);
     EXPECT_EQ(_history->_pages[1].Size(), 0u);
     _history->AcceptMessage(Message("Show", 1));

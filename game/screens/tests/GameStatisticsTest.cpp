@@ -241,7 +241,7 @@ TEST_F(GameStatisticsTest, WithoutTheOkButtonThePageLogsAndGoesOn)
     page->Start();
     Play(80, 0.05f);
     EXPECT_TRUE(page->Controller()->done);
-    EXPECT_NE(_log.Text().find("has no widget \"Ok\""), std::string::npos);
+    EXPECT_NE(_log.Text().find("has no widget &quot;Ok&quot;"), std::string::npos);
 }
 
 TEST_F(GameStatisticsTest, TheControllerStopsWithItsPage)

@@ -171,8 +171,8 @@ TEST_F(MediaTextGlTest, AFileWithoutItsPartsLeavesNoRecord)
     };
     const Case cases[] = {
         {nullptr, "could not be read"},
-        {"<MediaTexts><Other/></MediaTexts>", "has no \"MediaText\" element"},
-        {"<MediaTexts><MediaText><Line/></MediaText></MediaTexts>", "has no \"Text\""},
+        {"<MediaTexts><Other/></MediaTexts>", "has no &quot;MediaText&quot; element"},
+        {"<MediaTexts><MediaText><Line/></MediaText></MediaTexts>", "has no &quot;Text&quot;"},
         {"<MediaTexts><MediaText", "could not be read"},
     };
     for (const Case& c : cases) {

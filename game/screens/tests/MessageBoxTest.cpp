@@ -93,7 +93,7 @@ TEST_F(MessageBoxFixture, AMessageThatIsNotThereLeavesTheBoxWithoutText)
     auto box = Make("nothing");
     EXPECT_EQ(box->GetTextBlock(), nullptr);
     EXPECT_EQ(box->Layout().height, 80 + 40);
-    EXPECT_NE(_log.Text().find("There is no message \"nothing\""), std::string::npos);
+    EXPECT_NE(_log.Text().find("There is no message &quot;nothing&quot;"), std::string::npos);
 }
 
 TEST_F(MessageBoxFixture, WithoutItsFilesTheBoxHasNoTextAndNoButtons)

@@ -265,7 +265,7 @@ TEST_F(SaveFile, OptionsReadTrueOnlyForTrueAndOne)
                                                   {"0", false}};
     for (const auto& c : cases) {
         WriteTextFile(AppFile("GameInfo.xml"),
-                      std::string("<GameInfo><Options fullscreen=\"") + c.first + "\" customCursor=\"" + c.first +
+                      std::string("<GameInfo version=\"1\"><Profiles /><Options fullscreen=\"") + c.first + "\" customCursor=\"" + c.first +
                           "\" /></GameInfo>");
         GameInfo info;
         info.LoadGameState();

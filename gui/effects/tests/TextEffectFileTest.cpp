@@ -222,8 +222,8 @@ TEST_F(TextEffectFileFixture, AMissingRequiredAttributeReadsAsZeroWithALogLine)
     // "from" 0 names String0, which is not there: nothing changes.
     EXPECT_EQ(text.Find("String1")->_showTime, 0.0f);
     const std::string log = ReadTextFile(dir.File("log.htm"));
-    EXPECT_NE(log.find("without \"from\""), std::string::npos) << log;
-    EXPECT_NE(log.find("without \"startFactor\""), std::string::npos) << log;
+    EXPECT_NE(log.find("without &quot;from&quot;"), std::string::npos) << log;
+    EXPECT_NE(log.find("without &quot;startFactor&quot;"), std::string::npos) << log;
 }
 
 TEST_F(TextEffectFileFixture, TheGameFolderFileLoads)
