@@ -156,6 +156,11 @@ void Widget::DrawAll()
     Draw();
     for (Widget* child : children)
         child->DrawAll();
+    DrawEffects();
+}
+
+void Widget::DrawEffects()
+{
     // Effect positions are relative to the widget.
     effects.DrawAt(position);
 }
@@ -171,9 +176,9 @@ bool Widget::HitTest(const Point& p) const
     return Contains(shrunk, p);
 }
 
-ParticleEffect* Widget::AddEffect(const std::string& effectName)
+ParticleEffect* Widget::AddEffect(const std::string& effectName, float x, float y)
 {
-    return effects.Add(effectName);
+    return effects.Add(effectName, x, y);
 }
 
 void Widget::SetText(const std::string& value)

@@ -38,12 +38,16 @@ public:
     virtual void AcceptMessage(const Message& message);
     virtual Message QueryState(const Message& message);
 
-    // The widget, then its children, then its effects at its position.
+    // The widget, then its children, then its effects (DrawEffects).
     void DrawAll();
+    // The widget's particle effects at its position. A widget that draws
+    // them itself, between its own layers, does nothing here.
+    virtual void DrawEffects();
     bool HitTest(const Point& p) const;
 
-    // Makes the effect of that name and attaches it.
-    ParticleEffect* AddEffect(const std::string& effectName);
+    // Makes the effect of that name, placed at (x, y) relative to the
+    // widget and started there, and attaches it.
+    ParticleEffect* AddEffect(const std::string& effectName, float x, float y);
     // A text beginning with "#" is a string id of the text resources.
     void SetText(const std::string& value);
     // Screen-space rectangle; offset and children are left alone.

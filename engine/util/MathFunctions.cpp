@@ -42,13 +42,16 @@ float ease(float t, float accel, float decel)
         accel /= sum;
         decel /= sum;
     }
-    const float k = 1.0f / (2.0f - accel - decel);
+    const float span = 2.0f - accel - decel;
+    const float k = 1.0f / span;
     // A share of 0 has no curved part: the constant speed runs to that end of
     // the span (and the curved formula would divide by it).
     if (accel > 0.0f && t < accel)
         return k / accel * t * t;
+    // Divided rather than multiplied by k, so that a curve without a
+    // decelerating part ends exactly at 1.
     if (decel <= 0.0f || t < 1.0f - decel)
-        return k * (2.0f * t - accel);
+        return (2.0f * t - accel) / span;
     const float rest = 1.0f - t;
     return 1.0f - k / decel * rest * rest;
 }

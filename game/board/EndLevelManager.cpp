@@ -5,6 +5,7 @@
 #include "engine/render/RenderDevice.h"
 #include "engine/sound/SoundSystemImpl.h"
 #include "engine/util/StringUtils.h"
+#include "game/board/BoardControllerNames.h"
 #include "game/board/GameField.h"
 #include "game/board/effects/FieldAppearance.h"
 #include "game/board/effects/LetterText.h"
@@ -33,7 +34,6 @@ constexpr float kPageFadeSpeed = 2.0f;
 // The life bonus's number in a level record: the level letter "V".
 constexpr int kLifeBonusSlot = 4;
 
-const char* const kStoppedAtEnd[] = {"SquareTipper", "LevelLighting", "SunBurner", "SimpleFrame"};
 
 Layer* FindLayer(const std::string& layerName)
 {
@@ -121,7 +121,7 @@ EndLevelManager::EndLevelManager(GameField* field, bool lost)
         StartLevelCompleteLetters();
 
     if (_field) {
-        for (const char* name : kStoppedAtEnd)
+        for (const char* name : BoardControllerNames::With(BoardControllerNames::kStoppedAtEnd))
             _field->StopController(name);
         _field->ClearSelection();
     }

@@ -5,6 +5,7 @@
 FieldController::FieldController(const std::string& ownName, GameField* field)
     : IController(field ? field->ControllerName(ownName) : ownName)
     , _field(field)
+    , _ownName(ownName)
 {
 }
 

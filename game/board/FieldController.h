@@ -1,10 +1,11 @@
 #pragma once
 
-// The base of every controller and effect a board starts. Its name is the
-// board's controller name for its own name (the board widget's name, "_",
-// the name), so that each board stops, pauses and resumes only its own. It
-// forgets its board when the board goes away, and the squares the board
-// tells it are leaving.
+// The base of every controller and effect a board starts. It keeps its own
+// name and its board, by which the board finds it to stop, pause or resume
+// it: boards that share a widget name never reach each other's controllers.
+// Its full name (the board widget's name, "_", its own name) shows in the
+// logs. It forgets its board when the board goes away, and the squares the
+// board tells it are leaving.
 
 #include "gui/controllers/IController.h"
 
@@ -27,6 +28,8 @@ public:
 
     // Null once the board has gone.
     GameField* Field() const { return _field; }
+    // The name without the board's.
+    const std::string& OwnName() const { return _ownName; }
 
 protected:
     // Called by OnWidgetDeleted before the board is forgotten: drop every
@@ -34,4 +37,7 @@ protected:
     virtual void OnFieldGone() {}
 
     GameField* _field;
+
+private:
+    std::string _ownName;
 };

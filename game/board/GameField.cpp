@@ -29,9 +29,9 @@ Sprite* KeptTexture(const std::string& name)
 }
 
 // A picture loaded from its file, the board's own.
-std::unique_ptr<Sprite> LoadedSprite(const std::string& fileName)
+OwnedSprite LoadedSprite(const std::string& fileName)
 {
-    std::unique_ptr<Sprite> sprite(g_resourceManager.GetTexture(fileName));
+    OwnedSprite sprite = LoadSpriteFile(fileName);
     if (sprite)
         sprite->keepLoaded = true;
     return sprite;
@@ -180,31 +180,38 @@ std::string GameField::ControllerName(const std::string& controllerName) const
     return name + "_" + controllerName;
 }
 
+FieldController* GameField::OwnController(IController* controller, const std::string& ownName) const
+{
+    auto* own = dynamic_cast<FieldController*>(controller);
+    return own && own->Field() == this && own->OwnName() == ownName ? own : nullptr;
+}
+
 void GameField::StopController(const std::string& controllerName)
 {
-    kernel.RemoveController(ControllerName(controllerName));
+    for (IController* controller : kernel.Active())
+        if (FieldController* own = OwnController(controller, controllerName))
+            own->_finished = true;
 }
 
 void GameField::PauseController(const std::string& controllerName)
 {
-    kernel.PauseController(ControllerName(controllerName));
+    for (IController* controller : kernel.Active())
+        if (FieldController* own = OwnController(controller, controllerName))
+            own->_paused = true;
 }
 
 void GameField::ResumeController(const std::string& controllerName)
 {
-    kernel.ResumeController(ControllerName(controllerName));
+    for (IController* controller : kernel.Active())
+        if (FieldController* own = OwnController(controller, controllerName))
+            own->_paused = false;
 }
 
 void GameField::StopControllerEverywhere(const std::string& controllerName)
 {
-    const std::string fullName = ControllerName(controllerName);
-    kernel.ForEachController([&fullName](IController& controller) {
-        if (controller._name != fullName)
-            return;
-        if (auto* own = dynamic_cast<FieldController*>(&controller))
+    kernel.ForEachController([this, &controllerName](IController& controller) {
+        if (FieldController* own = OwnController(&controller, controllerName))
             own->Stop();
-        else
-            controller._finished = true;
     });
 }
 

@@ -15,6 +15,7 @@
 // GameFieldMessages.cpp (the message table), GameFieldDiagnostics.cpp (trace,
 // dump), GameFieldMoves.cpp (the kind grid, lines and moves).
 
+#include "engine/render/Sprite.h"
 #include "engine/util/Point.h"
 #include "engine/util/SplinePath.h"
 #include "game/board/BoardFrame.h"
@@ -40,11 +41,11 @@
 #include <vector>
 
 class FieldController;
+class IController;
 class FieldEffect;
 class GameFieldObserver;
 class MessageBox;
 class Player;
-class Sprite;
 class Square;
 class SquareFall;
 class TiXmlElement;
@@ -69,15 +70,19 @@ public:
     ~GameField() override;
 
     // ---------------------------------------------------------- controllers
-    // The board's name, "_" and the name: every board controller's name.
+    // The board's name, "_" and the name: every board controller's full
+    // name, as the logs show it.
     std::string ControllerName(const std::string& name) const;
-    // By the full name, on running controllers (the manager's rules).
+    // The board's own running controllers of that own name (found by their
+    // board, so boards of one widget name stay apart).
     void StopController(const std::string& name);
     void PauseController(const std::string& name);
     void ResumeController(const std::string& name);
     // Stops every controller of the board with that name, also one added in
     // this frame and not yet running (the reset's and the restart's stop).
     void StopControllerEverywhere(const std::string& name);
+    // The controller, when it is this board's and has that own name.
+    FieldController* OwnController(IController* controller, const std::string& ownName) const;
     // Hands a new board controller to the manager.
     void AddController(FieldController* controller);
     // Draws the board effects: pass 1, then 2, then 3, each in list order.
@@ -459,6 +464,9 @@ public:
     bool _checkMovesPending = false;
     bool _isVanishing = false;
     bool _babylonFireShown = false;
+    // The stage's own particle effects (Babylon's fires), drawn with the
+    // stage's decorations under the chips.
+    EffectList _stageEffects;
 
     // Tips and titles.
     bool _isShowMessage = false;
@@ -531,9 +539,9 @@ public:
     Sprite* _babylonTorches = nullptr;    // "#BabylonFakely"
     Sprite* _babylonMask = nullptr;       // "#BabylonMask"
     Sprite* _flashTexture = nullptr;      // "#flash"
-    std::unique_ptr<Sprite> _lightSprite;   // ".\Textures\Particles\light.jpg"
-    std::unique_ptr<Sprite> _fireflySprite; // "textures\Fields\firefly.tga"
-    std::unique_ptr<Sprite> _cursorSprite;  // "textures\cur_normal.tga"
+    OwnedSprite _lightSprite;   // ".\Textures\Particles\light.jpg"
+    OwnedSprite _fireflySprite; // "textures\Fields\firefly.tga"
+    OwnedSprite _cursorSprite;  // "textures\cur_normal.tga"
 
     // ---------------------------------------------- the charged sun's shine
     // GameFieldSunWonder.cpp. One frame of the shine: ten points circling
@@ -614,6 +622,9 @@ public:
     // The help mode's background picture; an empty name sets none.
     void SetHelpBackground(const std::string& pictureName);
     void Draw() override;
+    // Nothing: Draw shows the board's particle effects at their own steps,
+    // under the veil and the demo's fade.
+    void DrawEffects() override;
     // The country picture around the sun, rippled by its pulse.
     void DrawBackground();
     // Pass 1: chips, covered chips, stones, musor; pass 2: bonus squares
@@ -660,7 +671,7 @@ private:
     // Over the veil of the artefact's hand-over: the artefact, grown by
     // _artefactProgress.
     void DrawGrowingArtefact();
-    void DrawColourSquare(const Square& square);
+    void DrawColourSquare(Square& square);
     void DrawBonusSquare(const Square& square);
     void DrawArtefactSquare(const Square& square);
     // The square at a highlight: hovered colour, the bomb's area, the chosen

@@ -16,6 +16,7 @@
 #include "game/state/ArtefactCatalogue.h"
 #include "game/state/GameInfo.h"
 #include "game/state/Player.h"
+#include "gui/FontAccess.h"
 #include "gui/StringTable.h"
 #include "gui/effects/ParticleEffect.h"
 #include "gui/widgets/Tooltip.h"
@@ -132,6 +133,8 @@ void GameField::Draw()
     g_renderDevice.SetBlendMode(1);
     g_renderDevice.ResetColor();
 }
+
+void GameField::DrawEffects() {}
 
 void GameField::DrawBackground()
 {
@@ -359,6 +362,8 @@ void GameField::DrawStageDecorations()
     const int stage = PlayedStage();
     const float T = 1.5f * _effectClock;
     if (stage == 2) {
+        _stageEffects.Draw();
+        g_renderDevice.ResetColor();
         if (Bind(_babylonTorches)) {
             g_renderDevice.ResetColor();
             g_renderDevice.DrawRectUV(Rect(281, 24, 512, 64), 0.0f, 1.0f, 0.0f, 1.0f);
@@ -413,10 +418,12 @@ void GameField::DrawBabylonInnerCorners()
     const auto empty = [this](int x, int y) { return !_levelGrid.IsCell(x, y); };
     for (int x = 0; x <= _width - 2; ++x) {
         for (int y = 0; y <= _height - 2; ++y) {
+            // Each corner lies in its empty cell, pushed 5 and 4 points
+            // outward; a flipped picture stays in the same cell.
             const int left = _originX + 40 * x - 5;
-            const int right = _originX + 40 * (x + 1) + 5 - 40;
+            const int right = _originX + 40 * (x + 1) + 5;
             const int low = _originY + 40 * y - 4;
-            const int high = _originY + 40 * (y + 1) + 4 - 40;
+            const int high = _originY + 40 * (y + 1) + 4;
             // The window u 0.625..0.9375, v 0.6875..1, flipped as the corner lies.
             const auto corner = [](int px, int py, bool flipX, bool flipY) {
                 g_renderDevice.DrawRectUV(Rect(px, py, 40, 40), flipX ? 0.9375f : 0.625f, flipX ? 0.625f : 0.9375f,
@@ -443,7 +450,8 @@ void GameField::DrawGreekBranches()
     SetWhite(_framePieces.front().alpha);
     int edgeCounter = _level;
     int hangCounter = _level;
-    for (int x = 0; x < _width; ++x) {
+    // The column right of the board is walked too: it holds the right edge.
+    for (int x = 0; x <= _width; ++x) {
         bool hung = false;
         for (int y = 0; y < _height; ++y) {
             const int code = (_levelGrid.IsCell(x - 1, y) ? 1 : 0) | (_levelGrid.IsCell(x, y) ? 2 : 0) |
@@ -583,31 +591,44 @@ void GameField::DrawSquares(int pass)
     g_renderDevice.ResetColor();
 }
 
-void GameField::DrawColourSquare(const Square& square)
+void GameField::DrawColourSquare(Square& square)
 {
     const int kind = square.kind;
+    const bool turning = _isVanishing || _reshuffleRunning;
+    // The cell's fade: the board vanishing, or the reshuffle's wave.
+    const int v = std::clamp(_cellFade[std::clamp(square.x, 0, LevelGrid::kSide - 1)]
+                                      [std::clamp(square.y, 0, LevelGrid::kSide - 1)], 0, 255);
     float a = 0.0f;
-    if (_isVanishing) {
-        const int v = std::clamp(_cellFade[std::clamp(square.x, 0, LevelGrid::kSide - 1)]
-                                          [std::clamp(square.y, 0, LevelGrid::kSide - 1)], 0, 255);
+    if (_isVanishing)
         a = 270.0f - 1.0588236f * static_cast<float>(v);
-    }
+    else if (_reshuffleRunning)
+        a = std::trunc(1.4117647f * static_cast<float>(v));
     g_renderDevice.Rotate(kAxisZ, a);
     bool faceOn = a <= 90.0f || a >= 270.0f;
-    if (_isVanishing || _reshuffleRunning) {
-        const int frame = static_cast<int>(a / 10.0f) % 36;
+    int frame = -1;
+    if (turning) {
+        // The chip turns through its own frames; edge-on it is invisible,
+        // so the reshuffle's change of colour is never seen as a pop.
+        frame = static_cast<int>(a / 10.0f) % 36;
         g_renderDevice.Rotate(kAxisY, 10.0f * std::trunc(a / 10.0f));
         const float c = std::cos(static_cast<float>(frame) * 10.0f * 0.017453292f);
         int alpha = std::min(255, static_cast<int>(500.0f * c * c));
+        if (alpha < 8)
+            alpha = 0;
         if (_isHelpMode)
             alpha = static_cast<int>(HelpAlpha() * 255.0f);
         SetWhite(alpha);
         if (_reshuffleRunning)
             faceOn = true;
     }
-    if (faceOn) {
-        if (square.anim.sprite) {
-            square.anim.BindTexture();
+    if (faceOn && square.anim.sprite) {
+        square.anim.BindTexture();
+        if (frame >= 0) {
+            const int resting = square.anim.current;
+            square.anim.SetFrame(frame);
+            square.anim.Draw(Point(-20, -20));
+            square.anim.SetFrame(resting);
+        } else {
             square.anim.Draw(Point(-20, -20));
         }
     }
@@ -744,9 +765,9 @@ void GameField::DrawCursorsAndTip()
         g_renderDevice.DrawRect(10, 20, 780, 110);
         g_renderDevice.EnableTexture(true);
         g_renderDevice.ResetColor();
-        g_renderDevice.SelectFont("text");
-        for (std::size_t i = 0; i < _bannerText.lines.size(); ++i)
-            g_renderDevice.DrawString(400, 110 - 20 * static_cast<int>(i), _bannerText.lines[i].text, 1.0f, 2, true);
+        // The banner's text block in its own fonts and colours.
+        DrawTextRuns(Point(400, 110), _bannerText);
+        g_renderDevice.ResetColor();
     }
 }
 

@@ -141,7 +141,7 @@ void GameField::DoBombBonus(int x, int y)
     StopController("SquareLight");
     StopController("SimpleFrame");
     kernel.Update(0.0f);
-    effects.AddAt("BombExplode", static_cast<float>(_originX + _cellSize * x + 20),
+    effects.Add("BombExplode", static_cast<float>(_originX + _cellSize * x + 20),
                   static_cast<float>(_originY + _cellSize * y + 20));
     SetBlocked(true, "GameField::DoBombBonus");
     UpdateKindMap();
@@ -189,7 +189,7 @@ void GameField::AddTimeBonus()
     AddController(new TimeBonus(0.3f * ActivePlayer().timeToLevel, _elapsed, this));
     _hurryShown = false;
     g_sound.FadeOutTrack("TimeOut", 2.0f);
-    effects.AddAt("AddTimeBonus", kTimerBarX, kTimerBarY);
+    effects.Add("AddTimeBonus", kTimerBarX, kTimerBarY);
 }
 
 void GameField::StartWonderBonus(int x, int y)

@@ -9,6 +9,7 @@
 #include "engine/util/FileSystem.h"
 #include "engine/util/Random.h"
 #include "engine/util/StringUtils.h"
+#include "game/board/BoardControllerNames.h"
 #include "game/board/Square.h"
 #include "game/board/SquareFall.h"
 #include "game/board/SquareKinds.h"
@@ -37,12 +38,6 @@ bool IsNotFalling(int kind)
 }
 
 // ---------------------------------------------------------- board state file
-
-// The controllers that may hold a square of the board when a saved state
-// replaces the board.
-const char* const kStateStops[] = {"SquareMover",     "BonusMover",       "MusorDestroyer", "SquareTipper",
-                                   "SquareDestroyer", "CheckMatchRunner", "FallingRunner",  "LevelLighting",
-                                   "SunBurner",       "SquareFall",       "SquareLight",    "SwapBonusSquareMover"};
 
 // Limits of a state file: a list longer than this is not a help board's.
 constexpr int kMaxListValues = 1000;
@@ -421,7 +416,8 @@ void GameField::LoadBoardState(const std::string& fileName)
     // now may check or fall.
     _matchEnabled = false;
     _fallEnabled = false;
-    for (const char* controllerName : kStateStops)
+    for (const char* controllerName :
+         BoardControllerNames::With(BoardControllerNames::kMoving | BoardControllerNames::kHoldsSquare))
         StopControllerEverywhere(controllerName);
     kernel.Update(0.0f);
     _matchEnabled = true;

@@ -98,6 +98,10 @@ bool GameField::MouseDown(const Point& p)
         PressBonusButtons(p);
 
     if (_selectedBonus < 0 && _sunComplete && NearSun(*this, p)) {
+        // A press the busy board refuses arms nothing: the sun must not
+        // fire on a later, unrelated release.
+        if (_isBlocked || !TipFree(*this))
+            return true;
         if (_isSelected)
             Square::Deselect(FindSquare(_selectedCell.x, _selectedCell.y));
         _isSelected = false;
@@ -249,10 +253,11 @@ void GameField::MouseUp(const Point& p)
         return;
     if (_sunCharging && !_isBlocked && TipFree(*this)) {
         DoSunBonus();
-        _sunCharging = false;
         ActivePlayer().sunEnergy = 0.0f;
         StopController("SunBurner");
     }
+    // The release ends the press on the sun, fired or not.
+    _sunCharging = false;
     if (_selectedBonus == kTimeButton) {
         AddTimeBonus();
         HoverRect& button = _bonusButtons[kTimeButton];

@@ -110,12 +110,8 @@ void GameField::RefuseLevel(const std::string& why)
 void GameField::ShowBabylonFire()
 {
     _babylonFireShown = true;
-    for (const Point& at : {Point(312, 78), Point(765, 78)}) {
-        ParticleEffect* fire = AddEffect("BabylonFire");
-        fire->posX = static_cast<float>(at.x);
-        fire->posY = static_cast<float>(at.y);
-        fire->Reset();
-    }
+    for (const Point& at : {Point(312, 78), Point(765, 78)})
+        _stageEffects.Add("BabylonFire", static_cast<float>(at.x), static_cast<float>(at.y));
 }
 
 void GameField::ApplyLevel(const LevelRecord& level, Player& player)

@@ -368,10 +368,8 @@ void GameField::DestroySquare(int x, int y, float spread, int mode, int pushX, i
     if (s->kind >= kKindLocked && s->kind < kKindStone) {
         uncover(s->kind - 16);
         g_sound.PlaySample("ChipUnlock");
-        if (ParticleEffect* unlock = AddEffect("ChipUnlock")) {
-            unlock->posX = s->position.x + static_cast<float>(_originX) + 20.0f;
-            unlock->posY = s->position.y + static_cast<float>(_originY) + 20.0f;
-        }
+        AddEffect("ChipUnlock", s->position.x + static_cast<float>(_originX) + 20.0f,
+                  s->position.y + static_cast<float>(_originY) + 20.0f);
     } else if (group == kKindIce) {
         uncover(KindColour(s->kind));
     } else if (group == kKindFixedLocked || group == kKindFixedDoubleLocked) {
@@ -435,10 +433,7 @@ void GameField::AddSunEnergy(int runLength)
         _sunEnergy = 1.0f;
         _sunComplete = true;
         // The burst stands on the sun's middle.
-        ParticleEffect* moment = AddEffect("CompleteSunMoment");
-        moment->posX = static_cast<float>(_sunPosition.x + 50);
-        moment->posY = static_cast<float>(_sunPosition.y + 50);
-        moment->Reset();
+        AddEffect("CompleteSunMoment", static_cast<float>(_sunPosition.x + 50), static_cast<float>(_sunPosition.y + 50));
         g_sound.PlaySample("SunComplete");
     }
     if (!_isHelpMode)

@@ -6,6 +6,7 @@
 #include "engine/platform/HtmlLog.h"
 #include "engine/script/ScriptHost.h"
 #include "engine/util/StringUtils.h"
+#include "game/board/BoardControllerNames.h"
 #include "game/board/BoardPictures.h"
 #include "game/board/RunStart.h"
 #include "game/board/ShowMessage.h"
@@ -23,29 +24,6 @@
 #include <cstdlib>
 
 namespace {
-
-// "Pause": every board controller of these names, in this order.
-const char* const kPauseNames[] = {
-    "GameFieldObserver", "WonderBonus",     "TimeBonus",        "SquareTipper",     "LevelLighting",
-    "SunBurner",         "SquareMover",     "SquareFall",       "BonusMover",       "MusorDestroyer",
-    "BonusDownMover",    "SquareDestroyer", "SquareDestroyerB", "SquareDestroyerC", "CheckMatchRunner",
-    "FallingRunner",     "FieldAppearance", "RunStart",         "FillTimer",        "AddLife",
-    "SquareLight",       "EndLevelManager", "ArtefactMover",    "ChipSunEnergy",    "SunRing",
-    "LetterText",        "DecLives",        "KillerSun",        "SimpleFrame",      "ArtefactCollecting"};
-
-// "Continue": the decorative controllers, resumed even under a tip box.
-const char* const kContinueDecorative[] = {"GameFieldObserver", "SquareTipper",     "LevelLighting",
-                                           "SunBurner",         "SquareDestroyer",  "SquareDestroyerB",
-                                           "SquareDestroyerC",  "FieldAppearance",  "RunStart",
-                                           "FillTimer",         "AddLife",          "SquareLight",
-                                           "SunRing",           "LetterText",       "DecLives",
-                                           "SimpleFrame"};
-
-// "Continue" without a tip box: the play itself.
-const char* const kContinuePlay[] = {"WonderBonus",    "TimeBonus",     "EndLevelManager", "SquareFall",
-                                     "SquareMover",    "ChipSunEnergy", "KillerSun",       "BonusMover",
-                                     "MusorDestroyer", "BonusDownMover", "CheckMatchRunner", "FallingRunner",
-                                     "ArtefactMover"};
 
 bool HasArtefactPiece(const std::list<std::unique_ptr<Square>>& squares)
 {
@@ -151,18 +129,18 @@ void GameField::OnReset(const Message&)
 
 void GameField::OnPause(const Message&)
 {
-    for (const char* controllerName : kPauseNames)
+    for (const char* controllerName : BoardControllerNames::With(BoardControllerNames::kPaused))
         PauseController(controllerName);
 }
 
 void GameField::OnContinue(const Message&)
 {
-    for (const char* controllerName : kContinueDecorative)
+    for (const char* controllerName : BoardControllerNames::With(BoardControllerNames::kDecorative))
         ResumeController(controllerName);
     // A shown tip keeps the play paused.
     if (_isShowMessage)
         return;
-    for (const char* controllerName : kContinuePlay)
+    for (const char* controllerName : BoardControllerNames::With(BoardControllerNames::kPlay))
         ResumeController(controllerName);
 }
 

@@ -7,6 +7,7 @@
 #include "engine/sound/SoundSystemImpl.h"
 #include "engine/util/Random.h"
 #include "engine/util/StringUtils.h"
+#include "game/board/BoardControllerNames.h"
 #include "game/board/Square.h"
 #include "game/board/SquareFall.h"
 #include "game/board/SquareKinds.h"
@@ -38,25 +39,6 @@ int FillKind(int code, int colour)
         return code;
     return colour;
 }
-
-// The controllers the reset stops after the first sweep, in order.
-const char* const kResetStops[] = {
-    "WonderBonus",     "TimeBonus",       "SquareTipper",    "LevelLighting",    "SunBurner",
-    "SquareMover",     "SquareFall",      "BonusMover",      "MusorDestroyer",   "BonusDownMover",
-    "SquareTipper",    "SquareDestroyer", "SquareDestroyerB", "SquareDestroyerC", "CheckMatchRunner",
-    "FallingRunner",   "FieldAppearance", "RunStart",        "FillTimer",        "AddLife",
-    "SquareLight",     "EndLevelManager", "SunRing",         "LetterText",       "DecLives",
-    "SimpleFrame",     "ShowMessage",     "ChipSunEnergy",   "SwapBonusSquareMover",
-    "Reshuffle",
-};
-
-// The moving controllers the restart stops.
-const char* const kRestartStops[] = {"SquareMover",     "BonusMover",       "MusorDestroyer",   "SquareTipper",
-                                     "SquareDestroyer", "SquareDestroyerB", "SquareDestroyerC", "CheckMatchRunner",
-                                     "FallingRunner",   "LevelLighting",    "SunBurner",        "ArtefactMover",
-                                     "SquareFall",      "SwapBonusSquareMover",
-                                     "Reshuffle",
-};
 
 } // namespace
 
@@ -254,7 +236,7 @@ void GameField::StopControllersForReset()
     _fallEnabled = false;
     StopControllerEverywhere("KillerSun");
     kernel.Update(0.0f);
-    for (const char* controllerName : kResetStops)
+    for (const char* controllerName : BoardControllerNames::With(BoardControllerNames::kReset))
         StopControllerEverywhere(controllerName);
     kernel.Update(0.0f);
 }
@@ -276,7 +258,7 @@ void GameField::Restart()
     // No match check and no fall starts while the stopped controllers end.
     _matchEnabled = false;
     _fallEnabled = false;
-    for (const char* controllerName : kRestartStops)
+    for (const char* controllerName : BoardControllerNames::With(BoardControllerNames::kMoving))
         StopControllerEverywhere(controllerName);
     kernel.Update(0.0f);
 

@@ -88,12 +88,11 @@ void GameField::DrawSunWonder()
         _shineEffect = EffectHandle();
         return;
     }
-    if (!_shineEffect.Get()) {
-        _shineEffect = effects.AddWithHandle("MapLight");
-        if (ParticleEffect* shine = _shineEffect.Get())
-            shine->Reset();
-    }
-
+    // The shine starts on the sun's middle; the spark points are drawn
+    // after it, so the random draws keep their order.
+    if (!_shineEffect.Get())
+        _shineEffect = effects.AddWithHandle("MapLight", static_cast<float>(_sunPosition.x + 50),
+                                             static_cast<float>(_sunPosition.y + 50));
     const SunWonderFrame frame = PlanSunWonder();
     if (ParticleEffect* shine = _shineEffect.Get()) {
         shine->posX = frame.pointX[frame.sparkPoint];
@@ -146,7 +145,7 @@ void GameField::DrawBeam(float x1, float y1, float x2, float y2)
         for (float scale : {(std::sin(clock * 89.0f) + 1.0f) * 0.05f, (std::sin(clock * 99.0f) + 1.0f) * 0.05f}) {
             g_renderDevice.PushMatrix();
             g_renderDevice.Translate(Vector3(x2, y2, 0.0f));
-            g_renderDevice.ScaleUniform(1.0f + scale);
+            g_renderDevice.ScaleUniform(scale);
             g_renderDevice.DrawRectUV(Rect(-32, -32, 64, 64), 0.0f, 1.0f, 0.0f, 1.0f);
             g_renderDevice.PopMatrix();
         }

@@ -1,6 +1,7 @@
 #include "game/board/ShowMessage.h"
 
 #include "engine/platform/InputState.h"
+#include "game/board/BoardControllerNames.h"
 #include "game/board/GameField.h"
 #include "game/screens/MessageBox.h"
 #include "gui/GUIManager.h"
@@ -13,13 +14,6 @@
 #include <cmath>
 
 namespace {
-
-// The board's controllers a tip holds still, and those its closing lets go.
-const char* const kHeld[] = {"SquareMover",      "BonusMover",    "MusorDestroyer", "BonusDownMover",
-                             "CheckMatchRunner", "FallingRunner", "ArtefactMover",  "SquareFall",
-                             "ChipSunEnergy",    "WonderBonus",   "TimeBonus"};
-const char* const kReleasedOnClose[] = {"SquareMover",      "BonusMover",    "MusorDestroyer",
-                                        "CheckMatchRunner", "FallingRunner", "ArtefactMover"};
 
 constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
@@ -91,7 +85,7 @@ ShowMessage::ShowMessage(const std::string& tipName, int x, int y, GameField* fi
     field->_closeTip = false;
 
     kernel.FlushPending();
-    for (const char* held : kHeld)
+    for (const char* held : BoardControllerNames::With(BoardControllerNames::kHeldByTip))
         field->PauseController(held);
 }
 
@@ -144,7 +138,7 @@ ShowMessage::~ShowMessage()
     if (!_field)
         return;
     _field->_isShowMessage = false;
-    for (const char* held : kHeld)
+    for (const char* held : BoardControllerNames::With(BoardControllerNames::kHeldByTip))
         _field->ResumeController(held);
 }
 
@@ -171,7 +165,7 @@ void ShowMessage::Update(float dt)
         if (_box && g_inputWidgets.Find(kTipBoxName) == _box)
             g_inputWidgets.Remove(kTipBoxName);
     }
-    for (const char* released : kReleasedOnClose)
+    for (const char* released : BoardControllerNames::With(BoardControllerNames::kReleasedOnClose))
         _field->ResumeController(released);
     _field->_tipShown = false;
     SetBoxAlpha(_time < kFadeOut ? static_cast<int>(255.0f - _time * 1020.0f) : 0);

@@ -102,7 +102,7 @@ void WonderBonus::DestroyNext()
     const Point cell = _struck.front();
     if (_field->FindSquare(cell.x, cell.y)) {
         const float size = static_cast<float>(_field->_cellSize);
-        _field->effects.AddAt("FlashExplode", static_cast<float>(_field->_originX) + size * static_cast<float>(cell.x) + 20.0f,
+        _field->effects.Add("FlashExplode", static_cast<float>(_field->_originX) + size * static_cast<float>(cell.x) + 20.0f,
                               static_cast<float>(_field->_originY) + size * static_cast<float>(cell.y) + 20.0f);
         _field->DestroySquare(cell.x, cell.y, 0.0f, GameField::kDestroyShatter, 0, 0);
     }

@@ -13,8 +13,8 @@ History::History(const std::string& widgetName, const TiXmlElement*) : PageBook(
     books.historyController = controller;
     kernel.AddController(controller);
 
-    effects.AddAt("HistoryRainbow", 74.0f, 420.0f);
-    effects.AddAt("HistoryRainbow", 716.0f, 420.0f);
+    effects.Add("HistoryRainbow", 74.0f, 420.0f);
+    effects.Add("HistoryRainbow", 716.0f, 420.0f);
 
     books.fish.assign(BookState::kFishCount, SwimmingFish());
     for (SwimmingFish& fish : books.fish) {

@@ -62,11 +62,8 @@ Map::Map(const std::string& widgetName, const TiXmlElement* element, GameInfo& i
     BuildWaypoints();
     for (int i = 0; i < kTipFrameCount; ++i)
         tipFrames.push_back(Picture("#SHTUKA_" + IntToString(i), true));
-    maxLevelEffect = maxLevelEffects.AddWithHandle("MapMaxLevel");
-    if (ParticleEffect* effect = maxLevelEffect.Get()) {
-        effect->posX = -500.0f;
-        effect->Reset();
-    }
+    // Out of sight until the drawing puts it on the furthest waypoint.
+    maxLevelEffect = maxLevelEffects.AddWithHandle("MapMaxLevel", -500.0f, 0.0f);
     flagPicture = Picture("#MapFlag", true);
     badges = Picture("#MapCountry", false);
     badgesOff = Picture("#MapCountryOff", false);
@@ -190,14 +187,9 @@ const TextBlock* Map::LevelText(int stage, int level) const
 
 ParticleEffect* Map::StartMapEffect(const std::string& name, float x, float y, const Color* colour)
 {
-    ParticleEffect* effect = AddEffect(name);
-    if (!effect)
-        return nullptr;
-    effect->posX = x;
-    effect->posY = y;
-    if (colour)
+    ParticleEffect* effect = AddEffect(name, x, y);
+    if (effect && colour)
         TintEffect(*effect, *colour);
-    effect->Reset();
     return effect;
 }
 

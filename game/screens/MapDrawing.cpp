@@ -28,6 +28,8 @@ const float kPi = 3.14159265f;
 const int kSymbolSize = 32;
 const int kBonusKinds = 5;
 const Color kInk(62, 36, 16);
+// The waypoint tip's room beside its widest line of text.
+const int kTipMargin = 20;
 
 RenderDevice& Device()
 {
@@ -361,7 +363,15 @@ void Map::DrawWaypointTip()
         any = any || remaining[b] > 0;
         span += remaining[b] * 25 + 5;
     }
-    const int width = std::max(120, span + 15);
+    const std::string caption =
+        GetText("Country" + IntToString(hoveredStage + 1)) + " - " + IntToString(hoveredLevel + 1);
+    const std::string noBonus = any ? std::string() : GetText("NoBonus");
+    // The box is as wide as its widest line, with a margin, and never
+    // narrower than 120.
+    RenderDevice& device = Device();
+    device.SelectFont("text");
+    const int widestText = std::max(device.TextWidth(caption), device.TextWidth(noBonus));
+    const int width = std::max({120, span + 15, widestText + kTipMargin});
     if (anchor.x + width > 800) {
         anchor.x -= width;
         if (custom) {
@@ -372,18 +382,15 @@ void Map::DrawWaypointTip()
     if (anchor.y < 157)
         anchor.y += 70;
 
-    RenderDevice& device = Device();
     device.SetColor(Color(Byte(alpha)));
     DrawTooltipFrame(anchor.x, anchor.y - 50, width, 50);
     // Words in ink on the tip's papyrus.
     device.SetColor(WithAlpha(kInk, alpha));
-    const std::string caption =
-        GetText("Country" + IntToString(hoveredStage + 1)) + " - " + IntToString(hoveredLevel + 1);
     const int centre = anchor.x + width / 2;
     device.SelectFont("text");
     device.DrawString(centre, anchor.y - 12, caption, 1.0f, 2, true);
     if (!any) {
-        device.DrawString(centre, anchor.y - 46, GetText("NoBonus"), 1.0f, 2, false);
+        device.DrawString(centre, anchor.y - 46, noBonus, 1.0f, 2, false);
     } else if (bonusIcons) {
         bonusIcons->Bind();
         device.SetColor(Color(Byte(alpha)));

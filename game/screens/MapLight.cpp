@@ -143,10 +143,9 @@ void MapLight::Walk()
             if (l != 1 && !lastOfAll && v > 0.1f && v < 0.3f) {
                 ParticleEffect* light = _light.Get();
                 if (!light) {
-                    _light = map.effects.AddWithHandle("MapLight");
+                    _light = map.effects.AddWithHandle("MapLight", static_cast<float>(here.point.x),
+                                                       static_cast<float>(here.point.y));
                     light = _light.Get();
-                    if (light)
-                        light->Reset();
                 }
                 float f = 0.0f;
                 const int chance = static_cast<int>(static_cast<float>(RandomInt()) * 3.051851e-5f * 99.999f);

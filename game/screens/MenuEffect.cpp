@@ -37,11 +37,10 @@ Color GemColor(const MenuGem& gem, int alpha)
 // A burst at the gem's centre in the gem's colour.
 void StartGemEffect(EffectList& list, const std::string& name, const MenuGem& gem)
 {
-    ParticleEffect* effect = list.Add(name);
+    ParticleEffect* effect = list.Add(name, static_cast<float>(gem.x) + static_cast<float>(gem.Width()) / 2.0f,
+                                      static_cast<float>(gem.y) + static_cast<float>(gem.Height()) / 2.0f);
     if (!effect)
         return;
-    effect->posX = static_cast<float>(gem.x) + static_cast<float>(gem.Width()) / 2.0f;
-    effect->posY = static_cast<float>(gem.y) + static_cast<float>(gem.Height()) / 2.0f;
     for (ParticleSystem& system : effect->_systems) {
         system._tint[0] = static_cast<float>(Byte(gem.r)) / 255.0f;
         system._tint[1] = static_cast<float>(Byte(gem.g)) / 255.0f;

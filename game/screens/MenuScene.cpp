@@ -26,13 +26,7 @@ T* Found(ResourceEntry<T>* entry)
 
 ParticleEffect* StartEffect(EffectList& list, const std::string& name, float x, float y)
 {
-    ParticleEffect* effect = list.Add(name);
-    if (effect) {
-        effect->posX = x;
-        effect->posY = y;
-        effect->Reset();
-    }
-    return effect;
+    return list.Add(name, x, y);
 }
 
 } // namespace
@@ -114,7 +108,7 @@ void MenuScene::SpawnFish(int count)
 void MenuScene::StartBubbleFish()
 {
     bubbleFish.hasAttached = true;
-    bubbles = rainbowList.AddWithHandle("Bubbles");
+    bubbles = rainbowList.AddWithHandle("Bubbles", bubbleFish.attachedX, bubbleFish.attachedY);
     MenuFish::Randomize(bubbleFish);
     bubbleFish.t = 0.0f;
     bubbleFish.sector = 0;

@@ -19,12 +19,8 @@ ParticleTest::ParticleTest(const std::string& widgetName, ParticleTestController
 
 bool ParticleTest::MouseDown(const Point& p)
 {
-    if (ParticleEffect* effect = AddEffect("MouseDown")) {
-        // Effects are drawn at the widget's position.
-        effect->posX = static_cast<float>(p.x - position.x);
-        effect->posY = static_cast<float>(p.y - position.y);
-        effect->Reset();
-    }
+    // Effects are drawn at the widget's position.
+    AddEffect("MouseDown", static_cast<float>(p.x - position.x), static_cast<float>(p.y - position.y));
     return false;
 }
 

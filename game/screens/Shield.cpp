@@ -193,13 +193,9 @@ void Shield::AcceptArtefact(int n)
     acceptedArtefact = n;
     gemRay.Select(n);
     if (const RayGemEntry* entry = gemRay.Entry(n)) {
-        if (ParticleEffect* ray = effects.Add("GemRay")) {
-            ray->posX = entry->x;
-            ray->posY = entry->y;
+        if (ParticleEffect* ray = effects.Add("GemRay", entry->x, entry->y))
             ray->SetTint(static_cast<float>(entry->r) / 255.0f, static_cast<float>(entry->g) / 255.0f,
                          static_cast<float>(entry->b) / 255.0f);
-            ray->Reset();
-        }
     }
     accepting = true;
     acceptProgress = 0.0f;
@@ -334,12 +330,7 @@ void Shield::AdvanceAcceptance(float dt)
     gem.alpha = std::min(255, static_cast<int>(127.5f * acceptProgress));
     if (acceptProgress >= 1.0f && ActivePlayer().cycle == 2 && acceptedArtefact == 6) {
         if (!fullRayGlow.IsAlive()) {
-            fullRayGlow = effects.AddWithHandle("FullRayGlow");
-            if (ParticleEffect* glow = fullRayGlow.Get()) {
-                glow->posX = 568.0f;
-                glow->posY = 377.0f;
-                glow->Reset();
-            }
+            fullRayGlow = effects.AddWithHandle("FullRayGlow", 568.0f, 377.0f);
         }
         rayGlowOn = true;
     }

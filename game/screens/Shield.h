@@ -140,7 +140,9 @@ public:
     int rayNextLight = 0;
     EffectHandle fullRayGlow;
 
-    bool lightningSounding = false;
+    // Per pair of lights (i, j), i < j, at i x the number of paths + j:
+    // whether the pair is in the lightning's band.
+    std::vector<bool> lightningSounding;
     float lightningOffset = 0.0f;
     float lightningTimer = 0.0f;
 

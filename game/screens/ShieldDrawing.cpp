@@ -124,25 +124,30 @@ void Shield::DrawGemLights()
 
 void Shield::DrawPathLights()
 {
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        if (!paths[i].running)
-            continue;
-        for (std::size_t j = i + 1; j < paths.size(); ++j) {
-            if (!paths[j].running)
+    // Each pair of lights keeps its own mark of being in the band, so that
+    // the sample sounds once as that pair enters it.
+    const std::size_t count = paths.size();
+    lightningSounding.resize(count * count, false);
+    for (std::size_t i = 0; i < count; ++i) {
+        for (std::size_t j = i + 1; j < count; ++j) {
+            std::vector<bool>::reference sounding = lightningSounding[i * count + j];
+            if (!paths[i].running || !paths[j].running) {
+                sounding = false;
                 continue;
+            }
             const Vector3& a = paths[i].position;
             const Vector3& b = paths[j].position;
             const float d = Distance(a, b);
             const float lower = 40.0f + 20.0f * std::sin(3.5f * clock + 2.0f);
             const float upper = 90.0f + 30.0f * std::sin(2.7f * clock);
             if (d > lower && d < upper) {
-                if (!lightningSounding)
+                if (!sounding)
                     PlayWidgetSample("ShieldWonder");
-                lightningSounding = true;
+                sounding = true;
                 if (static_cast<float>(RandomInt()) * 0.0030518204f < 80.0f)
                     DrawLightning(a, b);
             } else {
-                lightningSounding = false;
+                sounding = false;
             }
         }
     }

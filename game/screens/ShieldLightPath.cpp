@@ -82,12 +82,12 @@ void ShieldLightPath::EndSegment(EffectList& effects)
         dist += SegmentLength(segment) * 0.5f;
         EnterSegment(segment + 1, dist);
         if (segment == 1 && RandomIndex(3) == 0)
-            effects.AddAt("ShieldStar", points[1].x, points[1].y);
+            effects.Add("ShieldStar", points[1].x, points[1].y);
     } else if (running) {
         if (ParticleEffect* light = effect.Get())
             light->Stop();
         effect = EffectHandle();
-        effects.AddAt("ShieldBubbles", points.back().x, points.back().y);
+        effects.Add("ShieldBubbles", points.back().x, points.back().y);
         running = false;
         speed = 0.005f + RandomTimes(2.2583697e-6f);
     } else {
@@ -96,11 +96,6 @@ void ShieldLightPath::EndSegment(EffectList& effects)
         running = true;
         position = points.front();
         EnterSegment(0, 50.0f);
-        effect = effects.AddWithHandle("ShieldLight");
-        if (ParticleEffect* light = effect.Get()) {
-            light->posX = points.front().x;
-            light->posY = points.front().y;
-            light->Reset();
-        }
+        effect = effects.AddWithHandle("ShieldLight", points.front().x, points.front().y);
     }
 }

@@ -13,11 +13,13 @@ EffectList::~EffectList()
     ForgetEffectOwner(this);
 }
 
-ParticleEffect* EffectList::Add(const std::string& name)
+ParticleEffect* EffectList::Add(const std::string& name, float x, float y)
 {
     if (g_particleManager._effects.count(name) == 0)
         ReportMissingName("effect", name);
     auto effect = std::make_unique<ParticleEffect>(g_particleManager.Effect(name));
+    effect->posX = x;
+    effect->posY = y;
     effect->Reset();
     ParticleEffect* made = effect.get();
     g_effectObserver.Watch(std::move(effect), this);
@@ -25,18 +27,9 @@ ParticleEffect* EffectList::Add(const std::string& name)
     return made;
 }
 
-EffectHandle EffectList::AddWithHandle(const std::string& name)
+EffectHandle EffectList::AddWithHandle(const std::string& name, float x, float y)
 {
-    return g_effectObserver.HandleOf(Add(name));
-}
-
-ParticleEffect* EffectList::AddAt(const std::string& name, float x, float y)
-{
-    ParticleEffect* effect = Add(name);
-    effect->posX = x;
-    effect->posY = y;
-    effect->Reset();
-    return effect;
+    return g_effectObserver.HandleOf(Add(name, x, y));
 }
 
 void EffectList::Draw()

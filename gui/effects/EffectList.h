@@ -20,15 +20,15 @@ public:
     EffectList(const EffectList&) = delete;
     EffectList& operator=(const EffectList&) = delete;
 
-    // A reset copy of the library's effect of that name (an empty effect,
-    // and an empty library entry, for a name the library lacks), handed to
-    // the observer and attached here. The pointer is good until the effect
-    // finishes; keep a handle to reach it later.
-    ParticleEffect* Add(const std::string& name);
+    // A copy of the library's effect of that name (an empty effect, and an
+    // empty library entry, for a name the library lacks), placed at (x, y)
+    // and started there, handed to the observer and attached here. It is
+    // placed before it starts, so its first particles are born where it
+    // stands. The pointer is good until the effect finishes; keep a handle
+    // to reach it later.
+    ParticleEffect* Add(const std::string& name, float x, float y);
     // The same, answering a checked handle.
-    EffectHandle AddWithHandle(const std::string& name);
-    // Added as Add does, placed at (x, y) and started there.
-    ParticleEffect* AddAt(const std::string& name, float x, float y);
+    EffectHandle AddWithHandle(const std::string& name, float x, float y);
     // Draws every effect in list order; the owner sets the transform first.
     void Draw();
     // Draws them with their positions taken from p; leaves the colour white.

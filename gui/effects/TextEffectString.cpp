@@ -94,13 +94,7 @@ EffectHandle TextEffectString::StartEffect(const std::string& name, float x, flo
     // A string that nobody shows starts nothing.
     if (!_owner)
         return EffectHandle();
-    const EffectHandle handle = _owner->AddWithHandle(name);
-    if (ParticleEffect* effect = handle.Get()) {
-        effect->posX = x;
-        effect->posY = y;
-        effect->Reset();
-    }
-    return handle;
+    return _owner->AddWithHandle(name, x, y);
 }
 
 void TextEffectString::Update(float dt)

@@ -10,7 +10,8 @@ namespace {
 // Scripts keep effects across frames: they get a checked handle.
 EffectHandle AddEffect(Widget& widget, const std::string& effectName)
 {
-    return widget.effects.AddWithHandle(effectName);
+    // A script places the effect and resets it itself.
+    return widget.effects.AddWithHandle(effectName, 0.0f, 0.0f);
 }
 
 } // namespace

@@ -47,7 +47,7 @@ const Lookup kLookups[] = {
     {"picture", [](const std::string& name) { g_resourceManager.FindAnimation(name); }},
     {"sample", [](const std::string& name) { g_sound.PlaySample(name); }},
     {"track", [](const std::string& name) { g_sound.FadeInTrack(name, 1.0f, true); }},
-    {"effect", [](const std::string& name) { EffectList().Add(name); }},
+    {"effect", [](const std::string& name) { EffectList().Add(name, 0.0f, 0.0f); }},
     {"text", [](const std::string& name) { GetText(name); }},
 };
 
@@ -82,7 +82,7 @@ TEST_F(StrictLookupsTest, NamesThatAreThereWriteNothing)
     EXPECT_EQ(GetText("Present"), "here");
     g_stringTable = previous;
     g_particleManager.Effect("PresentEffect");
-    EffectList().Add("PresentEffect");
+    EffectList().Add("PresentEffect", 0.0f, 0.0f);
     g_particleManager._effects.erase("PresentEffect");
     EXPECT_EQ(MissingLines(), 0) << _log.Text();
 }

@@ -54,8 +54,8 @@ Credits::Credits(const std::string& widgetName, const TiXmlElement* element) : W
     for (SwimmingFish& fish : module.fish)
         fish.Init();
 
-    module.rainbows.AddAt("HistoryRainbow", 74.0f, 420.0f);
-    module.rainbows.AddAt("HistoryRainbow", 716.0f, 420.0f);
+    module.rainbows.Add("HistoryRainbow", 74.0f, 420.0f);
+    module.rainbows.Add("HistoryRainbow", 716.0f, 420.0f);
 }
 
 Credits::~Credits()

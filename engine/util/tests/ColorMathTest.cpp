@@ -86,6 +86,16 @@ TEST(MathFunctions, EaseWithAShareOfZeroRunsFromZeroToOne)
     }
 }
 
+TEST(MathFunctions, EaseEndsExactlyAtOneForEveryAcceleratingShare)
+{
+    for (int i = 0; i <= 100; ++i) {
+        const float accel = static_cast<float>(i) / 100.0f;
+        EXPECT_EQ(ease(1.0f, accel, 0.0f), 1.0f) << accel;
+        EXPECT_EQ(ease(1.0f, accel, 1.0f - accel), 1.0f) << accel;
+        EXPECT_EQ(ease(0.0f, accel, 0.0f), 0.0f) << accel;
+    }
+}
+
 TEST(MathFunctions, RandomRangesStayInside)
 {
     SeedRandom(7);

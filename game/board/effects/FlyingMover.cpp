@@ -26,10 +26,7 @@ void FlyingMover::StartFlame(const std::string& name, float x, float y)
 {
     if (!_field)
         return;
-    _flame = _field->effects.AddWithHandle(name);
-    MoveFlame(x, y);
-    if (ParticleEffect* flame = _flame.Get())
-        flame->Reset();
+    _flame = _field->effects.AddWithHandle(name, x, y);
 }
 
 void FlyingMover::MoveFlame(float x, float y)

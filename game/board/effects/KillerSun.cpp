@@ -79,7 +79,7 @@ void KillerSun::Strike(Ray& ray)
     g_sound.PlaySample("SunChipDestroy");
     _field->DestroySquare(ray.cell.x, ray.cell.y, 0.0f, GameField::kDestroyShatter, 0, 0);
     const float cell = static_cast<float>(_field->_cellSize);
-    _field->effects.AddAt("SunExplode", static_cast<float>(_field->_originX) + cell * static_cast<float>(ray.cell.x) + 20.0f,
+    _field->effects.Add("SunExplode", static_cast<float>(_field->_originX) + cell * static_cast<float>(ray.cell.x) + 20.0f,
                           static_cast<float>(_field->_originY) + cell * static_cast<float>(ray.cell.y) + 20.0f);
     _field->_sunEnergy = std::max(0.0f, _field->_sunEnergy - _sharePerChip);
 }

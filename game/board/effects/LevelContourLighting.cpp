@@ -26,7 +26,7 @@ int LevelContourLighting::CornerAlpha(float x, float y, float brightness) const
 {
     const float line = 3000.0f * _time - 1500.0f;
     const float distance = std::fabs(static_cast<float>(_dx) * x + static_cast<float>(_dy) * y - line);
-    const float alpha = (192.0f - distance * 0.2f * 8.0f) * brightness;
+    const float alpha = (192.0f - distance * 0.2f * 8.0f) * brightness / 212.5f;
     return static_cast<int>(std::clamp(alpha, 0.0f, 255.0f));
 }
 
@@ -40,7 +40,7 @@ void LevelContourLighting::Draw()
     const float ox = static_cast<float>(_field->_originX);
     const float oy = static_cast<float>(_field->_originY);
     for (const FramePiece& piece : _field->_framePieces) {
-        const float brightness = static_cast<float>(piece.alpha) / 255.0f;
+        const float brightness = static_cast<float>(piece.alpha);
         if (brightness <= 0.0f)
             continue;
         const float x0 = ox + piece.x;

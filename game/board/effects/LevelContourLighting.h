@@ -15,7 +15,7 @@ public:
     void Draw() override;
 
     // The alpha of a corner at the screen point (x, y) for a piece of that
-    // brightness (0 to 1).
+    // brightness (its alpha, 0 to 255): a full piece lights up to 230.
     int CornerAlpha(float x, float y, float brightness) const;
 
     int _dx;

@@ -26,7 +26,7 @@ LifeBonus::LifeBonus(GameField* field)
     _time = -1.0f;
     if (!_field)
         return;
-    _field->effects.AddAt("LifeBonus", 43.0f, 237.0f);
+    _field->effects.Add("LifeBonus", 43.0f, 237.0f);
     _field->_shownLives += 1;
     ActivePlayer().lives = _field->_shownLives;
     g_sound.PlaySample("AddLife");

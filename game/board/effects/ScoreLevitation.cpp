@@ -24,7 +24,7 @@ ScoreLevitation::ScoreLevitation(const std::string& text, const Point& at, GameF
         SetCurveKeys(_scale, {0.0f, 1.0f, 1.0f, 1.0f, 1.0f});
     SetCurveKeys(_alpha, {0.0f, 0.5f, 1.0f, 1.0f, 0.5f, 0.0f});
     if (!silent && _field)
-        _field->effects.AddAt("ChainLetter", static_cast<float>(at.x), static_cast<float>(at.y));
+        _field->effects.Add("ChainLetter", static_cast<float>(at.x), static_cast<float>(at.y));
 }
 
 int ScoreLevitation::AlphaAt(float t) const

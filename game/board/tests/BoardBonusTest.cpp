@@ -218,6 +218,44 @@ TEST_F(BoardBonusTest, ASunOverFewerThanTenChipsEndsItsDrawAndStrikesThemAll)
     EXPECT_EQ(strikes[0]->_rays.size(), 5u); // four chips and the musor
 }
 
+TEST_F(BoardBonusTest, APressOnTheSunThatTheBusyBoardRefusesArmsNothing)
+{
+    GameField& board = MakeLiveBoard({{0, 1, 2}, {2, 3, 0}});
+    board._sunComplete = true;
+    const Point sun(board._sunPosition.x + 50, board._sunPosition.y + 50);
+    const Point chip = CellPoint(board, 0, 0);
+    struct Case {
+        const char* what;
+        bool blockedAtPress;
+        bool blockedAtRelease;
+        bool fires;
+    };
+    const Case cases[] = {
+        {"a free board", false, false, true},
+        {"blocked at the press", true, false, false},
+        {"blocked at the release", false, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        _samples.Clear();
+        board._sunComplete = true;
+        board._isBlocked = c.blockedAtPress;
+        board.MouseDown(sun);
+        board._isBlocked = c.blockedAtRelease;
+        board.MouseUp(sun);
+        EXPECT_EQ(_samples.Count("SunStart"), c.fires ? 1 : 0);
+        EXPECT_FALSE(board._sunCharging);
+        // The next, unrelated click on a chip once the board is free fires nothing.
+        board._isBlocked = false;
+        board.MouseDown(chip);
+        board.MouseUp(chip);
+        EXPECT_EQ(_samples.Count("SunStart"), c.fires ? 1 : 0);
+        Drain();
+        board._isBlocked = false;
+        board.ClearSelection();
+    }
+}
+
 TEST_F(BoardBonusTest, RingsLightOneAfterAnotherAndTheWaveLastsItsTime)
 {
     GameField& board = MakeLiveBoard({{0}});
@@ -460,13 +498,14 @@ TEST_F(BoardBonusTest, TheOutlinesBandOfLightCrossesTheScreenOnceOverItsLife)
     wave._dx = 1;
     wave._dy = 1;
     wave._time = 0.5f; // the band's line through the origin of the screen
-    EXPECT_EQ(wave.CornerAlpha(0.0f, 0.0f, 1.0f), 192);
-    EXPECT_EQ(wave.CornerAlpha(300.0f, -300.0f, 1.0f), 192);
-    EXPECT_EQ(wave.CornerAlpha(60.0f, 0.0f, 1.0f), 96);
-    EXPECT_EQ(wave.CornerAlpha(0.0f, 120.0f, 1.0f), 0);
-    EXPECT_EQ(wave.CornerAlpha(0.0f, 0.0f, 0.5f), 96);
+    // A full piece (alpha 255) on the line lights up to 230.
+    EXPECT_EQ(wave.CornerAlpha(0.0f, 0.0f, 255.0f), 230);
+    EXPECT_EQ(wave.CornerAlpha(300.0f, -300.0f, 255.0f), 230);
+    EXPECT_EQ(wave.CornerAlpha(60.0f, 0.0f, 255.0f), 115);
+    EXPECT_EQ(wave.CornerAlpha(0.0f, 120.0f, 255.0f), 0);
+    EXPECT_EQ(wave.CornerAlpha(0.0f, 0.0f, 127.5f), 115);
     wave._time = 0.0f; // still far below the screen's corner
-    EXPECT_EQ(wave.CornerAlpha(0.0f, 0.0f, 1.0f), 0);
+    EXPECT_EQ(wave.CornerAlpha(0.0f, 0.0f, 255.0f), 0);
     EXPECT_EQ(wave._drawPass, 2);
 }
 

@@ -83,6 +83,43 @@ TEST_F(BoardControllersTest, TwoBoardsStopOnlyTheirOwnControllers)
     EXPECT_FALSE(theirs->_paused);
 }
 
+TEST_F(BoardControllersTest, BoardsOfOneNameReachOnlyTheirOwnControllers)
+{
+    // The stage boards share the widget name of their layer files.
+    GameField& first = MakeBoard("GameField");
+    GameField& second = MakeBoard("GameField");
+    const auto make = [this](GameField& board, const char* tag) {
+        auto* probe = new ProbeEffect(tag, 2, &board, _journal);
+        board.AddController(probe);
+        return probe;
+    };
+    ProbeEffect* mine = make(first, "mine");
+    ProbeEffect* theirs = make(second, "theirs");
+    Frames(kFrameStep);
+    first.PauseController("Probe");
+    EXPECT_TRUE(mine->_paused);
+    EXPECT_FALSE(theirs->_paused);
+    first.ResumeController("Probe");
+    second.PauseController("Probe");
+    second.ResumeController("Probe");
+    EXPECT_FALSE(theirs->_paused);
+    first.StopController("Probe");
+    Frames(kFrameStep);
+    EXPECT_EQ(first._fieldEffects.size(), 0u);
+    EXPECT_EQ(second._fieldEffects.size(), 1u);
+
+    // The reset's sweep also reaches controllers not yet running, and still
+    // only its own board's: a falling square of the other board keeps falling.
+    auto* falling = new ProbeEffect("falling", 2, &second, _journal);
+    second.AddController(falling);
+    auto* waiting = new ProbeEffect("waiting", 2, &first, _journal);
+    first.AddController(waiting);
+    first.StopControllerEverywhere("Probe");
+    Frames(kFrameStep);
+    EXPECT_EQ(first._fieldEffects.size(), 0u);
+    EXPECT_EQ(second._fieldEffects.size(), 2u);
+}
+
 TEST_F(BoardControllersTest, AnEffectIsSteppedWithNoTimeBeforeItIsFirstDrawn)
 {
     GameField& board = MakeBoard();

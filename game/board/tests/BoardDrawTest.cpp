@@ -4,19 +4,31 @@
 
 #include "PlayFixture.h"
 
+#include "engine/backend/GlDevice.h"
 #include "engine/platform/Settings.h"
+#include "engine/render/Font.h"
 #include "engine/render/RenderDevice.h"
 #include "engine/render/Sprite.h"
+#include "engine/render/SpriteAnimation.h"
+#include "engine/render/tests/ImageFixtures.h"
+#include "engine/resources/ResourceManager.h"
 #include "engine/util/MathFunctions.h"
+#include "game/board/BoardFrame.h"
+#include "game/board/Square.h"
 #include "game/board/SquareKinds.h"
 #include "game/board/effects/FieldEffect.h"
 #include "game/state/ArtefactCatalogue.h"
 #include "game/state/ArtefactFile.h"
+#include "gui/effects/EffectObserver.h"
+#include "gui/effects/ParticleEffect.h"
+#include "gui/effects/ParticleManager.h"
 #include "tests/support/GlTestContext.h"
+#include "tests/support/TestEnvironment.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -401,4 +413,301 @@ TEST_F(BoardDrawTest, AnArtefactPieceIsCentredOnItsCellWithItsHaloBehind)
         }
     }
     g_artefacts.Clear();
+}
+
+TEST_F(BoardDrawTest, TheBoardsOwnPicturesGoWithTheBoard)
+{
+    // The three pictures a board loads from files, in a folder of its own.
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(DataHome()) / "board pictures";
+    const std::vector<std::uint8_t> bgra(4 * 4 * 4, 0xFF);
+    const std::string tga = fixtures::MakeTga(4, 4, 2, 32, bgra);
+    for (const char* file : {"textures/Fields/firefly.tga", "textures/cur_normal.tga"}) {
+        fs::create_directories((folder / file).parent_path());
+        std::ofstream(folder / file, std::ios::binary) << tga;
+    }
+    fs::create_directories(folder / "Textures/Particles");
+    std::ofstream(folder / "Textures/Particles/light.jpg", std::ios::binary)
+        << fixtures::MakeJpeg(4, 4, 3, std::vector<std::uint8_t>(4 * 4 * 3, 0x80));
+    const fs::path was = fs::current_path();
+    fs::current_path(folder);
+    const bool pairs = g_settings.useJpegPairs;
+    g_settings.useJpegPairs = false; // the files themselves, not JPEG pairs
+    const backend::GlDevice& gl = g_renderDevice.Gl();
+    const std::size_t before = gl.TextureCount();
+    {
+        WatchedField board("Pictured");
+        EXPECT_NE(board._lightSprite, nullptr);
+        EXPECT_NE(board._fireflySprite, nullptr);
+        EXPECT_NE(board._cursorSprite, nullptr);
+        EXPECT_EQ(gl.TextureCount(), before + 3);
+    }
+    EXPECT_EQ(gl.TextureCount(), before);
+    g_settings.useJpegPairs = pairs;
+    fs::current_path(was);
+}
+
+namespace {
+
+// A 64 x 64 frame texture: the frame row (v 0..0.3125) red, green and yellow
+// for the straight, inner and outer pieces from the right edge; the shadow
+// row above it blue; the rest (Babylon's inner corner among it) magenta.
+std::vector<std::uint32_t> FrameTexturePixels()
+{
+    std::vector<std::uint32_t> pixels;
+    for (int row = 0; row < 64; ++row) {
+        for (int column = 0; column < 64; ++column) {
+            std::uint32_t colour = 0xFFFF00FFu;
+            if (row < 20)
+                colour = column >= 44 ? 0xFFFF0000u : column >= 24 ? 0xFF00FF00u : 0xFFFFFF00u;
+            else if (row < 40)
+                colour = 0xFF0000FFu;
+            pixels.push_back(colour);
+        }
+    }
+    return pixels;
+}
+
+const Rgb kBlue = {0, 0, 255};
+const Rgb kYellow = {255, 255, 0};
+const Rgb kMagenta = {255, 0, 255};
+
+} // namespace
+
+TEST_F(BoardDrawTest, TheFramesPiecesTakeTheirTypesWindowAndAShadowDownToTheRight)
+{
+    Sprite frame;
+    UploadTexture(frame, 64, 64, FrameTexturePixels());
+    GameField& board = BareBoard({{kEmpty}});
+    board.SetOrigin(300, 200);
+    board._frameTexture = &frame;
+    struct Case {
+        int type;
+        Rgb colour;
+    };
+    for (const Case& c : {Case{FramePiece::kStraight, kRed}, Case{FramePiece::kInnerCorner, kGreen},
+                          Case{FramePiece::kOuterCorner, kYellow}}) {
+        SCOPED_TRACE(c.type);
+        FramePiece piece;
+        piece.alpha = 255;
+        piece.x = 100.0f;
+        piece.y = 100.0f;
+        piece.type = c.type;
+        board._framePieces = {piece};
+        ClearScreen();
+        board.DrawBoardFrame();
+        ExpectAt(420, 320, c.colour, 8);     // the piece: its type's window
+        ExpectAt(443, 320, kBlue, 8);        // its shadow 6 points to the right
+        ExpectAt(420, 296, kBlue, 8);        // and 7 points lower
+        ExpectAt(397, 320, kBackground);     // none to the left
+        ExpectAt(420, 343, kBackground);     // nor above
+    }
+    // A half faded piece lets the screen through.
+    board._framePieces.front().alpha = 128;
+    ClearScreen();
+    board.DrawBoardFrame();
+    const Rgb half = At(420, 320);
+    EXPECT_GT(half[0], 140);
+    EXPECT_LT(half[0], 200);
+    board._frameTexture = nullptr;
+}
+
+TEST_F(BoardDrawTest, BabylonsInnerCornersLieInTheEmptyCellWhicheverWayTheyAreFlipped)
+{
+    Sprite frame;
+    UploadTexture(frame, 64, 64, FrameTexturePixels());
+    ActivePlayer().stage = 2;
+    struct Case {
+        const char* corner;
+        Layout layout;
+        Point hole;  // the empty cell the corner lies in
+        Point cell;  // the playing cell beside it
+    };
+    const Case cases[] = {
+        {"flipped left-right", {{0, 1}, {2, kHole}}, Point(1, 0), Point(0, 0)},
+        {"flipped top-bottom", {{kHole, 1}, {2, 3}}, Point(0, 1), Point(0, 0)},
+        {"flipped both ways", {{0, kHole}, {2, 3}}, Point(1, 1), Point(1, 0)},
+        {"as drawn", {{0, 1}, {kHole, 3}}, Point(0, 0), Point(1, 0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.corner);
+        GameField& board = BareBoard(c.layout);
+        board.SetOrigin(500, 300);
+        board._frameTexture = &frame;
+        FramePiece away;
+        away.alpha = 255;
+        away.x = -400.0f;
+        away.y = 200.0f;
+        board._framePieces = {away};
+        ClearScreen();
+        board.Draw();
+        ExpectAt(500 + 40 * c.hole.x + 20, 300 + 40 * c.hole.y + 20, kMagenta, 8);
+        ExpectAt(500 + 40 * c.cell.x + 20, 300 + 40 * c.cell.y + 20, kBackground);
+        board._frameTexture = nullptr;
+    }
+}
+
+TEST_F(BoardDrawTest, AGreekBoardHasBranchesOnBothEdges)
+{
+    auto& entry = g_resourceManager.textures2D["vetki_greece"];
+    entry.object = std::make_unique<Sprite>();
+    UploadTexture(*entry.object, 2, 2, std::vector<std::uint32_t>(4, 0xFFFF0000u));
+    ActivePlayer().stage = 6;
+    GameField& board = BareBoard({{0}, {1}});
+    board.SetOrigin(500, 300);
+    FramePiece piece;
+    piece.alpha = 255;
+    board._framePieces = {piece};
+    ClearScreen();
+    board.Draw();
+    // The left edge's branch from 16 points in, the right edge's from 21
+    // points beyond the last column, each 40 x 80.
+    ExpectAt(500 + 16 + 20, 300 + 40, kRed, 8);
+    ExpectAt(500 + 40 + 21 + 20, 300 + 40, kRed, 8);
+    ExpectAt(500 + 40 + 21 + 20, 300 + 90, kBackground);
+    g_resourceManager.textures2D.erase("vetki_greece");
+}
+
+TEST_F(BoardDrawTest, AChipTurnsEdgeOnThroughTheReshuffle)
+{
+    // A sheet of 36 frames of 40 x 40, six to a row: frame 0 red, the
+    // others green.
+    Sprite sheet;
+    std::vector<std::uint32_t> pixels;
+    for (int row = 0; row < 256; ++row)
+        for (int column = 0; column < 256; ++column)
+            pixels.push_back(row >= 216 && column < 40 ? 0xFFFF0000u : 0xFF00FF00u);
+    UploadTexture(sheet, 256, 256, pixels);
+    sheet.textureWidth = sheet.textureHeight = sheet.imageWidth = sheet.imageHeight = 256;
+    GameField& board = BareBoard({{0}});
+    board.SetOrigin(500, 300);
+    board._squaresTexture = &_white;
+    Square& chip = *board._squares.front();
+    chip.anim = SpriteAnimation();
+    chip.anim.SetSheet(&sheet);
+    chip.anim.frameWidth = chip.anim.frameHeight = 40;
+    chip.anim.frameCount = 36;
+    chip.anim.SetLastFrame(35);
+    chip.anim.ComputeFrameSize();
+    chip.anim.SetFrame(0);
+    board._reshuffleRunning = true;
+    struct Case {
+        int fade;
+        Rgb centre;
+    };
+    const Case cases[] = {
+        {0, kRed},          // face on, its resting frame
+        {32, kGreen},       // turned 45 degrees: a frame of the turn
+        {64, kBackground},  // edge on as its colour changes
+        {230, kGreen},      // face on again, three quarters round
+        {255, kRed},        // the whole turn: its own frame
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fade);
+        board._cellFade[0][0] = c.fade;
+        ClearScreen();
+        board.Draw();
+        ExpectAt(520, 320, c.centre, 8);
+    }
+    board._reshuffleRunning = false;
+    board._cellFade[0][0] = 255;
+    ClearScreen();
+    board.Draw();
+    ExpectAt(520, 320, kRed, 8); // at rest on its own frame again
+}
+
+namespace {
+
+// A library effect of two additive particles, red 100, 10 x 10, that live
+// long: drawn once over the background 60 it shows red 160, twice 255.
+void RegisterSpot(const std::string& name)
+{
+    auto texture = std::make_shared<Texture>();
+    UploadTexture(*texture, 2, 2, std::vector<std::uint32_t>(4, 0xFFFFFFFFu));
+    ParticleSystem system;
+    system._texture = texture;
+    system._additive = true;
+    system._lifeInitial = 10.0f;
+    system._paramSize._initial = 10.0f;
+    system._paramRed._initial = 100.0f;
+    system._paramAlpha._initial = 255.5f;
+    system.SetParticleCount(1);
+    ParticleEffect effect;
+    effect._systems.push_back(system);
+    g_particleManager._effects[name] = effect;
+}
+
+} // namespace
+
+TEST_F(BoardDrawTest, EachBoardEffectIsDrawnOnceAFrameAndUnderTheVeil)
+{
+    RegisterSpot("Spot");
+    GameField& board = BareBoard({{kEmpty}});
+    ActivePlayer().stage = 2;
+    board.AddEffect("Spot", 300.0f, 400.0f);
+    board._stageEffects.Add("Spot", 600.0f, 400.0f); // a stage's own, as Babylon's fires
+    g_effectObserver.Update(0.01f);
+    ClearScreen();
+    board.DrawAll();
+    for (const Point& spot : {Point(300, 400), Point(600, 400)}) {
+        const Rgb once = At(spot.x, spot.y);
+        EXPECT_NEAR(once[0], 160, 4) << spot.x;
+        EXPECT_NEAR(once[1], 60, 2) << spot.x;
+    }
+    // The artefact's veil covers the board's effects.
+    board._veilOn = true;
+    board._veilAlpha = 255;
+    ClearScreen();
+    board.DrawAll();
+    ExpectAt(300, 400, Rgb{0, 0, 0});
+    board._veilOn = false;
+    g_particleManager._effects.erase("Spot");
+}
+
+TEST_F(BoardDrawTest, AnOpenedLockSparklesOnItsCellNotInTheCorner)
+{
+    RegisterSpot("ChipUnlock");
+    GameField& board = BareBoard({{kKindLocked + 2}});
+    board.SetOrigin(500, 300);
+    board.DestroySquare(0, 0, 0.0f, -1, 0, 0);
+    g_effectObserver.Update(0.01f);
+    ClearScreen();
+    board.DrawAll();
+    EXPECT_NEAR(At(520, 320)[0], 160, 4);
+    ExpectAt(0, 0, kBackground);
+    ExpectAt(3, 3, kBackground);
+    g_particleManager._effects.erase("ChipUnlock");
+}
+
+TEST_F(BoardDrawTest, TheDemoBannerShowsItsTextInItsOwnFontAndColour)
+{
+    {
+        ScopedCurrentDir fonts(std::string(std::getenv("VELMORA_GAME_DIR")) + "/data");
+        g_settings.useJpegPairs = false;
+        auto font = std::make_unique<Font>("Title", 1.0f);
+        ASSERT_TRUE(font->IsLoaded());
+        g_renderDevice.AddFont(std::move(font));
+    }
+    GameField& board = BareBoard({{kEmpty}});
+    board._isDemo = true;
+    board._bannerAlpha = 0.0f;
+    TextResourceLine line;
+    line.text = "MMMM MMMM";
+    line.font = "Title";
+    line.lineHeight = 30;
+    line.color = Color(255, 0, 0, 255);
+    board._bannerText.lines = {line};
+    ClearScreen();
+    board.Draw();
+    g_renderDevice.Gl().Flush();
+    const auto pixels = g_renderDevice.Gl().ReadPixels(10, 20, 780, 110);
+    int red = 0;
+    int white = 0;
+    for (std::size_t i = 0; i + 3 < pixels.size(); i += 4) {
+        red += pixels[i] > 150 && pixels[i + 1] < 60 ? 1 : 0;
+        white += pixels[i] > 150 && pixels[i + 1] > 150 ? 1 : 0;
+    }
+    EXPECT_GT(red, 100);
+    EXPECT_EQ(white, 0);
+    EXPECT_EQ(g_renderDevice.CurrentColor(), 0xFFFFFFFFu);
 }

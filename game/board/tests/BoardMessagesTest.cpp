@@ -1,10 +1,13 @@
 // The board's commands: pausing and resuming its controllers, the fast
 // completion refused while busy, the tip box's button, and the end of a
-// level (completion, time-out) and the skips to another level.
+// level (completion, time-out) and the skips to another level; lives, the
+// sun, activity and a reshuffle on request.
 
 #include "PlayFixture.h"
 
 #include "game/board/ShowMessage.h"
+#include "game/board/effects/DecLives.h"
+#include "game/board/effects/LifeBonus.h"
 #include "game/screens/MessageBox.h"
 #include "gui/Message.h"
 #include "gui/widgets/CheckBox.h"
@@ -265,4 +268,45 @@ TEST_F(BoardMessagesTest, LoadLevelRestartsTheBoardOnTheProfilesLevelAndDropsItI
               1);
     EXPECT_EQ(Controllers(board, "FieldAppearance").size(), 1u);
     EXPECT_EQ(Controllers(board, "SquareFall").size(), 12u) << "every square drops in";
+}
+
+TEST_F(BoardMessagesTest, LivesSunActivityAndAReshuffleOnRequestThatABusyBoardRefuses)
+{
+    GameField& board = MakeLiveBoard({{0, 1, 2}, {1, 2, 0}, {2, 0, 1}});
+    Send(board, "AddLife");
+    EXPECT_EQ(EffectsOf<LifeBonus>(board).size(), 1u);
+    Send(board, "DeleteLife");
+    EXPECT_EQ(EffectsOf<DecLives>(board).size(), 1u);
+
+    for (int active : {0, 1, 0}) {
+        board.AcceptMessage(Message("SetActive", active));
+        EXPECT_EQ(board._isActive, active > 0);
+    }
+
+    board._sunComplete = true;
+    board._sunEnergy = board._shownSunEnergy = 1.0f;
+    Send(board, "ClearSun");
+    EXPECT_FALSE(board._sunComplete);
+    EXPECT_EQ(board._sunEnergy, 0.0f);
+    EXPECT_EQ(board._shownSunEnergy, 0.0f);
+
+    struct Case {
+        const char* what;
+        bool blocked;
+        int inFlight;
+        bool reshuffles;
+    };
+    const Case cases[] = {
+        {"blocked", true, 0, false},
+        {"a piece in flight", false, 1, false},
+        {"free", false, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        board._isBlocked = c.blocked;
+        board._artInFly = c.inFlight;
+        Send(board, "Reshuffle");
+        EXPECT_EQ(Controllers(board, "Reshuffle").size(), c.reshuffles ? 1u : 0u);
+    }
+    board._artInFly = 0;
 }

@@ -40,7 +40,7 @@ inline std::string BoardScreenResources()
          at = pictures.find(" upload=\"false\""))
         pictures.erase(at, 15);
     std::string fonts = "<Fonts>";
-    for (const char* name : {"Title", "TitleLight", "text", "BigScores", "bonus", "scores"})
+    for (const char* name : {"Title", "TitleLight", "text", "BigScores", "bonus", "scores", "Letter"})
         fonts += std::string("<font name=\"") + name + "\" />";
     fonts += "</Fonts>";
     return "<Resources>" + fonts + "<Textures2D>" + pictures + "</Textures2D>" + animations + "</Resources>\n";

@@ -76,4 +76,27 @@ TEST_F(BoardSunBeamDrawTest, ABeamWhoseEndsCoincideDrawsNothing)
         ExpectAt(200 + dx, 200, kBackground);
 }
 
+TEST_F(BoardSunBeamDrawTest, TheBeamsEndGlowsAreSmallFlickeringSparks)
+{
+    GameField& board = BeamBoard();
+    board._flashTexture = nullptr; // the glows alone
+    board._lightSprite = OwnedSprite(new Sprite());
+    UploadTexture(*board._lightSprite, 2, 2, std::vector<std::uint32_t>(4, 0xFFFFFFFFu));
+    struct Case {
+        float clock;
+        int radius; // half the glow's side: 32 x (sin(89 t) + 1) x 0.05 at most
+    };
+    const float top = 3.14159265f / 2.0f / 89.0f; // sin(89 t) = 1: the glow at its largest
+    for (const Case& c : {Case{0.0f, 1}, Case{top, 3}}) {
+        board._effectClock = c.clock;
+        ClearScreen();
+        board.DrawBeam(100.0f, 100.0f, 300.0f, 300.0f);
+        EXPECT_TRUE(Lit(300, 300) || Lit(299, 299)) << c.clock;
+        for (const Point& beside : {Point(300 + c.radius + 3, 300), Point(300, 300 - c.radius - 3),
+                                    Point(300 - c.radius - 3, 300), Point(300, 320)})
+            EXPECT_FALSE(Lit(beside.x, beside.y)) << c.clock << " " << beside.x << "," << beside.y;
+    }
+    board._lightSprite.reset();
+}
+
 } // namespace

@@ -3,8 +3,14 @@
 
 #include "MapFixture.h"
 
+#include "engine/platform/Settings.h"
+#include "engine/render/Font.h"
+#include "gui/StringTable.h"
 #include "gui/widgets/Tooltip.h"
 #include "tests/support/GlTestContext.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <cstdlib>
 
 #include <cmath>
 
@@ -119,5 +125,54 @@ TEST_F(MapDrawingTest, TheCornerTipsTextShowsFromItsSecondSecondOn)
     map->tipTime = 3.0f;
     map->DrawArtefactTipText();
     ExpectAt(230, 505, {255, 255, 255});
+    g_tooltipFramePicture = nullptr;
+}
+
+TEST_F(MapDrawingTest, TheWaypointTipGrowsToHoldItsWidestLine)
+{
+    {
+        ScopedCurrentDir fonts(std::string(std::getenv("VELMORA_GAME_DIR")) + "/data");
+        g_settings.useJpegPairs = false;
+        auto font = std::make_unique<Font>("text", 1.0f);
+        ASSERT_TRUE(font->IsLoaded());
+        g_renderDevice.AddFont(std::move(font));
+    }
+    const StringTable texts = {{"Country1", "Phoenicia"}, {"NoBonus", "No bonuses left here"}};
+    const StringTable* before = g_stringTable;
+    g_stringTable = &texts;
+    Sprite* frame = services.AddPicture("#ToolTip_Ramka", 64, 64);
+    UploadTexture(*frame, 64, 64, std::vector<std::uint32_t>(64 * 64, 0xFFFFFFFFu));
+    g_tooltipFramePicture = nullptr;
+    WriteLevelMap({2});
+    MakeMap();
+    map->hoveredStage = 0;
+    map->hoveredLevel = 0;
+    map->hoverTime = 1.0f;
+    map->lastMouse = Point(200, 400);
+    map->DrawWaypointTip();
+    g_renderDevice.Gl().Flush();
+    // The ink (dark, with little blue) lies inside the white box.
+    const int x0 = 0, y0 = 320, w = 800, h = 80;
+    const auto pixels = g_renderDevice.Gl().ReadPixels(x0, y0, w, h);
+    int boxLeft = 800, boxRight = -1, inkLeft = 800, inkRight = -1;
+    for (int row = 0; row < h; ++row) {
+        for (int column = 0; column < w; ++column) {
+            const std::size_t i = static_cast<std::size_t>((row * w + column) * 4);
+            const int r = pixels[i], g = pixels[i + 1], b = pixels[i + 2];
+            if (r > 200 && g > 200 && b > 200) {
+                boxLeft = std::min(boxLeft, column);
+                boxRight = std::max(boxRight, column);
+            }
+            if (b < 45 && r < 200 && r > g) {
+                inkLeft = std::min(inkLeft, column);
+                inkRight = std::max(inkRight, column);
+            }
+        }
+    }
+    ASSERT_GE(inkRight, 0);
+    EXPECT_GT(inkRight - inkLeft, 120); // the longer line is wider than the least box
+    EXPECT_GE(inkLeft, boxLeft + 2);
+    EXPECT_LE(inkRight, boxRight - 2);
+    g_stringTable = before;
     g_tooltipFramePicture = nullptr;
 }

@@ -139,3 +139,38 @@ TEST_F(ShieldDrawingTest, AGemWithoutARayEntryIsSwitchedOnWithoutARay)
         for (int x = 0; x < 800; x += 50)
             ExpectAt(x, y, kBackground);
 }
+
+TEST_F(ShieldDrawingTest, TheLightningSoundsOnceAsEachPairOfLightsEntersTheBand)
+{
+    Make(3, 2);
+    shield->paths.clear();
+    for (int k = 0; k < 3; ++k) {
+        LightPathSpec spec;
+        spec.points = {Vector3(0.0f, 0.0f, 0.0f), Vector3(100.0f, 0.0f, 0.0f)};
+        shield->paths.emplace_back(spec);
+        shield->paths.back().running = true;
+    }
+    // At clock 0 the band runs from about 58 to 90 points.
+    shield->clock = 0.0f;
+    shield->paths[0].position = Vector3(300.0f, 300.0f, 0.0f);
+    shield->paths[1].position = Vector3(370.0f, 300.0f, 0.0f); // in the band with light 0
+    shield->paths[2].position = Vector3(700.0f, 100.0f, 0.0f); // far from both
+    const auto count = [this] {
+        return std::count(services.samples.begin(), services.samples.end(), std::string("ShieldWonder"));
+    };
+    for (int frame = 0; frame < 20; ++frame)
+        shield->DrawPathLights();
+    EXPECT_EQ(count(), 1);
+    // Out of the band and in again: once more.
+    shield->paths[1].position = Vector3(500.0f, 300.0f, 0.0f);
+    shield->DrawPathLights();
+    shield->paths[1].position = Vector3(370.0f, 300.0f, 0.0f);
+    for (int frame = 0; frame < 20; ++frame)
+        shield->DrawPathLights();
+    EXPECT_EQ(count(), 2);
+    // A second pair entering sounds for itself.
+    shield->paths[2].position = Vector3(300.0f, 370.0f, 0.0f);
+    for (int frame = 0; frame < 20; ++frame)
+        shield->DrawPathLights();
+    EXPECT_EQ(count(), 3);
+}

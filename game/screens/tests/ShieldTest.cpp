@@ -248,3 +248,45 @@ TEST_F(ShieldTest, EffectsDeletedByTheObserverWhileTheShieldHoldsThemAreLeftAlon
     EXPECT_FALSE(shield->rayGlowOn);
     EXPECT_FLOAT_EQ(shield->rayGlowFade, 0.0f);
 }
+
+TEST_F(ShieldTest, AnArtefactFliesFromTheFieldToItsPlaceAndThenItsGemTurnsOn)
+{
+    Make(1, 1); // no gem placed yet
+    ArtefactSlot& slot = shield->slots[0];
+    shield->AcceptMessage(Message("Test"));
+    EXPECT_TRUE(slot.placed);
+    EXPECT_EQ(shield->overlayAlpha, 255);
+    const auto frames = [](float seconds) {
+        for (float t = 0.0f; t < seconds; t += 0.01f) {
+            kernel.FlushPending();
+            kernel.Update(0.01f);
+        }
+    };
+    frames(0.25f);
+    // The veil lifts over half a second while the piece waits at the field.
+    EXPECT_NEAR(shield->overlayAlpha, 128, 10);
+    EXPECT_FALSE(shield->highlightEnabled);
+    EXPECT_FLOAT_EQ(slot.position.x, 50.0f);
+    frames(0.3f);
+    EXPECT_EQ(shield->overlayAlpha, 0);
+    // Then it flies for four seconds, shrinking to a quarter, to its home.
+    frames(2.0f);
+    EXPECT_NE(slot.position.x, 50.0f);
+    EXPECT_LT(slot.scale, 1.0f);
+    EXPECT_EQ(shield->gems[0].alpha, 0);
+    frames(2.05f);
+    EXPECT_NEAR(slot.position.x, slot.home.x, 1.0f);
+    EXPECT_NEAR(slot.position.y, slot.home.y, 1.0f);
+    // The gem turns on over a second as the piece fades to half.
+    frames(0.5f);
+    EXPECT_GT(shield->gems[0].alpha, 60);
+    EXPECT_LT(shield->gems[0].alpha, 200);
+    EXPECT_FALSE(shield->highlightEnabled);
+    frames(0.6f);
+    EXPECT_GE(shield->gems[0].alpha, 250);
+    EXPECT_NEAR(slot.alpha, 128, 3);
+    EXPECT_TRUE(shield->highlightEnabled);
+    // A second "Test" for a placed slot flies nothing.
+    shield->AcceptMessage(Message("Test"));
+    EXPECT_EQ(shield->overlayAlpha, 0);
+}

@@ -121,10 +121,7 @@ TEST_F(EffectEndToEndTest, EffectsOnWidgetsRunInTheMainLoopAndShowOnTheLayer)
         ASSERT_NE(widget, nullptr) << name;
         std::string effectName = name;
         effectName[0] = static_cast<char>(effectName[0] - 'a' + 'A');
-        ParticleEffect* effect = widget->AddEffect(effectName);
-        effect->posX = 50.0f;
-        effect->posY = 100.0f;
-        effect->Reset(); // every particle starts from there
+        widget->AddEffect(effectName, 50.0f, 100.0f); // every particle starts from there
     }
 
     // The main loop's start puts the observer on the controller manager;

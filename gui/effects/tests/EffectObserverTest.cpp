@@ -56,8 +56,8 @@ struct ObserverFixture : testing::Test {
 
 TEST_F(ObserverFixture, EffectsRunAndDrawInCreationOrderAndGoInTheFrameTheyFinish)
 {
-    ParticleEffect* first = widget.AddEffect("Forever");
-    ParticleEffect* second = widget.AddEffect("Short");
+    ParticleEffect* first = widget.AddEffect("Forever", 0.0f, 0.0f);
+    ParticleEffect* second = widget.AddEffect("Short", 0.0f, 0.0f);
     ASSERT_NE(first, second);
     EXPECT_EQ(widget.effects.effects, (std::list<ParticleEffect*>{first, second}));
     EXPECT_EQ(g_effectObserver.Count(), 2u);
@@ -87,7 +87,7 @@ TEST_F(ObserverFixture, EffectsRunAndDrawInCreationOrderAndGoInTheFrameTheyFinis
 
 TEST_F(ObserverFixture, AMissingNameMakesAnEmptyEffectThatIsGoneAfterOneFrame)
 {
-    const EffectHandle handle = widget.effects.AddWithHandle("NoSuchEffect");
+    const EffectHandle handle = widget.effects.AddWithHandle("NoSuchEffect", 0.0f, 0.0f);
     EXPECT_TRUE(handle.IsAlive());
     EXPECT_EQ(g_particleManager._effects.count("NoSuchEffect"), 1u);
     EXPECT_TRUE(g_particleManager._effects.at("NoSuchEffect")._systems.empty());
@@ -101,7 +101,7 @@ TEST_F(ObserverFixture, AListThatGoesAwayIsNoLongerTouched)
     EffectHandle handle;
     {
         EffectList list;
-        handle = list.AddWithHandle("Short");
+        handle = list.AddWithHandle("Short", 0.0f, 0.0f);
     }
     ASSERT_TRUE(handle.IsAlive());
     for (int i = 0; i < 10; ++i)
@@ -122,7 +122,7 @@ TEST_F(ObserverFixture, TheObserverJoinsTheControllerManagerOnceAndNeverFinishes
     EXPECT_TRUE(kernel.Pending().empty());
     EXPECT_EQ(g_effectObserver.GetName(), "EffectObserver");
 
-    const EffectHandle handle = widget.effects.AddWithHandle("Short");
+    const EffectHandle handle = widget.effects.AddWithHandle("Short", 0.0f, 0.0f);
     for (int i = 0; i < 10; ++i)
         kernel.Update(0.1f);
     EXPECT_FALSE(handle.IsAlive());

@@ -130,13 +130,9 @@ TEST_F(EffectsGlTest, TheBundledEffectsShowOnWidgets)
     Widget smoke("smoke", Rect(550, 200, 100, 100));
     const char* names[3] = {"Sparkle", "Glow", "Smoke"};
     Widget* widgets[3] = {&sparkle, &glow, &smoke};
-    for (int i = 0; i < 3; ++i) {
-        ParticleEffect* effect = widgets[i]->AddEffect(names[i]);
-        effect->posX = 50.0f; // the widget's centre
-        effect->posY = 50.0f;
-    }
-    // Two seconds of frames: the effects follow their positions from the
-    // first draw on.
+    for (int i = 0; i < 3; ++i)
+        widgets[i]->AddEffect(names[i], 50.0f, 50.0f); // the widget's centre
+    // Two seconds of frames: the effects start where they were placed.
     const auto drawFrame = [&] {
         g_renderDevice.EnableTexture(false);
         g_renderDevice.SetColor(Color(60, 60, 60, 255));
