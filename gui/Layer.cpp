@@ -150,6 +150,17 @@ void Layer::Draw()
             entry.second->DrawAll();
 }
 
+bool Layer::CoversScreen() const
+{
+    if (!background || !background->deviceTexture)
+        return false;
+    const Sprite& picture = *background;
+    const TextureCoverage& coverage = picture.coverage;
+    const TexelRect whole{0, 0, picture.imageWidth, picture.imageHeight};
+    const bool opaque = coverage.opaque || (coverage.opaqueShown && !picture.linearFilter && coverage.shown == whole);
+    return coverage.measured && opaque && picture.imageWidth >= 800 && picture.imageHeight >= kScreenHeight;
+}
+
 Widget* Layer::getWidget(const std::string& widgetName) const
 {
     const auto found = widgets.find(widgetName);

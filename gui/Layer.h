@@ -26,6 +26,9 @@ public:
     // The background at its picture's size, then the widgets without a
     // parent in name order (each draws its children).
     virtual void Draw();
+    // The background is opaque and fills the whole screen: nothing drawn
+    // before the layer shows through it.
+    bool CoversScreen() const;
 
     // The widget of that name, or null.
     Widget* getWidget(const std::string& widgetName) const;

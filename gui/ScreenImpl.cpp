@@ -84,8 +84,19 @@ void ScreenImpl::DispatchMessages()
 
 void ScreenImpl::Draw(bool paused)
 {
-    for (Layer* layer : stack)
-        layer->Draw();
+    // A covering background hides what lies under it when it is drawn
+    // opaque: in the untinted normal blending every layer starts with.
+    auto from = stack.begin();
+    if (g_renderDevice.FillSaving() && g_renderDevice.CurrentColor() == 0xFFFFFFFFu) {
+        if (current && current->CoversScreen())
+            from = stack.end();
+        else
+            for (auto it = stack.begin(); it != stack.end(); ++it)
+                if ((*it)->CoversScreen())
+                    from = it;
+    }
+    for (auto it = from; it != stack.end(); ++it)
+        (*it)->Draw();
     if (current)
         current->Draw();
     if (paused)

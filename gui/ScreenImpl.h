@@ -41,6 +41,7 @@ public:
     // Hands the message queue to the current layer's handler.
     void DispatchMessages();
     // The stacked layers bottom-up, the current one, then the pause veil.
+    // Layers under one whose background covers the screen are not drawn.
     void Draw(bool paused);
 
     Layer* GetCurrent() const { return current; }

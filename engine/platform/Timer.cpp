@@ -46,5 +46,10 @@ float CutLongFrameStep(float step)
 
 void SeedRandomFromCounter()
 {
+    // A run with the clock's seed fixed repeats from its start on.
+    if (ClockSeedFixed()) {
+        SeedRandomFromClock();
+        return;
+    }
     SeedRandom(static_cast<std::uint32_t>(SDL_GetPerformanceCounter() & 0xFFFFFFFFu));
 }

@@ -38,5 +38,6 @@ private:
 // A step of 0.8 seconds or more counts as 0.02 seconds.
 float CutLongFrameStep(float step);
 
-// Seeds the game's random generator with the low 32 bits of the counter.
+// Seeds the game's random generator with the low 32 bits of the counter
+// (with the fixed seed while the clock's seed is fixed).
 void SeedRandomFromCounter();

@@ -36,8 +36,8 @@ public:
     // missing or garbled.
     static bool Read(const std::string& name, FontMetrics& metrics, std::string& error);
     // Parses the lines of a metrics file. A header line that does not match
-    // its pattern, a negative glyph count or fewer glyph lines than the count
-    // make the file garbled. A glyph line that does not match leaves that
-    // glyph zeroed.
+    // its pattern, a negative glyph count, fewer glyph lines than the count
+    // or a number beyond 32768 pixels either way make the file garbled. A
+    // glyph line that does not match leaves that glyph zeroed.
     static bool Parse(const std::vector<std::string>& lines, FontMetrics& metrics, std::string& error);
 };

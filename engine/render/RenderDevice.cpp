@@ -48,6 +48,7 @@ void RenderDevice::Init(backend::Window& mainWindow)
     gl.SetTransform(backend::TransformKind::Texture, texture.Data());
     SetFullViewport();
     lastTexture = 0;
+    textureOn = false;
     initialized = true;
     g_contextLive = true;
     CreateParticleBuffer();
@@ -67,6 +68,7 @@ void RenderDevice::Release()
     g_quadBatch.buffer = 0;
     g_particleBatch.buffer = 0;
     lastTexture = 0;
+    textureOn = false;
     window = nullptr;
     initialized = false;
     g_contextLive = false;
@@ -84,10 +86,13 @@ void RenderDevice::SetDefaultStates()
     gl.EnableDepthWrite(false);
     gl.EnableAlphaTestAlways(true);
     gl.EnableFog(false);
+    fogOn = false;
     gl.SetLinearFog(0.0f, 1.0f, kFogColor);
     // Normal alpha blending is the standing state from the first frame on.
     gl.EnableBlend(true);
+    blendOn = true;
     gl.SetBlendFunc(backend::BlendFactor::SrcAlpha, backend::BlendFactor::InvSrcAlpha);
+    blendMode = 0;
 }
 
 void RenderDevice::Restore()
@@ -132,25 +137,31 @@ int RenderDevice::IsWindowed() const
 
 void RenderDevice::SetBlendMode(int mode)
 {
-    if (mode == 0 || mode == 1)
+    if (mode == 0 || mode == 1) {
         gl.SetBlendFunc(backend::BlendFactor::SrcAlpha, backend::BlendFactor::InvSrcAlpha);
-    else if (mode == 2)
+        blendMode = 0;
+    } else if (mode == 2) {
         gl.SetBlendFunc(backend::BlendFactor::SrcAlpha, backend::BlendFactor::One);
+        blendMode = 2;
+    }
 }
 
 void RenderDevice::EnableAlphaBlend(bool on)
 {
     gl.EnableBlend(on);
+    blendOn = on;
 }
 
 void RenderDevice::EnableFog(bool on)
 {
     gl.EnableFog(on);
+    fogOn = on;
 }
 
 void RenderDevice::EnableTexture(bool on)
 {
     gl.SetTexture(on ? lastTexture : 0);
+    textureOn = on && lastTexture != 0;
 }
 
 void RenderDevice::SetColor(const Color& c)
@@ -192,6 +203,8 @@ void RenderDevice::BindTexture(const Texture& t)
     NoteUnloadedPicture(t);
     lastTexture = t.deviceTexture;
     gl.BindTexture(t.deviceTexture, t.addressMode, t.linearFilter, false);
+    bound = BoundTexture{t.coverage, t.linearFilter, t.addressMode, false};
+    textureOn = t.deviceTexture != 0;
 }
 
 void RenderDevice::BindTextureAlphaOnly(const Texture& t)
@@ -199,14 +212,18 @@ void RenderDevice::BindTextureAlphaOnly(const Texture& t)
     NoteUnloadedPicture(t);
     lastTexture = t.deviceTexture;
     gl.BindTexture(t.deviceTexture, t.addressMode, t.linearFilter, true);
+    bound = BoundTexture{t.coverage, t.linearFilter, t.addressMode, true};
+    textureOn = t.deviceTexture != 0;
 }
 
 void RenderDevice::ReleaseTexture(Texture& t)
 {
     if (!t.deviceTexture)
         return;
-    if (lastTexture == t.deviceTexture)
+    if (lastTexture == t.deviceTexture) {
         lastTexture = 0;
+        textureOn = false;
+    }
     gl.DeleteTexture(t.deviceTexture);
     t.deviceTexture = 0;
 }

@@ -9,6 +9,7 @@
 #include "engine/backend/GlDevice.h"
 #include "engine/render/Matrix4.h"
 #include "engine/render/Rect.h"
+#include "engine/render/TextureCoverage.h"
 #include "engine/render/Vertex.h"
 #include "engine/util/Color.h"
 #include "engine/util/Point.h"
@@ -166,6 +167,13 @@ public:
 
     backend::GlDevice& Gl() { return gl; }
 
+    // Blended quads drawn over only the part of their texture that can
+    // change the screen, and opaque ones without blending (on from the
+    // start); off, every quad is drawn whole as given. Either way the screen
+    // ends the same: the switch is there to compare the two.
+    void SetFillSaving(bool on) { fillSaving = on; }
+    bool FillSaving() const { return fillSaving; }
+
 private:
     void NoteUnloadedPicture(const Texture& texture);
     void SetDefaultStates();
@@ -173,6 +181,16 @@ private:
     void MultiplyTransform(int mode, const Matrix4& m);
     std::vector<Matrix4>* StackOf(int mode);
     void DrawCorners(float x0, float y0, float x1, float y1, const float uv[8]);
+    // A quad with one colour at its corners and the bound texture.
+    void DrawBlendedQuad(const Vertex (&corners)[4]);
+    void DrawUnblended(const Vertex (&corners)[4]);
+    enum class Trim { Whole, Trimmed, Nothing };
+    // Cuts the quad down to where it samples the bound texture's texels of
+    // rect. Whole: the quad is not one that can be cut (left as it was);
+    // Nothing: it samples none of them.
+    Trim TrimQuad(Vertex (&corners)[4], const TexelRect& rect) const;
+    // The quad's texels fall one to one on whole pixels of the 2D view.
+    bool TexelsOnPixels(const Vertex (&corners)[4]) const;
     void DrawGlyphs();
     float MeasureText(const RenderFont& font, const std::string& text) const;
 
@@ -185,6 +203,18 @@ private:
     int matrixMode = kWorld;
     std::uint32_t color = 0xFFFFFFFFu;
     unsigned lastTexture = 0;
+    // What the quads drawn next sample and how they blend.
+    struct BoundTexture {
+        TextureCoverage coverage;
+        bool linear = false;
+        backend::TextureAddress address = backend::TextureAddress::Wrap;
+        bool alphaOnly = false;
+    } bound;
+    bool textureOn = false;
+    bool blendOn = true;
+    int blendMode = 0;
+    bool fogOn = false;
+    bool fillSaving = true;
     Matrix4 world, view, projection, texture;
     int viewport[4] = {0, 0, 800, 600};
 

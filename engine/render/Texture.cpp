@@ -1,6 +1,7 @@
 #include "engine/render/Texture.h"
 
 #include "engine/platform/HtmlLog.h"
+#include "engine/render/ImageBuffers.h"
 #include "engine/render/ImageLoader.h"
 #include "engine/render/RenderDevice.h"
 
@@ -9,6 +10,8 @@
 void Texture::Upload(bool freePixels)
 {
     g_renderDevice.CreateTexture(*this);
+    coverage = deviceTexture ? MeasureCoverage(g_pixelBuffer, image.width, image.height, image.hasAlpha)
+                             : TextureCoverage();
     if (freePixels && image.ownsPixels)
         FreeImageBuffer(image);
 }

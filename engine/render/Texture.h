@@ -7,6 +7,7 @@
 
 #include "engine/backend/TextureAddress.h"
 #include "engine/render/ImageData.h"
+#include "engine/render/TextureCoverage.h"
 
 class Texture {
 public:
@@ -37,4 +38,6 @@ public:
     // the resource manager's group and id releases pass it by.
     bool keepLoaded = false;
     ImageData image;
+    // Where its texels show, measured from the pixels it was uploaded from.
+    TextureCoverage coverage;
 };

@@ -40,3 +40,8 @@ void UnfixClockSeed()
 {
     g_clockSeedFixed = false;
 }
+
+bool ClockSeedFixed()
+{
+    return g_clockSeedFixed;
+}

@@ -17,3 +17,4 @@ int RandomInt();
 void SeedRandomFromClock();
 void FixClockSeed(std::uint32_t seed);
 void UnfixClockSeed();
+bool ClockSeedFixed();

@@ -17,6 +17,8 @@
 #include "tests/support/GlTestContext.h"
 #include "tests/support/TestEnvironment.h"
 
+#include <GL/gl.h>
+#include <GL/glext.h>
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
@@ -217,4 +219,67 @@ TEST_F(LayerDrawingTest, PicturesLoadedFromFilesLeaveTheDeviceWithTheirWidgetsAn
     EXPECT_EQ(gl.TextureCount(), before);
     kernel.FlushPending();
     kernel.Update(0.0f);
+}
+
+TEST_F(LayerDrawingTest, ALayerUnderAnOpaqueFullScreenBackgroundIsNotDrawn)
+{
+    // Over "Back" (300 x 200), an 800 x 600 background: opaque, or with
+    // one transparent pixel that lets "Back" show through it.
+    struct Cover {
+        const char* name;
+        bool holed;
+        bool hidesBack;
+    };
+    const Cover covers[] = {{"Opaque", false, true}, {"Holed", true, false}};
+    std::string layers = "<Gui>";
+    for (const Cover& cover : covers) {
+        fixtures::PngSpec png;
+        png.width = 800;
+        png.height = 600;
+        png.colorType = 6;
+        for (int y = 0; y < png.height; ++y)
+            for (int x = 0; x < png.width; ++x) {
+                const bool hole = cover.holed && x == 20 && y == 590;
+                png.rows.insert(png.rows.end(), {static_cast<std::uint8_t>(x / 4), static_cast<std::uint8_t>(y / 3),
+                                                 90, static_cast<std::uint8_t>(hole ? 0 : 255)});
+            }
+        const std::string picture = _dir.File(std::string(cover.name) + ".png");
+        std::ofstream(picture, std::ios::binary) << fixtures::MakePng(png);
+        layers += std::string("<Layer name='") + cover.name + "'><Background><texture name='" + picture +
+                  "'/></Background></Layer>";
+    }
+    const std::string file = _dir.File("covers.xml");
+    WriteTextFile(file, layers + "</Gui>");
+    _gui.LoadLayers(file);
+
+    GLuint query = 0;
+    glGenQueries(1, &query);
+    for (const Cover& cover : covers) {
+        Layer* layer = _gui.getLayer(cover.name);
+        ASSERT_NE(layer, nullptr) << cover.name;
+        EXPECT_EQ(layer->CoversScreen(), cover.hidesBack) << cover.name;
+        Screen.ClearLayers();
+        Screen.pushLayer(_gui.getLayer("Back"));
+        Screen.pushLayer(layer);
+        std::vector<std::uint8_t> screens[2];
+        GLuint fragments[2] = {0, 0};
+        for (int saving = 0; saving < 2; ++saving) {
+            g_renderDevice.SetFillSaving(saving == 1);
+            glBeginQuery(GL_SAMPLES_PASSED, query);
+            DrawFrame(false);
+            glEndQuery(GL_SAMPLES_PASSED);
+            glGetQueryObjectuiv(query, GL_QUERY_RESULT, &fragments[saving]);
+            screens[saving] = g_renderDevice.Gl().ReadPixels(0, 0, 800, 600);
+        }
+        g_renderDevice.SetFillSaving(true);
+        EXPECT_TRUE(screens[0] == screens[1]) << cover.name;
+        EXPECT_EQ(fragments[0], 800u * 600u + 300u * 200u) << cover.name;
+        EXPECT_EQ(fragments[1], cover.hidesBack ? 800u * 600u : 800u * 600u + 300u * 200u) << cover.name;
+        // Through the hole, the layer under it.
+        if (cover.holed) {
+            ExpectAt(20, 9, kGreen);
+        }
+        layer->background->Release();
+    }
+    glDeleteQueries(1, &query);
 }

@@ -4,8 +4,13 @@
 // the sanitizers as it would under libFuzzer.
 //
 //   velmora_fuzz_replay <target> <file or folder>...
+//   velmora_fuzz_replay --dict <target> <dictionary file>
 //   velmora_fuzz_replay --list
+//
+// --dict reads a target's dictionary as libFuzzer reads it when it starts, and
+// fails where libFuzzer would refuse to start or would drop an entry.
 
+#include "tests/fuzz/FuzzDictionary.h"
 #include "tests/fuzz/FuzzTarget.h"
 
 #include <algorithm>
@@ -42,6 +47,38 @@ std::vector<std::string> InputFiles(int argc, char** argv, bool& missing)
     return files;
 }
 
+int CheckDictionary(const std::string& targetName, const std::string& path)
+{
+    if (!fuzz::FindTarget(targetName)) {
+        std::fprintf(stderr, "%s: a dictionary for no fuzz target named %s\n", path.c_str(), targetName.c_str());
+        return 1;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "%s: cannot be read\n", path.c_str());
+        return 1;
+    }
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const fuzz::DictionaryFile dictionary = fuzz::ParseDictionary(text);
+    if (!dictionary.error.empty()) {
+        std::fprintf(stderr, "%s: libFuzzer would not start: %s\n", path.c_str(), dictionary.error.c_str());
+        return 1;
+    }
+    if (dictionary.entries.empty()) {
+        std::fprintf(stderr, "%s: no entries\n", path.c_str());
+        return 1;
+    }
+    for (const std::string& entry : dictionary.entries) {
+        if (entry.size() > fuzz::kLongestDictionaryEntry) {
+            std::fprintf(stderr, "%s: an entry of %zu bytes, longer than libFuzzer keeps: %s\n", path.c_str(),
+                entry.size(), entry.c_str());
+            return 1;
+        }
+    }
+    std::printf("%s: %zu entries\n", path.c_str(), dictionary.entries.size());
+    return 0;
+}
+
 } // namespace
 
 extern "C" const char* __ubsan_default_options()
@@ -56,8 +93,10 @@ int main(int argc, char** argv)
             std::printf("%s\n", target->name);
         return 0;
     }
+    if (argc == 4 && std::string(argv[1]) == "--dict")
+        return CheckDictionary(argv[2], argv[3]);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <target> <file or folder>... | --list\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <target> <file or folder>... | --dict <target> <file> | --list\n", argv[0]);
         return 2;
     }
     const fuzz::FuzzTarget* target = fuzz::FindTarget(argv[1]);

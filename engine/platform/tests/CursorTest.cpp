@@ -59,8 +59,9 @@ TEST(CustomCursor, LoadsItsThreePicturesAndLeavesAMissingOneEmpty)
     EXPECT_EQ(cursor.current, CustomCursor::Image::Normal);
     EXPECT_EQ(cursor.normalImage.imageWidth, 20);
     EXPECT_EQ(cursor.normalImage.imageHeight, 30);
-    EXPECT_EQ(cursor.normalImage.textureWidth, 32);
-    EXPECT_EQ(cursor.normalImage.textureHeight, 32);
+    // Uploaded at its own size: the cursor's quad is the picture itself.
+    EXPECT_EQ(cursor.normalImage.textureWidth, 20);
+    EXPECT_EQ(cursor.normalImage.textureHeight, 30);
     EXPECT_EQ(cursor.pressedImage.imageWidth, 20);
     EXPECT_EQ(cursor.activeImage.imageWidth, 0);
 }

@@ -72,6 +72,12 @@ TEST(FontMetrics, GarbledFilesAreRefused)
         {"truncated glyphs", "ascent = 1\ndescent = 2\nheight = 3\nxOffset = 0\nyOffset = 0\nnumChars = 2\n"
                              "char = 65; A = 1; B = 10; C = 2; x = 0; y = 24;\n"},
         {"huge count", "ascent = 1\ndescent = 2\nheight = 3\nxOffset = 0\nyOffset = 0\nnumChars = 2000000000\n"},
+        {"offset beyond int", "ascent = 1\ndescent = 2\nheight = 3\nxOffset = 111111111111111111111\nyOffset = 0\n"
+                              "numChars = 0\n"},
+        {"offset whose double overflows", "ascent = 1\ndescent = 2\nheight = 3\nxOffset = -2074054201\n"
+                                          "yOffset = 0\nnumChars = 1\nchar = 65; A = 1; B = 10; C = 2; x = 0; y = 0;\n"},
+        {"glyph width beyond int", "ascent = 1\ndescent = 2\nheight = 3\nxOffset = 1\nyOffset = 0\nnumChars = 1\n"
+                                   "char = 65; A = 1; B = 2147483647; C = 2; x = 0; y = 0;\n"},
     };
     for (const auto& c : cases) {
         FontMetrics metrics;

@@ -1,4 +1,5 @@
 #include "engine/util/Random.h"
+#include "engine/platform/Timer.h"
 
 #include <gtest/gtest.h>
 
@@ -36,4 +37,17 @@ TEST(Random, ClockSeedRepeatsOnlyWhileFixed)
     SeedRandomFromClock();
     EXPECT_EQ(RandomInt(), first);
     UnfixClockSeed();
+}
+
+TEST(Random, TheStartsCounterSeedRepeatsWhileTheClockSeedIsFixed)
+{
+    FixClockSeed(777);
+    EXPECT_TRUE(ClockSeedFixed());
+    SeedRandomFromCounter();
+    const int first = RandomInt();
+    SeedRandom(1);
+    SeedRandomFromCounter();
+    EXPECT_EQ(RandomInt(), first);
+    UnfixClockSeed();
+    EXPECT_FALSE(ClockSeedFixed());
 }
