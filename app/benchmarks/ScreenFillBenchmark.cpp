@@ -103,15 +103,9 @@ void SaveScreen(const std::string& path)
     frame.DrawSplash();
     frame.DrawScreen(false);
     const int width = 800, height = 600;
-    const std::vector<std::uint8_t> bottomUp = g_renderDevice.Gl().ReadPixels(0, 0, width, height);
+    const std::vector<std::uint8_t> picture = g_renderDevice.Gl().ReadPicture(width, height);
     frame.EndFrame();
-    std::vector<std::uint8_t> topDown(bottomUp.size());
-    const std::size_t row = static_cast<std::size_t>(width) * 4;
-    for (int y = 0; y < height; ++y)
-        std::copy_n(&bottomUp[static_cast<std::size_t>(height - 1 - y) * row], row, &topDown[y * row]);
-    for (std::size_t i = 3; i < topDown.size(); i += 4)
-        topDown[i] = 255;
-    if (!WritePng(path, width, height, topDown))
+    if (!WritePng(path, width, height, picture))
         std::fprintf(stderr, "could not write %s\n", path.c_str());
 }
 

@@ -666,4 +666,18 @@ std::vector<std::uint8_t> GlDevice::ReadPixels(int x, int y, int w, int h)
     return pixels;
 }
 
+std::vector<std::uint8_t> GlDevice::ReadPicture(int w, int h)
+{
+    const std::vector<std::uint8_t> bottomUp = ReadPixels(0, 0, w, h);
+    std::vector<std::uint8_t> topDown(bottomUp.size());
+    if (topDown.empty())
+        return topDown;
+    const std::size_t row = static_cast<std::size_t>(w) * 4;
+    for (int y = 0; y < h; ++y)
+        std::copy_n(&bottomUp[static_cast<std::size_t>(h - 1 - y) * row], row, &topDown[y * row]);
+    for (std::size_t i = 3; i < topDown.size(); i += 4)
+        topDown[i] = 255;
+    return topDown;
+}
+
 } // namespace backend

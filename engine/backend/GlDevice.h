@@ -102,6 +102,9 @@ public:
 
     // Pixels of the drawable, RGBA, rows from the bottom, in drawable pixels.
     std::vector<std::uint8_t> ReadPixels(int x, int y, int w, int h);
+    // The drawable's lower-left w x h as a picture: RGBA, rows from the top,
+    // every pixel opaque (for screenshots).
+    std::vector<std::uint8_t> ReadPicture(int w, int h);
     // Where the 800 x 600 screen sits in the drawable.
     void ScreenRect(int& x, int& y, int& w, int& h) const;
 

@@ -11,7 +11,6 @@
 #include "tests/support/SdlEvents.h"
 #include "tools/fontgen/PngWriter.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <vector>
@@ -183,15 +182,9 @@ std::vector<std::uint8_t> GameFolderTest::ScreenPixels(int& width, int& height)
     width = 800;
     height = 600;
     _app->mainWindow->Platform().DrawableSize(width, height);
-    const std::vector<std::uint8_t> bottomUp = g_renderDevice.Gl().ReadPixels(0, 0, width, height);
+    std::vector<std::uint8_t> picture = g_renderDevice.Gl().ReadPicture(width, height);
     frame.EndFrame();
-    std::vector<std::uint8_t> topDown(bottomUp.size());
-    const std::size_t row = static_cast<std::size_t>(width) * 4;
-    for (int y = 0; y < height; ++y)
-        std::copy_n(&bottomUp[static_cast<std::size_t>(height - 1 - y) * row], row, &topDown[y * row]);
-    for (std::size_t i = 3; i < topDown.size(); i += 4)
-        topDown[i] = 255;
-    return topDown;
+    return picture;
 }
 
 void GameFolderTest::Picture(const std::string& name)
