@@ -1,5 +1,9 @@
 #include "engine/backend/ProcessMemory.h"
 
+// Any C library header defines __GLIBC__; without one the checks below
+// would always be false.
+#include <cstdlib>
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
