@@ -145,9 +145,9 @@ TEST_F(ShieldDrawingTest, TheLightningSoundsOnceAsEachPairOfLightsEntersTheBand)
     Make(3, 2);
     shield->paths.clear();
     for (int k = 0; k < 3; ++k) {
-        LightPathSpec spec;
-        spec.points = {Vector3(0.0f, 0.0f, 0.0f), Vector3(100.0f, 0.0f, 0.0f)};
-        shield->paths.emplace_back(spec);
+        LightPathSpec path;
+        path.points = {Vector3(0.0f, 0.0f, 0.0f), Vector3(100.0f, 0.0f, 0.0f)};
+        shield->paths.emplace_back(path);
         shield->paths.back().running = true;
     }
     // At clock 0 the band runs from about 58 to 90 points.
