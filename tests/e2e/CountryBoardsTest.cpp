@@ -81,12 +81,9 @@ protected:
 
 TEST_F(CountryBoardsTest, EachCountrysFirstBoardWithItsTipSunBonusAndPause)
 {
-    PastTheSplashToTheMenu();
-    ASSERT_EQ(TopLayer(), "MainMenu");
-    ASSERT_TRUE(gameInfo.AddNewPlayer("Iris"));
-    Player& iris = gameInfo.GetPlayer("Iris");
-    iris.viewHistory = true;
-    iris.firstMultIsShow = true;
+    Player* const newProfile = NewProfileOnTheMenu("Iris");
+    ASSERT_NE(newProfile, nullptr) << TopLayer();
+    Player& iris = *newProfile;
 
     for (int country = 1; country <= kCountries; ++country) {
         SCOPED_TRACE(country);

@@ -67,12 +67,9 @@ protected:
 
 TEST_F(DecoratedBoardsTest, ShapedBoardsAnOpenedLockAndAReshuffleMidTurn)
 {
-    PastTheSplashToTheMenu();
-    ASSERT_EQ(TopLayer(), "MainMenu");
-    ASSERT_TRUE(gameInfo.AddNewPlayer("Iris"));
-    Player& iris = gameInfo.GetPlayer("Iris");
-    iris.viewHistory = true;
-    iris.firstMultIsShow = true;
+    Player* const newProfile = NewProfileOnTheMenu("Iris");
+    ASSERT_NE(newProfile, nullptr) << TopLayer();
+    Player& iris = *newProfile;
 
     struct Shaped {
         int stage;

@@ -7,6 +7,7 @@
 #include "engine/platform/StartUp.h"
 #include "engine/platform/StrictLookups.h"
 #include "engine/render/RenderDevice.h"
+#include "game/state/GameInfo.h"
 #include "gui/ScreenImpl.h"
 #include "tests/support/SdlEvents.h"
 #include "tools/fontgen/PngWriter.h"
@@ -192,6 +193,17 @@ void GameFolderTest::Picture(const std::string& name)
     int w = 0, h = 0;
     const std::vector<std::uint8_t> pixels = ScreenPixels(w, h);
     EXPECT_TRUE(WriteRgbaPng(_shots + "/" + name + ".png", w, h, pixels)) << name;
+}
+
+Player* GameFolderTest::NewProfileOnTheMenu(const std::string& name)
+{
+    PastTheSplashToTheMenu();
+    if (TopLayer() != "MainMenu" || !gameInfo.AddNewPlayer(name))
+        return nullptr;
+    Player& player = gameInfo.GetPlayer(name);
+    player.viewHistory = true;
+    player.firstMultIsShow = true;
+    return &player;
 }
 
 std::string GameFolderTest::LogText() const

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+class Player;
+
 namespace testing_support {
 
 class GameFolderTest : public ::testing::Test {
@@ -44,6 +46,9 @@ protected:
 
     // From the opening splash past the title to the main menu.
     void PastTheSplashToTheMenu();
+    // Past the splashes to the main menu, with a new profile that has seen
+    // the story and its first scene; nullptr when either fails.
+    Player* NewProfileOnTheMenu(const std::string& name);
 
     void MoveMouse(int x, int y);
     void MouseButton(int x, int y, bool down);
